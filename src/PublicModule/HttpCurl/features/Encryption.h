@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The program's reversible text encoding (Part 2.131): base64, three XOR layers keyed by
+// the key K, a per-run stamp, a random text and an MD5 digest, then base64 again. It hides
+// text from casual reading; it gives no integrity check.
+//
+// One encoder for the process (GetInstance). encode/decode only read the key and the
+// stamp; the key is written only by SetKey (the settings writer at exit), so the encoder
+// is shared without a lock. Nothing here throws; bad input decodes to the empty text or
+// to meaningless bytes.
+class Encryption
+{
+public:
+    // The one encoder, created on first call (also under concurrent first calls).
+    static Encryption* GetInstance();
+
+    // Replaces the key K.
+    void SetKey(const std::string& key);
+    // Sets K back to the default text "tarnwexil.qzx".
+    void SetDefaultKey();
+
+    // Plain bytes -> encoded text (base64 characters only).
+    std::string encode(const std::string& plain);
+    // Encoded text -> plain bytes; the empty text when the text is too short.
+    std::string decode(const std::string& encoded);
+
+    // Standard base64 (RFC 4648 alphabet, "=" padding, no line breaks).
+    std::string base64_encode(const unsigned char* bytes, unsigned int length);
+    // Lenient base64 reading: stops at the first "=" or non-alphabet character.
+    std::string base64_decode(const std::string& text);
+    // Cyclic XOR of `text` with `key`; empty when the key is empty.
+    std::string XorEncode(std::string text, std::string key);
+    // 13 random bytes, each from 32 to 121.
+    std::string GetRandStr();
+
+    Encryption(const Encryption&) = delete;
+    Encryption& operator=(const Encryption&) = delete;
+
+private:
+    Encryption();
+    ~Encryption() = default;
+
+    // Lower-case hexadecimal MD5 of T, then R, then K.
+    static std::string digestOf(const std::string& t, const std::string& r, const std::string& k);
+
+    std::string m_strBaseChar;
+    std::string m_strKey;
+    std::int64_t m_curTime;
+};
