@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-// The program's reversible text encoding (Part 2.131): base64, three XOR layers keyed by
+// The program's reversible text encoding: base64, three XOR layers keyed by
 // the key K, a per-run stamp, a random text and an MD5 digest, then base64 again. It hides
 // text from casual reading; it gives no integrity check.
 //

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// Self-contained MD5 (RFC 1321) digest (Part 2.132). Serves the reversible text
-// encoding (Part 2.131). Each object holds one digest; objects are independent, so
+// Self-contained MD5 (RFC 1321) digest. Serves the reversible text
+// encoding. Each object holds one digest; objects are independent, so
 // separate objects may be used on any thread at once.
 class MD5
 {

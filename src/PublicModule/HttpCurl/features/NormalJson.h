@@ -4,7 +4,7 @@
 
 #include <string>
 
-// The compact JSON text of a value (Part 2.133), the program's own writer standing beside
+// The compact JSON text of a value, the program's own writer standing beside
 // the system JsonCpp: objects without any blank or line break and with members in key
 // order (as Json::Value keeps them); arrays in JsonCpp's StyledWriter array layout
 // (right margin 74, indent size 3); reals with %.17g and no ".0"; non-ASCII bytes

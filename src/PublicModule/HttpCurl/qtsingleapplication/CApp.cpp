@@ -1,0 +1,155 @@
+#include "CApp.h"
+
+#include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
+#include "PublicModule/HttpCurl/globleBase/PoolDrain.h"
+#include "QtSingleApplication.h"
+
+#include <BuildConfig.h>
+
+#include <QDateTime>
+#include <QDebug>
+#include <QQmlApplicationEngine>
+#include <QWindow>
+
+#include <cstdio>
+#include <memory>
+
+bool bIsDebugging = false;
+QtMessageHandler globleMsgHandler = nullptr;
+
+namespace {
+// With "--print" standard output is a file of its own, so the records go there.
+bool bIsPrintLog = false;
+} // namespace
+
+namespace {
+constexpr int kControlTimeoutMs = 500;
+
+const char* levelTag(QtMsgType typeMsg)
+{
+    switch (typeMsg) {
+    case QtDebugMsg:
+        return "[Debug]";
+    case QtWarningMsg:
+        return "[Error]";
+    case QtCriticalMsg:
+        return "[Critical]";
+    case QtFatalMsg:
+        return "[Fatal]";
+    case QtInfoMsg:
+        return "[Info]";
+    }
+    return "";
+}
+} // namespace
+
+int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStartQml, int nValue)
+{
+    qDebug() << "CApp Exe Begin...";
+    // The handler is decided before anything else can print, so a normal run stays quiet.
+    SetRunCmd(argc, argv);
+    InstallMsgHandler();
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    auto app = std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv);
+    int nResult = 0;
+    if (app->isRunning()) {
+        if (nValue == 1) {
+            app->sendMessage(QtSingleApplication::controlMessage(2, "raise_window_noop"),
+                             kControlTimeoutMs);
+        } else if (nValue == 0) {
+            CppDataBase* pData = CppDataBase::GetInstance();
+            pData->setStartTimes(2);
+            const int nPort = pData->getUdpBindPort();
+            app->sendMessage(QtSingleApplication::controlMessage(2, "build_window_noop", nPort),
+                             kControlTimeoutMs);
+            nResult = AppRun(*app, qstrStartQml);
+        }
+    } else {
+        qDebug() << "AppRun...";
+        CppDataBase::GetInstance()->setRecvBack(1);
+        QObject::connect(app.get(), &QtSingleApplication::messageReceived, app.get(),
+                         &QtSingleApplication::externMessageReceived);
+        nResult = AppRun(*app, qstrStartQml);
+    }
+    qDebug() << "CApp Exe End..." << nResult;
+    return nResult;
+}
+
+void CApp::InitApp()
+{
+    qDebug() << "CApp<->InitApp...";
+}
+
+int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(QEL_VERSION_TEXT));
+    RegisterInit();
+    InitApp();
+
+    QQmlApplicationEngine engine;
+    engine.load(QUrl(QStringLiteral("qrc:/") + qstrStartQml));
+    if (engine.rootObjects().isEmpty())
+        return -1;
+    CppDataBase::GetInstance()->setMainQWindow(
+        qobject_cast<QWindow*>(engine.rootObjects().first()));
+    const int nResult = appRun.execStart();
+    // Running requests and jobs use objects the engine is about to delete.
+    drainPools(kPoolDrainMs);
+    CppDataBase::GetInstance()->setMainQWindow(nullptr);
+    return nResult;
+}
+
+void CApp::InstallMsgHandler()
+{
+    if (!bIsDebugging && !globleMsgHandler)
+        globleMsgHandler = qInstallMessageHandler(CApp::RedirectMsgOutput);
+}
+
+void CApp::SetRunCmd(int argc, char** argv)
+{
+    for (int i = 0; i < argc; ++i)
+        m_listCmd.append(QByteArray(argv[i]));
+    InitRunCmd();
+}
+
+void CApp::InitRunCmd()
+{
+    if (m_listCmd.contains("--print")) {
+        m_bIsPrintLog = true;
+        bIsPrintLog = true;
+        if (!std::freopen("CONOUT$", "w+", stdout))
+            qWarning() << "CApp: cannot redirect standard output";
+    }
+    if (m_listCmd.contains("--debugging")) {
+        m_bIsDebugging = true;
+        bIsDebugging = true;
+    }
+    if (m_listCmd.contains("--check_enable"))
+        m_bCheckEnable = true;
+}
+
+QString CApp::FormatLogRecord(QtMsgType typeMsg, const QMessageLogContext& contextLog,
+                              const QString& qstrMsgPut)
+{
+    const QString qstrTime =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const QString qstrRecord =
+        QStringLiteral("[%1][File:%2][Line:%3][Function:%4]\r\n[Detail]:[%5]\r\n")
+            .arg(qstrTime, QString::fromUtf8(contextLog.file ? contextLog.file : ""),
+                 QString::number(contextLog.line),
+                 QString::fromUtf8(contextLog.function ? contextLog.function : ""), qstrMsgPut);
+    return QString::fromLatin1(levelTag(typeMsg)) + qstrRecord;
+}
+
+void CApp::RedirectMsgOutput(QtMsgType typeMsg, const QMessageLogContext& contextLog,
+                             const QString& qstrMsgPut)
+{
+    // A normal run prints nothing; "--debugging" keeps Qt's own output instead of this
+    // handler, so the last branch below is never taken in practice.
+    if (bIsPrintLog) {
+        std::fputs(FormatLogRecord(typeMsg, contextLog, qstrMsgPut).toUtf8().constData(), stdout);
+        std::fflush(stdout);
+    }
+    if (globleMsgHandler && bIsDebugging)
+        globleMsgHandler(typeMsg, contextLog, qstrMsgPut);
+}

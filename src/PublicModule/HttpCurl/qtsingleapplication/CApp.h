@@ -1,0 +1,48 @@
+#pragma once
+
+#include "PublicModule/HttpCurl/registerBase/RegisterBase.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QtSingleApplication;
+
+// Process-wide values of the shell, read by the message handler.
+extern bool bIsDebugging;
+extern QtMessageHandler globleMsgHandler;
+
+// The run of a program: single-instance test, message handler, registrations, the root
+// QML file and the event loop.
+class CApp : public CRegisterBase
+{
+public:
+    virtual int StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStartQml,
+                         int nValue);
+    virtual void InitApp();
+
+    int AppRun(QtSingleApplication& appRun, QString qstrStartQml);
+    void SetRunCmd(int argc, char** argv);
+    void InstallMsgHandler();
+    void InitRunCmd();
+
+    bool GetIsPrintLog() const { return m_bIsPrintLog; }
+    bool GetIsDebugging() const { return m_bIsDebugging; }
+    bool GetCheckEnable() const { return m_bCheckEnable; }
+
+    static void RedirectMsgOutput(QtMsgType typeMsg, const QMessageLogContext& contextLog,
+                                  const QString& qstrMsgPut);
+    // One message as the level tag, the time stamp and its context; written to standard
+    // output only with "--print".
+    static QString FormatLogRecord(QtMsgType typeMsg, const QMessageLogContext& contextLog,
+                                   const QString& qstrMsgPut);
+
+    // How long, at exit, running work of the worker pools may take to finish.
+    static constexpr int kPoolDrainMs = 3000;
+
+protected:
+    QList<QByteArray> m_listCmd;
+    bool m_bIsPrintLog = false;
+    bool m_bIsDebugging = false;
+    bool m_bCheckEnable = false;
+};

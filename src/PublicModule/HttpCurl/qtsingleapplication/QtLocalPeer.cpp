@@ -1,0 +1,197 @@
+#include "QtLocalPeer.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDebug>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QRegularExpression>
+#include <QThread>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+const char* QtLocalPeer::ack = "ack";
+
+// Per-connection reading state, a child of the socket so it dies with it.
+struct QtLocalPeer::FrameState : QObject
+{
+    explicit FrameState(QObject* parent) : QObject(parent), deadline(this)
+    {
+        deadline.setSingleShot(true);
+    }
+    bool haveLength = false;
+    bool done = false;
+    quint32 length = 0;
+    QByteArray body;
+    QTimer deadline;
+};
+
+QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId) : QObject(parent), id(appId)
+{
+    QString prefix = id;
+    if (id.isEmpty()) {
+        id = QCoreApplication::applicationFilePath();
+        prefix = id.section(QLatin1Char('/'), -1);
+    }
+    prefix.remove(QRegularExpression(QStringLiteral("[^a-zA-Z]")));
+    prefix.truncate(6);
+
+    const QByteArray idc = id.toUtf8();
+    const quint16 idNum = qChecksum(idc.constData(), static_cast<uint>(idc.size()));
+    socketName = QLatin1String("qtsingleapp-") + prefix + QLatin1Char('-') +
+                 QString::number(idNum, 16) + QLatin1Char('-') +
+                 QString::number(static_cast<qulonglong>(::getuid()), 16);
+
+    server = new QLocalServer(this);
+    // Only the same user may talk to the primary.
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    lockFile.setFileName(QDir(QDir::tempPath()).absolutePath() + QLatin1Char('/') + socketName +
+                         QLatin1String("-lockfile"));
+    lockFile.open(QIODevice::ReadWrite);
+}
+
+bool QtLocalPeer::isClient()
+{
+    if (lockFile.isLocked())
+        return false;
+    if (!lockFile.lock(QtLP_Private::QtLockedFile::WriteLock, false))
+        return true;
+
+    bool res = server->listen(socketName);
+    if (!res && server->serverError() == QAbstractSocket::AddressInUseError) {
+        // A socket file left by a primary that ended without cleaning up.
+        QFile::remove(QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + socketName);
+        res = server->listen(socketName);
+    }
+    if (!res)
+        qDebug("QtSingleCoreApplication: listen on local socket failed, %s",
+               qPrintable(server->errorString()));
+    connect(server, &QLocalServer::newConnection, this, &QtLocalPeer::receiveConnection,
+            Qt::UniqueConnection);
+    return false;
+}
+
+bool QtLocalPeer::sendMessage(const QString& message, int timeout)
+{
+    if (!isClient())
+        return false;
+
+    QLocalSocket socket;
+    bool connOk = false;
+    for (int i = 0; i < 2; ++i) {
+        socket.connectToServer(socketName);
+        connOk = socket.waitForConnected(timeout / 2);
+        if (connOk || i)
+            break;
+        QThread::msleep(250);
+    }
+    if (!connOk)
+        return false;
+
+    const QByteArray uMsg(message.toUtf8());
+    QDataStream ds(&socket);
+    ds.writeBytes(uMsg.constData(), static_cast<uint>(uMsg.size()));
+    bool res = socket.waitForBytesWritten(timeout);
+    if (res) {
+        res &= socket.waitForReadyRead(timeout);
+        if (res)
+            res &= (socket.read(qstrlen(ack)) == ack);
+    }
+    return res;
+}
+
+void QtLocalPeer::receiveConnection()
+{
+    while (server->hasPendingConnections()) {
+        QLocalSocket* socket = server->nextPendingConnection();
+        if (!socket)
+            return;
+        if (!isSameUser(socket)) {
+            dropConnection(socket);
+            continue;
+        }
+        startFrame(socket);
+    }
+}
+
+void QtLocalPeer::startFrame(QLocalSocket* socket)
+{
+    // Reading is event driven with bounded waits, so a silent, slow or vanishing client
+    // never blocks the GUI thread or the next client.
+    FrameState* state = new FrameState(socket);
+    connect(&state->deadline, &QTimer::timeout, state, [this, socket, state] {
+        if (state->haveLength)
+            finishFrame(socket, state); // body stalled: answer with what arrived
+        else
+            dropConnection(socket);
+    });
+    connect(socket, &QLocalSocket::readyRead, state,
+            [this, socket, state] { readFrame(socket, state); });
+    connect(socket, &QLocalSocket::disconnected, state, [socket, state] {
+        if (!state->done)
+            socket->deleteLater();
+    });
+    state->deadline.start(kLengthWaitMs);
+    readFrame(socket, state);
+}
+
+void QtLocalPeer::readFrame(QLocalSocket* socket, FrameState* state)
+{
+    if (state->done)
+        return;
+    if (!state->haveLength) {
+        if (socket->bytesAvailable() < static_cast<qint64>(sizeof(quint32)))
+            return;
+        QDataStream ds(socket);
+        ds >> state->length;
+        if (state->length > kMaxFrameBytes) {
+            qWarning("QtLocalPeer: Message reception failed %s", "frame too large");
+            dropConnection(socket);
+            return;
+        }
+        state->haveLength = true;
+    }
+    const qint64 missing = static_cast<qint64>(state->length) - state->body.size();
+    if (missing > 0)
+        state->body.append(socket->read(missing));
+    if (state->body.size() >= static_cast<int>(state->length))
+        finishFrame(socket, state);
+    else
+        state->deadline.start(kBodyWaitMs);
+}
+
+void QtLocalPeer::finishFrame(QLocalSocket* socket, FrameState* state)
+{
+    state->done = true;
+    state->deadline.stop();
+
+    const int zero = state->body.indexOf('\0');
+    const QString message = QString::fromUtf8(zero < 0 ? state->body : state->body.left(zero));
+
+    socket->write(ack, qstrlen(ack));
+    socket->flush();
+    // Let the client go away by itself; drop it after a while otherwise.
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kLeaveWaitMs, socket, [socket] { dropConnection(socket); });
+    emit messageReceived(message);
+}
+
+void QtLocalPeer::dropConnection(QLocalSocket* socket)
+{
+    socket->disconnect();
+    socket->abort();
+    socket->deleteLater();
+}
+
+bool QtLocalPeer::isSameUser(QLocalSocket* socket)
+{
+    struct ucred cred;
+    socklen_t len = sizeof cred;
+    if (::getsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &cred,
+                     &len) != 0)
+        return false;
+    return cred.uid == ::getuid();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+
+#include <json/value.h>
+
+class QtLocalPeer;
+class QWindow;
+
+// The program's application object: one instance per user and application id, with
+// compact JSON control messages between starts over the local peer.
+class QtSingleApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    QtSingleApplication(const QString& appId, int& argc, char** argv);
+
+    bool isRunning();
+    int execStart();
+    int startTimes() const { return m_nStartTimes; }
+
+    // Builds a control message in the channel's compact form.
+    static QString controlMessage(int nType, const char* szOperate,
+                                  const Json::Value& jsSocket = Json::Value(""));
+
+signals:
+    void messageReceived(const QString& message);
+
+public slots:
+    bool sendMessage(const QString& message, int timeout = 5000);
+    void externMessageReceived(const QString& qstrValue);
+
+private:
+    void onBuildWindow(const QString& qstrSocket);
+    void onDeleteWindow();
+
+    QtLocalPeer* peer = nullptr;
+    QWindow* actWin = nullptr;
+    QString externSendMessage;
+    int m_nStartTimes = 1;
+};

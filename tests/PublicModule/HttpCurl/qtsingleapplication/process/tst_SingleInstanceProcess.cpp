@@ -1,0 +1,184 @@
+// Two real processes meeting over the single-instance channel.
+#include "PublicModule/HttpCurl/qtsingleapplication/QtLocalPeer.h"
+#include "PublicModule/HttpCurl/qtsingleapplication/QtSingleApplication.h"
+
+#include <QHostAddress>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+const QString kMainId = QStringLiteral("ui_qelproxy_main_abcxyz");
+}
+
+class TestSingleInstanceProcess : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { m_systemTmp = QDir::tempPath(); }
+    void init();
+    void cleanup();
+    void secondStartRaisesFirstAndLeaves();
+    void quietWithoutDebugging();
+    void printWritesRecordsToConout();
+    void updateNoticeReachesUiAsMessage3();
+    void buildGetsStartCountBackOverUdp();
+
+private:
+    QProcess* start(const QString& program, const QStringList& args);
+    void waitForPrimary(const QString& appId);
+    QString sendFromHere(const QString& appId, const QString& message);
+
+    QString m_systemTmp;
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QList<QProcess*> m_processes;
+};
+
+void TestSingleInstanceProcess::init()
+{
+    m_tmp = std::make_unique<QTemporaryDir>(m_systemTmp + "/tst_single-XXXXXX");
+    // Private rendezvous: the channel lives in TMPDIR, so tests never meet a real client.
+    qputenv("TMPDIR", m_tmp->path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", m_tmp->path().toUtf8());
+}
+
+void TestSingleInstanceProcess::cleanup()
+{
+    for (QProcess* p : m_processes) {
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished(3000);
+        }
+        delete p;
+    }
+    m_processes.clear();
+}
+
+QProcess* TestSingleInstanceProcess::start(const QString& program, const QStringList& args)
+{
+    auto* p = new QProcess;
+    p->setWorkingDirectory(m_tmp->path());
+    m_processes.append(p);
+    p->start(program, args);
+    return p;
+}
+
+void TestSingleInstanceProcess::waitForPrimary(const QString& appId)
+{
+    const QString socket = m_tmp->path() + "/" + QtLocalPeer(nullptr, appId).getSocketName();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+}
+
+void TestSingleInstanceProcess::secondStartRaisesFirstAndLeaves()
+{
+    QProcess* first = start(QEL_CLIENT_BIN, {"--debugging"});
+    waitForPrimary(kMainId);
+
+    QElapsedTimer timer;
+    timer.start();
+    QProcess* second = start(QEL_CLIENT_BIN, {});
+    QVERIFY(second->waitForFinished(5000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+
+    QByteArray log;
+    QTRY_VERIFY_WITH_TIMEOUT((log += first->readAllStandardError()).contains("raise_window_noop"),
+                             3000);
+    QVERIFY(log.contains("externMessageReceived:"));
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
+void TestSingleInstanceProcess::quietWithoutDebugging()
+{
+    QProcess* first = start(QEL_CLIENT_BIN, {});
+    waitForPrimary(kMainId);
+    QProcess* second = start(QEL_CLIENT_BIN, {"--debugging"});
+    QVERIFY(second->waitForFinished(5000));
+    QTest::qWait(300);
+    first->terminate();
+    QVERIFY(first->waitForFinished(5000));
+    // Only the line written before the handler is installed may appear.
+    const QList<QByteArray> lines = first->readAllStandardError().trimmed().split('\n');
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(lines.first().contains("CApp Exe Begin..."));
+    QVERIFY(first->readAllStandardOutput().isEmpty());
+}
+
+void TestSingleInstanceProcess::printWritesRecordsToConout()
+{
+    QProcess* first = start(QEL_CLIENT_BIN, {"--print"});
+    waitForPrimary(kMainId);
+    QProcess* second = start(QEL_CLIENT_BIN, {});
+    QVERIFY(second->waitForFinished(5000));
+    QFile conout(m_tmp->path() + "/CONOUT$");
+    QByteArray text;
+    for (int i = 0; i < 30 && !text.contains("raise_window_noop"); ++i) {
+        QTest::qWait(100);
+        if (conout.open(QIODevice::ReadOnly)) {
+            text = conout.readAll();
+            conout.close();
+        }
+    }
+    QVERIFY(text.contains("raise_window_noop"));
+    QVERIFY(text.contains("[Debug]"));
+    QVERIFY(
+        QRegularExpression(
+            R"(\[Debug\]\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\]\[File:.*\]\[Line:\d+\]\[Function:.*\]\r\n\[Detail\]:\[)")
+            .match(QString::fromUtf8(text))
+            .hasMatch());
+    QVERIFY(first->readAllStandardOutput().isEmpty());
+}
+
+QString TestSingleInstanceProcess::sendFromHere(const QString& appId, const QString& message)
+{
+    // This test process is not the primary, so its peer is a client like `update`.
+    QtLocalPeer peer(nullptr, appId);
+    return peer.sendMessage(message, 500) ? QStringLiteral("ack") : QString();
+}
+
+void TestSingleInstanceProcess::updateNoticeReachesUiAsMessage3()
+{
+    QProcess* probe = start(QEL_PROBE_BIN, {"probe_notice"});
+    QVERIFY(probe->waitForReadyRead(10000));
+    QCOMPARE(probe->readLine().trimmed(), QByteArray("READY"));
+
+    QCOMPARE(sendFromHere("probe_notice",
+                          R"({"objvalue":"203.0.113.7","operate":"notice_window_noop","type":3})"),
+             QStringLiteral("ack"));
+    QVERIFY(probe->waitForReadyRead(3000));
+    QCOMPARE(probe->readLine().trimmed(), QByteArray("UI 3 203.0.113.7"));
+
+    QCOMPARE(
+        sendFromHere("probe_notice", QtSingleApplication::controlMessage(2, "raise_window_noop")),
+        QStringLiteral("ack"));
+    QVERIFY(probe->waitForReadyRead(3000));
+    QCOMPARE(probe->readLine().trimmed(), QByteArray("RESET 1"));
+}
+
+void TestSingleInstanceProcess::buildGetsStartCountBackOverUdp()
+{
+    QProcess* probe = start(QEL_PROBE_BIN, {"probe_build"});
+    QVERIFY(probe->waitForReadyRead(10000));
+
+    QUdpSocket udp;
+    QVERIFY(udp.bind(QHostAddress(QHostAddress::LocalHost), 0));
+    for (int expected : {2, 3}) {
+        QCOMPARE(sendFromHere("probe_build", QtSingleApplication::controlMessage(
+                                                 2, "build_window_noop", udp.localPort())),
+                 QStringLiteral("ack"));
+        QVERIFY(udp.hasPendingDatagrams() || udp.waitForReadyRead(3000));
+        QByteArray data(static_cast<int>(udp.pendingDatagramSize()), '\0');
+        QHostAddress from;
+        udp.readDatagram(data.data(), data.size(), &from);
+        QCOMPARE(from, QHostAddress(QHostAddress::LocalHost));
+        QCOMPARE(data, QByteArray(R"({"operate":"recive_back","start_times":)") +
+                           QByteArray::number(expected) + ",\"type\":2}");
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstanceProcess)
+#include "tst_SingleInstanceProcess.moc"
