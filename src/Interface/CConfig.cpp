@@ -1,0 +1,269 @@
+#include "CConfig.h"
+
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace {
+
+constexpr int kMaxAccounts = 10;
+
+// Keys stored as integers and as Booleans, with the property each one carries.
+struct IntKey
+{
+    const char* key;
+    int (GlobleParam::*get)() const;
+    void (GlobleParam::*set)(const int&);
+};
+
+struct BoolKey
+{
+    const char* key;
+    bool (GlobleParam::*get)() const;
+    void (GlobleParam::*set)(const bool&);
+};
+
+const IntKey kIntKeys[] = {
+    {"port_begin", &GlobleParam::getBeginPort, &GlobleParam::setBeginPort},
+    {"port_num", &GlobleParam::getPortNumber, &GlobleParam::setPortNumber},
+    {"repeat_proxy_time", &GlobleParam::getRepeatProxyTime, &GlobleParam::setRepeatProxyTime},
+    {"api_port", &GlobleParam::getApiPort, &GlobleParam::setApiPort},
+    {"meal_type", &GlobleParam::getMealType, &GlobleParam::setMealType},
+    {"meal_static_type", &GlobleParam::getMealStaticType, &GlobleParam::setMealStaticType},
+};
+
+// "other_proxy" is saved but never loaded: any parsed file turns it on.
+const BoolKey kBoolKeys[] = {
+    {"auto_start_client", &GlobleParam::getAutoStartClient, &GlobleParam::setAutoStartClient},
+    {"dark_mode", &GlobleParam::getDarkMode, &GlobleParam::setDarkMode},
+    {"repeat_proxy", &GlobleParam::getRepeatProxy, &GlobleParam::setRepeatProxy},
+    {"browserbind", &GlobleParam::getBrowserBindOpen, &GlobleParam::setBrowserBindOpen},
+    {"browserbind_restart", &GlobleParam::getBrowserWndReStart, &GlobleParam::setBrowserWndReStart},
+    {"browserbind_clearcookie", &GlobleParam::getClearBrowserCookie,
+     &GlobleParam::setClearBrowserCookie},
+    {"program_restart", &GlobleParam::getProgramRestart, &GlobleParam::setProgramRestart},
+    {"changed_zone", &GlobleParam::getChangeTimeZone, &GlobleParam::setChangeTimeZone},
+    {"socks5_globle", &GlobleParam::getSocks5Globle, &GlobleParam::setSocks5Globle},
+    {"intercept_udp", &GlobleParam::getInterceptUdp, &GlobleParam::setInterceptUdp},
+    {"auto_login", &GlobleParam::GetAutoLogin, &GlobleParam::SetAutoLogin},
+};
+
+std::string encodePassword(const std::string& strPlain)
+{
+    return Encryption::GetInstance()->encode(strPlain);
+}
+
+std::string decodePassword(const std::string& strEncoded)
+{
+    return Encryption::GetInstance()->decode(strEncoded);
+}
+
+QString toQString(const std::string& strValue)
+{
+    return QString::fromStdString(strValue);
+}
+
+// One member per line, three-space indentation, " : " between key and value.
+std::string styledText(const Json::Value& root)
+{
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "   ";
+    return Json::writeString(builder, root) + "\n";
+}
+
+} // namespace
+
+CConfig::CConfig(GlobleParam* pParam) : m_pParam(pParam) {}
+
+QString CConfig::SettingsPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/QelProxy.ini");
+}
+
+bool CConfig::ReadFileText(const QString& qstrPath, std::string& strText)
+{
+    QFile file(qstrPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    strText = file.readAll().toStdString();
+    return true;
+}
+
+void CConfig::InitConfig()
+{
+    qDebug() << "InitConfig...";
+    if (m_bIsInitFile)
+        return;
+    const QString qstrPath = SettingsPath();
+    qDebug() << qstrPath;
+    std::string strText;
+    if (ReadFileText(qstrPath, strText))
+        ExeInitJson(strText);
+    m_bIsInitFile = true;
+}
+
+void CConfig::ExeInitJson(const std::string& strText)
+{
+    Json::Value root;
+    if (!JsonRead::parse(strText, root) || !root.isObject()) {
+        qDebug() << "Config file parse error...";
+        return;
+    }
+    loadAccounts(root);
+    if (m_pParam)
+        loadValues(root);
+    qDebug() << "Config file parse success...";
+}
+
+void CConfig::loadAccounts(const Json::Value& root)
+{
+    for (const Json::Value& entry : JsonRead::getArray(root, "accountlist")) {
+        if (!entry.isObject())
+            continue;
+        m_listAccount.append({JsonRead::getString(entry, "account"),
+                              decodePassword(JsonRead::getString(entry, "password"))});
+    }
+}
+
+// A value of the wrong type keeps what the property holds.
+void CConfig::loadValues(const Json::Value& root)
+{
+    GlobleParam& param = *m_pParam;
+    param.setLoginName(toQString(JsonRead::getString(root, "login")));
+    param.setLoginPass(toQString(decodePassword(JsonRead::getString(root, "pass"))));
+
+    const Json::Value& language = JsonRead::member(root, "language");
+    if (language.isString()) {
+        qDebug() << "set config language...";
+        param.setLangCode(toQString(language.asString()));
+    }
+    for (const IntKey& item : kIntKeys)
+        (param.*item.set)(JsonRead::getInt(root, item.key, (param.*item.get)()));
+    for (const BoolKey& item : kBoolKeys)
+        (param.*item.set)(JsonRead::getBool(root, item.key, (param.*item.get)()));
+    param.setOtherProxy(true);
+
+    const Json::Value& programs = JsonRead::member(root, "program_list");
+    if (programs.isArray())
+        param.setProgramList(programs);
+}
+
+Json::Value CConfig::ExeQuitJson()
+{
+    qDebug() << "ExeQuitJson...begin";
+    Json::Value root;
+    Encryption::GetInstance()->SetDefaultKey();
+    root["accountlist"] = saveAccounts();
+    if (m_pParam) {
+        const GlobleParam& param = *m_pParam;
+        root["login"] = param.getLoginName().toStdString();
+        root["pass"] = encodePassword(param.getLoginPass().toStdString());
+        root["language"] = param.getLangCode().toStdString();
+        for (const IntKey& item : kIntKeys)
+            root[item.key] = (param.*item.get)();
+        for (const BoolKey& item : kBoolKeys)
+            root[item.key] = (param.*item.get)();
+        root["other_proxy"] = param.getOtherProxy();
+        root["program_list"] = param.getProgramList();
+    }
+    qDebug() << "ExeQuitJson...end";
+    return root;
+}
+
+// Null when there are no accounts, which the loader reads as an empty list.
+Json::Value CConfig::saveAccounts() const
+{
+    Json::Value accounts;
+    for (const _ACCOUNT_INFO& info : m_listAccount) {
+        Json::Value entry;
+        entry["account"] = info.strAccount;
+        entry["password"] = encodePassword(info.strPassword);
+        accounts.append(entry);
+    }
+    return accounts;
+}
+
+void CConfig::ExitConfig()
+{
+    qDebug() << "ExitConfig...";
+    if (!m_bIsInitFile)
+        return;
+    const QString qstrPath = SettingsPath();
+    if (!writeOwnerOnly(qstrPath, styledText(ExeQuitJson())))
+        qWarning() << "ExitConfig: settings not saved:" << qstrPath;
+}
+
+bool CConfig::writeOwnerOnly(const QString& qstrPath, const std::string& strText)
+{
+    QSaveFile file(qstrPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = QByteArray::fromStdString(strText);
+    // Flushed before commit so that a short write (disk full, size limit) is seen and the
+    // temporary file is dropped instead of replacing the previous settings.
+    return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+           file.write(bytes) == bytes.size() && file.flush() && file.commit();
+}
+
+bool CConfig::IsEqualStr(const std::string& strLeft, const std::string& strRight)
+{
+    const bool bEqual = strLeft == strRight;
+    qDebug() << "IsEqualStr:" << (bEqual ? "true" : "false");
+    return bEqual;
+}
+
+void CConfig::AddAccount(const std::string& strAccount, const std::string& strPassword)
+{
+    int nFound = -1;
+    for (int i = 0; i < m_listAccount.size() && nFound < 0; ++i) {
+        if (IsEqualStr(m_listAccount.at(i).strAccount, strAccount))
+            nFound = i;
+    }
+    if (nFound >= 0) {
+        m_listAccount[nFound].strPassword = strPassword;
+        m_listAccount.swapItemsAt(0, nFound);
+    } else {
+        m_listAccount.prepend({strAccount, strPassword});
+    }
+    while (m_listAccount.size() > kMaxAccounts)
+        m_listAccount.removeLast();
+}
+
+void CConfig::RemoveAccount(const std::string& strAccount)
+{
+    for (int i = 0; i < m_listAccount.size(); ++i) {
+        if (IsEqualStr(m_listAccount.at(i).strAccount, strAccount)) {
+            m_listAccount.removeAt(i);
+            return;
+        }
+    }
+}
+
+void CConfig::GetAccountList(QList<_ACCOUNT_INFO>& listAccount) const
+{
+    listAccount = m_listAccount;
+}
+
+int CConfig::GetAccountListSize() const
+{
+    return m_listAccount.size();
+}
+
+Json::Value CConfig::InitLanguageList()
+{
+    const QString qstrPath =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/translation/Language.trs");
+    qDebug() << qstrPath;
+    std::string strText;
+    Json::Value list;
+    if (ReadFileText(qstrPath, strText))
+        JsonRead::parse(strText, list);
+    return list;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <json/json.h>
+
+#include <string>
+
+class GlobleParam;
+
+// One remembered account; the password is plain text while in memory only.
+struct _ACCOUNT_INFO
+{
+    std::string strAccount;
+    std::string strPassword;
+};
+
+// The settings file beside the program ("QelProxy.ini"): read once into the global
+// parameters while they are built, written once when the main window closes. Also reads
+// the language list for the language manager.
+class CConfig
+{
+public:
+    // A reader for the language list only; it never touches the settings file.
+    CConfig() = default;
+    // The settings of `pParam`, which must outlive this object.
+    explicit CConfig(GlobleParam* pParam);
+
+    // Loads the settings file once; a missing or malformed file leaves the start-up values.
+    void InitConfig();
+    void ExeInitJson(const std::string& strText);
+    Json::Value ExeQuitJson();
+    // Saves when InitConfig has run. The file is replaced atomically and readable by its
+    // owner only: a save that fails part-way leaves the previous file.
+    void ExitConfig();
+
+    bool IsEqualStr(const std::string& strLeft, const std::string& strRight);
+    // Puts the account first (at most 10 are kept); an existing one gets the new password.
+    void AddAccount(const std::string& strAccount, const std::string& strPassword);
+    void RemoveAccount(const std::string& strAccount);
+    void GetAccountList(QList<_ACCOUNT_INFO>& listAccount) const;
+    int GetAccountListSize() const;
+
+    // "translation/Language.trs" beside the program; null when unreadable or malformed.
+    Json::Value InitLanguageList();
+
+    static QString SettingsPath();
+    // The whole file as bytes; false when it cannot be opened.
+    static bool ReadFileText(const QString& qstrPath, std::string& strText);
+
+private:
+    void loadAccounts(const Json::Value& root);
+    void loadValues(const Json::Value& root);
+    Json::Value saveAccounts() const;
+    static bool writeOwnerOnly(const QString& qstrPath, const std::string& strText);
+
+    GlobleParam* m_pParam = nullptr;
+    bool m_bIsInitFile = false;
+    QList<_ACCOUNT_INFO> m_listAccount;
+};

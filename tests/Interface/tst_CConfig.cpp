@@ -1,0 +1,261 @@
+#include "Interface/CConfig.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+class tst_CConfig : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void writeSettings(const QByteArray& text)
+    {
+        QFile file(CConfig::SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
+    static QByteArray readSettings()
+    {
+        QFile file(CConfig::SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QByteArray encoded(const std::string& plain)
+    {
+        return QByteArray::fromStdString(Encryption::GetInstance()->encode(plain));
+    }
+
+private slots:
+    void init() { QFile::remove(CConfig::SettingsPath()); }
+    void cleanupTestCase() { QFile::remove(CConfig::SettingsPath()); }
+
+    // Everything the program saves comes back on the next start, and the file is laid out
+    // one member per line in key order.
+    void savedFileReadsBack()
+    {
+        {
+            GlobleParam param;
+            QVERIFY(!param.getOtherProxy()); // no file yet
+            param.setLoginName("user@example.org");
+            param.setLoginPass(QString::fromUtf8("pä ss:\"1\""));
+            param.setLangCode("_de");
+            param.setBeginPort(41000);
+            param.setPortNumber(77);
+            param.setRepeatProxyTime(5);
+            param.setApiPort(43000);
+            param.setMealType(3);
+            param.setMealStaticType(9);
+            param.setAutoStartClient(true);
+            param.setDarkMode(true);
+            param.setRepeatProxy(true);
+            param.setBrowserBindOpen(true);
+            param.setBrowserWndReStart(true);
+            param.setClearBrowserCookie(true);
+            param.setProgramRestart(true);
+            param.setChangeTimeZone(true);
+            param.setSocks5Globle(true);
+            param.setInterceptUdp(true);
+            param.SetAutoLogin(true);
+            Json::Value programs(Json::arrayValue);
+            programs[0]["name"] = "curl";
+            programs[0]["path"] = "/usr/bin/curl";
+            param.setProgramList(programs);
+            param.clearConfig();
+        }
+        const QByteArray text = readSettings();
+        QVERIFY(text.startsWith("{\n   \"accountlist\" : null,\n   \"api_port\" : 43000,\n"));
+        QVERIFY(text.endsWith("   \"socks5_globle\" : true\n}\n"));
+        QVERIFY(!text.contains("pä"));
+
+        GlobleParam param;
+        QCOMPARE(param.getLoginName(), QString("user@example.org"));
+        QCOMPARE(param.getLoginPass(), QString::fromUtf8("pä ss:\"1\""));
+        QCOMPARE(param.getLangCode(), QString("_de"));
+        QCOMPARE(param.getBeginPort(), 41000);
+        QCOMPARE(param.getPortNumber(), 77);
+        QCOMPARE(param.getRepeatProxyTime(), 5);
+        QCOMPARE(param.getApiPort(), 43000);
+        QCOMPARE(param.getMealType(), 3);
+        QCOMPARE(param.getMealStaticType(), 9);
+        QVERIFY(param.getAutoStartClient() && param.getDarkMode() && param.getRepeatProxy());
+        QVERIFY(param.getBrowserBindOpen() && param.getBrowserWndReStart());
+        QVERIFY(param.getClearBrowserCookie() && param.getProgramRestart());
+        QVERIFY(param.getChangeTimeZone() && param.getSocks5Globle() && param.getInterceptUdp());
+        QVERIFY(param.GetAutoLogin() && param.getOtherProxy());
+        QCOMPARE(param.getProgramList()[0]["path"].asString(), std::string("/usr/bin/curl"));
+    }
+
+    void savedFileIsOwnerOnlyAndWrittenOnce()
+    {
+        writeSettings("{}");
+        QFile::setPermissions(CConfig::SettingsPath(), QFileDevice::ReadOwner |
+                                                           QFileDevice::WriteOwner |
+                                                           QFileDevice::ReadOther);
+        GlobleParam param;
+        param.clearConfig();
+        struct stat info
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(CConfig::SettingsPath()).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, 0600u);
+
+        writeSettings("{\"port_begin\": 1}");
+        param.setBeginPort(2);
+        param.clearConfig();
+        QCOMPARE(readSettings(), QByteArray("{\"port_begin\": 1}"));
+    }
+
+    void handMadeFileLoads()
+    {
+        writeSettings("// written by hand\n{\n"
+                      "  \"accountlist\": [ {\"account\": \"a1\", \"password\": \"" +
+                      encoded("secret-1") +
+                      "\"},\n"
+                      "                   {\"account\": \"a2\"} ],\n"
+                      "  \"login\": \"a1\", \"pass\": \"" +
+                      encoded("secret-1") +
+                      "\", /* the user's choice */ \"language\": \"_ru\",\n"
+                      "  \"other_proxy\": false,\n"
+                      "  \"program_list\": [{\"name\": \"ff\", \"path\": \"/opt/ff/ff\"}]\n}\n");
+        GlobleParam param;
+        QCOMPARE(param.getLoginPass(), QString("secret-1"));
+        QCOMPARE(param.getLangCode(), QString("_ru"));
+        QVERIFY(param.getOtherProxy()); // any parsed file turns it on
+        QCOMPARE(param.getProgramList().size(), 1u);
+
+        CConfig config(&param);
+        config.InitConfig();
+        QList<_ACCOUNT_INFO> accounts;
+        config.GetAccountList(accounts);
+        QCOMPARE(accounts.size(), 2);
+        QCOMPARE(accounts.at(0).strPassword, std::string("secret-1"));
+        QCOMPARE(accounts.at(1).strAccount, std::string("a2"));
+        QCOMPARE(accounts.at(1).strPassword, std::string());
+    }
+
+    void badFilesKeepStartUpValues_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("otherProxy");
+        QTest::newRow("truncated") << QByteArray("{\"port_begin\": 40000, \"dark_mo") << false;
+        QTest::newRow("not an object") << QByteArray("[{\"port_begin\": 40000}]") << false;
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe{", 4) << false;
+        QTest::newRow("wrong types")
+            << QByteArray("{\"port_begin\": \"40000\", \"port_num\": 1.5, \"dark_mode\": 1,"
+                          " \"api_port\": 99999999999, \"language\": 7, \"login\": [],"
+                          " \"program_list\": \"x\", \"accountlist\": {\"a\": 1},"
+                          " \"auto_login\": null}")
+            << true;
+    }
+
+    void badFilesKeepStartUpValues()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, otherProxy);
+        writeSettings(text);
+        GlobleParam param;
+        QCOMPARE(param.getBeginPort(), 30000);
+        QCOMPARE(param.getPortNumber(), 50);
+        QCOMPARE(param.getApiPort(), 42333);
+        QVERIFY(!param.getDarkMode() && !param.GetAutoLogin());
+        QCOMPARE(param.getLangCode(), param.getLocalLangCode());
+        QCOMPARE(param.getLoginName(), QString());
+        QVERIFY(param.getProgramList().isObject() && param.getProgramList().empty());
+        QCOMPARE(param.getOtherProxy(), otherProxy);
+    }
+
+    // Loading over live values announces only what changed, once.
+    void loadNotifiesOnlyChanges()
+    {
+        GlobleParam param;
+        QSignalSpy beginPort(&param, &GlobleParam::nBeginPortChanged);
+        QSignalSpy portNumber(&param, &GlobleParam::nPortNumberChanged);
+        CConfig config(&param);
+        config.ExeInitJson("{\"port_begin\": 40000, \"port_num\": 50}");
+        QCOMPARE(beginPort.count(), 1);
+        QCOMPARE(beginPort.at(0).at(0).toInt(), 40000);
+        QCOMPARE(portNumber.count(), 0);
+    }
+
+    // The size limit makes the write fail after the temporary file was started.
+    void failedSaveKeepsPreviousFile()
+    {
+        const QByteArray previous = "{ \"port_begin\" : 40000 }\n";
+        writeSettings(previous);
+        GlobleParam param;
+        param.setLoginName(QString(4096, QLatin1Char('x')));
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 512;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        param.clearConfig();
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QCOMPARE(readSettings(), previous);
+        const QStringList left = QDir(QCoreApplication::applicationDirPath())
+                                     .entryList({"QelProxy.ini*"}, QDir::Files | QDir::Hidden);
+        QCOMPARE(left, QStringList{"QelProxy.ini"});
+    }
+
+    void accountList()
+    {
+        CConfig config;
+        for (int i = 1; i <= 11; ++i)
+            config.AddAccount("u" + std::to_string(i), "p");
+        QCOMPARE(config.GetAccountListSize(), 10);
+        QList<_ACCOUNT_INFO> accounts;
+        config.GetAccountList(accounts);
+        QCOMPARE(accounts.first().strAccount, std::string("u11"));
+        QCOMPARE(accounts.last().strAccount, std::string("u2")); // u1 fell off the end
+
+        config.AddAccount("u8", "new"); // position 3: exchanged with the first
+        config.GetAccountList(accounts);
+        QCOMPARE(accounts.at(0).strAccount, std::string("u8"));
+        QCOMPARE(accounts.at(0).strPassword, std::string("new"));
+        QCOMPARE(accounts.at(3).strAccount, std::string("u11"));
+
+        config.RemoveAccount("u8");
+        config.RemoveAccount("nobody");
+        QCOMPARE(config.GetAccountListSize(), 9);
+        config.ExitConfig(); // never loaded: writes nothing
+        QVERIFY(!QFile::exists(CConfig::SettingsPath()));
+    }
+
+    void languageList()
+    {
+        const QString qstrPath = QCoreApplication::applicationDirPath() + "/translation";
+        QDir(qstrPath).removeRecursively();
+        QVERIFY(CConfig().InitLanguageList().isNull());
+
+        QVERIFY(QDir().mkpath(qstrPath));
+        QFile file(qstrPath + "/Language.trs");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[ // shown in the settings page\n"
+                   " {\"la\": \"English\", \"name\": \"en\", \"code\": \"_en\"} ]");
+        file.close();
+        const Json::Value list = CConfig().InitLanguageList();
+        QCOMPARE(list[0]["code"].asString(), std::string("_en"));
+
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[ {\"la\": ");
+        file.close();
+        QVERIFY(CConfig().InitLanguageList().isNull());
+        QDir(qstrPath).removeRecursively();
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CConfig)
+#include "tst_CConfig.moc"
