@@ -1,0 +1,115 @@
+#include "ServiceRoutes.h"
+
+#include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "RequestSign.h"
+#include "ScriptedAnswer.h"
+#include "StaticAnswer.h"
+
+namespace {
+
+const char kControlPrefix[] = "/_sandbox/";
+const char kFilesPrefix[] = "/files/";
+const char kRedirectPrefix[] = "/redirect/";
+
+bool startsWith(const std::string& text, const char* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+void answerJson(httplib::Response& res, int status, int code, const std::string& msg)
+{
+    Json::Value answer;
+    answer["code"] = code;
+    answer["msg"] = msg;
+    res.status = status;
+    res.set_content(toNormalString(answer), "application/json");
+}
+
+} // namespace
+
+ServiceRoutes::ServiceRoutes(const ServiceOptions& options, RequestLog& log, ScriptTable& scripts)
+    : m_options(options), m_log(log), m_scripts(scripts)
+{
+}
+
+void ServiceRoutes::install(httplib::Server& server, const std::string& listener)
+{
+    const auto handler = [this, listener](const httplib::Request& req, httplib::Response& res) {
+        handle(listener, req, res);
+    };
+    server.Get(".*", handler);
+    server.Post(".*", handler);
+    server.Put(".*", handler);
+    server.Patch(".*", handler);
+    server.Delete(".*", handler);
+    server.Options(".*", handler);
+}
+
+void ServiceRoutes::handle(const std::string& listener, const httplib::Request& req,
+                           httplib::Response& res)
+{
+    if (startsWith(req.path, kControlPrefix)) {
+        if (!handleControl(req, res))
+            StaticAnswer::notFound(res);
+        return;
+    }
+    const Json::Value signOk = RequestSign::checkSign(req);
+    m_log.add(RequestLog::describe(listener, req, signOk));
+    // A script stands for the whole service, so it answers before any check.
+    if (const auto script = m_scripts.take(req.path)) {
+        answerScript(*script, m_scripts, req, res);
+        return;
+    }
+    if (signOk.isBool() && !signOk.asBool()) {
+        answerJson(res, 200, 4001, "bad sign");
+        return;
+    }
+    answerRoute(req, res);
+}
+
+bool ServiceRoutes::handleControl(const httplib::Request& req, httplib::Response& res)
+{
+    const std::string route = req.method + " " + req.path.substr(sizeof(kControlPrefix) - 1);
+    if (route == "GET log")
+        answerLog(res);
+    else if (route == "POST reset")
+        answerReset(res);
+    else if (route == "POST script")
+        answerScriptInstall(req, res);
+    else
+        return false;
+    return true;
+}
+
+void ServiceRoutes::answerRoute(const httplib::Request& req, httplib::Response& res)
+{
+    if (startsWith(req.path, kFilesPrefix))
+        StaticAnswer::file(m_options.filesDir, req.path.substr(sizeof(kFilesPrefix) - 1), req, res);
+    else if (startsWith(req.path, kRedirectPrefix))
+        StaticAnswer::redirectToFile(req.path.substr(sizeof(kRedirectPrefix) - 1), req, res);
+    else
+        StaticAnswer::fixture(m_options.fixturesDir, req.path, res);
+}
+
+void ServiceRoutes::answerLog(httplib::Response& res)
+{
+    res.set_content(toNormalString(m_log.entries()), "application/json");
+}
+
+void ServiceRoutes::answerReset(httplib::Response& res)
+{
+    m_log.clear();
+    m_scripts.reset();
+    answerJson(res, 200, 0, "success");
+}
+
+void ServiceRoutes::answerScriptInstall(const httplib::Request& req, httplib::Response& res)
+{
+    Json::Value spec;
+    std::string error = "script is not a JSON object";
+    if (JsonRead::parse(req.body, spec) && spec.isObject() && m_scripts.install(spec, error))
+        answerJson(res, 200, 0, "success");
+    else
+        answerJson(res, 400, 1, error);
+}

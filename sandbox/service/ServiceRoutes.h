@@ -1,0 +1,32 @@
+#pragma once
+
+#include "RequestLog.h"
+#include "ScriptTable.h"
+#include "ServiceOptions.h"
+
+#include <httplib.h>
+
+#include <string>
+
+// The route table both listeners share: control routes, scripts, signature check, files
+// and fixtures, in that order.
+class ServiceRoutes
+{
+public:
+    ServiceRoutes(const ServiceOptions& options, RequestLog& log, ScriptTable& scripts);
+
+    // Sends every request of `server` through the table, logged under `listener`.
+    void install(httplib::Server& server, const std::string& listener);
+
+private:
+    void handle(const std::string& listener, const httplib::Request& req, httplib::Response& res);
+    bool handleControl(const httplib::Request& req, httplib::Response& res);
+    void answerRoute(const httplib::Request& req, httplib::Response& res);
+    void answerLog(httplib::Response& res);
+    void answerReset(httplib::Response& res);
+    void answerScriptInstall(const httplib::Request& req, httplib::Response& res);
+
+    const ServiceOptions& m_options;
+    RequestLog& m_log;
+    ScriptTable& m_scripts;
+};

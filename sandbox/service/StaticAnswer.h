@@ -1,0 +1,26 @@
+#pragma once
+
+#include <httplib.h>
+
+#include <string>
+
+// Answers from the fixture and file folders.
+namespace StaticAnswer {
+
+// HTTP 404 with the body the real service sends for unknown routes.
+void notFound(httplib::Response& res);
+
+// A path below a folder that cannot climb out of it (no "..", no empty or "." segments).
+bool isSafeRelative(const std::string& path);
+
+// The JSON file dir + route + ".json", or 404.
+void fixture(const std::string& dir, const std::string& route, httplib::Response& res);
+
+// dir/name with its length, honouring a Range header (206) and "rate=KIB" in the query.
+void file(const std::string& dir, const std::string& name, const httplib::Request& req,
+          httplib::Response& res);
+
+// 302 to /files/name, keeping the query.
+void redirectToFile(const std::string& name, const httplib::Request& req, httplib::Response& res);
+
+} // namespace StaticAnswer
