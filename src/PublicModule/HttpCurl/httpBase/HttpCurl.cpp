@@ -1,0 +1,390 @@
+#include "PublicModule/HttpCurl/httpBase/HttpCurl.h"
+
+#include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
+
+#include <QDebug>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <mutex>
+
+namespace {
+
+constexpr long kShortConnectTimeout = 5;
+constexpr long kJsonConnectTimeout = 10;
+constexpr long kTransferTimeout = 20;
+constexpr long kProxyTimeout = 20;
+constexpr long kProxyLowSpeedBytes = 50;
+constexpr long kProxyLowSpeedSeconds = 10;
+constexpr curl_off_t kProxyMaxSpeed = 2000000;
+constexpr curl_off_t kFastDownloadMaxSpeed = 10 * 1024 * 1024;
+constexpr curl_off_t kSlowDownloadMaxSpeed = 1024 * 1024;
+constexpr long kMaxRedirects = 5;
+constexpr long kKeepAliveInterval = 600;
+constexpr std::int64_t kFastDownloadVariant = 2;
+
+std::string withoutLineBreaks(std::string strValue)
+{
+    strValue.erase(std::remove_if(strValue.begin(), strValue.end(),
+                                  [](char c) { return c == '\r' || c == '\n'; }),
+                   strValue.end());
+    return strValue;
+}
+
+// libcurl drops a header written "name:"; "name;" sends it with an empty value.
+std::string headerLine(const ParamItem& item)
+{
+    const std::string strValue = withoutLineBreaks(item.strValue);
+    if (strValue.empty())
+        return item.strKey + ";";
+    return item.strKey + ":" + strValue;
+}
+
+// Failures that cut a running transfer short; their part file is kept for a resume.
+bool isInterruption(CURLcode nCode)
+{
+    return nCode == CURLE_PARTIAL_FILE || nCode == CURLE_RECV_ERROR ||
+           nCode == CURLE_OPERATION_TIMEDOUT || nCode == CURLE_ABORTED_BY_CALLBACK ||
+           nCode == CURLE_GOT_NOTHING;
+}
+
+std::int64_t fileSize(const std::string& strPath)
+{
+    const QFile file(QString::fromStdString(strPath));
+    return file.exists() ? file.size() : 0;
+}
+
+// Progress goes to the receiver on this worker; it may clear m_nParam7 to cancel.
+void notifyProgress(HTTPEvent_KX* pRecord)
+{
+    if (g_pWebRecv)
+        g_pWebRecv->SetDownloadEvent(pRecord);
+}
+
+} // namespace
+
+HttpCurl::HttpCurl(const char* szUrl) : m_strUrl(szUrl ? szUrl : "")
+{
+    InitParam();
+}
+
+HttpCurl::HttpCurl(const char* szBase, const char* szRoute)
+    : m_strUrl(std::string(szBase ? szBase : "") + (szRoute ? szRoute : ""))
+{
+    InitParam();
+}
+
+HttpCurl::~HttpCurl()
+{
+    if (m_pCUrl)
+        curl_easy_cleanup(m_pCUrl);
+    curl_slist_free_all(m_pHeaders);
+    curl_mime_free(m_pMime);
+}
+
+void HttpCurl::GlobalInit()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+bool HttpCurl::IsNotFoundPage(const std::string& strBody)
+{
+    return strBody.compare(0, 8, "404 page") == 0;
+}
+
+void HttpCurl::InitParam()
+{
+    GlobalInit();
+    m_pCUrl = curl_easy_init();
+}
+
+void HttpCurl::AddPostParam(const std::string& strKey, const std::string& strValue)
+{
+    m_vetPostParam.push_back({strKey, strValue});
+}
+
+void HttpCurl::SetHearderInfo(const std::vector<ParamItem>& headers)
+{
+    if (!m_pCUrl)
+        return;
+    curl_slist_free_all(m_pHeaders);
+    m_pHeaders = nullptr;
+    for (const ParamItem& item : headers)
+        m_pHeaders = curl_slist_append(m_pHeaders, headerLine(item).c_str());
+    curl_easy_setopt(m_pCUrl, CURLOPT_HTTPHEADER, m_pHeaders);
+}
+
+void HttpCurl::GetPostParam(std::string& strParam)
+{
+    for (const ParamItem& item : m_vetPostParam)
+        strParam += "&" + item.strKey + "=" + item.strValue;
+}
+
+void HttpCurl::applyCommonOptions(long nConnectTimeout, long nTimeout)
+{
+    curl_easy_setopt(m_pCUrl, CURLOPT_URL, m_strUrl.c_str());
+    curl_easy_setopt(m_pCUrl, CURLOPT_NOSIGNAL, 1L);
+    if (nConnectTimeout > 0)
+        curl_easy_setopt(m_pCUrl, CURLOPT_CONNECTTIMEOUT, nConnectTimeout);
+    if (nTimeout > 0)
+        curl_easy_setopt(m_pCUrl, CURLOPT_TIMEOUT, nTimeout);
+}
+
+// Collects the body into a local text so that a failed transfer leaves strBody alone.
+CURLcode HttpCurl::performInto(std::string& strBody)
+{
+    std::string strReceived;
+    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::process_data);
+    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, &strReceived);
+    m_nLastCode = curl_easy_perform(m_pCUrl);
+    if (m_nLastCode == CURLE_OK)
+        strBody.swap(strReceived);
+    return m_nLastCode;
+}
+
+std::string HttpCurl::errorText() const
+{
+    return curl_easy_strerror(m_nLastCode);
+}
+
+bool HttpCurl::PostRequest(std::string& strOut)
+{
+    if (!m_pCUrl)
+        return false;
+    curl_mime_free(m_pMime);
+    m_pMime = curl_mime_init(m_pCUrl);
+    for (const ParamItem& item : m_vetPostParam) {
+        curl_mimepart* pPart = curl_mime_addpart(m_pMime);
+        curl_mime_name(pPart, item.strKey.c_str());
+        curl_mime_data(pPart, item.strValue.c_str(), CURL_ZERO_TERMINATED);
+    }
+    applyCommonOptions(kShortConnectTimeout, kTransferTimeout);
+    curl_easy_setopt(m_pCUrl, CURLOPT_MIMEPOST, m_pMime);
+    if (performInto(strOut) == CURLE_OK)
+        return true;
+    strOut = errorText();
+    return false;
+}
+
+bool HttpCurl::GetRequest(std::string& strOut, HTTPEvent_KX* pRecord)
+{
+    if (!m_pCUrl)
+        return false;
+    applyCommonOptions(kShortConnectTimeout, kTransferTimeout);
+    curl_easy_setopt(m_pCUrl, CURLOPT_HTTPGET, 1L);
+    if (performInto(strOut) == CURLE_OK)
+        return true;
+    strOut = errorText();
+    pRecord->m_nParam1 = m_nLastCode;
+    qDebug() << (m_strUrl + "    " + strOut).c_str();
+    return false;
+}
+
+bool HttpCurl::PostJsonRequest(std::string& strOut, HTTPEvent_KX* pRecord)
+{
+    if (!m_pCUrl)
+        return false;
+    applyCommonOptions(kJsonConnectTimeout, kTransferTimeout);
+    curl_easy_setopt(m_pCUrl, CURLOPT_POST, 1L);
+    curl_easy_setopt(m_pCUrl, CURLOPT_COPYPOSTFIELDS, pRecord->m_strParam.c_str());
+    return performInto(strOut) == CURLE_OK;
+}
+
+bool HttpCurl::DeleteRequest(std::string& strOut)
+{
+    m_strDeleteBody.clear();
+    GetPostParam(m_strDeleteBody);
+    if (!m_pCUrl)
+        return false;
+    applyCommonOptions(kShortConnectTimeout, kTransferTimeout);
+    curl_easy_setopt(m_pCUrl, CURLOPT_CUSTOMREQUEST, "DELETE");
+    curl_easy_setopt(m_pCUrl, CURLOPT_POSTFIELDS, m_strDeleteBody.c_str());
+    if (performInto(strOut) == CURLE_OK)
+        return true;
+    strOut = errorText();
+    return false;
+}
+
+// A file that can not be read fails here: sending an empty part would report success
+// for an upload that never carried the file.
+bool HttpCurl::UploadFile(HTTPEvent_KX* pRecord)
+{
+    pRecord->m_strValue.clear();
+    QFile file(QString::fromStdString(pRecord->m_strfileurl));
+    if (!m_pCUrl || !file.open(QIODevice::ReadOnly)) {
+        qDebug() << (m_strUrl + "<-->cannot read " + pRecord->m_strfileurl).c_str();
+        return false;
+    }
+    const QByteArray content = file.readAll();
+    curl_mime_free(m_pMime);
+    m_pMime = curl_mime_init(m_pCUrl);
+    curl_mimepart* pPart = curl_mime_addpart(m_pMime);
+    curl_mime_name(pPart, pRecord->m_strfilekey.c_str());
+    curl_mime_filename(pPart, pRecord->m_strfilename.c_str());
+    curl_mime_data(pPart, content.constData(), static_cast<size_t>(content.size()));
+    applyCommonOptions(0, 0);
+    curl_easy_setopt(m_pCUrl, CURLOPT_MIMEPOST, m_pMime);
+    curl_easy_setopt(m_pCUrl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFOFUNCTION, &HttpCurl::ProgressUpCallback);
+    curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFODATA, pRecord);
+    std::string strBody;
+    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::process_data);
+    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, &strBody);
+    m_nLastCode = curl_easy_perform(m_pCUrl);
+    pRecord->m_strValue = strBody;
+    if (m_nLastCode == CURLE_OK)
+        return true;
+    qDebug() << (m_strUrl + "<-->" + errorText()).c_str();
+    return false;
+}
+
+bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord)
+{
+    if (!m_pCUrl)
+        return false;
+    const std::string strPart = pRecord->m_strFilePath + ".part";
+    m_nOffset_Pos = fileSize(strPart);
+    m_hFileDownload = std::fopen(strPart.c_str(), "ab");
+    if (!m_hFileDownload) {
+        qDebug() << (pRecord->m_strInterface + "<-->cannot create " + strPart).c_str();
+        return false;
+    }
+    const bool bFast = pRecord->m_nParam10 == kFastDownloadVariant;
+    m_pHttpEvent = pRecord;
+    curl_easy_setopt(m_pCUrl, CURLOPT_URL, pRecord->m_strInterface.c_str());
+    curl_easy_setopt(m_pCUrl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::DownloadCallback);
+    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(m_pCUrl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFOFUNCTION,
+                     bFast ? &HttpCurl::ProgressDownCallback : &HttpCurl::ProgressDownXeCallback);
+    curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(m_pCUrl, CURLOPT_MAX_RECV_SPEED_LARGE,
+                     bFast ? kFastDownloadMaxSpeed : kSlowDownloadMaxSpeed);
+    curl_easy_setopt(m_pCUrl, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(m_pCUrl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(m_pCUrl, CURLOPT_TCP_KEEPINTVL, kKeepAliveInterval);
+    curl_easy_setopt(m_pCUrl, CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(m_pCUrl, CURLOPT_RESUME_FROM_LARGE, static_cast<curl_off_t>(m_nOffset_Pos));
+    m_nLastCode = curl_easy_perform(m_pCUrl);
+    const bool bWritten = std::fclose(m_hFileDownload) == 0;
+    m_hFileDownload = nullptr;
+    m_pHttpEvent = nullptr;
+    if (m_nLastCode == CURLE_OK && bWritten &&
+        std::rename(strPart.c_str(), pRecord->m_strFilePath.c_str()) == 0) {
+        pRecord->m_strResult = "下载成功";
+        return true;
+    }
+    qDebug() << (pRecord->m_strInterface + "<-->" + errorText()).c_str();
+    if (!isInterruption(m_nLastCode))
+        std::remove(strPart.c_str());
+    return false;
+}
+
+bool HttpCurl::GetSocks5Request(const std::string& strUrl, const std::string& strProxy,
+                                std::string& strOut, HTTPEvent_KX* pRecord)
+{
+    CURL* pHandle = curl_easy_init();
+    if (!pHandle)
+        return false;
+    std::string strBody;
+    curl_easy_setopt(pHandle, CURLOPT_URL, strUrl.c_str());
+    curl_easy_setopt(pHandle, CURLOPT_PROXY, strProxy.c_str());
+    curl_easy_setopt(pHandle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(pHandle, CURLOPT_CONNECTTIMEOUT, kProxyTimeout);
+    curl_easy_setopt(pHandle, CURLOPT_TIMEOUT, kProxyTimeout);
+    curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_LIMIT, kProxyLowSpeedBytes);
+    curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_TIME, kProxyLowSpeedSeconds);
+    curl_easy_setopt(pHandle, CURLOPT_MAX_RECV_SPEED_LARGE, kProxyMaxSpeed);
+    curl_easy_setopt(pHandle, CURLOPT_WRITEFUNCTION, &HttpCurl::process_data);
+    curl_easy_setopt(pHandle, CURLOPT_WRITEDATA, &strBody);
+    m_nLastCode = curl_easy_perform(pHandle);
+    curl_easy_cleanup(pHandle);
+    if (pRecord && pRecord->m_strGbk == "ip_check") {
+        Json::Value answer(Json::objectValue);
+        answer["code"] = static_cast<int>(m_nLastCode);
+        answer["msg"] = errorText();
+        answer["url"] = strUrl;
+        answer["local"] = strProxy;
+        strOut = toNormalString(answer);
+        return true;
+    }
+    strOut = strBody;
+    return m_nLastCode == CURLE_OK;
+}
+
+double HttpCurl::GetNowDownloadSpeed()
+{
+    curl_off_t nSpeed = 0;
+    if (m_pCUrl)
+        curl_easy_getinfo(m_pCUrl, CURLINFO_SPEED_DOWNLOAD_T, &nSpeed);
+    return static_cast<double>(nSpeed);
+}
+
+size_t HttpCurl::process_data(void* pData, size_t nSize, size_t nCount, void* pOut)
+{
+    static_cast<std::string*>(pOut)->append(static_cast<const char*>(pData), nSize * nCount);
+    return nSize * nCount;
+}
+
+size_t HttpCurl::DownloadCallback(void* pData, size_t nSize, size_t nCount, void* pThis)
+{
+    return std::fwrite(pData, nSize, nCount, static_cast<HttpCurl*>(pThis)->m_hFileDownload) *
+           nSize;
+}
+
+// Figures in KiB, resumed bytes included; a cleared m_nParam7 stops the transfer.
+int HttpCurl::ProgressDownCallback(void* pThis, curl_off_t nTotalDown, curl_off_t nNowDown,
+                                   curl_off_t, curl_off_t)
+{
+    auto* pCurl = static_cast<HttpCurl*>(pThis);
+    HTTPEvent_KX* pRecord = pCurl->m_pHttpEvent;
+    if (pCurl->m_bIsCancel || pRecord->m_nParam7 == 0)
+        return 1;
+    if (nTotalDown == 0)
+        return 0;
+    const std::int64_t nDone = nNowDown + pCurl->m_nOffset_Pos;
+    const std::int64_t nTotal = nTotalDown + pCurl->m_nOffset_Pos;
+    pRecord->m_nParam2 = nDone / 1024;
+    pRecord->m_nParam3 = nTotal / 1024;
+    pRecord->m_nParam4 = static_cast<std::int64_t>(pCurl->GetNowDownloadSpeed());
+    pRecord->m_nParam5 = static_cast<std::int32_t>(static_cast<double>(nDone) / nTotal * 100);
+    notifyProgress(pRecord);
+    return 0;
+}
+
+// Figures in bytes, resumed bytes included; this variant is never cancelled.
+int HttpCurl::ProgressDownXeCallback(void* pThis, curl_off_t nTotalDown, curl_off_t nNowDown,
+                                     curl_off_t nTotalUp, curl_off_t nNowUp)
+{
+    auto* pCurl = static_cast<HttpCurl*>(pThis);
+    HTTPEvent_KX* pRecord = pCurl->m_pHttpEvent;
+    qDebug() << "download" << nNowDown << "/" << nTotalDown << "upload" << nNowUp << "/"
+             << nTotalUp;
+    if (nTotalDown == 0)
+        return 0;
+    const std::int64_t nDone = nNowDown + pCurl->m_nOffset_Pos;
+    const std::int64_t nTotal = nTotalDown + pCurl->m_nOffset_Pos;
+    pRecord->m_nParam2 = nDone;
+    pRecord->m_nParam3 = nTotal;
+    pRecord->m_nParam5 = static_cast<std::int32_t>(static_cast<double>(nDone) / nTotal * 100);
+    qDebug() << "percent:" << pRecord->m_nParam5;
+    notifyProgress(pRecord);
+    return 0;
+}
+
+int HttpCurl::ProgressUpCallback(void* pRecord, curl_off_t, curl_off_t, curl_off_t nTotalUp,
+                                 curl_off_t nNowUp)
+{
+    auto* pEvent = static_cast<HTTPEvent_KX*>(pRecord);
+    if (nTotalUp == 0)
+        return 0;
+    pEvent->m_nParam2 = nNowUp;
+    pEvent->m_nParam3 = nTotalUp;
+    pEvent->m_nParam5 = nNowUp * 100 / nTotalUp;
+    notifyProgress(pEvent);
+    return 0;
+}

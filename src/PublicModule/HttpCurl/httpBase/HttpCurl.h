@@ -1,0 +1,82 @@
+#pragma once
+
+#include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+
+#include <curl/curl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// One libcurl transfer: construct, configure, run exactly one transfer, destroy. Used on
+// the pool worker that runs the request. HTTP status codes are not read except by the
+// downloads, which fail on 400 and above.
+class HttpCurl
+{
+public:
+    explicit HttpCurl(const char* szUrl);
+    HttpCurl(const char* szBase, const char* szRoute);
+    ~HttpCurl();
+    HttpCurl(const HttpCurl&) = delete;
+    HttpCurl& operator=(const HttpCurl&) = delete;
+
+    // libcurl's process-wide set-up, done once whichever thread comes first.
+    static void GlobalInit();
+    // The service's not-found page ("404 page not found"), recognised by its start only.
+    static bool IsNotFoundPage(const std::string& strBody);
+
+    void AddPostParam(const std::string& strKey, const std::string& strValue);
+    // Each pair goes out as "key:value" in list order; CR and LF are dropped from values,
+    // and an empty value is still sent.
+    void SetHearderInfo(const std::vector<ParamItem>& headers);
+    // Appends "&key=value" for every form field.
+    void GetPostParam(std::string& strParam);
+
+    // In-memory transfers: true when libcurl reports success; the body goes to strOut.
+    bool PostRequest(std::string& strOut);
+    bool GetRequest(std::string& strOut, HTTPEvent_KX* pRecord);
+    bool PostJsonRequest(std::string& strOut, HTTPEvent_KX* pRecord);
+    bool DeleteRequest(std::string& strOut);
+    bool UploadFile(HTTPEvent_KX* pRecord);
+    // Downloads the record's URL into "<target>.part", which replaces the target only on
+    // success. A transfer that was interrupted keeps the part file and the next run
+    // resumes from it; any other failure removes it.
+    bool DownloadFile(HTTPEvent_KX* pRecord);
+    // GET through a proxy on a handle of its own.
+    bool GetSocks5Request(const std::string& strUrl, const std::string& strProxy,
+                          std::string& strOut, HTTPEvent_KX* pRecord);
+
+    double GetNowDownloadSpeed();
+    void SetCancelState(bool bCancel) { m_bIsCancel = bCancel; }
+    bool GetCancelState() const { return m_bIsCancel; }
+    // libcurl's result of the last transfer; CURLE_OK before any.
+    CURLcode GetLastCode() const { return m_nLastCode; }
+
+private:
+    void InitParam();
+    void applyCommonOptions(long nConnectTimeout, long nTimeout);
+    CURLcode performInto(std::string& strBody);
+    std::string errorText() const;
+
+    static size_t process_data(void* pData, size_t nSize, size_t nCount, void* pOut);
+    static size_t DownloadCallback(void* pData, size_t nSize, size_t nCount, void* pThis);
+    static int ProgressDownCallback(void* pThis, curl_off_t nTotalDown, curl_off_t nNowDown,
+                                    curl_off_t nTotalUp, curl_off_t nNowUp);
+    static int ProgressDownXeCallback(void* pThis, curl_off_t nTotalDown, curl_off_t nNowDown,
+                                      curl_off_t nTotalUp, curl_off_t nNowUp);
+    static int ProgressUpCallback(void* pRecord, curl_off_t nTotalDown, curl_off_t nNowDown,
+                                  curl_off_t nTotalUp, curl_off_t nNowUp);
+
+    std::vector<ParamItem> m_vetPostParam;
+    std::string m_strUrl;
+    CURL* m_pCUrl = nullptr;
+    FILE* m_hFileDownload = nullptr;
+    std::int64_t m_nOffset_Pos = 0;
+    bool m_bIsCancel = false;
+    HTTPEvent_KX* m_pHttpEvent = nullptr;
+    curl_slist* m_pHeaders = nullptr;
+    curl_mime* m_pMime = nullptr;
+    std::string m_strDeleteBody;
+    CURLcode m_nLastCode = CURLE_OK;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+#include <string>
+
+// Root of the service object that QML creates: the start-up call that sets the domains.
+class HttpProc : public QObject
+{
+    Q_OBJECT
+public:
+    explicit HttpProc(QObject* parent = nullptr);
+
+    // Queues the domain lookup; the answer receiver sets the domains when it has run.
+    Q_INVOKABLE void getDomain();
+    // The lookup uses the built-in addresses; the text is not read. Always 0.
+    int ParseWebsite(const std::string& strWebsite);
+};
