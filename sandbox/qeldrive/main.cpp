@@ -1,0 +1,78 @@
+// qeldrive: the stand-in engine. Serves the client's local API and its bound ports on
+// 127.0.0.1 and reports extracted and freed ports by UDP datagrams.
+
+#include "DatagramSender.h"
+#include "DriveApi.h"
+#include "DriveLog.h"
+#include "DriveOptions.h"
+#include "PortTable.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+const char* const kUsage =
+    "usage: qeldrive -api_port=N -user=NAME -pwd=TEXT -proxy_port_start=N -proxy_port_num=N\n"
+    "                -intranet_ip=IPV4 -sync_udp_port=N -mac_adds=TEXT -client_api_port=N\n"
+    "                [--ready-after MS]\n";
+
+// Blocks SIGTERM and SIGINT in every thread that follows, so only sigwait sees them.
+sigset_t blockStopSignals()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    return signals;
+}
+
+// True when a stop signal arrived within timeoutMs (< 0: wait for one).
+bool waitForStop(const sigset_t& signals, int timeoutMs)
+{
+    if (timeoutMs < 0) {
+        int signal = 0;
+        sigwait(&signals, &signal);
+        return true;
+    }
+    timespec wait{timeoutMs / 1000, (timeoutMs % 1000) * 1000000L};
+    return sigtimedwait(&signals, nullptr, &wait) > 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    DriveOptions options;
+    std::string errorText;
+    if (!options.parse({argv + 1, argv + argc}, errorText)) {
+        std::fprintf(stderr, "qeldrive: %s\n%s", errorText.c_str(), kUsage);
+        return 2;
+    }
+    const sigset_t signals = blockStopSignals();
+    std::signal(SIGPIPE, SIG_IGN);
+    driveLog("start " + options.describe());
+
+    DatagramSender datagrams(options.nSyncUdpPort);
+    PortTable ports(options.nProxyPortStart, options.nProxyPortNum);
+    DriveApi api(options, ports, datagrams);
+    // Until ready the API port is not listened on, so the client's poll is refused.
+    if (waitForStop(signals, options.nReadyAfterMs))
+        return 0;
+    if (!api.listen(options.nApiPort)) {
+        driveLog("cannot listen on 127.0.0.1:" + std::to_string(options.nApiPort));
+        return 1;
+    }
+    driveLog("ready on 127.0.0.1:" + std::to_string(options.nApiPort));
+    std::thread server(&DriveApi::run, &api);
+    waitForStop(signals, -1);
+
+    driveLog("stopping");
+    api.stop();
+    ports.unbindAll();
+    server.join();
+    return 0;
+}
