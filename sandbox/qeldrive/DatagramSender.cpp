@@ -13,6 +13,12 @@ DatagramSender::DatagramSender(int port) : m_fd(socket(AF_INET, SOCK_DGRAM | SOC
 {
     m_target.sin_family = AF_INET;
     m_target.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    // Bound to loopback explicitly: an unbound socket would be bound to every interface by
+    // its first send.
+    sockaddr_in local = m_target;
+    local.sin_port = 0;
+    if (bind(m_fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)
+        driveLog("datagram socket not bound: " + std::string(std::strerror(errno)));
     m_target.sin_port = htons(static_cast<uint16_t>(port));
 }
 
