@@ -1,6 +1,9 @@
 #include "AppCustom.h"
 
+#include "DataManager/Language/LanguageManager.h"
 #include "Interface/GlobleParam.h"
+#include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/registerBase/LineDraw.h"
 
 #include <QDebug>
 #include <QtQml/qqml.h>
@@ -9,6 +12,10 @@ void CAppCustom::RegisterCpp()
 {
     qDebug() << "AppCustom<->RegisterCpp";
     qmlRegisterType<GlobleParam>("Globle.Param", 1, 0, "GlobleParam");
+    qmlRegisterType<InterfaceRecv>("Curl.InterfaceRecv", 1, 0, "CurlInterfaceRecv");
+    qmlRegisterSingletonType<LanguageManager>("Language.Param", 1, 0, "LanguageManager",
+                                              virtualLanguageManager);
+    qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
     // Types join here as they are built: "Curl.InterfaceRecv", "Globle.Param",
     // "Search.Param", "Proxy.Param", "Download.Param", "Language.Param",
     // "QelProxy.Param", "System.Line", "PaintItemModule".

@@ -1,5 +1,15 @@
 #include "RegisterBase.h"
 
+#include "CRegedit.h"
+#include "Clipboard.h"
+#include "MyAction.h"
+#include "MyMenu.h"
+#include "MySeparator.h"
+#include "PublicModule/Config/UiConfig.h"
+#include "SystemTrayIcon.h"
+
+#include <QtQml>
+
 void CRegisterBase::RegisterInit()
 {
     RegisterCpp();
@@ -13,14 +23,25 @@ void CRegisterBase::RegisterInit()
 
 void CRegisterBase::RegisterHttp() {}
 
-// "System.Tray": MyMenu, MyAction, MySeparator, SystemTrayIcon.
-void CRegisterBase::RegisterTray() {}
+void CRegisterBase::RegisterTray()
+{
+    qmlRegisterType<MyMenu>("System.Tray", 1, 0, "MyMenu");
+    qmlRegisterType<MyAction>("System.Tray", 1, 0, "MyAction");
+    qmlRegisterType<MySeparator>("System.Tray", 1, 0, "MySeparator");
+    qmlRegisterType<SystemTrayIcon>("System.Tray", 1, 0, "SystemTrayIcon");
+}
 
-// "System.Clip": SystemClip.
-void CRegisterBase::RegisterClipboard() {}
+void CRegisterBase::RegisterClipboard()
+{
+    qmlRegisterType<Clipboard>("System.Clip", 1, 0, "SystemClip");
+}
 
-// "Register.Regedit": Regedit.
-void CRegisterBase::RegisterRegedit() {}
+void CRegisterBase::RegisterRegedit()
+{
+    qmlRegisterType<CRegedit>("Register.Regedit", 1, 0, "Regedit");
+}
 
-// "Component.UiConfig": UiConfig.
-void CRegisterBase::RegisterQml() {}
+void CRegisterBase::RegisterQml()
+{
+    qmlRegisterType<UiConfig>("Component.UiConfig", 1, 0, "UiConfig");
+}

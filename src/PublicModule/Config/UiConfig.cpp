@@ -1,0 +1,131 @@
+#include "UiConfig.h"
+
+#include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QUrl>
+
+UiConfig::UiConfig(QObject* parent)
+    : QObject(parent), m_bIsUiReload(CppDataBase::GetInstance()->getArguments().contains(
+                           QStringLiteral("--uireload"), Qt::CaseSensitive))
+{
+}
+
+void UiConfig::setFileName(const QString& fileName)
+{
+    if (fileName == m_fileName)
+        return;
+    m_fileName = fileName;
+    emit fileNameChanged(m_fileName);
+}
+
+void UiConfig::setFilderName(const QString& filderName)
+{
+    if (filderName == m_filderName)
+        return;
+    m_filderName = filderName;
+    emit filderNameChanged(m_filderName);
+}
+
+QString UiConfig::modulePath()
+{
+    if (m_qstrModulePath.isEmpty())
+        m_qstrModulePath = QCoreApplication::applicationDirPath();
+    return m_qstrModulePath;
+}
+
+void UiConfig::initConfig(int nValue)
+{
+    Q_UNUSED(nValue);
+    m_qstrConfigPath = modulePath() + "/translation/" + m_fileName;
+    m_qstrPngFilderName = modulePath() + "/image/" + m_filderName + "/";
+    loadUiConfig();
+    if (m_bIsUiReload)
+        emit cplusSignalTimer(1);
+    else if (m_bParseError)
+        emit cplusSignalUiReload(QStringLiteral("all"), 1);
+}
+
+void UiConfig::loadUiConfig()
+{
+    QFile file(m_qstrConfigPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "could't open projects json:" << m_qstrConfigPath;
+        return;
+    }
+    const QByteArray content = file.readAll();
+    file.close();
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        qDebug() << "json error!";
+        return;
+    }
+    m_bParseError = true;
+
+    if (m_bIsUiReload) {
+        const QByteArray md5 = QCryptographicHash::hash(content, QCryptographicHash::Md5);
+        if (md5 == m_byteLastMd5)
+            return;
+        m_byteLastMd5 = md5;
+    }
+    reportDocument(document.object());
+}
+
+// The first load reports every value; later loads report each value that differs from
+// the document adopted before, all of them, then adopt the new document.
+void UiConfig::reportDocument(const QJsonObject& jsonDocument)
+{
+    const bool bFirstLoad = m_jsonInit.isEmpty();
+    for (auto group = jsonDocument.begin(); group != jsonDocument.end(); ++group) {
+        if (!group.value().isObject())
+            continue;
+        const QJsonObject jsonGroup = group.value().toObject();
+        const QJsonValue oldGroup = m_jsonInit.value(group.key());
+        for (auto member = jsonGroup.begin(); member != jsonGroup.end(); ++member) {
+            if (member.value().isObject())
+                continue;
+            const bool bChanged = bFirstLoad || !oldGroup.isObject() ||
+                                  !oldGroup.toObject().contains(member.key()) ||
+                                  oldGroup.toObject().value(member.key()) != member.value();
+            if (bChanged)
+                UpdateData(group.key(), member.key(), member.value());
+        }
+    }
+    m_jsonInit = jsonDocument;
+}
+
+bool UiConfig::namesPicture(const QString& qstrName)
+{
+    return qstrName == QLatin1String("source") || qstrName.contains(QLatin1String("img"));
+}
+
+QString UiConfig::pictureUrl(const QString& qstrName) const
+{
+    return QUrl::fromLocalFile(m_qstrPngFilderName + qstrName).toString();
+}
+
+void UiConfig::UpdateData(const QString& qstrGroup, const QString& qstrMember,
+                          const QJsonValue& value)
+{
+    const QString qstrKey = qstrGroup + qstrMember;
+    QVariant varValue = value.toVariant();
+    if (qstrMember == QLatin1String("source") || qstrKey.contains(QLatin1String("img")))
+        varValue = pictureUrl(varValue.toString());
+    emit cplusSignalUpdateData(qstrKey, varValue, m_qstrPngFilderName);
+}
+
+QVariant UiConfig::getUiData(const QString& qstrUid, const QString& qstrKey)
+{
+    const QJsonValue group = m_jsonInit.value(qstrUid);
+    if (!group.isObject() || !group.toObject().contains(qstrKey))
+        return QVariant();
+    const QVariant varValue = group.toObject().value(qstrKey).toVariant();
+    return namesPicture(qstrKey) ? QVariant(pictureUrl(varValue.toString())) : varValue;
+}

@@ -1,0 +1,172 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtGraphicalEffects 1.15
+import Language.Param 1.0
+
+// The language choice of the settings page. Its user fills comboBoxModel.model from
+// LanguageManager.getLanguageList() and defaultText from getCurrentLanguageShow().
+// Relies on the root window's `dp`, `openSans` and the service object `curlRecv`.
+Item {
+    id: comboLanguage
+
+    property alias comboBoxModel: comboBox
+    property var dataModel: null
+    property string defaultText: ""
+    property int typeFlag: 0
+    property string currentCode: ""
+    property string currentName: ""
+    property int indHeight: 4
+    property int indWidth: 8
+
+    signal signal_SetUiData(int nType, string qstrValue, int nValue)
+
+    implicitWidth: comboBox.implicitWidth
+    implicitHeight: comboBox.implicitHeight
+
+    function chooseLanguage(entry) {
+        currentName = entry.qstrLanguageName
+        defaultText = currentName
+        currentCode = entry.qstrLanguageCode
+        LanguageManager.changeLanguage(currentCode)
+        curlRecv.signal_SetUiData(154, "", 0)
+    }
+
+    ComboBox {
+        id: comboBox
+        anchors.fill: parent
+        implicitWidth: 120
+        implicitHeight: 40
+        model: comboLanguage.dataModel
+        editable: true
+        leftPadding: 10
+        font.family: openSans.name
+        font.pixelSize: 13 * dp
+        font.weight: Font.Normal
+
+        onActivated: comboLanguage.chooseLanguage(model[index])
+
+        delegate: ItemDelegate {
+            id: entry
+            width: comboBox.width
+            height: 25
+            hoverEnabled: true
+            padding: 0
+
+            background: Rectangle {
+                color: entry.hovered ? "#FFEFEB" : "#001c1b40"
+            }
+            contentItem: Item {
+                Row {
+                    x: 10 * dp
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: parent.width - x
+                    spacing: 10
+
+                    Image {
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 12
+                        height: 12
+                        fillMode: Image.Stretch
+                        source: modelData.qstrFilePath
+                    }
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: parent.width - 22
+                        text: modelData.qstrLanguageName
+                        elide: Text.ElideRight
+                        color: entry.hovered ? "#FF5C00" : "#55687D"
+                        font: comboBox.font
+                    }
+                }
+            }
+        }
+
+        contentItem: Text {
+            text: comboLanguage.defaultText
+            color: "#042040"
+            font: comboBox.font
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+        }
+
+        background: Rectangle {
+            color: "#FBFCFF"
+            border.width: 1
+            border.color: "#EBEDF4"
+            radius: 2 * dp
+        }
+
+        indicator: Canvas {
+            id: arrow
+            x: comboBox.width - width - comboBox.rightPadding
+            y: (comboBox.height - height) / 2
+            width: comboLanguage.indWidth
+            height: comboLanguage.indHeight
+            contextType: "2d"
+
+            Connections {
+                target: comboBox.popup
+                function onVisibleChanged() { arrow.requestPaint() }
+            }
+
+            onPaint: {
+                var ctx = getContext("2d")
+                ctx.reset()
+                if (comboBox.popup.visible) {
+                    ctx.moveTo(0, height)
+                    ctx.lineTo(width, height)
+                    ctx.lineTo(width / 2, 0)
+                } else {
+                    ctx.moveTo(0, 0)
+                    ctx.lineTo(width, 0)
+                    ctx.lineTo(width / 2, height)
+                }
+                ctx.closePath()
+                ctx.fillStyle = "#8C92AC"
+                ctx.fill()
+            }
+        }
+
+        popup: Popup {
+            y: comboBox.height
+            width: comboBox.width
+            padding: 1 * dp
+
+            onAboutToShow: height = comboBox.count * 29 * dp + 2 * dp
+
+            contentItem: GridView {
+                id: languageGrid
+                clip: true
+                cellWidth: width
+                cellHeight: 29 * dp
+                model: comboBox.popup.visible ? comboBox.delegateModel : null
+                currentIndex: comboBox.highlightedIndex
+
+                ScrollBar.vertical: ScrollBar {
+                    policy: ScrollBar.AlwaysOn
+                    width: 4 * dp
+                    contentItem: Rectangle {
+                        implicitWidth: 4 * dp
+                        radius: 4 * dp
+                        color: "#D1D9E7"
+                    }
+                    background: Rectangle {
+                        radius: 4 * dp
+                        color: "#00ccbfbf"
+                    }
+                }
+            }
+
+            background: Rectangle {
+                color: "white"
+                radius: 4 * dp
+                layer.enabled: true
+                layer.effect: DropShadow {
+                    radius: 8
+                    samples: 16
+                    color: "#36181C32"
+                }
+            }
+        }
+    }
+}

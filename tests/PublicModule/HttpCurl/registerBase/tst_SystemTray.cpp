@@ -1,0 +1,201 @@
+#include "PublicModule/HttpCurl/registerBase/MyAction.h"
+#include "PublicModule/HttpCurl/registerBase/MyMenu.h"
+#include "PublicModule/HttpCurl/registerBase/RegisterBase.h"
+#include "PublicModule/HttpCurl/registerBase/SystemTrayIcon.h"
+#include "PublicModule/HttpCurl/registerBase/TrayIconUrl.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+#include <memory>
+
+class tst_SystemTray : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQmlEngine m_engine;
+
+    std::unique_ptr<QObject> create(const QByteArray& qml)
+    {
+        QQmlComponent component(&m_engine);
+        component.setData("import QtQuick 2.15\nimport System.Tray 1.0\n" + qml, QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        if (!object)
+            qWarning() << component.errors();
+        return object;
+    }
+
+private slots:
+    void initTestCase() { CRegisterBase().RegisterTray(); }
+
+    void menuIsAssembledFromDeclaredChildrenInOrder()
+    {
+        auto tray = create(R"(
+            SystemTrayIcon {
+                property int shown: 0
+                property int exits: 0
+                menu: MyMenu {
+                    MyAction { text: "Show"; onTriggered: shown++ }
+                    MySeparator {}
+                    MyMenu { objectName: "MyMenu" }
+                    MyAction { text: "Hidden"; objectName: "renamed" }
+                    QtObject {}
+                    MyAction { text: "Exit"; onTriggered: exits++ }
+                }
+            })");
+        QVERIFY(tray);
+        auto* trayIcon = qobject_cast<SystemTrayIcon*>(tray.get());
+        QVERIFY(trayIcon->menu());
+        QMenu* menu = trayIcon->menu()->menu();
+        QCOMPARE(trayIcon->platformIcon()->contextMenu(), menu);
+
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), 4);
+        QCOMPARE(actions[0]->text(), QString("Show"));
+        QVERIFY(actions[1]->isSeparator());
+        QVERIFY(actions[2]->menu());
+        QCOMPARE(actions[3]->text(), QString("Exit"));
+
+        actions[0]->trigger();
+        actions[3]->trigger();
+        actions[3]->trigger();
+        QCOMPARE(tray->property("shown").toInt(), 1);
+        QCOMPARE(tray->property("exits").toInt(), 2);
+    }
+
+    void entriesAddedLaterFollowTheDeclaredOnes()
+    {
+        MyMenu menu;
+        MyAction action;
+        action.setText("Later");
+        menu.addAction(&action);
+        menu.addSeparator();
+        menu.addAction(nullptr);
+        QCOMPARE(menu.menu()->actions().size(), 2);
+        QCOMPARE(menu.menu()->actions().first(), &action);
+    }
+
+    void menuWidthAndHeightAreTheWidgets()
+    {
+        auto menu = create("MyMenu { width: 150; height: 90 }");
+        QVERIFY(menu);
+        auto* myMenu = qobject_cast<MyMenu*>(menu.get());
+        QCOMPARE(myMenu->menu()->width(), 150);
+        QCOMPARE(myMenu->menu()->height(), 90);
+        QCOMPARE(menu->property("width").toInt(), 150);
+
+        QSignalSpy widthSpy(myMenu, &QQuickItem::widthChanged);
+        myMenu->setWidth(150);
+        QCOMPARE(widthSpy.count(), 0);
+        myMenu->setWidth(200);
+        QCOMPARE(widthSpy.count(), 1);
+        QCOMPARE(myMenu->menu()->width(), 200);
+    }
+
+    void iconUrlsResolveToPaths()
+    {
+        QCOMPARE(trayIconPath(QUrl("qrc:/Icon/small.ico")), QString(":/Icon/small.ico"));
+        QCOMPARE(trayIconPath(QUrl::fromLocalFile("/tmp/a b.png")), QString("/tmp/a b.png"));
+        QCOMPARE(trayIconPath(QUrl("../../Icon/small.ico")), QString("../../Icon/small.ico"));
+        QCOMPARE(trayIconPath(QUrl()), QString());
+    }
+
+    void sameIconTwiceChangesOnceAndEmptyClears()
+    {
+        QTemporaryDir dir;
+        const QString qstrFile = dir.filePath("tray.png");
+        QImage image(16, 16, QImage::Format_ARGB32);
+        image.fill(Qt::blue);
+        QVERIFY(image.save(qstrFile));
+
+        SystemTrayIcon tray;
+        QSignalSpy spy(&tray, &SystemTrayIcon::iconChanged);
+        tray.setIcon(QUrl::fromLocalFile(qstrFile));
+        tray.setIcon(QUrl::fromLocalFile(qstrFile));
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!tray.platformIcon()->icon().isNull());
+
+        tray.setIcon(QUrl());
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(tray.platformIcon()->icon().isNull());
+        QCOMPARE(tray.icon(), QUrl());
+
+        MyAction action;
+        QSignalSpy actionSpy(&action, &MyAction::iconChanged);
+        action.setIcon(QUrl::fromLocalFile(qstrFile));
+        action.setIcon(QUrl::fromLocalFile(qstrFile));
+        QCOMPARE(actionSpy.count(), 1);
+        QVERIFY(!action.QAction::icon().isNull());
+    }
+
+    void toolTipAndVisibilityFollowTheItem()
+    {
+        SystemTrayIcon tray;
+        QVERIFY(!tray.isVisible());
+        QVERIFY(!tray.platformIcon()->isVisible());
+        tray.setVisible(true);
+        QVERIFY(tray.platformIcon()->isVisible());
+
+        QSignalSpy spy(&tray, &SystemTrayIcon::toolTipChanged);
+        tray.setToolTip("QelProxy");
+        tray.setToolTip("QelProxy");
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(tray.toolTip(), QString("QelProxy"));
+    }
+
+    void onlyClicksAndDoubleClicksTrigger()
+    {
+        SystemTrayIcon tray;
+        QSignalSpy spy(&tray, &SystemTrayIcon::trigger);
+        tray.onActivated(QSystemTrayIcon::Context);
+        tray.onActivated(QSystemTrayIcon::MiddleClick);
+        tray.onActivated(QSystemTrayIcon::Unknown);
+        QCOMPARE(spy.count(), 0);
+        tray.onActivated(QSystemTrayIcon::Trigger);
+        tray.onActivated(QSystemTrayIcon::DoubleClick);
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void menuCanBeDetachedOrDestroyed()
+    {
+        SystemTrayIcon tray;
+        auto menu = std::make_unique<MyMenu>();
+        QSignalSpy spy(&tray, &SystemTrayIcon::menuChanged);
+        tray.setMenu(menu.get());
+        tray.setMenu(menu.get());
+        QCOMPARE(spy.count(), 1);
+
+        tray.setMenu(nullptr);
+        QVERIFY(!tray.platformIcon()->contextMenu());
+
+        tray.setMenu(menu.get());
+        menu.reset();
+        QVERIFY(!tray.menu());
+        QVERIFY(!tray.platformIcon()->contextMenu());
+    }
+
+    void closedWindowStaysReachableWithoutTray()
+    {
+        QCOMPARE(SystemTrayIcon::closeVisibility(true), QWindow::Hidden);
+        QCOMPARE(SystemTrayIcon::closeVisibility(false), QWindow::Minimized);
+
+        QWindow window;
+        window.show();
+        SystemTrayIcon tray;
+        tray.hideWindow(&window);
+        QCOMPARE(window.visibility(), SystemTrayIcon::closeVisibility(tray.isAvailable()));
+        if (!SystemTrayIcon::isAvailable())
+            QVERIFY(window.isVisible());
+        tray.hideWindow(nullptr);
+    }
+};
+
+QTEST_MAIN(tst_SystemTray)
+#include "tst_SystemTray.moc"

@@ -1,0 +1,103 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Globle.Param 1.0
+import Language.Param 1.0
+import "../../src/qml/ComboBox"
+
+// The language list comes from the fixture Language.trs laid out beside this runner,
+// next to the program's own .qm files.
+TestCase {
+    id: testCase
+    name: "ComboLanguage"
+    width: 300
+    height: 400
+    visible: true
+    when: windowShown
+
+    // What the root window offers its components.
+    property real dp: 1
+    FontLoader { id: openSans; name: "DejaVu Sans" }
+    QtObject {
+        id: curlRecv
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+    }
+
+    GlobleParam { id: globleParam }
+
+    property string caption: qsTranslate("main", "Show") + globleParam.emptyString
+
+    SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
+    SignalSpy { id: languageSpy; target: globleParam; signalName: "languageChanged" }
+
+    Component {
+        id: comboComponent
+        ComboLanguage { x: 10; y: 10; width: 160; height: 40 }
+    }
+
+    function init() {
+        LanguageManager.getLanguageList()
+        LanguageManager.changeLanguage("_en")
+        uiSpy.clear()
+        languageSpy.clear()
+    }
+
+    function test_listFromTheLanguageFile() {
+        var list = LanguageManager.getLanguageList()
+        compare(list.length, 5)
+        compare(list[1].qstrLanguageName, "Deutsch")
+        compare(list[1].qstrFileName, "German")
+        compare(list[1].qstrLanguageCode, "_de")
+        compare(list[1].qstrFilePath, "qrc:/flag/German.png")
+        compare(list[2].qstrLanguageName, "Français")
+    }
+
+    function test_switchRetranslatesBoundTexts() {
+        compare(caption, "Show")
+        LanguageManager.changeLanguage("_de")
+        compare(caption, "Anzeigen")
+        compare(globleParam.qstrLangCode, "_de")
+        compare(LanguageManager.getCurrentLanguageShow(), "Deutsch")
+        compare(LanguageManager.getCurrentLanguageImg(), "qrc:/flag/German.png")
+        LanguageManager.changeLanguage("_fa")
+        compare(caption, "Afficher")
+        compare(languageSpy.count, 2)
+    }
+
+    function test_unknownCodeOrMissingFileChangesNothing() {
+        LanguageManager.changeLanguage("_de")
+        languageSpy.clear()
+        LanguageManager.changeLanguage("_xx")
+        LanguageManager.changeLanguage("_DE")
+        LanguageManager.changeLanguage("_tlh")
+        compare(caption, "Anzeigen")
+        compare(globleParam.qstrLangCode, "_de")
+        compare(languageSpy.count, 0)
+    }
+
+    function test_choosingAnEntrySwitchesAndTellsTheWindow() {
+        var combo = createTemporaryObject(comboComponent, testCase)
+        combo.comboBoxModel.model = LanguageManager.getLanguageList()
+        combo.defaultText = LanguageManager.getCurrentLanguageShow()
+        compare(combo.defaultText, "English")
+
+        mouseClick(combo)
+        var popup = combo.comboBoxModel.popup
+        tryCompare(popup, "opened", true)
+        compare(popup.height, 5 * 29 + 2)
+        var grid = popup.contentItem
+        var german = grid.itemAtIndex(1)
+        verify(german !== null)
+        mouseClick(german)
+
+        tryCompare(popup, "visible", false)
+        compare(combo.currentCode, "_de")
+        compare(combo.currentName, "Deutsch")
+        compare(combo.defaultText, "Deutsch")
+        compare(globleParam.qstrLangCode, "_de")
+        compare(caption, "Anzeigen")
+        compare(uiSpy.count, 1)
+        compare(uiSpy.signalArguments[0][0], 154)
+        compare(uiSpy.signalArguments[0][1], "")
+        compare(uiSpy.signalArguments[0][2], 0)
+    }
+}
