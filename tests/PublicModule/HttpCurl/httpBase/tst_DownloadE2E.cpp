@@ -1,0 +1,134 @@
+// Downloads from the stand-in: progress, replacement of the target only on success,
+// cancel and resume, redirects and missing files.
+#include "SandboxClient.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <curl/curl.h>
+
+namespace {
+const char* const kSample = QEL_BIN_DIR "/../sandbox/service/files/sample.bin";
+
+QByteArray readAll(const QString& qstrPath)
+{
+    QFile file(qstrPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& qstrPath, const QByteArray& content)
+{
+    QFile file(qstrPath);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+} // namespace
+
+class tst_DownloadE2E : public QObject
+{
+    Q_OBJECT
+
+private:
+    HTTPEvent_KX* downloadRecord(const QString& qstrPath, int nVariant = 2, int nMode = 1)
+    {
+        HTTPEvent_KX* pRecord = SandboxClient::record(REQUEST_FILE, "");
+        pRecord->m_strInterface = (m_client->service.resUrl() + qstrPath).toStdString();
+        pRecord->m_strRelFolder = (m_dir.path() + "/dl").toStdString();
+        pRecord->m_strFilePath = m_strTarget.toStdString();
+        pRecord->m_nParam10 = nVariant;
+        pRecord->m_nParam2 = nMode;
+        pRecord->m_nParam1 = 0; // answered or not, no error files
+        return pRecord;
+    }
+
+private slots:
+    void init()
+    {
+        m_client.reset(new SandboxClient);
+        QVERIFY(m_client->start());
+        QVERIFY(m_dir.isValid());
+        m_strTarget = m_dir.path() + "/dl/target.bin";
+    }
+    void cleanup() { m_client.reset(); }
+
+    void downloadReportsProgressAndReplacesTarget()
+    {
+        QDir().mkpath(m_dir.path() + "/dl");
+        writeAll(m_strTarget, "old");
+        const ReportCopy report = m_client->run(downloadRecord("/files/sample.bin?rate=8192"));
+        QVERIFY(report.bSuccess);
+        QCOMPARE(report.strResult, std::string("下载成功"));
+        QCOMPARE(readAll(m_strTarget), readAll(kSample));
+        QVERIFY(!QFile::exists(m_strTarget + ".part"));
+        const std::vector<std::int64_t> progress = m_client->recv->progressCopy();
+        QVERIFY(progress.size() > 2);
+        QCOMPARE(progress.back(), 100);
+        QVERIFY(std::is_sorted(progress.begin(), progress.end()));
+    }
+
+    void cancelledDownloadKeepsOldFileAndResumes()
+    {
+        QDir().mkpath(m_dir.path() + "/dl");
+        writeAll(m_strTarget, "old");
+        m_client->recv->cancelAtPercent = 25;
+        QVERIFY(!m_client->run(downloadRecord("/files/sample.bin?rate=2048")).bSuccess);
+        QCOMPARE(readAll(m_strTarget), QByteArray("old"));
+        const qint64 nPart = QFileInfo(m_strTarget + ".part").size();
+        QVERIFY(nPart > 0);
+        QVERIFY(nPart < readAll(kSample).size());
+
+        m_client->recv->cancelAtPercent = -1;
+        m_client->recv->progress.clear();
+        QVERIFY(m_client->run(downloadRecord("/files/sample.bin?rate=8192")).bSuccess);
+        QCOMPARE(readAll(m_strTarget), readAll(kSample));
+        QVERIFY(m_client->recv->progressCopy().front() >= 25);
+        const Json::Value entries = m_client->entries("/files/sample.bin");
+        QCOMPARE(entries.size(), 2u);
+        QCOMPARE(JsonRead::getString(JsonRead::getObject(entries[1], "headers"), "range"),
+                 "bytes=" + std::to_string(nPart) + "-");
+    }
+
+    void plainVariantFollowsRedirect()
+    {
+        const ReportCopy report = m_client->run(downloadRecord("/redirect/hello.txt", 1));
+        QVERIFY(report.bSuccess);
+        QCOMPARE(readAll(m_strTarget), readAll(QEL_SOURCE_DIR "/sandbox/service/files/hello.txt"));
+        QVERIFY(QDir(m_dir.path() + "/dl").exists());
+    }
+
+    void missingFileFailsAndLeavesTargetAlone()
+    {
+        QDir().mkpath(m_dir.path() + "/dl");
+        writeAll(m_strTarget, "old");
+        const ReportCopy report = m_client->run(downloadRecord("/files/missing.bin"));
+        QVERIFY(!report.bSuccess);
+        QCOMPARE(report.nRequestError, int(CURLE_HTTP_RETURNED_ERROR));
+        QCOMPARE(readAll(m_strTarget), QByteArray("old"));
+        QVERIFY(!QFile::exists(m_strTarget + ".part"));
+
+        QFile::remove(m_strTarget);
+        QVERIFY(!m_client->run(downloadRecord("/files/missing.bin")).bSuccess);
+        QVERIFY(!QFile::exists(m_strTarget)); // no empty file a later run would keep
+    }
+
+    void keepModeSkipsExistingFileOnly()
+    {
+        QDir().mkpath(m_dir.path() + "/dl");
+        writeAll(m_strTarget, "x");
+        QCOMPARE(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).strResult,
+                 std::string("已下载"));
+        QCOMPARE(m_client->service.log().size(), 0u);
+        writeAll(m_strTarget, "");
+        QVERIFY(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).bSuccess);
+        QCOMPARE(readAll(m_strTarget), readAll(QEL_SOURCE_DIR "/sandbox/service/files/hello.txt"));
+    }
+
+private:
+    std::unique_ptr<SandboxClient> m_client;
+    QTemporaryDir m_dir;
+    QString m_strTarget;
+};
+
+QTEST_GUILESS_MAIN(tst_DownloadE2E)
+#include "tst_DownloadE2E.moc"
