@@ -2,6 +2,7 @@
 
 #include "DataManager/Language/LanguageManager.h"
 #include "Interface/GlobleParam.h"
+#include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
 
 #include <QDebug>
@@ -11,6 +12,7 @@ void CAppCustom::RegisterCpp()
 {
     qDebug() << "AppCustom<->RegisterCpp";
     qmlRegisterType<GlobleParam>("Globle.Param", 1, 0, "GlobleParam");
+    qmlRegisterType<InterfaceRecv>("Curl.InterfaceRecv", 1, 0, "CurlInterfaceRecv");
     qmlRegisterSingletonType<LanguageManager>("Language.Param", 1, 0, "LanguageManager",
                                               virtualLanguageManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
