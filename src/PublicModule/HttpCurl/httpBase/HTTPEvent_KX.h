@@ -29,8 +29,9 @@ enum enmRequestType
     REQUEST_VERIFY_HTTP = 10 // GET through a local proxy
 };
 
-// The base address put in front of a record's route.
-enum _DomainType
+// The base address put in front of a record's route. Fixed to int so that any stored
+// number is a valid value (unknown ones give an empty base address).
+enum _DomainType : int
 {
     DOMAIN_LOGIN = 0,
     DOMAIN_LOG = 1,

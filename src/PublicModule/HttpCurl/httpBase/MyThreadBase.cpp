@@ -9,7 +9,7 @@ MyThreadBase::MyThreadBase(int nType) : m_nType(nType) {}
 
 MyThreadBase::~MyThreadBase()
 {
-    delete static_cast<Event_KX*>(m_hEv);
+    delete m_hEv;
 }
 
 void MyThreadBase::run()
