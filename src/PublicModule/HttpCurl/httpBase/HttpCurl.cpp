@@ -154,15 +154,22 @@ bool HttpCurl::PostRequest(std::string& strOut)
 {
     if (!m_pCUrl)
         return false;
-    curl_mime_free(m_pMime);
-    m_pMime = curl_mime_init(m_pCUrl);
-    for (const ParamItem& item : m_vetPostParam) {
-        curl_mimepart* pPart = curl_mime_addpart(m_pMime);
-        curl_mime_name(pPart, item.strKey.c_str());
-        curl_mime_data(pPart, item.strValue.c_str(), CURL_ZERO_TERMINATED);
-    }
     applyCommonOptions(kShortConnectTimeout, kTransferTimeout);
-    curl_easy_setopt(m_pCUrl, CURLOPT_MIMEPOST, m_pMime);
+    curl_mime_free(m_pMime);
+    m_pMime = nullptr;
+    if (m_vetPostParam.empty()) {
+        // A multipart body without parts is malformed for many servers: send an empty post.
+        curl_easy_setopt(m_pCUrl, CURLOPT_POSTFIELDS, "");
+        curl_easy_setopt(m_pCUrl, CURLOPT_POSTFIELDSIZE, 0L);
+    } else {
+        m_pMime = curl_mime_init(m_pCUrl);
+        for (const ParamItem& item : m_vetPostParam) {
+            curl_mimepart* pPart = curl_mime_addpart(m_pMime);
+            curl_mime_name(pPart, item.strKey.c_str());
+            curl_mime_data(pPart, item.strValue.data(), item.strValue.size());
+        }
+        curl_easy_setopt(m_pCUrl, CURLOPT_MIMEPOST, m_pMime);
+    }
     if (performInto(strOut) == CURLE_OK)
         return true;
     strOut = errorText();

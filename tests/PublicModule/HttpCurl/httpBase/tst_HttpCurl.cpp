@@ -71,6 +71,33 @@ private slots:
         QCOMPARE(strOut, std::string("<html></html>"));
     }
 
+    void formPostWithoutFieldsIsAnEmptyPost()
+    {
+        // An empty multipart body is refused by many servers; fields with a zero byte
+        // must keep it.
+        const QByteArray empty = exchange(
+            [](const std::string& strUrl) {
+                HttpCurl curl(strUrl.c_str(), "/api/none");
+                std::string strOut;
+                curl.PostRequest(strOut);
+            },
+            "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n{}");
+        QVERIFY(empty.startsWith("POST /api/none HTTP/1.1\r\n"));
+        QVERIFY(empty.contains("\r\nContent-Length: 0\r\n"));
+        QVERIFY(!empty.contains("multipart"));
+
+        const QByteArray form = exchange(
+            [](const std::string& strUrl) {
+                HttpCurl curl(strUrl.c_str(), "/api/form");
+                curl.AddPostParam("k", std::string("a\0b", 3));
+                std::string strOut;
+                curl.PostRequest(strOut);
+            },
+            "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n{}");
+        QVERIFY(form.contains("multipart/form-data"));
+        QVERIFY(form.contains(QByteArray("name=\"k\"\r\n\r\na\0b\r\n", 17)));
+    }
+
     void refusedGetReportsLibcurlCodeAndText()
     {
         QTcpServer server;
