@@ -2,6 +2,7 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "RawClient.h"
+#include "SandboxService.h"
 
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -252,9 +253,14 @@ void tst_QelDrive::servesABoundPortOnceReady()
     const int port = m_nRange + 3;
     const Answer bound = m_drive->post("/api/set_port_session", bindForm(port));
     QCOMPARE(bound.code(), 0);
-    const QByteArray page = QByteArray::fromStdString(PageServer::page());
-    QCOMPARE(fetch({"--socks5-hostname", socksProxy(port)}), page);
-    QCOMPARE(fetch({"--proxy", "http://" + socksProxy(port)}), page);
+    // A page of the stand-in web service, through the bound port both ways.
+    SandboxService service;
+    QVERIFY(service.start());
+    const QString serviceUrl = service.apiUrl() + "/api/test/get";
+    const Answer direct = curl({serviceUrl});
+    QCOMPARE(direct.code(), 0);
+    QCOMPARE(curl({"--socks5-hostname", socksProxy(port), serviceUrl}).body, direct.body);
+    QCOMPARE(curl({"--proxy", "http://" + socksProxy(port), serviceUrl}).body, direct.body);
     // The log names the exit each connection was meant for; the password never appears.
     QTRY_VERIFY(m_drive->log().contains("for exit ip=203.0.113.9 sn=SN-7 server=gw1.test"));
     QVERIFY(!m_drive->log().contains("s3cret"));
