@@ -6,6 +6,7 @@
 #include "DriveLog.h"
 #include "DriveOptions.h"
 #include "PortTable.h"
+#include "StopSignals.h"
 
 #include <csignal>
 #include <cstdio>
@@ -19,29 +20,6 @@ const char* const kUsage =
     "                -intranet_ip=IPV4 -sync_udp_port=N -mac_adds=TEXT -client_api_port=N\n"
     "                [--ready-after MS]\n";
 
-// Blocks SIGTERM and SIGINT in every thread that follows, so only sigwait sees them.
-sigset_t blockStopSignals()
-{
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGTERM);
-    sigaddset(&signals, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-    return signals;
-}
-
-// True when a stop signal arrived within timeoutMs (< 0: wait for one).
-bool waitForStop(const sigset_t& signals, int timeoutMs)
-{
-    if (timeoutMs < 0) {
-        int signal = 0;
-        sigwait(&signals, &signal);
-        return true;
-    }
-    timespec wait{timeoutMs / 1000, (timeoutMs % 1000) * 1000000L};
-    return sigtimedwait(&signals, nullptr, &wait) > 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -53,7 +31,6 @@ int main(int argc, char** argv)
         return 2;
     }
     const sigset_t signals = blockStopSignals();
-    std::signal(SIGPIPE, SIG_IGN);
     driveLog("start " + options.describe());
 
     DatagramSender datagrams(options.nSyncUdpPort);

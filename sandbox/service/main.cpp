@@ -7,6 +7,7 @@
 #include "ServiceOptions.h"
 #include "ServiceRoutes.h"
 #include "Socks5Relay.h"
+#include "StopSignals.h"
 
 #include <httplib.h>
 
@@ -39,18 +40,6 @@ int bindListener(Listener& listener, int port)
     if (port == 0)
         return std::max(0, listener.server.bind_to_any_port(kHost));
     return listener.server.bind_to_port(kHost, port) ? port : 0;
-}
-
-// Signals are taken by sigwait in main only; every thread started later inherits the mask.
-sigset_t blockStopSignals()
-{
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGTERM);
-    sigaddset(&set, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &set, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
-    return set;
 }
 
 void logLine(const std::string& text)
@@ -103,8 +92,7 @@ int main(int argc, char** argv)
     std::printf("%d %d %d\n", listeners[0]->port, listeners[1]->port, socksPort);
     std::fflush(stdout);
 
-    int signal = 0;
-    sigwait(&stopSignals, &signal);
+    waitForStop(stopSignals);
     scripts.shutdown();
     for (auto& listener : listeners)
         listener->server.stop();
