@@ -11,10 +11,10 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <memory>
-#include <pthread.h>
 #include <thread>
 #include <vector>
 
@@ -89,6 +89,11 @@ int main(int argc, char** argv)
     for (auto& listener : listeners)
         listener->thread =
             std::thread([&server = listener->server] { server.listen_after_bind(); });
+    // Announce the ports only once both listeners run: a stop that came earlier would
+    // be lost and leave a listener thread that never ends.
+    for (auto& listener : listeners)
+        while (!listener->server.is_running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     std::printf("%d %d %d\n", listeners[0]->port, listeners[1]->port, socksPort);
     std::fflush(stdout);
 
