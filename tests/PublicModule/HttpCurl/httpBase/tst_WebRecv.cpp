@@ -1,4 +1,4 @@
-#include "WebRecvStub.h"
+#include "StubWebRecv.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -28,7 +28,7 @@ private slots:
 
     void defaultsAreStoredOnFirstRead()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         QCOMPARE(recv.GetOemId(), std::string("100"));
         QCOMPARE(recv.GetChannel(), std::string("normal"));
         QCOMPARE(recv.GetLanguage(), std::string("_en"));
@@ -50,7 +50,7 @@ private slots:
 
     void startUpValuesAndDerivedNames()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         recv.GetArguments(QStringList() << "prog");
         recv.InitStaticData();
         QCOMPARE(recv.GetUpdateVersion(), std::string("211"));
@@ -84,7 +84,7 @@ private slots:
     {
         QFETCH(QString, version);
         QFETCH(QString, shown);
-        WebRecvStub recv;
+        StubWebRecv recv;
         recv.SetUpdateVersion(version.toStdString());
         QCOMPARE(QString::fromStdString(recv.GetShowUpdateVersion()), shown);
     }
@@ -114,7 +114,7 @@ private slots:
         QFETCH(bool, equal);
         QFETCH(bool, testServer);
         QFETCH(QString, language);
-        WebRecvStub recv;
+        StubWebRecv recv;
         recv.GetArguments(args);
         recv.InitStaticData(); // must not overwrite what the command line set
         QCOMPARE(recv.IsEqual(), equal);
@@ -164,14 +164,14 @@ private slots:
         }
         if (!log.isEmpty())
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^file_flag.ini  " + log + "$"));
-        WebRecvStub recv;
+        StubWebRecv recv;
         QCOMPARE(recv.parseBaleTime(), result);
         QCOMPARE(QString::fromStdString(recv.GetBaleTime()), baleTime);
     }
 
     void textConversions()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         QCOMPARE(recv.StrToInt("  42abc"), 42);
         QCOMPARE(recv.StrToInt("-7"), -7);
         QCOMPARE(recv.StrToInt("abc"), 0);
@@ -186,7 +186,7 @@ private slots:
 
     void correctUnicode()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         const QString chinese = QString::fromUtf8("代理服务");
         QCOMPARE(recv.GetCorrectUnicode(chinese.toUtf8()), chinese);
         const QTextCodec* gbk = QTextCodec::codecForName("GBK");
@@ -198,7 +198,7 @@ private slots:
 
     void urlsAndNames()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         QCOMPARE(recv.VerifyUrl("http://a.b/c"), QString("http://a.b/c"));
         QCOMPARE(recv.VerifyUrl("a.b/c"), QString("https://a.b/c"));
         QCOMPARE(recv.VerifyUrl("HTTPS://a.b"), QString("https://HTTPS://a.b"));
@@ -222,7 +222,7 @@ private slots:
     {
         QFETCH(uint, count);
         QFETCH(QList<int>, parts);
-        WebRecvStub recv;
+        StubWebRecv recv;
         WebRecv::times t;
         recv.SecondCountToTimes(count, t);
         QCOMPARE((QList<int>{t.Year, t.Mon, t.Day, t.Hour, t.Min, t.Second}), parts);
@@ -230,7 +230,7 @@ private slots:
 
     void timeStamps()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         const QString format = "yyyy-MM-dd hh:mm:ss";
         const QDateTime local(QDate(2024, 3, 5), QTime(6, 7, 8), Qt::LocalTime);
         QCOMPARE(qint64(recv.QStrToTimeStamp(local.toString(format), format)),
@@ -245,7 +245,7 @@ private slots:
 
     void randomNumber()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         const int first = recv.generateRandomNumber(21, 88, 0);
         QCOMPARE(recv.generateRandomNumber(21, 88), first);
         QVERIFY(first >= 21 && first < 88);
@@ -257,7 +257,7 @@ private slots:
 
     void digestAndEncoding()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         QCOMPARE(recv.encode_to_md5(""), std::string("d41d8cd98f00b204e9800998ecf8427e"));
         QCOMPARE(recv.encode_to_md5("abc"), std::string("900150983cd24fb0d6963f7d28e17f72"));
         QCOMPARE(recv.encode_to_md5("a\xff"
@@ -273,7 +273,7 @@ private slots:
     // Request threads read while the GUI thread writes; every read must be one whole value.
     void concurrentReadsSeeWholeValues()
     {
-        WebRecvStub recv;
+        StubWebRecv recv;
         const std::string a(64, 'a');
         const std::string b(200, 'b');
         recv.SetSessionId(a);

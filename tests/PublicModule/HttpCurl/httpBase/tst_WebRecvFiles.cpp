@@ -1,4 +1,4 @@
-#include "WebRecvStub.h"
+#include "StubWebRecv.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@ class tst_WebRecvFiles : public QObject
 
 private:
     QTemporaryDir* m_pDir = nullptr;
-    WebRecvStub m_recv;
+    StubWebRecv m_recv;
 
     QString path(const QString& relative) const { return m_pDir->filePath(relative); }
 
