@@ -16,14 +16,14 @@ enum class Kind
     Ipv4,    // dotted IPv4
 };
 
-struct Spec
+struct Argument
 {
     const char* key;
     Kind kind;
 };
 
 // In the order the client passes them.
-const Spec kSpecs[] = {
+const Argument kArguments[] = {
     {"api_port", Kind::Port},
     {"user", Kind::Text},
     {"pwd", Kind::Text},
@@ -55,8 +55,8 @@ bool valueFits(Kind kind, const std::string& value)
 
 bool isKnownKey(const std::string& key)
 {
-    return std::any_of(std::begin(kSpecs), std::end(kSpecs),
-                       [&](const Spec& spec) { return key == spec.key; });
+    return std::any_of(std::begin(kArguments), std::end(kArguments),
+                       [&](const Argument& argument) { return key == argument.key; });
 }
 
 int toInt(const std::string& text)
@@ -128,14 +128,14 @@ bool DriveOptions::parse(const std::vector<std::string>& args, std::string& erro
             return false;
         }
     }
-    for (const Spec& spec : kSpecs) {
-        const auto it = values.find(spec.key);
+    for (const Argument& argument : kArguments) {
+        const auto it = values.find(argument.key);
         if (it == values.end()) {
-            errorText = std::string("missing -") + spec.key + "=";
+            errorText = std::string("missing -") + argument.key + "=";
             return false;
         }
-        if (!valueFits(spec.kind, it->second)) {
-            errorText = std::string("bad value for -") + spec.key + ": \"" + it->second + "\"";
+        if (!valueFits(argument.kind, it->second)) {
+            errorText = std::string("bad value for -") + argument.key + ": \"" + it->second + "\"";
             return false;
         }
     }

@@ -156,10 +156,10 @@ QByteArray tst_SandboxService::raw(int port, const QByteArray& request)
 
 bool tst_SandboxService::script(const char* route, const char* mode, const Json::Value& extra)
 {
-    Json::Value spec = extra.isObject() ? extra : Json::Value(Json::objectValue);
-    spec["route"] = route;
-    spec["mode"] = mode;
-    return m_service.script(spec);
+    Json::Value scriptJson = extra.isObject() ? extra : Json::Value(Json::objectValue);
+    scriptJson["route"] = route;
+    scriptJson["mode"] = mode;
+    return m_service.script(scriptJson);
 }
 
 void tst_SandboxService::init()
@@ -351,7 +351,7 @@ void tst_SandboxService::logsUploadedFileParts()
 
 void tst_SandboxService::scriptModes_data()
 {
-    QTest::addColumn<QByteArray>("spec");
+    QTest::addColumn<QByteArray>("scriptJson");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
 
@@ -369,12 +369,12 @@ void tst_SandboxService::scriptModes_data()
 
 void tst_SandboxService::scriptModes()
 {
-    QFETCH(QByteArray, spec);
+    QFETCH(QByteArray, scriptJson);
     QFETCH(int, status);
     QFETCH(QByteArray, body);
 
     Json::Value script;
-    QVERIFY(JsonRead::parse(spec.toStdString(), script));
+    QVERIFY(JsonRead::parse(scriptJson.toStdString(), script));
     script["route"] = "/api/socks/login";
     QVERIFY(m_service.script(script));
     // Scripts answer before the signature check and on both listeners.
