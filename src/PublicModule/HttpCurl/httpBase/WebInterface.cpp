@@ -13,7 +13,6 @@
 
 #include <curl/curl.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
@@ -244,7 +243,8 @@ bool WebInterface::verifyHttpAttempt(HTTPEvent_KX* pRecord)
     if (!JsonRead::parse(pRecord->m_strResult, answer) ||
         HttpCurl::IsNotFoundPage(pRecord->m_strResult)) {
         const std::size_t nPos = pRecord->m_strResult.find("404 page");
-        std::printf("nIs404:%d\n", nPos == std::string::npos ? -1 : static_cast<int>(nPos));
+        // A diagnostic like any other: a normal run prints nothing.
+        qDebug("nIs404:%d", nPos == std::string::npos ? -1 : static_cast<int>(nPos));
         return true;
     }
     pRecord->m_strValue = pRecord->m_strResult;
