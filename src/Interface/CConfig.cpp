@@ -3,11 +3,11 @@
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -196,20 +196,10 @@ void CConfig::ExitConfig()
     if (!m_bIsInitFile)
         return;
     const QString qstrPath = SettingsPath();
-    if (!writeOwnerOnly(qstrPath, styledText(ExeQuitJson())))
+    const QByteArray text = QByteArray::fromStdString(styledText(ExeQuitJson()));
+    if (!WebRecv::writeFileAtomically(qstrPath, text,
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         qWarning() << "ExitConfig: settings not saved:" << qstrPath;
-}
-
-bool CConfig::writeOwnerOnly(const QString& qstrPath, const std::string& strText)
-{
-    QSaveFile file(qstrPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = QByteArray::fromStdString(strText);
-    // Flushed before commit so that a short write (disk full, size limit) is seen and the
-    // temporary file is dropped instead of replacing the previous settings.
-    return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-           file.write(bytes) == bytes.size() && file.flush() && file.commit();
 }
 
 bool CConfig::IsEqualStr(const std::string& strLeft, const std::string& strRight)

@@ -52,7 +52,6 @@ private:
     void loadAccounts(const Json::Value& root);
     void loadValues(const Json::Value& root);
     Json::Value saveAccounts() const;
-    static bool writeOwnerOnly(const QString& qstrPath, const std::string& strText);
 
     GlobleParam* m_pParam = nullptr;
     bool m_bIsInitFile = false;

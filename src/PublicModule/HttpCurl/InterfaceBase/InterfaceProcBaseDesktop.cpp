@@ -5,10 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -192,13 +189,7 @@ bool InterfaceProcBase::AutoStartClientTaskschd(const QString& qstrTargetPath, b
     // A line break cannot be written into an entry line; such a path is refused.
     if (qstrTargetPath.isEmpty() || hasLineBreak(qstrTargetPath) || hasLineBreak(qstrName))
         return false;
-    if (!QDir().mkpath(QFileInfo(qstrEntry).absolutePath()))
-        return false;
-    QSaveFile file(qstrEntry);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(autoStartEntry(qstrTargetPath, qstrName));
-    const bool bSaved = file.commit();
+    const bool bSaved = writeFileAtomically(qstrEntry, autoStartEntry(qstrTargetPath, qstrName));
     qDebug() << "autostart entry" << qstrEntry << (bSaved ? "written" : "not written");
     return bSaved;
 }

@@ -637,13 +637,16 @@ bool WebRecv::CreateFileSelf(const QString& qstrFilePath, bool bIsDelete)
 
 // Written to a temporary file beside the target and renamed over it, so a failed write
 // leaves the previous content in place instead of a truncated file.
-bool WebRecv::writeFileAtomically(const QString& qstrFilePath, const QByteArray& content)
+bool WebRecv::writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
+                                  QFileDevice::Permissions permissions)
 {
     const QString qstrFolder = QFileInfo(qstrFilePath).absolutePath();
     if (!QDir().mkpath(qstrFolder))
         return false;
     QSaveFile file(qstrFilePath);
     if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (permissions && !file.setPermissions(permissions))
         return false;
     // Flushed by hand: Qt 5.15's commit() misses a short write during its own flush (disk
     // full, file size limit). Without a commit the temporary file is discarded.

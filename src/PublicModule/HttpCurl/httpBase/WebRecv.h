@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -196,10 +197,14 @@ public:
     // exclusive, and nBegin comes back when the range is empty.
     int generateRandomNumber(int nBegin, int nEnd, int nValue = 0);
 
+    // Replaces the file (creating its folder) only once every byte is written: a failed
+    // write leaves the previous content. Permissions, when given, apply to the new file.
+    static bool writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
+                                    QFileDevice::Permissions permissions = {});
+
 private:
     void applyLanguageArgument(const QStringList& arguments, int nIndex);
     void setProduceNameLocked(const std::string& strValue);
-    bool writeFileAtomically(const QString& qstrFilePath, const QByteArray& content);
     bool copyOneFile(const QFileInfo& fileInfo, const QDir& targetDir, bool coverFileIfExist);
 
     mutable std::mutex m_mutex;
