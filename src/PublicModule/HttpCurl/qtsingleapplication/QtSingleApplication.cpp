@@ -67,7 +67,7 @@ void QtSingleApplication::externMessageReceived(const QString& qstrValue)
         if (g_pWebRecv)
             g_pWebRecv->ResetAppStateBase(1);
     } else if (strOperate == "build_window_noop") {
-        onBuildWindow(QString::fromStdString(strSocket));
+        onBuildWindow(strSocket);
     } else if (strOperate == "delete_window_noop") {
         onDeleteWindow();
     } else if (strOperate == "notice_window_noop") {
@@ -77,7 +77,7 @@ void QtSingleApplication::externMessageReceived(const QString& qstrValue)
     }
 }
 
-void QtSingleApplication::onBuildWindow(const QString& qstrSocket)
+void QtSingleApplication::onBuildWindow(const std::string& strSocket)
 {
     if (g_pWebRecv)
         g_pWebRecv->SetIsExist(true);
@@ -90,7 +90,7 @@ void QtSingleApplication::onBuildWindow(const QString& qstrSocket)
     reply["type"] = 2;
     reply["operate"] = "recive_back";
     reply["start_times"] = m_nStartTimes;
-    pData->conUdpServer(leadingNumber(qstrSocket.toStdString()));
+    pData->conUdpServer(leadingNumber(strSocket));
     pData->sendUdpServer(QString::fromStdString(toNormalString(reply)));
 }
 

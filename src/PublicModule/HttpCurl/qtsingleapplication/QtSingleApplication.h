@@ -4,8 +4,9 @@
 
 #include <json/value.h>
 
+#include <string>
+
 class QtLocalPeer;
-class QWindow;
 
 // The program's application object: one instance per user and application id, with
 // compact JSON control messages between starts over the local peer.
@@ -31,11 +32,9 @@ public slots:
     void externMessageReceived(const QString& qstrValue);
 
 private:
-    void onBuildWindow(const QString& qstrSocket);
+    void onBuildWindow(const std::string& strSocket);
     void onDeleteWindow();
 
     QtLocalPeer* peer = nullptr;
-    QWindow* actWin = nullptr;
-    QString externSendMessage;
     int m_nStartTimes = 1;
 };
