@@ -11,14 +11,11 @@
 void CAppCustom::RegisterCpp()
 {
     qDebug() << "AppCustom<->RegisterCpp";
-    qmlRegisterType<GlobleParam>("Globle.Param", 1, 0, "GlobleParam");
     qmlRegisterType<InterfaceRecv>("Curl.InterfaceRecv", 1, 0, "CurlInterfaceRecv");
+    qmlRegisterType<GlobleParam>("Globle.Param", 1, 0, "GlobleParam");
     qmlRegisterSingletonType<LanguageManager>("Language.Param", 1, 0, "LanguageManager",
                                               virtualLanguageManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
-    // Types join here as they are built: "Curl.InterfaceRecv", "Globle.Param",
-    // "Search.Param", "Proxy.Param", "Download.Param", "Language.Param",
-    // "QelProxy.Param", "System.Line", "PaintItemModule".
 }
 
 void CAppCustom::InitApp()
