@@ -26,7 +26,6 @@ constexpr time_t kKeepAliveSeconds = 1;
 
 struct Listener
 {
-    std::string name;
     int port = 0;
     httplib::Server server;
     std::thread thread;
@@ -70,7 +69,6 @@ int main(int argc, char** argv)
     for (const auto& [name, port] :
          {std::make_pair("api", options.apiPort), std::make_pair("res", options.resPort)}) {
         auto listener = std::make_unique<Listener>();
-        listener->name = name;
         routes.install(listener->server, name);
         listener->port = bindListener(*listener, port);
         if (listener->port == 0) {
