@@ -1,5 +1,7 @@
 #include "ProxyRequest.h"
 
+#include "PlainText.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cctype>
@@ -9,15 +11,6 @@
 namespace ProxyRequest {
 
 namespace {
-
-bool parsePort(const std::string& text, int& port)
-{
-    if (text.empty() || text.size() > 5 ||
-        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
-        return false;
-    port = std::stoi(text);
-    return port > 0 && port < 65536;
-}
 
 std::string lower(std::string text)
 {
@@ -112,7 +105,7 @@ bool splitHostPort(const std::string& text, int defaultPort, Destination& dest)
         return false;
     int port = defaultPort;
     if (!portText.empty() || defaultPort == 0) {
-        if (!parsePort(portText, port))
+        if (!parseBoundedInt(portText, 1, 65535, port))
             return false;
     }
     dest.host = host;

@@ -1,6 +1,7 @@
 #include "DriveApi.h"
 
 #include "DriveLog.h"
+#include "PlainText.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 

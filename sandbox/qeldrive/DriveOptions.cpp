@@ -1,5 +1,7 @@
 #include "DriveOptions.h"
 
+#include "PlainText.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <iterator>
@@ -82,18 +84,6 @@ bool readReadyAfter(const std::vector<std::string>& args, size_t& i, std::string
 }
 
 } // namespace
-
-bool parseBoundedInt(const std::string& text, int min, int max, int& value)
-{
-    if (text.empty() || text.size() > 9 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    const int parsed = std::stoi(text);
-    if (parsed < min || parsed > max)
-        return false;
-    value = parsed;
-    return true;
-}
 
 bool isValidPortRange(int start, int count)
 {

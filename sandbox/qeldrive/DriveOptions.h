@@ -27,6 +27,3 @@ struct DriveOptions
 
 // A port range is usable when it starts at a valid port and does not run past 65535.
 bool isValidPortRange(int start, int count);
-
-// Decimal text in [min, max] only (no sign, no spaces, no trailing characters).
-bool parseBoundedInt(const std::string& text, int min, int max, int& value);

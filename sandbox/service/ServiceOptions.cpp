@@ -1,19 +1,6 @@
 #include "ServiceOptions.h"
 
-#include <cstdlib>
-
-namespace {
-
-bool parsePort(const std::string& text, int& port)
-{
-    if (text.empty() || text.size() > 5 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    port = std::atoi(text.c_str());
-    return port <= 65535;
-}
-
-} // namespace
+#include "PlainText.h"
 
 bool parseServiceOptions(int argc, char** argv, ServiceOptions& out, std::string& error)
 {
@@ -26,11 +13,11 @@ bool parseServiceOptions(int argc, char** argv, ServiceOptions& out, std::string
         const std::string value = argv[i + 1];
         bool ok = true;
         if (name == "--api-port")
-            ok = parsePort(value, out.apiPort);
+            ok = parseBoundedInt(value, 0, 65535, out.apiPort);
         else if (name == "--res-port")
-            ok = parsePort(value, out.resPort);
+            ok = parseBoundedInt(value, 0, 65535, out.resPort);
         else if (name == "--socks-port")
-            ok = parsePort(value, out.socksPort);
+            ok = parseBoundedInt(value, 0, 65535, out.socksPort);
         else if (name == "--fixtures")
             out.fixturesDir = value;
         else if (name == "--files")
