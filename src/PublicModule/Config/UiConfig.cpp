@@ -78,23 +78,18 @@ void UiConfig::loadUiConfig()
     reportDocument(document.object());
 }
 
-// The first load reports every value; later loads report each value that differs from
-// the document adopted before, all of them, then adopt the new document.
+// Reports each value that differs from the document adopted before, all of them, then
+// adopts the new document. A value the adopted document lacks reads as undefined, which
+// no parsed value equals, so the first load reports every value.
 void UiConfig::reportDocument(const QJsonObject& jsonDocument)
 {
-    const bool bFirstLoad = m_jsonInit.isEmpty();
     for (auto group = jsonDocument.begin(); group != jsonDocument.end(); ++group) {
         if (!group.value().isObject())
             continue;
         const QJsonObject jsonGroup = group.value().toObject();
-        const QJsonValue oldGroup = m_jsonInit.value(group.key());
+        const QJsonObject oldGroup = m_jsonInit.value(group.key()).toObject();
         for (auto member = jsonGroup.begin(); member != jsonGroup.end(); ++member) {
-            if (member.value().isObject())
-                continue;
-            const bool bChanged = bFirstLoad || !oldGroup.isObject() ||
-                                  !oldGroup.toObject().contains(member.key()) ||
-                                  oldGroup.toObject().value(member.key()) != member.value();
-            if (bChanged)
+            if (!member.value().isObject() && oldGroup.value(member.key()) != member.value())
                 UpdateData(group.key(), member.key(), member.value());
         }
     }
@@ -123,9 +118,9 @@ void UiConfig::UpdateData(const QString& qstrGroup, const QString& qstrMember,
 
 QVariant UiConfig::getUiData(const QString& qstrUid, const QString& qstrKey)
 {
-    const QJsonValue group = m_jsonInit.value(qstrUid);
-    if (!group.isObject() || !group.toObject().contains(qstrKey))
+    const QJsonValue value = m_jsonInit.value(qstrUid).toObject().value(qstrKey);
+    if (value.isUndefined())
         return QVariant();
-    const QVariant varValue = group.toObject().value(qstrKey).toVariant();
+    const QVariant varValue = value.toVariant();
     return namesPicture(qstrKey) ? QVariant(pictureUrl(varValue.toString())) : varValue;
 }
