@@ -14,23 +14,29 @@ namespace {
 
 const char* const kPublisher = "QelProxy Network Ltd.";
 
+// The product name the install record is stored under.
+QString productName()
+{
+    return g_pWebRecv ? QString::fromStdString(g_pWebRecv->GetProduceName())
+                      : QStringLiteral("QelProxy");
+}
+
 // The names the install record is written with; the client state's values when the
 // service object exists, its own defaults otherwise.
 struct ProductNames
 {
-    QString produce = QStringLiteral("QelProxy");
     QString installFolder = QStringLiteral("QelProxy_cata");
     QString displayName = QStringLiteral("Qel Proxy");
     QString displayVersion;
 };
 
+// Called after productName(): reading the product name also fills in the install
+// folder's default.
 ProductNames productNames()
 {
     ProductNames names;
     if (!g_pWebRecv)
         return names;
-    // Reading the product name first also fills in the install folder's default.
-    names.produce = QString::fromStdString(g_pWebRecv->GetProduceName());
     names.installFolder = QString::fromStdString(g_pWebRecv->GetInstallFolder());
     names.displayName = QString::fromStdString(g_pWebRecv->GetLinkName());
     names.displayVersion = QString::fromStdString(g_pWebRecv->GetShowUpdateVersion());
@@ -62,7 +68,7 @@ QString CRegedit::installStoreName()
     const QString qstrPath =
         QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
                        "Uninstall\\") +
-        productNames().produce;
+        productName();
     qDebug() << "reg_path..." + qstrPath;
     return qstrPath;
 }
@@ -81,8 +87,8 @@ void CRegedit::reg_GetInstall()
 void CRegedit::reg_SetInstall()
 {
     qDebug() << "reg_SetInstall...";
-    const ProductNames names = productNames();
     QSettings settings(installStoreName(), QSettings::NativeFormat);
+    const ProductNames names = productNames();
 
     const QString qstrInstallPath = QString(m_qstrInstallPath).replace('/', '\\');
     settings.setValue("InstallPath", qstrInstallPath);
