@@ -4,7 +4,6 @@
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
 namespace {
-constexpr int RECV_GETDOMAIN = 3;
 constexpr int kDomainAttempts = 3;
 } // namespace
 
@@ -17,7 +16,7 @@ void HttpProc::getDomain()
 
 int HttpProc::ParseWebsite(const std::string&)
 {
-    auto* pRecord = new HTTPEvent_KX(RECV_GETDOMAIN);
+    auto* pRecord = new HTTPEvent_KX(kDomainLookupCmd);
     pRecord->m_nRequestType = REQUEST_RUN;
     pRecord->m_strInterDescription = "获取保命地址";
     pRecord->m_nParam1 = kDomainAttempts;

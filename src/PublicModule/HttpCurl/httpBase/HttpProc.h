@@ -11,6 +11,9 @@ class HttpProc : public QObject
 public:
     explicit HttpProc(QObject* parent = nullptr);
 
+    // Command number of the domain lookup record; the answer receiver recognises it by this.
+    static constexpr int kDomainLookupCmd = 3;
+
     // Queues the domain lookup; the answer receiver sets the domains when it has run.
     Q_INVOKABLE void getDomain();
     // The lookup uses the built-in addresses; the text is not read. Always 0.

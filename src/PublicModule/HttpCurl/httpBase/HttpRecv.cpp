@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int RECV_GETDOMAIN = 3;
-
 // A test endpoint from the environment wins over the built-in one.
 std::string testEndpoint(const char* szVariable, const char* szBuiltIn)
 {
@@ -42,7 +40,7 @@ void HttpRecv::PostEvent(HTTPEvent_KX* pEvent)
     qDebug() << "Interface:" << requestUrl(pEvent).c_str() << "Success";
     if (pEvent->m_nParam1 != 0)
         qDebug() << "Result:" << pEvent->m_jsValue.toStyledString().c_str();
-    if (pEvent->m_nCmd == RECV_GETDOMAIN) {
+    if (pEvent->m_nCmd == kDomainLookupCmd) {
         pEvent->m_nParam1 = 0;
         slotGetDomain(pEvent->m_jsValue);
     }
@@ -60,7 +58,7 @@ void HttpRecv::PostEventError(HTTPEvent_KX* pEvent)
         std::replace(strName.begin(), strName.end(), '/', '_');
         saveErrorFile(strName + ".error", strBody);
     }
-    if (pEvent->m_nCmd == RECV_GETDOMAIN) {
+    if (pEvent->m_nCmd == kDomainLookupCmd) {
         saveErrorFile("GetDomian.error", strUrl + ":\n" + strBody);
         PostEvent(pEvent);
     }
