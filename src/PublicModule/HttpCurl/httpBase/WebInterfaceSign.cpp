@@ -55,23 +55,18 @@ void WebInterface::GetHttpHeaderFirst(std::vector<ParamItem>& headers,
                                       const std::string& strTimeStamp)
 {
     WebRecv* pState = g_pWebRecv;
-    auto value = [pState](std::string (WebRecv::*getter)()) {
-        return pState ? (pState->*getter)() : std::string();
-    };
-    auto constValue = [pState](std::string (WebRecv::*getter)() const) {
-        return pState ? (pState->*getter)() : std::string();
-    };
+    auto value = [pState](auto getter) { return pState ? (pState->*getter)() : std::string(); };
     std::vector<ParamItem> pairs = {
         {"qv-auth-name", "sivo"},
         {"qv-platform", "linux"},
-        {"qv-version", constValue(&WebRecv::GetUpdateVersion)},
+        {"qv-version", value(&WebRecv::GetUpdateVersion)},
         {"qv-version-show", value(&WebRecv::GetShowUpdateVersion)},
-        {"qv-union-id", constValue(&WebRecv::GetUnionInfo)},
+        {"qv-union-id", value(&WebRecv::GetUnionInfo)},
         {"qv-oem", "sivo"},
         {"qv-new-trial", "1"},
-        {"qv-session-id", constValue(&WebRecv::GetSessionId)},
-        {"qv-uid", constValue(&WebRecv::GetUid)},
-        {"qv-username", constValue(&WebRecv::GetLoginUserName)},
+        {"qv-session-id", value(&WebRecv::GetSessionId)},
+        {"qv-uid", value(&WebRecv::GetUid)},
+        {"qv-username", value(&WebRecv::GetLoginUserName)},
         {"qv-timestamp", strTimeStamp},
         {"qv-language", value(&WebRecv::GetLanguage)},
         {"qv-channel", value(&WebRecv::GetChannel)},
