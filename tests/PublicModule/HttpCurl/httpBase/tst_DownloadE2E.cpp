@@ -16,13 +16,6 @@ QByteArray readAll(const QString& qstrPath)
     QFile file(qstrPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-void writeAll(const QString& qstrPath, const QByteArray& content)
-{
-    QFile file(qstrPath);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-}
 } // namespace
 
 class tst_DownloadE2E : public QObject
@@ -55,7 +48,7 @@ private slots:
     void downloadReportsProgressAndReplacesTarget()
     {
         QDir().mkpath(m_dir.path() + "/dl");
-        writeAll(m_strTarget, "old");
+        WebRecv::writeFileAtomically(m_strTarget, "old");
         const ReportCopy report = m_client->run(downloadRecord("/files/sample.bin?rate=8192"));
         QVERIFY(report.bSuccess);
         QCOMPARE(report.strResult, std::string("下载成功"));
@@ -70,7 +63,7 @@ private slots:
     void cancelledDownloadKeepsOldFileAndResumes()
     {
         QDir().mkpath(m_dir.path() + "/dl");
-        writeAll(m_strTarget, "old");
+        WebRecv::writeFileAtomically(m_strTarget, "old");
         m_client->recv->cancelAtPercent = 25;
         QVERIFY(!m_client->run(downloadRecord("/files/sample.bin?rate=2048")).bSuccess);
         QCOMPARE(readAll(m_strTarget), QByteArray("old"));
@@ -100,7 +93,7 @@ private slots:
     void missingFileFailsAndLeavesTargetAlone()
     {
         QDir().mkpath(m_dir.path() + "/dl");
-        writeAll(m_strTarget, "old");
+        WebRecv::writeFileAtomically(m_strTarget, "old");
         const ReportCopy report = m_client->run(downloadRecord("/files/missing.bin"));
         QVERIFY(!report.bSuccess);
         QCOMPARE(report.nRequestError, int(CURLE_HTTP_RETURNED_ERROR));
@@ -115,11 +108,11 @@ private slots:
     void keepModeSkipsExistingFileOnly()
     {
         QDir().mkpath(m_dir.path() + "/dl");
-        writeAll(m_strTarget, "x");
+        WebRecv::writeFileAtomically(m_strTarget, "x");
         QCOMPARE(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).strResult,
                  std::string("已下载"));
         QCOMPARE(m_client->service.log().size(), 0u);
-        writeAll(m_strTarget, "");
+        WebRecv::writeFileAtomically(m_strTarget, "");
         QVERIFY(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).bSuccess);
         QCOMPARE(readAll(m_strTarget), readAll(QEL_SOURCE_DIR "/sandbox/service/files/hello.txt"));
     }
