@@ -14,10 +14,6 @@ class NormalWriter
 public:
     std::string writeNormal(const Json::Value& root)
     {
-        m_document.clear();
-        m_indent.clear();
-        m_collect = false;
-        m_childValues.clear();
         writeCommentBeforeNormalValue(root);
         writeNormalValue(root);
         writeCommentAfterNormalValueOnSameLine(root);
