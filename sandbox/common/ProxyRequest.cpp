@@ -2,9 +2,7 @@
 
 #include "PlainText.h"
 
-#include <algorithm>
 #include <arpa/inet.h>
-#include <cctype>
 #include <cstring>
 #include <sstream>
 
@@ -12,16 +10,9 @@ namespace ProxyRequest {
 
 namespace {
 
-std::string lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 bool isProxyOnlyHeader(const std::string& name)
 {
-    const std::string n = lower(name);
+    const std::string n = lowerCase(name);
     return n == "proxy-connection" || n == "proxy-authorization" || n == "connection" ||
            n == "keep-alive";
 }
@@ -42,7 +33,7 @@ std::string originHeaders(std::istringstream& lines, const Destination& dest)
         const std::string name = colon == std::string::npos ? "" : line.substr(0, colon);
         if (isProxyOnlyHeader(name))
             continue;
-        hasHost = hasHost || lower(name) == "host";
+        hasHost = hasHost || lowerCase(name) == "host";
         out += line + "\r\n";
     }
     if (!hasHost) {
@@ -58,7 +49,7 @@ bool splitAbsoluteUri(const std::string& uri, Destination& dest, std::string& pa
                       std::string& errorText)
 {
     const std::string scheme = "http://";
-    if (lower(uri.substr(0, scheme.size())) != scheme) {
+    if (!startsWith(lowerCase(uri), scheme)) {
         errorText = "only http:// targets or CONNECT are supported";
         return false;
     }
@@ -175,7 +166,7 @@ bool parseHttpHead(const std::string& head, HttpHead& out, std::string& errorTex
     std::istringstream parts(requestLine);
     std::string method, target, version, extra;
     parts >> method >> target >> version;
-    if (method.empty() || target.empty() || version.rfind("HTTP/1.", 0) != 0 || (parts >> extra)) {
+    if (method.empty() || target.empty() || !startsWith(version, "HTTP/1.") || (parts >> extra)) {
         errorText = "malformed request line";
         return false;
     }

@@ -76,7 +76,7 @@ bool readReadyAfter(const std::vector<std::string>& args, size_t& i, std::string
         value = args[++i];
         return true;
     }
-    if (args[i].rfind(option + "=", 0) == 0) {
+    if (startsWith(args[i], option + "=")) {
         value = args[i].substr(option.size() + 1);
         return true;
     }
@@ -95,7 +95,7 @@ bool DriveOptions::parse(const std::vector<std::string>& args, std::string& erro
     std::map<std::string, std::string> values;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string readyAfter;
-        if (args[i].rfind("--ready-after", 0) == 0) {
+        if (startsWith(args[i], "--ready-after")) {
             if (!readReadyAfter(args, i, readyAfter) ||
                 !parseBoundedInt(readyAfter, 0, 600000, nReadyAfterMs)) {
                 errorText = "--ready-after needs milliseconds (0 to 600000)";

@@ -1,9 +1,8 @@
 #include "RequestLog.h"
 
-#include <QCryptographicHash>
+#include "PlainText.h"
 
-#include <algorithm>
-#include <cctype>
+#include <QCryptographicHash>
 
 namespace {
 
@@ -28,10 +27,7 @@ Json::Value headerObject(const httplib::Headers& headers)
     for (const auto& [name, value] : headers) {
         if (isConnectionInfo(name))
             continue;
-        std::string key = name;
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        out[key] = value;
+        out[lowerCase(name)] = value;
     }
     return out;
 }
@@ -54,7 +50,7 @@ std::string queryText(const std::string& target)
 
 bool isUrlEncoded(const httplib::Request& req)
 {
-    return req.get_header_value("Content-Type").rfind("application/x-www-form-urlencoded", 0) == 0;
+    return startsWith(req.get_header_value("Content-Type"), "application/x-www-form-urlencoded");
 }
 
 // Multipart parts without a file name are plain form fields.

@@ -1,27 +1,15 @@
 #include "RequestSign.h"
 
+#include "PlainText.h"
+
 #include <QCryptographicHash>
 
-#include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace {
 
 const char kSignSalt[] = "K7q!vR2#pL9$wN4%tB6^yH8&mC3*xD5(";
 const char kSignHeader[] = "qv-sign";
-
-std::string lowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-bool startsWith(const std::string& text, const char* prefix)
-{
-    return text.rfind(prefix, 0) == 0;
-}
 
 bool isFormPost(const httplib::Request& req)
 {

@@ -1,5 +1,6 @@
 #include "ServiceRoutes.h"
 
+#include "PlainText.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 #include "RequestSign.h"
@@ -11,11 +12,6 @@ namespace {
 const char kControlPrefix[] = "/_sandbox/";
 const char kFilesPrefix[] = "/files/";
 const char kRedirectPrefix[] = "/redirect/";
-
-bool startsWith(const std::string& text, const char* prefix)
-{
-    return text.rfind(prefix, 0) == 0;
-}
 
 void answerJson(httplib::Response& res, int status, int code, const std::string& msg)
 {
