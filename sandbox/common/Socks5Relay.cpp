@@ -19,7 +19,7 @@ namespace {
 
 constexpr size_t kMaxHttpHead = 16 * 1024;
 
-// The local address of a connected socket as text and port (for the SOCKS5 reply).
+// The local address of a socket as text and port.
 std::pair<std::string, int> localAddress(int fd)
 {
     sockaddr_storage address{};
@@ -57,11 +57,6 @@ int listenLoopback(int port)
     return fd.release();
 }
 
-int boundPort(int fd)
-{
-    return localAddress(fd).second;
-}
-
 } // namespace
 
 Socks5Relay::Socks5Relay(Log log) : m_log(std::move(log)) {}
@@ -87,7 +82,7 @@ int Socks5Relay::start(int port)
     m_stopRead = pipeFds[0];
     m_stopWrite = pipeFds[1];
     m_listenFd = listenFd;
-    m_nPort = boundPort(listenFd);
+    m_nPort = localAddress(listenFd).second;
     m_acceptThread = std::thread(&Socks5Relay::acceptLoop, this);
     return m_nPort;
 }
