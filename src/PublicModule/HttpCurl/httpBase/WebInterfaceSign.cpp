@@ -4,9 +4,7 @@
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
-#include <QCryptographicHash>
 #include <QDebug>
-#include <QString>
 
 #include <cstdlib>
 #include <map>
@@ -89,9 +87,7 @@ std::string WebInterface::GetSign(std::vector<ParamItem>& pairs)
         strText += entry.first + "=" + entry.second;
     }
     strText += kSignSalt;
-    // Through QString like every other digest of the program: invalid UTF-8 becomes U+FFFD.
-    const QByteArray bytes = QString::fromStdString(strText).toUtf8();
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toStdString();
+    return WebRecv::encode_to_md5(strText);
 }
 
 bool WebInterface::EncodeRequest(std::string& strRoute, std::vector<ParamItem>& params,

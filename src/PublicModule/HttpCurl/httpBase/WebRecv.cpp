@@ -505,7 +505,7 @@ void WebRecv::SetKey(const std::string& strKey)
 // The UTF-8 round trip turns invalid sequences into U+FFFD before digesting.
 std::string WebRecv::encode_to_md5(const std::string& strValue)
 {
-    const QByteArray bytes = StrToQstr(strValue).toUtf8();
+    const QByteArray bytes = QString::fromStdString(strValue).toUtf8();
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toStdString();
 }
 

@@ -127,7 +127,8 @@ public:
     std::string Encode(const std::string& strValue);
     std::string Decode(const std::string& strValue);
     void SetKey(const std::string& strKey);
-    std::string encode_to_md5(const std::string& strValue);
+    // Lower-case hexadecimal MD5 of the text; holds no state, so usable without a receiver.
+    static std::string encode_to_md5(const std::string& strValue);
 
     // Text and number conversions.
     QString StrToQstr(const std::string& strValue);
