@@ -115,18 +115,17 @@ bool MySqlliteBase::runQuery(const QString& dbName, const QString& queryStr, Sql
         return false;
     }
     if (pData) {
-        const int nColumns = query.record().count();
+        const QSqlRecord record = query.record();
         while (query.next())
-            pData->append(readRow(query, nColumns));
+            pData->append(readRow(query, record));
     }
     return true;
 }
 
-MySqlliteBase::SqlRow MySqlliteBase::readRow(const QSqlQuery& query, int nColumns)
+MySqlliteBase::SqlRow MySqlliteBase::readRow(const QSqlQuery& query, const QSqlRecord& record)
 {
-    const QSqlRecord record = query.record();
     SqlRow row;
-    for (int i = 0; i < nColumns; ++i) {
+    for (int i = 0; i < record.count(); ++i) {
         const QVariant value = query.value(i);
         QString qstrText;
         switch (value.type()) {

@@ -55,7 +55,7 @@ private:
     QString dbFilePath(const QString& dbName) const;
     bool hasCurrentDb() const { return !m_qstrDbName.isEmpty(); }
     bool runQuery(const QString& dbName, const QString& queryStr, SqlRows* pData);
-    static SqlRow readRow(const class QSqlQuery& query, int nColumns);
+    static SqlRow readRow(const class QSqlQuery& query, const class QSqlRecord& record);
     // Nothing for an empty text, else a blank and the text (clauses, assignment lists).
     static QString withLeadingBlank(const QString& qstrText);
 
