@@ -96,18 +96,18 @@ void MySqllite::openAccount(const QString& qstrUserName)
     // The previous account's file is never left current: a failed open means no database.
     closeSql();
     const QString qstrDbName = dbNameForUser(qstrUserName);
+    bool bOpen = false;
     if (!qstrDbName.isEmpty()) {
-        if (reOpenSql(qstrDbName)) {
-            createTable();
-            return;
-        }
-        creatDbFile(qstrDbName);
-        if (reOpenSql(qstrDbName)) {
-            createTable();
-            return;
+        bOpen = reOpenSql(qstrDbName);
+        if (!bOpen) {
+            creatDbFile(qstrDbName);
+            bOpen = reOpenSql(qstrDbName);
         }
     }
-    qDebug() << "open sqllite failed";
+    if (bOpen)
+        createTable();
+    else
+        qDebug() << "open sqllite failed";
 }
 
 void MySqllite::createTable()
