@@ -50,12 +50,6 @@ bool isInterruption(CURLcode nCode)
            nCode == CURLE_GOT_NOTHING;
 }
 
-std::int64_t fileSize(const std::string& strPath)
-{
-    const QFile file(QString::fromStdString(strPath));
-    return file.exists() ? file.size() : 0;
-}
-
 // Progress goes to the receiver on this worker; it may clear m_nParam7 to cancel.
 void notifyProgress(HTTPEvent_KX* pRecord)
 {
@@ -253,7 +247,7 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord)
     if (!m_pCUrl)
         return false;
     const std::string strPart = pRecord->m_strFilePath + ".part";
-    m_nOffset_Pos = fileSize(strPart);
+    m_nOffset_Pos = WebRecv::getFileSize(QString::fromStdString(strPart));
     m_hFileDownload = std::fopen(strPart.c_str(), "ab");
     if (!m_hFileDownload) {
         qDebug() << (pRecord->m_strInterface + "<-->cannot create " + strPart).c_str();

@@ -6,8 +6,6 @@
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 #include <QThread>
 #include <QUrl>
 
@@ -125,14 +123,13 @@ bool WebInterface::DeleteRequest(std::string& strRoute, std::vector<ParamItem>& 
 
 bool WebInterface::DownloadFile(HTTPEvent_KX* pRecord, int nMode)
 {
-    const QFileInfo target(QString::fromStdString(pRecord->m_strFilePath));
-    if (nMode == 0 && target.exists() && target.size() > 0) {
+    if (nMode == 0 && WebRecv::IsHaveFile(QString::fromStdString(pRecord->m_strFilePath))) {
         pRecord->m_strResult = "已下载";
         return true;
     }
     if (nMode != 0 && nMode != 1)
         return false;
-    QDir().mkpath(QString::fromStdString(pRecord->m_strRelFolder));
+    WebRecv::MakeDirectory(pRecord->m_strRelFolder);
     HttpCurl curl(pRecord->m_strInterface.c_str());
     const bool bDownloaded = curl.DownloadFile(pRecord);
     pRecord->m_nRequestError = curl.GetLastCode();

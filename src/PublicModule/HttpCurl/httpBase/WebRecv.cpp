@@ -601,7 +601,7 @@ qint64 WebRecv::getFileSize(const QString& qstrPath)
 
 bool WebRecv::MakeDirectory(const std::string& strDirectory)
 {
-    return QDir().mkpath(StrToQstr(strDirectory));
+    return QDir().mkpath(QString::fromStdString(strDirectory));
 }
 
 bool WebRecv::DeleteFileSelf(const QString& path)

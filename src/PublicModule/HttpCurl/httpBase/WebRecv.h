@@ -144,11 +144,11 @@ public:
     std::wstring str_wstr(const std::string& Astr);
     int UnicodeToAscii(const std::wstring& wStr, std::string& Astr);
 
-    // Files.
+    // Files. The static ones hold no state, so they serve code that may run without a receiver.
     std::string GetCurrentExe();
-    bool IsHaveFile(const QString& path);
-    qint64 getFileSize(const QString& qstrPath);
-    bool MakeDirectory(const std::string& strDirectory);
+    static bool IsHaveFile(const QString& path);
+    static qint64 getFileSize(const QString& qstrPath);
+    static bool MakeDirectory(const std::string& strDirectory);
     bool DeleteFileSelf(const QString& path);
     bool CreateFileSelf(const QString& qstrFilePath, bool bIsDelete);
     bool SavePicByte(const QByteArray& byteBuffer, const QString& qstrFilePath);
