@@ -19,7 +19,7 @@ enum enmInterfaceBase
     WEB_NONE = 0,
     WEB_GET_URL = 1,
     INSTALL_RECORD_RESULT = 2,
-    RECV_GETDOMAIN = 3,
+    RECV_GETDOMAIN = HttpProc::kDomainLookupCmd,
     RECV_OPENPIC = 4,
     DOWNLOAD_OPENPIC = 5,
     RECV_UPDATE = 6,
