@@ -1,8 +1,52 @@
 #include "Interface/InterfacePost.h"
 
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+#include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
 #include <QDebug>
+
+namespace {
+
+constexpr int kServiceAttempts = 3;
+constexpr int kUiMainReady = 2;
+
+// Fields whose values never reach a log.
+bool isSecretField(const std::string& strKey)
+{
+    return strKey == "password" || strKey == "pwd";
+}
+
+} // namespace
+
+HTTPEvent_KX* InterfacePost::newRequest(int nCmd, const char* szDescription, const char* szRoute,
+                                        int nValue)
+{
+    auto* pEvent = new HTTPEvent_KX(nCmd);
+    pEvent->m_nRequestType = REQUEST_ENCODE;
+    pEvent->m_strInterDescription = szDescription;
+    pEvent->m_strInterface = szRoute;
+    pEvent->m_DomainType = DOMAIN_LOGIN;
+    pEvent->m_nParam1 = kServiceAttempts;
+    pEvent->m_nParam6 = nValue;
+    return pEvent;
+}
+
+void InterfacePost::sendRequest(HTTPEvent_KX* pEvent, std::initializer_list<ParamItem> params)
+{
+    pEvent->m_vetParams.insert(pEvent->m_vetParams.end(), params.begin(), params.end());
+    qDebug() << "request" << pEvent->m_nCmd << pEvent->m_strInterDescription.c_str();
+    for (const ParamItem& item : pEvent->m_vetParams) {
+        qDebug() << "strKey: " << item.strKey.c_str();
+        qDebug() << "strValue: " << (isSecretField(item.strKey) ? "***" : item.strValue.c_str());
+    }
+    WebInterface::GetInstance()->StartThread(pEvent);
+}
+
+void InterfacePost::Test()
+{
+    emit signal_SetUiData(kUiMainReady, QStringLiteral("Test"), 0);
+}
 
 void InterfacePost::downloadUpdateExe(int)
 {

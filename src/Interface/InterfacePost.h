@@ -1,16 +1,144 @@
 #pragma once
 
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceRecvBase.h"
+#include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
-// The request methods that QML calls on the service object.
+#include <initializer_list>
+
+// Command numbers of the program's own service calls; each names a call and its handler.
+enum enmInterface
+{
+    NONE_RESULT = 100,
+    REGISTER_RESULT = 101,
+    VERSIONINFO_RESULT = 102,
+    URL_RESULT = 103,
+    CONFIG_RESULT = 104,
+    MIDIMG_DOWNLOAD_RESULT = 105,
+    COLUMN_RESULT = 106,
+    COLUMN_DOWNLOAD_RESULT = 107,
+    LOGIN_RESULT = 108,
+    GOOGLE_LOGIN_RESULT = 109,
+    SOCKS_GETIP_RESULT = 110,
+    LOGOUT_RESULT = 111,
+    GET_UNREAD_NUM = 112,
+    GET_MSG_LIST = 113,
+    SAVE_READ_MSG = 114,
+    CHECK_LOCAL_IP = 115,
+    GET_AREA_LIST_V2_RESULT = 116,
+    RESULT_SAVEJSON = 117,
+    GET_ISP_LIST_RESULT = 118,
+    GET_ZIP_LIST_RESULT = 119,
+    SN_IS_EXIST_RESULT = 120,
+    FAVORITESN_IS_EXIST_RESULT = 121,
+    EUIPMENTLINEHISTORY_IS_EXIST_RESULT = 122,
+    GET_TODAY_LIST_RESULT = 123,
+    GET_COLLCET_LIST_RESULT = 124,
+    BATCH_SAVE_TODAYLIST_RESULT = 125,
+    BATCH_SAVE_EQUIPMENTLISTHISTORY_RESULT = 126,
+    BATCH_SAVE_COLLECTLIST_RESULT = 127,
+    USER_FLOW_RESULT = 128,
+    GET_LINE_LIST_RESULT = 129,
+    GET_EQUIPMENT_LINE_LIST_RESULT = 130,
+    CLIENT_GET_TODAYLIST_RESULT = 131,
+    GET_STATICLINE_LIST_RESULT = 132,
+    CHECKUSERSTATICIP_RESULT = 133,
+    GET_PROGRAM_LINE_LIST_RESULT = 134,
+    GET_SERVER_STATUS_RESULT = 135,
+    SET_PORT_SESSION_RESULT = 136,
+    SET_TODAYPORT_SESSION_RESULT = 137,
+    ATTACH_PORT_SESSION_RESULT = 138,
+    SET_USEDPORT_SESSION_RESULT = 139,
+    FREE_PORT_SESSION_RESULT = 140,
+    FREE_PORT_ALL_RESULT = 141,
+    SET_PORT_SCOPE_RESULT = 142,
+    SAVE_REPEAT_TIME_RESULT = 143,
+    GET_CATA_RESULT = 144,
+    PUSHPICTURE_UP_RESULT = 145,
+    SUBMIT_UP_RESULT = 146,
+    ACCESS_BIT_HEARLTH_RESULT = 147,
+    ACCESS_BIT_LIST_RESULT = 148,
+    ACCESS_BIT_UPDATEWND_RESULT = 149,
+    ACCESS_CLOSEWND_RESULT = 150,
+    ACCESS_OPENWND_RESULT = 151,
+    BROWSER_BEHAVIOR_RESULT = 152,
+    DOWNLOAD_LEFTPIC_RESULT = 153,
+    CAROUSE_RESULT = 154,
+    GET_CHECKIP_RESULT = 155,
+    ATTACH_GET_CHECKIP_RESULT = 156,
+    EN_LOCAL_IP_VERIFY = 157,
+    EN_SOCKS_STATIC_AREA_LIST = 158,
+    EN_SOCKS_STATIC_ISP_LIST = 159,
+    EN_SOCKS_STATIC_ZIP_LIST = 160,
+    WEB_USE_CDK_RESULT = 161,
+    GET_DEVICE_LIST_RESULT = 162,
+    BATCH_SAVE_DEVICE_RESULT = 163
+};
+
+// The request methods that QML calls on the service object. Each builds one record,
+// hands it to the request pool and returns at once; the trailing nValue comes back with
+// the answer.
 class InterfacePost : public InterfaceRecvBase
 {
     Q_OBJECT
 public:
     InterfacePost() = default;
 
-    // Downloads the update package from the address the version check stored.
+    // The client version digits the service knows this build by.
+    static constexpr const char* kClientVersion = "211";
+
+    // Emits UI message 2 with the method's name; sends nothing.
+    Q_INVOKABLE void Test();
+
+    // Start-up chain.
+    Q_INVOKABLE void pushVersionInfo(int nValue = 0);
+    Q_INVOKABLE void mainLoadReady(int nValue = 0);
+    void pushGetConfig(int nValue = 0);
+
+    // Update package.
     Q_INVOKABLE void downloadUpdateExe(int nValue = 0);
-    // Stops the running update download at its next progress report.
     Q_INVOKABLE void cancelDownloadUpdateExe(int nValue = 0);
+
+    // URL settings and the side bar.
+    void pushGetUrl(int nValue = 0);
+    Q_INVOKABLE void pushGetColumn(int nValue = 0);
+    void pushDownloadSidePic(const QString& url, int nValue = 0);
+
+    // Sign-in and session.
+    Q_INVOKABLE void autoLogin(int nValue = 0);
+    Q_INVOKABLE void pushLogin(QString qstrUserName, QString qstrPwd, int nValue = 0);
+    void pushLoginByAccountAndPass(const QString& qstrUserName, const QString& qstrPwd,
+                                   int nValue = 0);
+    Q_INVOKABLE void pushCheckGoogleLogin(int nValue = 0);
+    Q_INVOKABLE QString buildGoogleLoginUrl(const QString& qstrKey, int nValue = 0);
+    Q_INVOKABLE void pushLogOut(int nValue = 0);
+    Q_INVOKABLE void pushGetIpNum(int nValue = 0);
+
+    // Notices.
+    Q_INVOKABLE void pushGetMsgUnreadNum(int nValue = 0);
+    Q_INVOKABLE void pushGetMsgList(int nValue = 0);
+    Q_INVOKABLE void pushSaveReadMsg(QString qstrMsgID, int nValue = 0);
+
+    // Feedback and redeem codes.
+    Q_INVOKABLE void getFeedbackCategory(int nValue = 0);
+    Q_INVOKABLE void uploadFeedbackPicture(QString qstrFilePath, int nValue = 0);
+    Q_INVOKABLE void pushFeedbackInfo(QString qstrCategory, QString qstrEmail, QString qstrContent,
+                                      QString qstrImages);
+    Q_INVOKABLE void pushUseCDK(QString qstrCdk, int nValue = 0);
+
+    // Web pages.
+    Q_INVOKABLE void openUrlExternally(const QString& qstrUrl, int nValue = 0);
+    Q_INVOKABLE QString getWebPageUrl(int nValue = 0);
+    Q_INVOKABLE bool checkRefershWebPage(int nValue = 0);
+    Q_INVOKABLE void openDesktop(int nValue = 0);
+
+protected:
+    // A signed form post to the main API host with 3 attempts; callers change what differs.
+    static HTTPEvent_KX* newRequest(int nCmd, const char* szDescription, const char* szRoute,
+                                    int nValue);
+    // Appends the fields in order, logs them (secrets masked) and hands the record over.
+    void sendRequest(HTTPEvent_KX* pEvent,
+                     std::initializer_list<ParamItem> params = std::initializer_list<ParamItem>());
+
+    // Counts sign-ins, so that a sign-out answer only ends the session it was sent under.
+    std::atomic<std::int64_t> m_nSignInRun{0};
 };

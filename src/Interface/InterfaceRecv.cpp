@@ -1,11 +1,47 @@
 #include "Interface/InterfaceRecv.h"
 
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+
 #include <QDebug>
+#include <QTimer>
+
+namespace {
+
+constexpr int kUiSignInResult = 22;
+constexpr int kUiFeedbackSent = 142;
+constexpr int kUiBalances = 155;
+constexpr int kUiRedeemed = 166;
+constexpr int kUiGooglePollEnable = 183;
+
+constexpr int kStartUpTag = 0;
+
+constexpr int kTimerCheckProxy = 100;
+constexpr int kTimerCheckSn = 101;
+constexpr int kTimerStart = 102;
+constexpr int kTimerStop = 0;
+constexpr int kTimerRun = 1;
+constexpr int kTimerTick = 100;
+
+struct TimerRule
+{
+    int nId;
+    int nIntervalMs;
+    QTimer* (InterfaceRecv::*pGet)();
+};
+const TimerRule kTimerRules[] = {
+    {kTimerCheckProxy, 2000, &InterfaceRecv::getTimerCheckProxy},
+    {kTimerCheckSn, 5000, &InterfaceRecv::getTimerCheckSn},
+    {kTimerStart, 300, &InterfaceRecv::getTimerStart}};
+
+} // namespace
 
 InterfaceRecv::InterfaceRecv()
 {
     qDebug() << "InterfaceRecv...begin";
     g_pWebRecv = this;
+    connect(this, &InterfaceRecv::signal_StartCheckProxy, this, &InterfaceRecv::slot_TimerRecv);
 }
 
 InterfaceRecv* InterfaceRecv::GetInstance()
@@ -13,27 +49,163 @@ InterfaceRecv* InterfaceRecv::GetInstance()
     return dynamic_cast<InterfaceRecv*>(g_pWebRecv);
 }
 
-void InterfaceRecv::PostEventInterface(HTTPEvent_KX*)
+int InterfaceRecv::answerCode(const HTTPEvent_KX* pEvent)
 {
-    qDebug() << "InterfaceRecv<->PostEventInterface...";
+    const Json::Value& answer = pEvent->m_jsValue;
+    if (!answer.isObject())
+        return -1;
+    const std::string strCode = JsonRead::getText(answer, "code");
+    return static_cast<int>(std::strtol(strCode.c_str(), nullptr, 10));
 }
 
-void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX*)
+std::string InterfaceRecv::answerMsg(const HTTPEvent_KX* pEvent)
 {
-    qDebug() << "InterfaceRecv<->PostEventInterfaceError...";
+    return JsonRead::getText(pEvent->m_jsValue, "msg");
 }
 
-void InterfaceRecv::SetDownloadProgressInterface(long, long, long, int)
+void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
 {
-    qDebug() << "InterfaceRecv<->SetDownloadProgressInterface...";
+    switch (pEvent->m_nCmd) {
+    case RECV_GETDOMAIN: {
+        qDebug() << "PostEventInterface...Init";
+        qDebug() << "RECV_GETDOMAIN Complete";
+        const GlobleParam* pParam = GlobleParam::GetInstance();
+        SetLanguage(pParam ? QstrToStr(pParam->getLangCode()) : std::string());
+        pushVersionInfo(kStartUpTag);
+        break;
+    }
+    case VERSIONINFO_RESULT: slotVersionInfo(pEvent); break;
+    case URL_RESULT: slotGetUrl(pEvent); break;
+    case CONFIG_RESULT: slotGetConfig(pEvent); break;
+    case MIDIMG_DOWNLOAD_RESULT: slotDownMidImage(pEvent); break;
+    case COLUMN_RESULT: slotGetColumn(pEvent); break;
+    case COLUMN_DOWNLOAD_RESULT: slotpushDownloadSidePic(pEvent); break;
+    case LOGIN_RESULT: slotLogin(pEvent); break;
+    case GOOGLE_LOGIN_RESULT: slotGoogleLogin(pEvent); break;
+    case SOCKS_GETIP_RESULT: slotGetIpNum(pEvent); break;
+    case LOGOUT_RESULT: slotLogOut(pEvent); break;
+    case GET_UNREAD_NUM: slotGetMsgUnreadNum(pEvent); break;
+    case GET_MSG_LIST: slotGetMsgList(pEvent); break;
+    case SAVE_READ_MSG: slotSaveReadMsg(pEvent); break;
+    case GET_CATA_RESULT: slotGetFeedbackCategory(pEvent); break;
+    case PUSHPICTURE_UP_RESULT: slotUploadFeedbackPicture(pEvent); break;
+    case SUBMIT_UP_RESULT: slotPushFeedbackInfo(pEvent); break;
+    case WEB_USE_CDK_RESULT: slotUseCDK(pEvent); break;
+    default: break;
+    }
 }
 
-void InterfaceRecv::SetDownloadEventInterface(HTTPEvent_KX*)
+void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
-    qDebug() << "InterfaceRecv<->SetDownloadEventInterface...";
+    qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
+    reportTransportFailure(pEvent);
+}
+
+// A screen that waits for an answer hears of the failure; the raw body never reaches it.
+void InterfaceRecv::reportTransportFailure(HTTPEvent_KX* pEvent)
+{
+    const int nTag = static_cast<int>(pEvent->m_nParam6);
+    const QString qstrUnreachable = tr("The service could not be reached. Please try again.");
+    switch (pEvent->m_nCmd) {
+    case VERSIONINFO_RESULT:
+        if (nTag == kStartUpTag)
+            versionInfoSuccess(0);
+        break;
+    case LOGIN_RESULT:
+        emit signal_SetUiData(kUiSignInResult, qstrUnreachable, 0);
+        break;
+    case GOOGLE_LOGIN_RESULT:
+        emit signal_SetUiData(kUiGooglePollEnable, QStringLiteral("enable"), nTag);
+        break;
+    case SOCKS_GETIP_RESULT:
+        emit signal_SetUiData(kUiBalances, QStringLiteral("refresh"), nTag);
+        break;
+    case LOGOUT_RESULT:
+        slotLogOut(pEvent);
+        break;
+    case PUSHPICTURE_UP_RESULT:
+        slotUploadFeedbackPicture(pEvent);
+        break;
+    case SUBMIT_UP_RESULT:
+        emit signal_SetUiData(kUiFeedbackSent, qstrUnreachable, 1);
+        break;
+    case WEB_USE_CDK_RESULT:
+        emit signal_SetUiData(kUiRedeemed, qstrUnreachable, -1);
+        break;
+    default:
+        break;
+    }
+}
+
+void InterfaceRecv::SetDownloadEventInterface(HTTPEvent_KX* pEvent)
+{
+    if (pEvent->m_nParam6 != pEvent->m_nParam5)
+        pEvent->m_nParam6 = pEvent->m_nParam5;
 }
 
 void InterfaceRecv::ResetAppState(int)
 {
     qDebug() << "InterfaceRecv<->ResetAppState...";
+}
+
+void InterfaceRecv::getClientMac(Json::Value& value)
+{
+    value["mac"] = QstrToStr(getMacAddress());
+}
+
+QTimer* InterfaceRecv::makeTimer(QTimer*& pTimer, void (InterfaceRecv::*pTick)())
+{
+    if (!pTimer) {
+        pTimer = new QTimer(this);
+        connect(pTimer, &QTimer::timeout, this, pTick);
+    }
+    return pTimer;
+}
+
+QTimer* InterfaceRecv::getTimerCheckProxy()
+{
+    return makeTimer(m_timerCheckProxy, &InterfaceRecv::slotTimerCheckProxy);
+}
+
+QTimer* InterfaceRecv::getTimerCheckSn()
+{
+    return makeTimer(m_timerCheckSn, &InterfaceRecv::slotTimerCheckSn);
+}
+
+QTimer* InterfaceRecv::getTimerStart()
+{
+    return makeTimer(m_timerStart, &InterfaceRecv::slotTimerStart);
+}
+
+void InterfaceRecv::slotTimerCheckProxy()
+{
+    if (InterfaceRecv* pRecv = GetInstance())
+        emit pRecv->signal_StartCheckProxy(kTimerCheckProxy, kTimerTick);
+}
+
+void InterfaceRecv::slotTimerCheckSn()
+{
+    if (InterfaceRecv* pRecv = GetInstance())
+        emit pRecv->signal_StartCheckProxy(kTimerCheckSn, kTimerTick);
+}
+
+void InterfaceRecv::slotTimerStart()
+{
+    if (InterfaceRecv* pRecv = GetInstance())
+        emit pRecv->signal_StartCheckProxy(kTimerStart, kTimerTick);
+}
+
+void InterfaceRecv::slot_TimerRecv(int nTimerId, int nState)
+{
+    for (const TimerRule& rule : kTimerRules) {
+        if (rule.nId != nTimerId)
+            continue;
+        QTimer* pTimer = (this->*rule.pGet)();
+        if (nState == kTimerStop)
+            pTimer->stop();
+        else if (nState == kTimerRun)
+            pTimer->start(rule.nIntervalMs);
+        else if (nState == kTimerTick && nTimerId == kTimerStart)
+            qDebug() << "111111111111111111:102";
+    }
 }

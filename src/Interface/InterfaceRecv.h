@@ -2,8 +2,12 @@
 
 #include "Interface/InterfacePost.h"
 
+class QTimer;
+
 // The service object QML creates as "CurlInterfaceRecv": the answer handlers of the
-// program's own commands join here; until then its hooks only log.
+// program's own commands, the request timers and the dispatch by command number. Every
+// handler runs on this object's thread; the record belongs to the request pool and is
+// deleted when the handler returns, so handlers copy what they keep.
 class InterfaceRecv : public InterfacePost
 {
     Q_OBJECT
@@ -15,7 +19,73 @@ public:
 
     void PostEventInterface(HTTPEvent_KX* pEvent) override;
     void PostEventInterfaceError(HTTPEvent_KX* pEvent) override;
-    void SetDownloadProgressInterface(long dlNow, long dlTotal, long dlSpeed, int nPos) override;
     void SetDownloadEventInterface(HTTPEvent_KX* pEvent) override;
     void ResetAppState(int nType) override;
+
+    // Sets "mac" of the given object to the machine identity.
+    void getClientMac(Json::Value& value);
+
+    // The answer's code: -1 when the answer is not an object (a "404 page" too), 0 when it
+    // has no "code", else the decimal value of its text.
+    static int answerCode(const HTTPEvent_KX* pEvent);
+    static std::string answerMsg(const HTTPEvent_KX* pEvent);
+
+    // Start-up chain.
+    void slotVersionInfo(HTTPEvent_KX* pEvent);
+    void versionInfoSuccess(int nValue);
+    void slotGetConfig(HTTPEvent_KX* pEvent);
+    void getConfigSuccess();
+
+    // URL settings and the side bar.
+    void slotGetUrl(HTTPEvent_KX* pEvent);
+    void parseBanProcess(Json::Value retData, int nValue);
+    void slotGetColumn(HTTPEvent_KX* pEvent);
+    void slotpushDownloadSidePic(HTTPEvent_KX* pEvent);
+    void slotDownMidImage(HTTPEvent_KX* pEvent);
+
+    // Sign-in and session.
+    void slotLogin(HTTPEvent_KX* pEvent);
+    void slotGoogleLogin(HTTPEvent_KX* pEvent);
+    void slotGetIpNum(HTTPEvent_KX* pEvent);
+    void slotLogOut(HTTPEvent_KX* pEvent);
+    void loginSuccess();
+    void logOutStep();
+    float flowTranslate(float fValue, QString& qstrUnit, int nLevel);
+
+    // Notices.
+    void slotGetMsgUnreadNum(HTTPEvent_KX* pEvent);
+    void slotGetMsgList(HTTPEvent_KX* pEvent);
+    void slotSaveReadMsg(HTTPEvent_KX* pEvent);
+
+    // Feedback and redeem codes.
+    void slotGetFeedbackCategory(HTTPEvent_KX* pEvent);
+    void slotUploadFeedbackPicture(HTTPEvent_KX* pEvent);
+    void slotPushFeedbackInfo(HTTPEvent_KX* pEvent);
+    void slotUseCDK(HTTPEvent_KX* pEvent);
+
+    // Request timers, created on first use.
+    QTimer* getTimerCheckProxy();
+    QTimer* getTimerCheckSn();
+    QTimer* getTimerStart();
+
+signals:
+    // Drives the request timers on this object's thread: state 0 stops, 1 starts, 100 ticks.
+    void signal_StartCheckProxy(int nTimerId, int nState);
+
+public slots:
+    void slotTimerCheckProxy();
+    void slotTimerCheckSn();
+    void slotTimerStart();
+
+private slots:
+    void slot_TimerRecv(int nTimerId, int nState);
+
+private:
+    QTimer* makeTimer(QTimer*& pTimer, void (InterfaceRecv::*pTick)());
+    // Failures of the transport for the commands whose screens wait for an answer.
+    void reportTransportFailure(HTTPEvent_KX* pEvent);
+
+    QTimer* m_timerCheckProxy = nullptr;
+    QTimer* m_timerCheckSn = nullptr;
+    QTimer* m_timerStart = nullptr;
 };
