@@ -82,6 +82,8 @@ private slots:
 
 private:
     QTimer* makeTimer(QTimer*& pTimer, void (InterfaceRecv::*pTick)());
+    // Offers the update an answer describes; 1 offered, 2 forced and downloading.
+    int offerUpdate(const Json::Value& retData);
     // Failures of the transport for the commands whose screens wait for an answer.
     void reportTransportFailure(HTTPEvent_KX* pEvent);
 

@@ -1,9 +1,173 @@
+#include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
 
-void InterfacePost::pushVersionInfo(int) {}
-void InterfacePost::mainLoadReady(int) {}
-void InterfacePost::pushGetConfig(int) {}
-void InterfaceRecv::slotVersionInfo(HTTPEvent_KX*) {}
-void InterfaceRecv::versionInfoSuccess(int) {}
-void InterfaceRecv::slotGetConfig(HTTPEvent_KX*) {}
+#include <QDebug>
+
+namespace {
+
+constexpr int kUiMainReady = 2;
+constexpr int kUiUpdateOffered = 10;
+constexpr int kUiNoUpdate = 11;
+constexpr int kUiUpdateAbnormal = 12;
+constexpr int kUiStartDone = 100;
+
+constexpr int kStartUpTag = 0;
+
+constexpr int kCodeUpdate = 1;
+constexpr int kCodeNoUpdate = 2;
+constexpr int kCodeAbnormal = 3;
+
+// "211" shown as "2.1.1".
+QString displayVersion(const char* szDigits)
+{
+    QString qstrVersion;
+    for (const QChar ch : QString::fromLatin1(szDigits)) {
+        if (!qstrVersion.isEmpty())
+            qstrVersion += QLatin1Char('.');
+        qstrVersion += ch;
+    }
+    return qstrVersion;
+}
+
+QString textOf(const Json::Value& object, const char* szKey)
+{
+    return QString::fromStdString(JsonRead::getText(object, szKey));
+}
+
+using TextSetter = void (GlobleParam::*)(const QString&);
+
+// The configuration keys that always set their property (missing reads as empty).
+struct ConfigText
+{
+    const char* szKey;
+    TextSetter setter;
+};
+const ConfigText kConfigTexts[] = {
+    {"s5_help_url", &GlobleParam::setS5HelpUrl},
+    {"pay_url_qt", &GlobleParam::setRechargeInlineUrl},
+    {"ucenter_url", &GlobleParam::setRegisterUrl},
+    {"guide_url", &GlobleParam::setGuideUrl},
+    {"country_url", &GlobleParam::setCountryCodeUrl},
+    {"ip_renewal_url", &GlobleParam::setUserStaticRenewUrl},
+    {"pay_static_url", &GlobleParam::setPayStaticUrl},
+    {"pay_flow_url", &GlobleParam::setWebsitePayUrl},
+    {"settings_url", &GlobleParam::setProgramSettingUrl},
+    {"device_url", &GlobleParam::setTutorialHelpUrl},
+};
+// The configuration keys that set their property only when not empty.
+const ConfigText kConfigNonEmptyTexts[] = {
+    {"web_pay_popular", &GlobleParam::setWebPayPopular},
+    {"web_pay_long", &GlobleParam::setWebPayLong},
+    {"web_pay_static", &GlobleParam::setWebPayStatic},
+};
+
+} // namespace
+
+void InterfacePost::pushVersionInfo(int nValue)
+{
+    HTTPEvent_KX* pEvent = newRequest(VERSIONINFO_RESULT, "更新接口",
+                                      "/api/client/socks_check_update_v1", nValue);
+    sendRequest(pEvent, {{"version", kClientVersion}, {"is_qt", "1"}});
+}
+
+void InterfacePost::mainLoadReady(int)
+{
+    emit signal_SetUiData(kUiMainReady, QStringLiteral("success"), 0);
+    if (GlobleParam* pParam = GlobleParam::GetInstance())
+        pParam->initSideBar();
+    pushGetConfig(0);
+    pushGetUrl(0);
+    pushGetColumn(0);
+    autoLogin(0);
+}
+
+void InterfacePost::pushGetConfig(int nValue)
+{
+    sendRequest(newRequest(CONFIG_RESULT, "config", "/api/socks/config", nValue));
+}
+
+void InterfaceRecv::versionInfoSuccess(int nValue)
+{
+    emit signal_SetUiData(kUiStartDone, QStringLiteral("init success"), nValue);
+}
+
+// At start (tag 0) every outcome but "abnormal" lets the main screen load: an unusable
+// answer (-1) counts as "no update" so the user is never left on the start screen.
+void InterfaceRecv::slotVersionInfo(HTTPEvent_KX* pEvent)
+{
+    GlobleParam* pParam = GlobleParam::GetInstance();
+    if (!pParam)
+        return;
+    const int nCode = answerCode(pEvent);
+    const int nTag = static_cast<int>(pEvent->m_nParam6);
+    const Json::Value& retData = JsonRead::member(pEvent->m_jsValue, "ret_data");
+    const bool bPayload = retData.isObject();
+    if (nCode < kCodeUpdate || nCode > kCodeAbnormal) {
+        if (nCode == -1 && nTag == kStartUpTag)
+            versionInfoSuccess(0);
+        return;
+    }
+    if (bPayload)
+        pParam->setDomain(textOf(retData, "website_domain"));
+    if (nCode == kCodeUpdate) {
+        const int nState = bPayload ? offerUpdate(retData) : 0;
+        if (nTag == kStartUpTag)
+            versionInfoSuccess(nState);
+    } else if (nCode == kCodeNoUpdate) {
+        if (bPayload) {
+            const QString qstrVersion = displayVersion(kClientVersion);
+            qDebug() << "current version:" << qstrVersion;
+            pParam->setLatestVersion(qstrVersion);
+        }
+        if (nTag == kStartUpTag)
+            versionInfoSuccess(0);
+        else
+            emit signal_SetUiData(kUiNoUpdate, QStringLiteral("no update"), nTag);
+        pParam->setUpdateImmediately(false);
+    } else {
+        emit signal_SetUiData(kUiUpdateAbnormal, QStringLiteral("update abnormal"), 0);
+        pParam->setUpdateImmediately(true);
+    }
+}
+
+int InterfaceRecv::offerUpdate(const Json::Value& retData)
+{
+    GlobleParam* pParam = GlobleParam::GetInstance();
+    pParam->setUpdateExeUrl(textOf(retData, "down_url"));
+    pParam->setLatestVersion(textOf(retData, "show_version"));
+    int nState = 1;
+    if (JsonRead::getText(retData, "force_update") == "true") {
+        emit signal_SetUiData(kUiUpdateOffered, QStringLiteral("update"), 1);
+        downloadUpdateExe(0);
+        nState = 2;
+    } else {
+        emit signal_SetUiData(kUiUpdateOffered, textOf(retData, "desc"), 0);
+    }
+    pParam->setUpdateImmediately(true);
+    return nState;
+}
+
+void InterfaceRecv::slotGetConfig(HTTPEvent_KX* pEvent)
+{
+    GlobleParam* pParam = GlobleParam::GetInstance();
+    const Json::Value& retData = JsonRead::member(pEvent->m_jsValue, "ret_data");
+    if (!pParam || answerCode(pEvent) != 0 || !retData.isObject())
+        return;
+    const int nRefresh = JsonRead::getInt(retData, "time");
+    if (nRefresh > 0)
+        pParam->setRefreshTime(nRefresh);
+    const int nDeviceRefresh = JsonRead::getInt(retData, "device_time");
+    if (nDeviceRefresh > 0)
+        pParam->setRefreshDevice(nDeviceRefresh);
+    for (const ConfigText& item : kConfigTexts)
+        (pParam->*item.setter)(textOf(retData, item.szKey));
+    for (const ConfigText& item : kConfigNonEmptyTexts) {
+        const QString qstrValue = textOf(retData, item.szKey);
+        if (!qstrValue.isEmpty())
+            (pParam->*item.setter)(qstrValue);
+    }
+    getConfigSuccess();
+}
+
 void InterfaceRecv::getConfigSuccess() {}

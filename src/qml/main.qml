@@ -14,6 +14,10 @@ Window {
     title: Qt.application.name
 
     property string lastMessage: ""
+    // The automatic sign-in hands over the account (7) and password (8), then asks for the
+    // sign-in (9); the password is kept here only and never shown.
+    property string signInAccount: ""
+    property string signInPassword: ""
 
     GlobleParam {
         id: globleParam
@@ -22,12 +26,27 @@ Window {
     CurlInterfaceRecv {
         id: curlRecv
         onSignal_SetUiData: {
-            root.lastMessage = nType + (qstrValue.length ? ": " + qstrValue : "")
-            if (nType === 1) {
+            switch (nType) {
+            case 1:
                 root.show()
                 root.raise()
                 root.requestActivate()
+                break
+            case 7:
+                root.signInAccount = qstrValue
+                break
+            case 8:
+                root.signInPassword = qstrValue
+                root.lastMessage = nType
+                return
+            case 9:
+                curlRecv.pushLogin(root.signInAccount, root.signInPassword)
+                break
+            case 100:
+                curlRecv.mainLoadReady()
+                break
             }
+            root.lastMessage = nType + (qstrValue.length ? ": " + qstrValue : "")
         }
     }
 

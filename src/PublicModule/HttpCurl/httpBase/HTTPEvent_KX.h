@@ -74,6 +74,7 @@ public:
     std::string m_strMd5;
     std::string m_strApiPort;
     void* m_pVoid = nullptr; // caller context, not owned
+    bool m_bSecretAnswer = false; // the answer may carry credentials: never logged whole or saved
     _DomainType m_DomainType = DOMAIN_LOGIN;
     Json::Value m_jsValue;
     Json::Value m_valueUpload;

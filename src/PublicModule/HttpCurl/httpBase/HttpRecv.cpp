@@ -52,7 +52,7 @@ void HttpRecv::PostEventError(HTTPEvent_KX* pEvent)
     const std::string strUrl = requestUrl(pEvent);
     qDebug() << "PostEventError<->Interface" << strUrl.c_str() << "Failed";
     const std::string strBody = pEvent->m_strValue;
-    if (pEvent->m_nParam1 != 0) {
+    if (pEvent->m_nParam1 != 0 && !pEvent->m_bSecretAnswer) {
         qDebug() << strBody.c_str();
         std::string strName = strUrl;
         std::replace(strName.begin(), strName.end(), '/', '_');
