@@ -84,6 +84,7 @@ private slots:
     void scriptModes_data();
     void scriptModes();
     void scriptTimesAndValidation();
+    void scriptsForOneRouteAnswerInOrder();
     void closeAndTruncatedBreakTheConnection();
     void hangHoldsOnlyItsOwnRequest();
     void delaysAnswers();
@@ -417,6 +418,30 @@ void tst_SandboxService::scriptTimesAndValidation()
     QVERIFY(!script("/api/x", "status", badStatus));
     QVERIFY(!m_service.script(Json::Value("not an object")));
     QCOMPARE(send("POST", m_service.apiUrl() + "/_sandbox/script", "{broken").status, 400);
+}
+
+void tst_SandboxService::scriptsForOneRouteAnswerInOrder()
+{
+    const auto queue = [&](int code, int times) {
+        Json::Value extra;
+        extra["times"] = times;
+        extra["body"]["code"] = code;
+        return script("/api/test/get", "body", extra);
+    };
+    const auto answers = [&](int count) {
+        QList<int> codes;
+        for (int i = 0; i < count; ++i)
+            codes << JsonRead::getInt(get("/api/test/get").json(), "code", -1);
+        return codes;
+    };
+    QVERIFY(queue(1, 1) && queue(2, 2) && queue(3, 1));
+    QCOMPARE(answers(5), QList<int>({1, 2, 2, 3, 0})); // then the fixture again
+
+    // A script without a limit lasts until the next one for its route is posted.
+    QVERIFY(queue(4, -1) && queue(5, -1));
+    QCOMPARE(answers(2), QList<int>({5, 5}));
+    QVERIFY(queue(6, 1));
+    QCOMPARE(answers(2), QList<int>({6, 0}));
 }
 
 void tst_SandboxService::closeAndTruncatedBreakTheConnection()
