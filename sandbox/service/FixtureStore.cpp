@@ -19,6 +19,8 @@ void replaceAll(std::string& text, const std::string& from, const std::string& t
 // "form" sent with exactly that text.
 bool matches(const Json::Value& rule, const std::string& method, const Json::Value& form)
 {
+    if (!rule.isObject())
+        return false;
     const Json::Value& wantedMethod = JsonRead::member(rule, "method");
     if (!wantedMethod.isNull() && JsonRead::toText(wantedMethod) != method)
         return false;
