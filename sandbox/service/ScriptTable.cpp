@@ -28,7 +28,10 @@ bool ScriptTable::install(const Json::Value& spec, std::string& error)
         return false;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_scripts[route] = entry;
+    std::deque<Entry>& queue = m_scripts[route];
+    if (!queue.empty() && queue.back().times == -1)
+        queue.pop_back();
+    queue.push_back(entry);
     return true;
 }
 
@@ -38,8 +41,11 @@ std::optional<Script> ScriptTable::take(const std::string& route)
     const auto it = m_scripts.find(route);
     if (it == m_scripts.end())
         return std::nullopt;
-    const Script script = it->second.script;
-    if (it->second.times > 0 && --it->second.times == 0)
+    std::deque<Entry>& queue = it->second;
+    const Script script = queue.front().script;
+    if (queue.front().times > 0 && --queue.front().times == 0)
+        queue.pop_front();
+    if (queue.empty())
         m_scripts.erase(it);
     return script;
 }

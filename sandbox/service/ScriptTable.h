@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -23,11 +24,12 @@ struct Script
 class ScriptTable
 {
 public:
-    // Installs {"route","mode","body","status","delay_ms","times"}; a later script for the
-    // same route replaces the earlier one. False with a reason for an unusable script.
+    // Queues {"route","mode","body","status","delay_ms","times"} behind the route's earlier
+    // scripts. An earlier script without a limit could never hand over, so it is dropped.
+    // False with a reason for an unusable script.
     bool install(const Json::Value& spec, std::string& error);
 
-    // The script for the route, using up one of its times.
+    // The route's first queued script, using up one of its times.
     std::optional<Script> take(const std::string& route);
 
     // Drops every script and releases every held request.
@@ -49,7 +51,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_released;
-    std::map<std::string, Entry> m_scripts;
+    std::map<std::string, std::deque<Entry>> m_scripts;
     std::uint64_t m_generation = 0;
     bool m_stopping = false;
 };

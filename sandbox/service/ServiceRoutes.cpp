@@ -13,6 +13,12 @@ const char kControlPrefix[] = "/_sandbox/";
 const char kFilesPrefix[] = "/files/";
 const char kRedirectPrefix[] = "/redirect/";
 
+// Variants ("login.refused") and rules files are fixtures, never routes of their own.
+bool isVariantName(const std::string& path)
+{
+    return path.find('.', path.rfind('/') + 1) != std::string::npos;
+}
+
 void answerJson(httplib::Response& res, int status, int code, const std::string& msg)
 {
     Json::Value answer;
@@ -24,8 +30,9 @@ void answerJson(httplib::Response& res, int status, int code, const std::string&
 
 } // namespace
 
-ServiceRoutes::ServiceRoutes(const ServiceOptions& options, RequestLog& log, ScriptTable& scripts)
-    : m_options(options), m_log(log), m_scripts(scripts)
+ServiceRoutes::ServiceRoutes(const ServiceOptions& options, const FixtureStore& fixtures,
+                             RequestLog& log, ScriptTable& scripts)
+    : m_options(options), m_fixtures(fixtures), m_log(log), m_scripts(scripts)
 {
 }
 
@@ -51,7 +58,8 @@ void ServiceRoutes::handle(const std::string& listener, const httplib::Request& 
         return;
     }
     const Json::Value signOk = RequestSign::checkSign(req);
-    m_log.add(RequestLog::describe(listener, req, signOk));
+    const Json::Value entry = RequestLog::describe(listener, req, signOk);
+    m_log.add(entry);
     // A script stands for the whole service, so it answers before any check.
     if (const auto script = m_scripts.take(req.path)) {
         answerScript(*script, m_scripts, req, res);
@@ -61,7 +69,7 @@ void ServiceRoutes::handle(const std::string& listener, const httplib::Request& 
         answerJson(res, 200, 4001, "bad sign");
         return;
     }
-    answerRoute(req, res);
+    answerRoute(req, entry["form"], res);
 }
 
 bool ServiceRoutes::handleControl(const httplib::Request& req, httplib::Response& res)
@@ -78,14 +86,25 @@ bool ServiceRoutes::handleControl(const httplib::Request& req, httplib::Response
     return true;
 }
 
-void ServiceRoutes::answerRoute(const httplib::Request& req, httplib::Response& res)
+void ServiceRoutes::answerRoute(const httplib::Request& req, const Json::Value& form,
+                                httplib::Response& res)
 {
     if (startsWith(req.path, kFilesPrefix))
         StaticAnswer::file(m_options.filesDir, req.path.substr(sizeof(kFilesPrefix) - 1), req, res);
     else if (startsWith(req.path, kRedirectPrefix))
         StaticAnswer::redirectToFile(req.path.substr(sizeof(kRedirectPrefix) - 1), req, res);
+    else if (isVariantName(req.path))
+        StaticAnswer::notFound(res);
     else
-        StaticAnswer::fixture(m_options.fixturesDir, req.path, res);
+        answerFixture(m_fixtures.choose(req.path, req.method, form), res);
+}
+
+void ServiceRoutes::answerFixture(const std::string& name, httplib::Response& res)
+{
+    if (const auto text = m_fixtures.text(name))
+        res.set_content(*text, "application/json");
+    else
+        StaticAnswer::notFound(res);
 }
 
 void ServiceRoutes::answerLog(httplib::Response& res)
@@ -104,8 +123,23 @@ void ServiceRoutes::answerScriptInstall(const httplib::Request& req, httplib::Re
 {
     Json::Value spec;
     std::string error = "script is not a JSON object";
-    if (JsonRead::parse(req.body, spec) && spec.isObject() && m_scripts.install(spec, error))
+    if (JsonRead::parse(req.body, spec) && spec.isObject() && fillFixtureBody(spec, error) &&
+        m_scripts.install(spec, error))
         answerJson(res, 200, 0, "success");
     else
         answerJson(res, 400, 1, error);
+}
+
+// A script naming a "fixture" answers that fixture's JSON as its body.
+bool ServiceRoutes::fillFixtureBody(Json::Value& spec, std::string& error) const
+{
+    if (!spec.isMember("fixture"))
+        return true;
+    const std::string name = JsonRead::getString(spec, "fixture");
+    const std::optional<std::string> text = m_fixtures.text(name);
+    if (!text || !JsonRead::parse(*text, spec["body"])) {
+        error = "no JSON fixture " + name;
+        return false;
+    }
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FixtureStore.h"
 #include "RequestLog.h"
 #include "ScriptTable.h"
 #include "ServiceOptions.h"
@@ -13,7 +14,8 @@
 class ServiceRoutes
 {
 public:
-    ServiceRoutes(const ServiceOptions& options, RequestLog& log, ScriptTable& scripts);
+    ServiceRoutes(const ServiceOptions& options, const FixtureStore& fixtures, RequestLog& log,
+                  ScriptTable& scripts);
 
     // Sends every request of `server` through the table, logged under `listener`.
     void install(httplib::Server& server, const std::string& listener);
@@ -21,12 +23,15 @@ public:
 private:
     void handle(const std::string& listener, const httplib::Request& req, httplib::Response& res);
     bool handleControl(const httplib::Request& req, httplib::Response& res);
-    void answerRoute(const httplib::Request& req, httplib::Response& res);
+    void answerRoute(const httplib::Request& req, const Json::Value& form, httplib::Response& res);
+    void answerFixture(const std::string& name, httplib::Response& res);
     void answerLog(httplib::Response& res);
     void answerReset(httplib::Response& res);
     void answerScriptInstall(const httplib::Request& req, httplib::Response& res);
+    bool fillFixtureBody(Json::Value& spec, std::string& error) const;
 
     const ServiceOptions& m_options;
+    const FixtureStore& m_fixtures;
     RequestLog& m_log;
     ScriptTable& m_scripts;
 };

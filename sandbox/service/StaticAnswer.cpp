@@ -50,19 +50,6 @@ bool isSafeRelative(const std::string& path)
     return path.find('\0') == std::string::npos;
 }
 
-void fixture(const std::string& dir, const std::string& route, httplib::Response& res)
-{
-    const std::string path = dir + route + ".json";
-    if (!isSafeRelative(route) || !isRegularFile(path)) {
-        notFound(res);
-        return;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    res.set_content(text.str(), "application/json");
-}
-
 void file(const std::string& dir, const std::string& name, const httplib::Request& req,
           httplib::Response& res)
 {

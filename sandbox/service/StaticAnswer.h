@@ -4,7 +4,7 @@
 
 #include <string>
 
-// Answers from the fixture and file folders.
+// Answers from the file folder.
 namespace StaticAnswer {
 
 // HTTP 404 with the body the real service sends for unknown routes.
@@ -12,9 +12,6 @@ void notFound(httplib::Response& res);
 
 // A path below a folder that cannot climb out of it (no ".." segment, no NUL byte).
 bool isSafeRelative(const std::string& path);
-
-// The JSON file dir + route + ".json", or 404.
-void fixture(const std::string& dir, const std::string& route, httplib::Response& res);
 
 // dir/name with its length, honouring a Range header (206) and "rate=KIB" in the query.
 void file(const std::string& dir, const std::string& name, const httplib::Request& req,

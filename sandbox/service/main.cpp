@@ -2,6 +2,7 @@
 // resource domain) answering fixtures, files and scripted faults, plus an optional SOCKS5
 // relay. Prints "<api_port> <res_port> <socks_port>" first, then serves until SIGTERM/SIGINT.
 
+#include "FixtureStore.h"
 #include "RequestLog.h"
 #include "ScriptTable.h"
 #include "ServiceOptions.h"
@@ -15,6 +16,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -26,6 +28,7 @@ constexpr time_t kKeepAliveSeconds = 1;
 
 struct Listener
 {
+    std::string name;
     int port = 0;
     httplib::Server server;
     std::thread thread;
@@ -41,6 +44,11 @@ int bindListener(Listener& listener, int port)
     return listener.server.bind_to_port(kHost, port) ? port : 0;
 }
 
+std::string baseAddress(int port)
+{
+    return std::string("http://") + kHost + ":" + std::to_string(port);
+}
+
 void logLine(const std::string& text)
 {
     std::fprintf(stderr, "sandbox-service: %s\n", text.c_str());
@@ -52,24 +60,22 @@ int main(int argc, char** argv)
 {
     ServiceOptions options;
     options.fixturesDir = QEL_SANDBOX_FIXTURES_DIR;
+    options.generatedDir = QEL_SANDBOX_GENERATED_DIR;
     options.filesDir = QEL_SANDBOX_FILES_DIR;
     std::string error;
     if (!parseServiceOptions(argc, argv, options, error)) {
         logLine(error);
         logLine("usage: sandbox-service --api-port P --res-port Q [--socks-port S] "
-                "[--fixtures DIR] [--files DIR]");
+                "[--fixtures DIR] [--files DIR] [--catalogue SET]");
         return 2;
     }
     const sigset_t stopSignals = blockStopSignals();
 
-    RequestLog log;
-    ScriptTable scripts;
-    ServiceRoutes routes(options, log, scripts);
     std::vector<std::unique_ptr<Listener>> listeners;
     for (const auto& [name, port] :
          {std::make_pair("api", options.apiPort), std::make_pair("res", options.resPort)}) {
         auto listener = std::make_unique<Listener>();
-        routes.install(listener->server, name);
+        listener->name = name;
         listener->port = bindListener(*listener, port);
         if (listener->port == 0) {
             logLine(std::string("cannot listen for ") + name);
@@ -77,6 +83,14 @@ int main(int argc, char** argv)
         }
         listeners.push_back(std::move(listener));
     }
+    // Fixtures name the service's own addresses, known once both listeners are bound.
+    const FixtureStore fixtures(fixtureFolders(options), baseAddress(listeners[0]->port),
+                                baseAddress(listeners[1]->port));
+    RequestLog log;
+    ScriptTable scripts;
+    ServiceRoutes routes(options, fixtures, log, scripts);
+    for (auto& listener : listeners)
+        routes.install(listener->server, listener->name);
     Socks5Relay relay(logLine);
     const int socksPort = options.socksPort < 0 ? 0 : relay.start(options.socksPort);
     if (options.socksPort >= 0 && socksPort == 0) {

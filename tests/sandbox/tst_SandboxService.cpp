@@ -1,4 +1,8 @@
 #include "SandboxService.h"
+#include "StubWebRecv.h"
+
+#include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+#include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -66,6 +70,14 @@ QByteArray sha256Hex(const QByteArray& bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 } // namespace
 
 class tst_SandboxService : public QObject
@@ -73,10 +85,16 @@ class tst_SandboxService : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { m_client.InitStaticData(); }
     void init();
     void startsOnFreePortsAndRejectsBadOptions();
     void answersFixturesOnBothListeners();
     void keepsRequestsInsideTheFixtureFolder();
+    void fillsInItsOwnAddresses();
+    void choosesTheSignInByFormFields_data();
+    void choosesTheSignInByFormFields();
+    void choosesByMethodAndCatalogueSet();
+    void webSignInCarriesTheEncodedDemoPassword();
     void checksSignatures_data();
     void checksSignatures();
     void logsRequestsUntilReset();
@@ -84,6 +102,7 @@ private slots:
     void scriptModes_data();
     void scriptModes();
     void scriptTimesAndValidation();
+    void scriptsForOneRouteAnswerInOrder();
     void closeAndTruncatedBreakTheConnection();
     void hangHoldsOnlyItsOwnRequest();
     void delaysAnswers();
@@ -97,9 +116,11 @@ private:
     Reply get(const QString& path) { return send("GET", m_service.apiUrl() + path); }
     QByteArray raw(int port, const QByteArray& request);
     bool script(const char* route, const char* mode, const Json::Value& extra = {});
+    Json::Value clientPost(const char* route, std::vector<ParamItem> params);
 
     SandboxService m_service;
     QNetworkAccessManager m_network;
+    StubWebRecv m_client;
 };
 
 Reply tst_SandboxService::send(const QByteArray& verb, const QString& url, const QByteArray& body,
@@ -162,6 +183,16 @@ bool tst_SandboxService::script(const char* route, const char* mode, const Json:
     return m_service.script(scriptJson);
 }
 
+// A signed form post through the client's own request code; the answer as it parsed it.
+Json::Value tst_SandboxService::clientPost(const char* route, std::vector<ParamItem> params)
+{
+    std::string base = m_service.apiUrl().toStdString();
+    std::string path = route;
+    HTTPEvent_KX record(108);
+    WebInterface::GetInstance()->_EncodeRequestNew(base, path, params, &record);
+    return record.m_jsValue;
+}
+
 void tst_SandboxService::init()
 {
     if (!m_service.isRunning())
@@ -190,8 +221,9 @@ void tst_SandboxService::startsOnFreePortsAndRejectsBadOptions()
     plain.terminate();
     QVERIFY(plain.waitForFinished(3000));
 
-    for (const QStringList& args : {QStringList{"--api-port", "70000"}, QStringList{"--bogus", "1"},
-                                    QStringList{"--files"}}) {
+    for (const QStringList& args :
+         {QStringList{"--api-port", "70000"}, QStringList{"--bogus", "1"}, QStringList{"--files"},
+          QStringList{"--catalogue", "no-such-set"}, QStringList{"--catalogue", "../service"}}) {
         QProcess bad;
         bad.start(QEL_BIN_DIR "/sandbox-service", args);
         QVERIFY(bad.waitForFinished(3000));
@@ -243,6 +275,100 @@ void tst_SandboxService::keepsRequestsInsideTheFixtureFolder()
     }
 }
 
+void tst_SandboxService::fillsInItsOwnAddresses()
+{
+    const Reply columns = get("/api/client/get_column_v2");
+    QVERIFY(!columns.body.contains("{{"));
+    QStringList icons;
+    for (const Json::Value& entry : JsonRead::getArray(columns.json(), "ret_data")) {
+        for (const char* key : {"left_img_url", "right_img_url"}) {
+            if (entry.isMember(key))
+                icons << QString::fromStdString(JsonRead::getString(entry, key));
+        }
+    }
+    QVERIFY(icons.size() >= 3);
+
+    // The forced update's package, reached through a script naming the fixture.
+    Json::Value forced;
+    forced["fixture"] = "/api/client/socks_check_update_v1.forced";
+    QVERIFY(script("/api/client/socks_check_update_v1", "body", forced));
+    const Json::Value update = get("/api/client/socks_check_update_v1").json();
+    QCOMPARE(JsonRead::getInt(update, "code", -1), 1);
+    icons << QString::fromStdString(
+        JsonRead::getString(JsonRead::getObject(update, "ret_data"), "down_url"));
+
+    for (const QString& url : icons) {
+        QVERIFY2(url.startsWith(m_service.resUrl() + "/files/"), qPrintable(url));
+        QCOMPARE(send("GET", url).status, 200);
+    }
+}
+
+void tst_SandboxService::choosesTheSignInByFormFields_data()
+{
+    QTest::addColumn<QByteArray>("username");
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("msg");
+
+    QTest::newRow("demo account") << QByteArray("demo_user") << QByteArray("QelDemo#2024") << 0
+                                  << "success";
+    QTest::newRow("wrong password") << QByteArray("demo_user") << QByteArray("qeldemo#2024")
+                                    << 1001 << "Wrong account or password";
+    QTest::newRow("other account") << QByteArray("demo_user2") << QByteArray("QelDemo#2024")
+                                   << 1001 << "Wrong account or password";
+}
+
+void tst_SandboxService::choosesTheSignInByFormFields()
+{
+    QFETCH(QByteArray, username);
+    QFETCH(QByteArray, password);
+    QFETCH(int, code);
+    QFETCH(QString, msg);
+
+    const Json::Value answer = clientPost("/api/socks/login", {{"username", username.toStdString()},
+                                                               {"password", password.toStdString()},
+                                                               {"mac", "00:11:22:33:44:55"}});
+    QCOMPARE(JsonRead::getInt(answer, "code", -1), code);
+    QCOMPARE(QString::fromStdString(JsonRead::getString(answer, "msg")), msg);
+    QCOMPARE(JsonRead::member(answer, "ret_data").isObject(), code == 0);
+    QCOMPARE(JsonRead::getBool(m_service.log()[0], "sign_ok"), true);
+}
+
+void tst_SandboxService::choosesByMethodAndCatalogueSet()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    writeFile(dir.filePath("fixtures/api/item.json"), R"({"from":"base"})");
+    writeFile(dir.filePath("fixtures/api/item.rules.json"),
+              R"([{"method":"GET","fixture":"/api/item.get"}])");
+    writeFile(dir.filePath("fixtures/api/item.get.json"), R"({"from":"base get"})");
+    writeFile(dir.filePath("fixtures-night/api/item.get.json"), R"({"from":"night get"})");
+
+    SandboxService service;
+    QVERIFY(service.start({"--fixtures", dir.filePath("fixtures"), "--catalogue", "night"}));
+    const auto from = [&](const QByteArray& verb, const char* path) {
+        const Reply reply = send(verb, service.apiUrl() + path, "{}",
+                                 {{"Content-Type", "application/json"}});
+        return reply.status == 200 ? JsonRead::getString(reply.json(), "from") : "404";
+    };
+    QCOMPARE(from("GET", "/api/item"), std::string("night get"));
+    QCOMPARE(from("POST", "/api/item"), std::string("base"));
+    QCOMPARE(from("GET", "/api/item.get"), std::string("404")); // variants are no routes
+    QCOMPARE(from("GET", "/api/item.rules"), std::string("404"));
+}
+
+void tst_SandboxService::webSignInCarriesTheEncodedDemoPassword()
+{
+    const Json::Value answer =
+        clientPost("/api/check_google_login", {{"device_token", "00:11:22:33:44:55"}});
+    QCOMPARE(JsonRead::getInt(answer, "code", -1), 0);
+    const Json::Value info = JsonRead::getObject(JsonRead::getObject(answer, "ret_data"), "info");
+    QCOMPARE(JsonRead::getString(info, "username"), std::string("demo_user"));
+    const std::string pwd = JsonRead::getString(info, "pwd");
+    QVERIFY(pwd != "QelDemo#2024");
+    QCOMPARE(m_client.Decode(pwd), std::string("QelDemo#2024"));
+}
+
 void tst_SandboxService::checksSignatures_data()
 {
     QTest::addColumn<QByteArray>("verb");
@@ -282,7 +408,8 @@ void tst_SandboxService::checksSignatures()
         headers = signedHeaders();
     if (headerSet == 2)
         headers[10].second = "1700000001"; // qv-timestamp changed after signing
-    QHttpMultiPart* multi = form ? formBody({{"username", "a&b=c"}, {"password", "pw"}}) : nullptr;
+    QHttpMultiPart* multi =
+        form ? formBody({{"username", "demo_user"}, {"password", "QelDemo#2024"}}) : nullptr;
     const Reply reply = send(verb, m_service.apiUrl() + route, {}, headers, multi);
     QCOMPARE(reply.status, 200);
     QCOMPARE(JsonRead::getInt(reply.json(), "code", -1), code);
@@ -416,7 +543,34 @@ void tst_SandboxService::scriptTimesAndValidation()
     badStatus["status"] = 42;
     QVERIFY(!script("/api/x", "status", badStatus));
     QVERIFY(!m_service.script(Json::Value("not an object")));
+    Json::Value noFixture;
+    noFixture["fixture"] = "/api/no/such/fixture";
+    QVERIFY(!script("/api/x", "body", noFixture));
     QCOMPARE(send("POST", m_service.apiUrl() + "/_sandbox/script", "{broken").status, 400);
+}
+
+void tst_SandboxService::scriptsForOneRouteAnswerInOrder()
+{
+    const auto queue = [&](int code, int times) {
+        Json::Value extra;
+        extra["times"] = times;
+        extra["body"]["code"] = code;
+        return script("/api/test/get", "body", extra);
+    };
+    const auto answers = [&](int count) {
+        QList<int> codes;
+        for (int i = 0; i < count; ++i)
+            codes << JsonRead::getInt(get("/api/test/get").json(), "code", -1);
+        return codes;
+    };
+    QVERIFY(queue(1, 1) && queue(2, 2) && queue(3, 1));
+    QCOMPARE(answers(5), QList<int>({1, 2, 2, 3, 0})); // then the fixture again
+
+    // A script without a limit lasts until the next one for its route is posted.
+    QVERIFY(queue(4, -1) && queue(5, -1));
+    QCOMPARE(answers(2), QList<int>({5, 5}));
+    QVERIFY(queue(6, 1));
+    QCOMPARE(answers(2), QList<int>({6, 0}));
 }
 
 void tst_SandboxService::closeAndTruncatedBreakTheConnection()

@@ -25,7 +25,7 @@ void BM_SignedFormPost(benchmark::State& state)
 {
     std::string strBase = g_pService->apiUrl().toStdString();
     std::string strRoute = kRoute;
-    std::vector<ParamItem> params = {{"username", "alice"}, {"password", "secret"}};
+    std::vector<ParamItem> params = {{"username", "demo_user"}, {"password", "QelDemo#2024"}};
     for (auto _ : state) {
         HTTPEvent_KX record(108);
         if (!WebInterface::GetInstance()->_EncodeRequestNew(strBase, strRoute, params, &record) ||
