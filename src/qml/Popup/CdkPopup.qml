@@ -69,11 +69,12 @@ Popup {
         }
 
         Column {
-            anchors.top: title.bottom
-            anchors.topMargin: 8 * cdkPopup.dp
+            // Centred in the room under the title, a little high so the error line sits
+            // inside it.
+            y: title.height + (parent.height - title.height - height) / 2 - 4 * cdkPopup.dp
             x: 20 * cdkPopup.dp
             width: parent.width - 2 * x
-            spacing: 8 * cdkPopup.dp
+            spacing: 10 * cdkPopup.dp
 
             Item {
                 width: parent.width
@@ -145,6 +146,7 @@ Popup {
             MessageLine {
                 id: messageLine
                 width: parent.width
+                height: 16 * cdkPopup.dp
             }
         }
     }

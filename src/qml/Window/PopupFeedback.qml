@@ -166,7 +166,7 @@ Popup {
     contentItem: Column {
         id: form
 
-        readonly property real margin: 24 * popupFeedback.dp
+        readonly property real margin: 20 * popupFeedback.dp
         readonly property real fieldWidth: width - 2 * margin
 
         spacing: 0
@@ -196,6 +196,7 @@ Popup {
             FieldLabel { text: qsTr("Category"); dp: popupFeedback.dp }
             ComboBox {
                 id: categoryBox
+                objectName: "categoryBox"
                 width: parent.width
                 height: 36 * popupFeedback.dp
                 model: categories
