@@ -1,6 +1,7 @@
 #include "AppCustom.h"
 
 #include "DataManager/Language/LanguageManager.h"
+#include "DataManager/ListModel/ServiceListModels.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
@@ -16,6 +17,8 @@ void CAppCustom::RegisterCpp()
     qmlRegisterSingletonType<LanguageManager>("Language.Param", 1, 0, "LanguageManager",
                                               virtualLanguageManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
+    qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
+    qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");
 }
 
 void CAppCustom::InitApp()

@@ -1,0 +1,83 @@
+// Loads a QML scene whose root is a window and saves the window, at its own size, once it
+// has rendered and settled. The scene finds two sample pictures under `sampleDir`.
+//   qel_grab_scene <scene.qml> <out.png>
+#include "AppCustom.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kSettleMs = 600;
+constexpr int kLimitMs = 15000;
+
+// Stand-ins for pictures a user would attach: a light page with a few bars.
+bool writeSamplePicture(const QString& qstrPath, const QColor& accent)
+{
+    QImage image(320, 200, QImage::Format_RGB32);
+    image.fill(QColor("#F4F6FB"));
+    QPainter painter(&image);
+    painter.fillRect(0, 0, 320, 36, accent);
+    for (int i = 0; i < 4; ++i)
+        painter.fillRect(24, 60 + i * 30, 272 - i * 48, 14, QColor("#D1D9E7"));
+    painter.end();
+    return image.save(qstrPath);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: qel_grab_scene scene.qml out.png\n");
+        return 2;
+    }
+    QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    CAppCustom().RegisterInit();
+
+    QTemporaryDir samples;
+    if (!writeSamplePicture(samples.filePath("sample1.png"), QColor("#FF5C00")) ||
+        !writeSamplePicture(samples.filePath("sample2.png"), QColor("#1F3A93")))
+        return 1;
+
+    QQmlApplicationEngine engine;
+    engine.rootContext()->setContextProperty(QStringLiteral("sampleDir"), samples.path());
+    engine.load(QUrl::fromLocalFile(args[1]));
+    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+    if (!window) {
+        std::fprintf(stderr, "%s has no window at its root\n", qPrintable(args[1]));
+        return 1;
+    }
+
+    int nStatus = 1;
+    bool bScheduled = false;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&] {
+        if (bScheduled)
+            return;
+        bScheduled = true;
+        QTimer::singleShot(kSettleMs, &app, [&] {
+            const QImage image = window->grabWindow();
+            nStatus = image.save(args[2]) ? 0 : 1;
+            if (nStatus != 0)
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));
+            app.exit(nStatus);
+        });
+    });
+    QTimer::singleShot(kLimitMs, &app, [&] {
+        std::fprintf(stderr, "%s did not render in time\n", qPrintable(args[1]));
+        app.exit(1);
+    });
+    window->show();
+    return app.exec();
+}
