@@ -72,13 +72,17 @@ void WebRecv::GetArguments(const QStringList& arguments)
 }
 
 // "--lang_en" carries the code joined on; the update program is started with "--lang"
-// and the code as two arguments, so a bare "--lang" takes the next one.
+// and the code as two arguments, so a bare "--lang" takes the next one unless that is an
+// option itself. No code sets no language.
 void WebRecv::applyLanguageArgument(const QStringList& arguments, int nIndex)
 {
     const QString& arg = arguments.at(nIndex);
     QString qstrCode = arg.mid(6);
-    if (arg == QLatin1String("--lang") && nIndex + 1 < arguments.size())
+    if (arg == QLatin1String("--lang") && nIndex + 1 < arguments.size() &&
+        !arguments.at(nIndex + 1).startsWith(QLatin1String("--")))
         qstrCode = arguments.at(nIndex + 1);
+    if (qstrCode.isEmpty())
+        return;
     qDebug() << "language by cmd:" << qstrCode;
     SetLanguage(QstrToStr(qstrCode));
 }
