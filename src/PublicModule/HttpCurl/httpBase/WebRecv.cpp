@@ -19,6 +19,10 @@
 #include <cstdlib>
 #include <random>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 WebRecv* g_pWebRecv = nullptr;
 
 namespace {
@@ -672,12 +676,33 @@ bool WebRecv::SaveFileChar(const char* szBuffer, const QString& qstrFilePath)
 
 bool WebRecv::ReadFileText(std::string& strBuffer, const QString& qstrFilePath)
 {
-    QFile file(qstrFilePath);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readRegularFile(qstrFilePath, bytes))
         return false;
     // Text mode: carriage returns are dropped.
-    const QByteArray bytes = file.readAll().replace('\r', QByteArray());
+    bytes.replace('\r', QByteArray());
     strBuffer = QstrToStr(GetCorrectUnicode(bytes));
+    return true;
+}
+
+// Opened without blocking and checked on the open descriptor: a plain open of a FIFO
+// waits for a writer, and a check by name before opening could meet another file.
+bool WebRecv::readRegularFile(const QString& qstrFilePath, QByteArray& content)
+{
+    const int nFd = ::open(QFile::encodeName(qstrFilePath).constData(),
+                           O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (nFd < 0)
+        return false;
+    struct stat info
+    {
+    };
+    QFile file;
+    if (::fstat(nFd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(nFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(nFd);
+        return false;
+    }
+    content = file.readAll();
     return true;
 }
 
