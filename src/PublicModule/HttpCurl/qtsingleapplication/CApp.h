@@ -25,6 +25,8 @@ public:
     void SetRunCmd(int argc, char** argv);
     void InstallMsgHandler();
     void InitRunCmd();
+    // With "--print", standard output becomes the file "CONOUT$" in the working directory.
+    void OpenPrintLog();
 
     bool GetIsPrintLog() const { return m_bIsPrintLog; }
     bool GetIsDebugging() const { return m_bIsDebugging; }

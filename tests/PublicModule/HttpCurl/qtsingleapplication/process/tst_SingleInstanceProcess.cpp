@@ -24,6 +24,7 @@ private slots:
     void secondStartRaisesFirstAndLeaves();
     void quietWithoutDebugging();
     void printWritesRecordsToConout();
+    void secondPrintStartKeepsFirstRecords();
     void updateNoticeReachesUiAsMessage3();
     void buildGetsStartCountBackOverUdp();
 
@@ -140,6 +141,27 @@ void TestSingleInstanceProcess::printWritesRecordsToConout()
             .match(QString::fromUtf8(text))
             .hasMatch());
     QVERIFY(first->readAllStandardOutput().isEmpty());
+}
+
+// The second start hands over before it would touch the file, so the first's records stay.
+void TestSingleInstanceProcess::secondPrintStartKeepsFirstRecords()
+{
+    QProcess* first = start(QEL_CLIENT_BIN, {"--print"});
+    waitForPrimary(kMainId);
+    QFile conout(m_tmp->path() + "/CONOUT$");
+    QTRY_VERIFY_WITH_TIMEOUT(conout.size() > 0, 3000 * QEL_TIME_FACTOR);
+    QProcess* second = start(QEL_CLIENT_BIN, {"--print"});
+    QVERIFY(second->waitForFinished(5000));
+    QCOMPARE(second->exitCode(), 0);
+    QByteArray text;
+    QTRY_VERIFY_WITH_TIMEOUT(conout.open(QIODevice::ReadOnly) &&
+                                 (text = conout.readAll(), conout.close(),
+                                  text.contains("raise_window_noop")),
+                             3000 * QEL_TIME_FACTOR);
+    QVERIFY(text.startsWith("[Debug]"));
+    QVERIFY(text.contains("AppRun..."));
+    QVERIFY(first->readAllStandardOutput().isEmpty());
+    QVERIFY(second->readAllStandardOutput().isEmpty());
 }
 
 QString TestSingleInstanceProcess::sendFromHere(const QString& appId, const QString& message)
