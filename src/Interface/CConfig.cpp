@@ -89,10 +89,10 @@ QString CConfig::SettingsPath()
 
 bool CConfig::ReadFileText(const QString& qstrPath, std::string& strText)
 {
-    QFile file(qstrPath);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray content;
+    if (!WebRecv::readRegularFile(qstrPath, content))
         return false;
-    strText = file.readAll().toStdString();
+    strText = content.toStdString();
     return true;
 }
 

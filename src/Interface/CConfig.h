@@ -45,7 +45,7 @@ public:
     Json::Value InitLanguageList();
 
     static QString SettingsPath();
-    // The whole file as bytes; false when it cannot be opened.
+    // The whole file as bytes; false when it cannot be opened or is not a regular file.
     static bool ReadFileText(const QString& qstrPath, std::string& strText);
 
 private:

@@ -187,6 +187,19 @@ private slots:
         QCOMPARE(portNumber.count(), 0);
     }
 
+    // A FIFO in place of the file reads as no file, without waiting for a writer, and the
+    // save puts a regular file there.
+    void fifoCountsAsMissing()
+    {
+        QCOMPARE(::mkfifo(QFile::encodeName(CConfig::SettingsPath()).constData(), 0600), 0);
+        GlobleParam param;
+        QVERIFY(!param.getOtherProxy());
+        param.setBeginPort(41000);
+        param.clearConfig();
+        QVERIFY(QFileInfo(CConfig::SettingsPath()).isFile());
+        QVERIFY(readSettings().contains("\"port_begin\" : 41000"));
+    }
+
     // The size limit makes the write fail after the temporary file was started.
     void failedSaveKeepsPreviousFile()
     {

@@ -1,11 +1,11 @@
 #include "UiConfig.h"
 
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
+#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDebug>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QUrl>
@@ -53,13 +53,11 @@ void UiConfig::initConfig(int nValue)
 
 void UiConfig::loadUiConfig()
 {
-    QFile file(m_qstrConfigPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray content;
+    if (!WebRecv::readRegularFile(m_qstrConfigPath, content)) {
         qDebug() << "could't open projects json:" << m_qstrConfigPath;
         return;
     }
-    const QByteArray content = file.readAll();
-    file.close();
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);

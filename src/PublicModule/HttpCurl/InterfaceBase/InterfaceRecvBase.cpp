@@ -171,11 +171,11 @@ void InterfaceRecvBase::ResetAppState(int)
     qDebug() << "InterfaceRecvBase<->ResetAppState...";
 }
 
-// Nothing here can start the package, so the client stays open and says where it is.
+// Nothing here can start the package, and no opener gets it either: the client stays open
+// and says where it is.
 void InterfaceRecvBase::slotUpdateExe(HTTPEvent_KX* pEvent)
 {
     qDebug() << "exe update:" << pEvent->m_strFilePath.c_str();
-    SystemBrowserA(pEvent->m_strFilePath, false);
     emit signal_SetUiData(kUiUpdateSaved, StrToQstr(pEvent->m_strFilePath), 0);
 }
 

@@ -242,13 +242,13 @@ bool HttpCurl::UploadFile(HTTPEvent_KX* pRecord)
     return false;
 }
 
-bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord)
+bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
 {
     if (!m_pCUrl)
         return false;
     const std::string strPart = pRecord->m_strFilePath + ".part";
-    m_nOffset_Pos = WebRecv::getFileSize(QString::fromStdString(strPart));
-    m_hFileDownload = std::fopen(strPart.c_str(), "ab");
+    m_nOffset_Pos = bResume ? WebRecv::getFileSize(QString::fromStdString(strPart)) : 0;
+    m_hFileDownload = std::fopen(strPart.c_str(), bResume ? "ab" : "wb");
     if (!m_hFileDownload) {
         qDebug() << (pRecord->m_strInterface + "<-->cannot create " + strPart).c_str();
         return false;

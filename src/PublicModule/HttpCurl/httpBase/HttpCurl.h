@@ -40,9 +40,10 @@ public:
     bool DeleteRequest(std::string& strOut);
     bool UploadFile(HTTPEvent_KX* pRecord);
     // Downloads the record's URL into "<target>.part", which replaces the target only on
-    // success. A transfer that was interrupted keeps the part file and the next run
-    // resumes from it; any other failure removes it.
-    bool DownloadFile(HTTPEvent_KX* pRecord);
+    // success. A transfer that was interrupted keeps the part file and a later resuming
+    // run continues from it; any other failure removes it. Without bResume an old part
+    // file is discarded and the transfer starts from byte 0.
+    bool DownloadFile(HTTPEvent_KX* pRecord, bool bResume);
     // GET through a proxy on a handle of its own.
     bool GetSocks5Request(const std::string& strUrl, const std::string& strProxy,
                           std::string& strOut, HTTPEvent_KX* pRecord);

@@ -23,7 +23,8 @@ public:
     bool EncodeRequest(std::string& strRoute, std::vector<ParamItem>& params,
                        HTTPEvent_KX* pRecord);
     bool GetRequest(std::string& strRoute, HTTPEvent_KX* pRecord);
-    // nMode: 0 keeps a non-empty target, 1 always downloads, anything else fails.
+    // nMode: 0 keeps a non-empty target and resumes a part file, 1 always downloads from
+    // byte 0, anything else fails.
     bool DownloadFile(HTTPEvent_KX* pRecord, int nMode);
     bool InstallFile(HTTPEvent_KX* pRecord);
     bool PostUpload(std::string& strRoute, std::string strFileUrl, HTTPEvent_KX* pRecord);

@@ -131,7 +131,8 @@ bool WebInterface::DownloadFile(HTTPEvent_KX* pRecord, int nMode)
         return false;
     WebRecv::MakeDirectory(pRecord->m_strRelFolder);
     HttpCurl curl(pRecord->m_strInterface.c_str());
-    const bool bDownloaded = curl.DownloadFile(pRecord);
+    // Fetching again means new content: an old part file may belong to another version.
+    const bool bDownloaded = curl.DownloadFile(pRecord, nMode == 0);
     pRecord->m_nRequestError = curl.GetLastCode();
     return bDownloaded;
 }

@@ -19,6 +19,10 @@
 #include <cstdlib>
 #include <random>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 WebRecv* g_pWebRecv = nullptr;
 
 namespace {
@@ -72,13 +76,17 @@ void WebRecv::GetArguments(const QStringList& arguments)
 }
 
 // "--lang_en" carries the code joined on; the update program is started with "--lang"
-// and the code as two arguments, so a bare "--lang" takes the next one.
+// and the code as two arguments, so a bare "--lang" takes the next one unless that is an
+// option itself. No code sets no language.
 void WebRecv::applyLanguageArgument(const QStringList& arguments, int nIndex)
 {
     const QString& arg = arguments.at(nIndex);
     QString qstrCode = arg.mid(6);
-    if (arg == QLatin1String("--lang") && nIndex + 1 < arguments.size())
+    if (arg == QLatin1String("--lang") && nIndex + 1 < arguments.size() &&
+        !arguments.at(nIndex + 1).startsWith(QLatin1String("--")))
         qstrCode = arguments.at(nIndex + 1);
+    if (qstrCode.isEmpty())
+        return;
     qDebug() << "language by cmd:" << qstrCode;
     SetLanguage(QstrToStr(qstrCode));
 }
@@ -668,12 +676,33 @@ bool WebRecv::SaveFileChar(const char* szBuffer, const QString& qstrFilePath)
 
 bool WebRecv::ReadFileText(std::string& strBuffer, const QString& qstrFilePath)
 {
-    QFile file(qstrFilePath);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readRegularFile(qstrFilePath, bytes))
         return false;
     // Text mode: carriage returns are dropped.
-    const QByteArray bytes = file.readAll().replace('\r', QByteArray());
+    bytes.replace('\r', QByteArray());
     strBuffer = QstrToStr(GetCorrectUnicode(bytes));
+    return true;
+}
+
+// Opened without blocking and checked on the open descriptor: a plain open of a FIFO
+// waits for a writer, and a check by name before opening could meet another file.
+bool WebRecv::readRegularFile(const QString& qstrFilePath, QByteArray& content)
+{
+    const int nFd = ::open(QFile::encodeName(qstrFilePath).constData(),
+                           O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (nFd < 0)
+        return false;
+    struct stat info
+    {
+    };
+    QFile file;
+    if (::fstat(nFd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(nFd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(nFd);
+        return false;
+    }
+    content = file.readAll();
     return true;
 }
 

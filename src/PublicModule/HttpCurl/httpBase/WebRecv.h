@@ -154,6 +154,9 @@ public:
     bool SavePicByte(const QByteArray& byteBuffer, const QString& qstrFilePath);
     bool SaveFileChar(const char* szBuffer, const QString& qstrFilePath);
     bool ReadFileText(std::string& strBuffer, const QString& qstrFilePath);
+    // The whole content of a regular file; anything else (folder, FIFO, device) counts as
+    // missing and is never waited on.
+    static bool readRegularFile(const QString& qstrFilePath, QByteArray& content);
     bool getFileNames(const QString& path, QStringList& filenamelist);
     bool CopyDirectoryFiles(const QString& fromDir, const QString& toDir, bool coverFileIfExist);
 

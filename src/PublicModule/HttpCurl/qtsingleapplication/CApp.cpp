@@ -50,7 +50,10 @@ int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStart
     SetRunCmd(argc, argv);
     InstallMsgHandler();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    auto app = std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv);
+    auto app =
+        std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv, m_listChannelFolders);
+    if (!app->hasChannel())
+        return 1; // the reason is on standard error already
     int nResult = 0;
     if (app->isRunning()) {
         if (nValue == 1) {
@@ -65,6 +68,7 @@ int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStart
             nResult = AppRun(*app, qstrStartQml);
         }
     } else {
+        OpenPrintLog();
         qDebug() << "AppRun...";
         CppDataBase::GetInstance()->setRecvBack(1);
         QObject::connect(app.get(), &QtSingleApplication::messageReceived, app.get(),
@@ -114,18 +118,25 @@ void CApp::SetRunCmd(int argc, char** argv)
 
 void CApp::InitRunCmd()
 {
-    if (m_listCmd.contains("--print")) {
+    if (m_listCmd.contains("--print"))
         m_bIsPrintLog = true;
-        bIsPrintLog = true;
-        if (!std::freopen("CONOUT$", "w+", stdout))
-            qWarning() << "CApp: cannot redirect standard output";
-    }
     if (m_listCmd.contains("--debugging")) {
         m_bIsDebugging = true;
         bIsDebugging = true;
     }
     if (m_listCmd.contains("--check_enable"))
         m_bCheckEnable = true;
+}
+
+// Opened only by the primary: a second start must not empty the running client's file.
+void CApp::OpenPrintLog()
+{
+    if (!m_bIsPrintLog)
+        return;
+    if (std::freopen("CONOUT$", "w+", stdout))
+        bIsPrintLog = true;
+    else
+        qWarning() << "CApp: cannot redirect standard output";
 }
 
 QString CApp::FormatLogRecord(QtMsgType typeMsg, const QMessageLogContext& contextLog,

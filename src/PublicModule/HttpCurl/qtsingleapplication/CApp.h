@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PublicModule/HttpCurl/qtsingleapplication/QtLocalPeer.h"
 #include "PublicModule/HttpCurl/registerBase/RegisterBase.h"
 
 #include <QByteArray>
@@ -25,6 +26,8 @@ public:
     void SetRunCmd(int argc, char** argv);
     void InstallMsgHandler();
     void InitRunCmd();
+    // With "--print", standard output becomes the file "CONOUT$" in the working directory.
+    void OpenPrintLog();
 
     bool GetIsPrintLog() const { return m_bIsPrintLog; }
     bool GetIsDebugging() const { return m_bIsDebugging; }
@@ -41,6 +44,8 @@ public:
     static constexpr int kPoolDrainMs = 3000;
 
 protected:
+    // Where the single-instance channel may live, in order of preference.
+    QList<QtLocalPeer::FolderCandidate> m_listChannelFolders = QtLocalPeer::folderCandidates();
     QList<QByteArray> m_listCmd;
     bool m_bIsPrintLog = false;
     bool m_bIsDebugging = false;

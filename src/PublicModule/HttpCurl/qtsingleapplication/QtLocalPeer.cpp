@@ -3,14 +3,17 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDebug>
-#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 
+#include <cstdio>
+
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 const char* QtLocalPeer::ack = "ack";
@@ -29,7 +32,9 @@ struct QtLocalPeer::FrameState : QObject
     QTimer deadline;
 };
 
-QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId) : QObject(parent), id(appId)
+QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId,
+                         const QList<FolderCandidate>& candidates)
+    : QObject(parent), id(appId)
 {
     QString prefix = id;
     if (id.isEmpty()) {
@@ -48,9 +53,60 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId) : QObject(parent
     server = new QLocalServer(this);
     // Only the same user may talk to the primary.
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    lockFile.setFileName(QDir(QDir::tempPath()).absolutePath() + QLatin1Char('/') + socketName +
-                         QLatin1String("-lockfile"));
+    // Both sides derive the same folder, so a start whose TMPDIR is unusable still meets
+    // a primary in the next candidate; the lock file always lies beside the socket.
+    QString qstrWhy;
+    folder = chooseFolder(candidates, &qstrWhy);
+    if (folder.isEmpty()) {
+        // Written whatever the message handler does: without a folder the program cannot run.
+        const QString qstrLine =
+            QStringLiteral("%1: no folder for the single-instance lock and socket: %2\n")
+                .arg(QCoreApplication::applicationName(), qstrWhy);
+        std::fputs(qstrLine.toLocal8Bit().constData(), stderr);
+        std::fflush(stderr);
+        return;
+    }
+    socketPath = folder + QLatin1Char('/') + socketName;
+    lockFile.setFileName(socketPath + QLatin1String("-lockfile"));
     lockFile.open(QIODevice::ReadWrite);
+}
+
+QList<QtLocalPeer::FolderCandidate> QtLocalPeer::folderCandidates()
+{
+    return {{QStringLiteral("TMPDIR"), qEnvironmentVariable("TMPDIR")},
+            {QStringLiteral("Qt's default"), QStringLiteral("/tmp")},
+            {QStringLiteral("XDG_RUNTIME_DIR"), qEnvironmentVariable("XDG_RUNTIME_DIR")}};
+}
+
+QString QtLocalPeer::folderProblem(const QString& qstrPath) const
+{
+    if (qstrPath.isEmpty())
+        return QStringLiteral("is not set");
+    const QFileInfo info(qstrPath);
+    if (!info.exists())
+        return QStringLiteral("does not exist");
+    if (!info.isDir())
+        return QStringLiteral("is not a folder");
+    if (!info.isWritable() || !info.isExecutable())
+        return QStringLiteral("is not writable");
+    const QByteArray path = QFile::encodeName(info.absoluteFilePath() + QLatin1Char('/') + socketName);
+    if (path.size() >= static_cast<int>(sizeof(sockaddr_un::sun_path)))
+        return QStringLiteral("is too long a path for a local socket");
+    return QString();
+}
+
+QString QtLocalPeer::chooseFolder(const QList<FolderCandidate>& candidates, QString* pWhy) const
+{
+    QStringList reasons;
+    for (const FolderCandidate& candidate : candidates) {
+        const QString qstrProblem = folderProblem(candidate.qstrPath);
+        if (qstrProblem.isEmpty())
+            return QFileInfo(candidate.qstrPath).absoluteFilePath();
+        reasons.append(QStringLiteral("%1 (%2) %3")
+                           .arg(candidate.qstrName, candidate.qstrPath, qstrProblem));
+    }
+    *pWhy = reasons.join(QStringLiteral("; "));
+    return QString();
 }
 
 bool QtLocalPeer::isClient()
@@ -60,11 +116,11 @@ bool QtLocalPeer::isClient()
     if (!lockFile.lock(QtLP_Private::QtLockedFile::WriteLock, false))
         return true;
 
-    bool res = server->listen(socketName);
+    bool res = server->listen(socketPath);
     if (!res && server->serverError() == QAbstractSocket::AddressInUseError) {
         // A socket file left by a primary that ended without cleaning up.
-        QFile::remove(QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + socketName);
-        res = server->listen(socketName);
+        QFile::remove(socketPath);
+        res = server->listen(socketPath);
     }
     if (!res)
         qDebug("QtSingleCoreApplication: listen on local socket failed, %s",
@@ -82,7 +138,7 @@ bool QtLocalPeer::sendMessage(const QString& message, int timeout)
     QLocalSocket socket;
     bool connOk = false;
     for (int i = 0; i < 2; ++i) {
-        socket.connectToServer(socketName);
+        socket.connectToServer(socketPath);
         connOk = socket.waitForConnected(timeout / 2);
         if (connOk || i)
             break;

@@ -2,6 +2,7 @@
 
 #include "QtLockedFile.h"
 
+#include <QList>
 #include <QObject>
 
 class QLocalServer;
@@ -14,11 +15,26 @@ class QtLocalPeer : public QObject
 {
     Q_OBJECT
 public:
+    // A folder that may hold the lock file and the socket, with the name it is known by.
+    struct FolderCandidate
+    {
+        QString qstrName;
+        QString qstrPath;
+    };
+
     // A frame announcing more than this is refused without reading it.
     static constexpr quint32 kMaxFrameBytes = 1u << 20;
 
-    explicit QtLocalPeer(QObject* parent = nullptr, const QString& appId = QString());
+    // The lock file and the socket go into the first usable candidate. Without one the
+    // peer says so on standard error, in one line naming every candidate and why it failed.
+    explicit QtLocalPeer(QObject* parent = nullptr, const QString& appId = QString(),
+                         const QList<FolderCandidate>& candidates = folderCandidates());
 
+    // TMPDIR, then Qt's default without TMPDIR, then $XDG_RUNTIME_DIR.
+    static QList<FolderCandidate> folderCandidates();
+
+    bool hasFolder() const { return !folder.isEmpty(); }
+    QString getFolder() const { return folder; }
     bool isClient();
     bool sendMessage(const QString& message, int timeout);
     QString getSocketName() const { return socketName; }
@@ -41,9 +57,16 @@ private:
     void finishFrame(QLocalSocket* socket, FrameState* state);
     static void dropConnection(QLocalSocket* socket);
     static bool isSameUser(QLocalSocket* socket);
+    // Empty when the path can hold the socket, else why not.
+    QString folderProblem(const QString& qstrPath) const;
+    // The first usable candidate; empty, with every candidate and its problem in pWhy,
+    // when there is none.
+    QString chooseFolder(const QList<FolderCandidate>& candidates, QString* pWhy) const;
 
     QString id;
     QString socketName;
+    QString folder;
+    QString socketPath;
     QLocalServer* server = nullptr;
     QtLP_Private::QtLockedFile lockFile;
 

@@ -4,7 +4,6 @@
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
-#include "QtLocalPeer.h"
 
 #include <QDebug>
 
@@ -18,11 +17,17 @@ int leadingNumber(const std::string& text)
 }
 } // namespace
 
-QtSingleApplication::QtSingleApplication(const QString& appId, int& argc, char** argv)
+QtSingleApplication::QtSingleApplication(const QString& appId, int& argc, char** argv,
+                                         const QList<QtLocalPeer::FolderCandidate>& folders)
     : QApplication(argc, argv)
 {
-    peer = new QtLocalPeer(this, appId);
+    peer = new QtLocalPeer(this, appId, folders);
     connect(peer, &QtLocalPeer::messageReceived, this, &QtSingleApplication::messageReceived);
+}
+
+bool QtSingleApplication::hasChannel() const
+{
+    return peer->hasFolder();
 }
 
 bool QtSingleApplication::isRunning()

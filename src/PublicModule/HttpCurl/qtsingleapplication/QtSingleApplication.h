@@ -1,12 +1,12 @@
 #pragma once
 
+#include "QtLocalPeer.h"
+
 #include <QApplication>
 
 #include <json/value.h>
 
 #include <string>
-
-class QtLocalPeer;
 
 // The program's application object: one instance per user and application id, with
 // compact JSON control messages between starts over the local peer.
@@ -14,8 +14,12 @@ class QtSingleApplication : public QApplication
 {
     Q_OBJECT
 public:
-    QtSingleApplication(const QString& appId, int& argc, char** argv);
+    QtSingleApplication(const QString& appId, int& argc, char** argv,
+                        const QList<QtLocalPeer::FolderCandidate>& folders =
+                            QtLocalPeer::folderCandidates());
 
+    // False when no folder can hold the channel; the program must not go on then.
+    bool hasChannel() const;
     bool isRunning();
     int execStart();
     int startTimes() const { return m_nStartTimes; }

@@ -4,6 +4,7 @@
 
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
+#include <QDesktopServices>
 #include <QMutex>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,6 +43,30 @@ public:
 };
 
 } // namespace
+
+// Stands in for the desktop's opener of every scheme a saved file could be opened with.
+class OpenRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    OpenRecorder()
+    {
+        for (const QString& scheme : kSchemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~OpenRecorder() override
+    {
+        for (const QString& scheme : kSchemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+
+private:
+    const QStringList kSchemes{"", "file", "http", "https"};
+};
 
 class tst_InterfaceRecvBase : public QObject
 {
@@ -188,12 +213,16 @@ private slots:
         m_recv->PostEventInterfaceBase(&install);
         QCOMPARE(m_recv->ui.value(0), (QVariantList{3, "/opt/qel/QelProxy", 1}));
 
-        // The package cannot be started here: the client says where it is and stays open.
+        // The package cannot be started here: the client says where it is, stays open and
+        // hands the package to no opener.
         m_recv->ui.clear();
+        OpenRecorder opener;
         HTTPEvent_KX update(DOWNLOAD_UPDATE_EXE);
         update.m_strFilePath = "/opt/qel/temp/exe/updatepack.exe";
         m_recv->PostEventInterfaceBase(&update);
+        QCoreApplication::processEvents();
         QCOMPARE(m_recv->ui, (QList<QVariantList>{{17, "/opt/qel/temp/exe/updatepack.exe", 0}}));
+        QVERIFY(opener.urls.isEmpty());
     }
 
     void poolThreadMessagesArriveOnTheGuiThreadInOrder()

@@ -1,5 +1,5 @@
 // Downloads from the stand-in: progress, replacement of the target only on success,
-// cancel and resume, redirects and missing files.
+// cancel and resume, overwrite from byte 0, redirects and missing files.
 #include "SandboxClient.h"
 
 #include <QFile>
@@ -71,15 +71,28 @@ private slots:
         QVERIFY(nPart > 0);
         QVERIFY(nPart < readAll(kSample).size());
 
+        // Keep mode, with the target gone, continues the part file.
+        QFile::remove(m_strTarget);
         m_client->recv->cancelAtPercent = -1;
         m_client->recv->progress.clear();
-        QVERIFY(m_client->run(downloadRecord("/files/sample.bin?rate=8192")).bSuccess);
+        QVERIFY(m_client->run(downloadRecord("/files/sample.bin?rate=8192", 2, 0)).bSuccess);
         QCOMPARE(readAll(m_strTarget), readAll(kSample));
         QVERIFY(m_client->recv->progressCopy().front() >= 25);
         const Json::Value entries = m_client->entries("/files/sample.bin");
         QCOMPARE(entries.size(), 2u);
         QCOMPARE(JsonRead::getString(JsonRead::getObject(entries[1], "headers"), "range"),
                  "bytes=" + std::to_string(nPart) + "-");
+    }
+
+    void overwriteDiscardsStalePart()
+    {
+        QDir().mkpath(m_dir.path() + "/dl");
+        WebRecv::writeFileAtomically(m_strTarget + ".part", QByteArray(1000, 'x'));
+        QVERIFY(m_client->run(downloadRecord("/files/sample.bin")).bSuccess);
+        QCOMPARE(readAll(m_strTarget), readAll(kSample));
+        const Json::Value entries = m_client->entries("/files/sample.bin");
+        QCOMPARE(entries.size(), 1u);
+        QVERIFY(!JsonRead::getObject(entries[0], "headers").isMember("range"));
     }
 
     void plainVariantFollowsRedirect()

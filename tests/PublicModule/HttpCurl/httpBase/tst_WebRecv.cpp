@@ -105,6 +105,8 @@ private slots:
         QTest::newRow("lang then code")
             << QStringList{"prog", "--lang", "_fr"} << false << false << "_fr";
         QTest::newRow("bare lang last") << QStringList{"prog", "--lang"} << false << false << "_en";
+        QTest::newRow("option after lang")
+            << QStringList{"prog", "--lang", "--x"} << false << true << "_en";
         QTest::newRow("debugging") << QStringList{"prog", "--debugging"} << false << false << "_en";
     }
 

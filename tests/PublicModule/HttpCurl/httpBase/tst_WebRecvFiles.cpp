@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // File helpers, each test in a fresh temporary folder.
 class tst_WebRecvFiles : public QObject
@@ -129,6 +130,12 @@ private slots:
     {
         std::string buffer = "untouched";
         QVERIFY(!m_recv.ReadFileText(buffer, path("missing.txt")));
+        QCOMPARE(buffer, std::string("untouched"));
+        // Only regular files are read; a FIFO without a writer must not block.
+        QVERIFY(QDir().mkpath(path("folder.txt")));
+        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0600), 0);
+        QVERIFY(!m_recv.ReadFileText(buffer, path("folder.txt")));
+        QVERIFY(!m_recv.ReadFileText(buffer, path("fifo.txt")));
         QCOMPARE(buffer, std::string("untouched"));
 
         writeFile(path("empty.txt"), QByteArray());

@@ -63,6 +63,8 @@ private slots:
     void survivesOversizedLength();
     void silentClientDoesNotBlockOthers();
     void stalledBodyIsAnsweredWithWhatArrived();
+    void folderIsFirstUsableCandidate_data();
+    void folderIsFirstUsableCandidate();
 
 private:
     void expectResponsive();
@@ -194,6 +196,38 @@ void TestQtLocalPeer::stalledBodyIsAnsweredWithWhatArrived()
     QVERIFY(timer.elapsed() < QtLocalPeer::kBodyWaitMs + 2000);
     QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("complete"));
+}
+
+void TestQtLocalPeer::folderIsFirstUsableCandidate_data()
+{
+    QTest::addColumn<QStringList>("paths"); // under the test folder; empty stays empty
+    QTest::addColumn<int>("chosen");
+    const QString tooLong(100, QLatin1Char('x'));
+    QTest::newRow("first usable") << QStringList{"a", "b"} << 0;
+    QTest::newRow("unusable ones skipped")
+        << QStringList{"", "missing", "file", tooLong, "b"} << 4;
+    QTest::newRow("none usable") << QStringList{"", "missing", "file", tooLong} << -1;
+}
+
+void TestQtLocalPeer::folderIsFirstUsableCandidate()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(int, chosen);
+    QList<QtLocalPeer::FolderCandidate> candidates;
+    for (const QString& path : paths) {
+        const QString full = path.isEmpty() ? path : m_tmp.filePath("folders/" + path);
+        candidates.append({path, full});
+    }
+    QVERIFY(QDir().mkpath(m_tmp.filePath("folders/a")));
+    QVERIFY(QDir().mkpath(m_tmp.filePath("folders/b")));
+    QVERIFY(QDir().mkpath(m_tmp.filePath("folders/" + QString(100, QLatin1Char('x')))));
+    QFile(m_tmp.filePath("folders/file")).open(QIODevice::WriteOnly);
+
+    QtLocalPeer peer(nullptr, QStringLiteral("tst_folder_app"), candidates);
+    QCOMPARE(peer.hasFolder(), chosen >= 0);
+    QCOMPARE(peer.getFolder(), chosen >= 0 ? candidates[chosen].qstrPath : QString());
+    if (chosen >= 0)
+        QVERIFY(QFile::exists(peer.getFolder() + "/" + peer.getSocketName() + "-lockfile"));
 }
 
 QTEST_GUILESS_MAIN(TestQtLocalPeer)

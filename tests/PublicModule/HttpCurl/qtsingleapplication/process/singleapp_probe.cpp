@@ -23,8 +23,11 @@ public:
 int main(int argc, char** argv)
 {
     QtSingleApplication app(QString::fromLocal8Bit(argc > 1 ? argv[1] : "probe"), argc, argv);
+    // A later start hands over to the primary as the client does; 3 once it was taken.
     if (app.isRunning())
-        return 3;
+        return app.sendMessage(QtSingleApplication::controlMessage(2, "raise_window_noop"), 1000)
+                   ? 3
+                   : 4;
     PrintingRecv recv;
     QObject::connect(&app, &QtSingleApplication::messageReceived, &app,
                      &QtSingleApplication::externMessageReceived);

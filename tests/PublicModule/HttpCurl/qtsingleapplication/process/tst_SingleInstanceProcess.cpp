@@ -24,11 +24,15 @@ private slots:
     void secondStartRaisesFirstAndLeaves();
     void quietWithoutDebugging();
     void printWritesRecordsToConout();
+    void secondPrintStartKeepsFirstRecords();
     void updateNoticeReachesUiAsMessage3();
     void buildGetsStartCountBackOverUdp();
+    void unusableTmpdirMeetsNormalStart();
+    void noFolderEndsWithReason();
 
 private:
-    QProcess* start(const QString& program, const QStringList& args);
+    QProcess* start(const QString& program, const QStringList& args,
+                    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
     void waitForPrimary(const QString& appId);
     QString sendFromHere(const QString& appId, const QString& message);
 
@@ -57,10 +61,12 @@ void TestSingleInstanceProcess::cleanup()
     m_processes.clear();
 }
 
-QProcess* TestSingleInstanceProcess::start(const QString& program, const QStringList& args)
+QProcess* TestSingleInstanceProcess::start(const QString& program, const QStringList& args,
+                                           const QProcessEnvironment& env)
 {
     auto* p = new QProcess;
     p->setWorkingDirectory(m_tmp->path());
+    p->setProcessEnvironment(env);
     m_processes.append(p);
     p->start(program, args);
     return p;
@@ -142,6 +148,27 @@ void TestSingleInstanceProcess::printWritesRecordsToConout()
     QVERIFY(first->readAllStandardOutput().isEmpty());
 }
 
+// The second start hands over before it would touch the file, so the first's records stay.
+void TestSingleInstanceProcess::secondPrintStartKeepsFirstRecords()
+{
+    QProcess* first = start(QEL_CLIENT_BIN, {"--print"});
+    waitForPrimary(kMainId);
+    QFile conout(m_tmp->path() + "/CONOUT$");
+    QTRY_VERIFY_WITH_TIMEOUT(conout.size() > 0, 3000 * QEL_TIME_FACTOR);
+    QProcess* second = start(QEL_CLIENT_BIN, {"--print"});
+    QVERIFY(second->waitForFinished(5000));
+    QCOMPARE(second->exitCode(), 0);
+    QByteArray text;
+    QTRY_VERIFY_WITH_TIMEOUT(conout.open(QIODevice::ReadOnly) &&
+                                 (text = conout.readAll(), conout.close(),
+                                  text.contains("raise_window_noop")),
+                             3000 * QEL_TIME_FACTOR);
+    QVERIFY(text.startsWith("[Debug]"));
+    QVERIFY(text.contains("AppRun..."));
+    QVERIFY(first->readAllStandardOutput().isEmpty());
+    QVERIFY(second->readAllStandardOutput().isEmpty());
+}
+
 QString TestSingleInstanceProcess::sendFromHere(const QString& appId, const QString& message)
 {
     // This test process is not the primary, so its peer is a client like `update`.
@@ -187,6 +214,45 @@ void TestSingleInstanceProcess::buildGetsStartCountBackOverUdp()
         QCOMPARE(data, QByteArray(R"({"operate":"recive_back","start_times":)") +
                            QByteArray::number(expected) + ",\"type\":2}");
     }
+}
+
+// Without TMPDIR the channel lives in Qt's default folder, where a start whose TMPDIR is
+// unusable looks next. The probe's own id keeps real clients out.
+void TestSingleInstanceProcess::unusableTmpdirMeetsNormalStart()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("TMPDIR");
+    QProcess* first = start(QEL_PROBE_BIN, {"probe_tmpdir"}, env);
+    QVERIFY(first->waitForReadyRead(10000));
+    QCOMPARE(first->readLine().trimmed(), QByteArray("READY"));
+
+    env.insert("TMPDIR", m_tmp->path() + "/missing");
+    QProcess* second = start(QEL_PROBE_BIN, {"probe_tmpdir"}, env);
+    QVERIFY(second->waitForFinished(5000));
+    QCOMPARE(second->exitCode(), 3);
+    QVERIFY(first->waitForReadyRead(3000));
+    QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
+
+    first->kill();
+    first->waitForFinished(3000);
+    const QString socket = "/tmp/" + QtLocalPeer(nullptr, "probe_tmpdir").getSocketName();
+    QFile::remove(socket);
+    QFile::remove(socket + "-lockfile");
+}
+
+void TestSingleInstanceProcess::noFolderEndsWithReason()
+{
+    QProcess* client = start(QEL_CLIENT_PROBE_BIN, {"--no-folder"});
+    QVERIFY(client->waitForFinished(5000 * QEL_TIME_FACTOR));
+    QCOMPARE(client->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client->exitCode(), 1);
+    // The line written before the message handler is installed, then the reason.
+    const QList<QByteArray> lines = client->readAllStandardError().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].contains("CApp Exe Begin..."));
+    QCOMPARE(lines[1], QByteArray("client_probe: no folder for the single-instance lock and "
+                                  "socket: TMPDIR (/nonexistent/qel) does not exist; "
+                                  "Qt's default () is not set"));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstanceProcess)
