@@ -35,18 +35,18 @@ QString dottedVersion(QString qstrVersion)
     return qstrVersion;
 }
 
-// An icon's local file name: what follows the last "/" of its address.
-QString localIconName(const QString& qstrUrl)
-{
-    return qstrUrl.mid(qstrUrl.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-// Adds "<prefix>_local" beside "<prefix>_url" when the address is not empty.
-void addLocalIconName(QJsonObject& entry, const QString& qstrPrefix)
+// Adds "<prefix>_local" beside "<prefix>_url" when the address names a file, and hands
+// that address to onIcon.
+void addLocalIconName(QJsonObject& entry, const QString& qstrPrefix,
+                      const std::function<void(const QString&)>& onIcon)
 {
     const QString qstrUrl = entry.value(qstrPrefix + QStringLiteral("_url")).toString();
-    if (!qstrUrl.isEmpty())
-        entry.insert(qstrPrefix + QStringLiteral("_local"), localIconName(qstrUrl));
+    const QString qstrName = GlobleParam::sideBarIconName(qstrUrl);
+    if (qstrName.isEmpty())
+        return;
+    entry.insert(qstrPrefix + QStringLiteral("_local"), qstrName);
+    if (onIcon)
+        onIcon(qstrUrl);
 }
 
 } // namespace
@@ -242,10 +242,14 @@ void GlobleParam::ExitConfig()
     m_pConfig.reset();
 }
 
+QString GlobleParam::sideBarCachePath()
+{
+    return QCoreApplication::applicationDirPath() + "/temp/column/columnArray.ini";
+}
+
 void GlobleParam::initSideBar()
 {
-    const QString qstrPath =
-        QCoreApplication::applicationDirPath() + "/temp/column/columnArray.ini";
+    const QString qstrPath = sideBarCachePath();
     qDebug() << "initSideBar:" << qstrPath;
     std::string strText;
     if (!CConfig::ReadFileText(qstrPath, strText))
@@ -256,14 +260,29 @@ void GlobleParam::initSideBar()
     if (doc.isNull())
         qDebug() << "数据解析有误";
 
+    applySideBar(doc.array());
+}
+
+QString GlobleParam::sideBarIconName(const QString& qstrUrl)
+{
+    const int nSlash = qstrUrl.lastIndexOf(QLatin1Char('/'));
+    const QString qstrName = nSlash < 0 ? QString() : qstrUrl.mid(nSlash + 1);
+    if (qstrName == QLatin1String(".") || qstrName == QLatin1String(".."))
+        return QString();
+    return qstrName;
+}
+
+void GlobleParam::applySideBar(const QJsonArray& entries,
+                               const std::function<void(const QString&)>& onIcon)
+{
     QJsonArray columns;
     QJsonArray rows;
-    for (const QJsonValue& value : doc.array()) {
+    for (const QJsonValue& value : entries) {
         QJsonObject entry = value.toObject();
         const int nPos = entry.value(QStringLiteral("pos")).toInt(0);
-        addLocalIconName(entry, QStringLiteral("left_img"));
+        addLocalIconName(entry, QStringLiteral("left_img"), onIcon);
         if (nPos == 1) {
-            addLocalIconName(entry, QStringLiteral("right_img"));
+            addLocalIconName(entry, QStringLiteral("right_img"), onIcon);
             columns.append(entry);
         } else if (nPos == 2) {
             rows.append(entry);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <json/json.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -155,8 +156,18 @@ public:
     void ExitParam();
     void ExitConfig();
 
+    // Where the column answer is kept, encoded, for the next start.
+    static QString sideBarCachePath();
     // Fills the side bar from the encoded cache of the previous run's column answer.
     void initSideBar();
+    // Splits side-bar entries into columns ("pos" 1) and rows ("pos" 2), names their icons'
+    // local files ("left_img_local", "right_img_local") and stores both lists. onIcon gets
+    // the address of every icon that has a file name, in entry order.
+    void applySideBar(const QJsonArray& entries,
+                      const std::function<void(const QString&)>& onIcon = {});
+    // The icon's file name in the column folder: the text after the last "/" of its
+    // address; empty when that names no file (no "/", nothing after it, "." or "..").
+    static QString sideBarIconName(const QString& qstrUrl);
     // The outside browser's local API address from its own config file; cached once found.
     std::string getBrowserUrl();
 

@@ -1,10 +1,137 @@
 #include "Interface/InterfaceRecv.h"
 
-void InterfacePost::pushGetUrl(int) {}
-void InterfacePost::pushGetColumn(int) {}
-void InterfacePost::pushDownloadSidePic(const QString&, int) {}
-void InterfaceRecv::slotGetUrl(HTTPEvent_KX*) {}
-void InterfaceRecv::parseBanProcess(Json::Value, int) {}
-void InterfaceRecv::slotGetColumn(HTTPEvent_KX*) {}
-void InterfaceRecv::slotpushDownloadSidePic(HTTPEvent_KX*) {}
-void InterfaceRecv::slotDownMidImage(HTTPEvent_KX*) {}
+#include "DataManager/Search/SearchManager.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+#include <QStringList>
+
+namespace {
+
+constexpr int kUiCarouselImages = 125;
+constexpr int kUiSideBarIcon = 150;
+constexpr int kUiMiddleImage = 152;
+constexpr int kUiSignInImages = 181;
+
+// An icon already on disk is not fetched again; a changed icon comes with a new file name.
+constexpr int kKeepExistingFile = 0;
+const char* const kColumnFolder = "column";
+
+QString jsonText(const Json::Value& object, const char* szKey)
+{
+    return QString::fromStdString(JsonRead::getString(object, szKey));
+}
+
+} // namespace
+
+void InterfacePost::pushGetUrl(int nValue)
+{
+    sendRequest(newRequest(URL_RESULT, "url接口", "/api/account/get_url", nValue));
+}
+
+void InterfacePost::pushGetColumn(int nValue)
+{
+    sendRequest(newRequest(COLUMN_RESULT, "get side column", "/api/client/get_column_v2", nValue));
+}
+
+void InterfacePost::pushDownloadSidePic(const QString& url, int)
+{
+    if (url.isEmpty())
+        return;
+    const QString qstrName = GlobleParam::sideBarIconName(url);
+    if (qstrName.isEmpty()) {
+        qDebug() << "side bar icon without a file name:" << url;
+        return;
+    }
+    CurlDownloadFile(QstrToStr(url), QstrToStr(qstrName), kColumnFolder, COLUMN_DOWNLOAD_RESULT,
+                     kKeepExistingFile);
+}
+
+void InterfaceRecv::slotGetUrl(HTTPEvent_KX* pEvent)
+{
+    qDebug() << "slotGetUrl:";
+    if (answerCode(pEvent) != 0)
+        return;
+    const Json::Value& retData = JsonRead::member(pEvent->m_jsValue, "ret_data");
+    if (!retData.isObject())
+        return;
+
+    if (GlobleParam* pParam = GlobleParam::GetInstance()) {
+        pParam->setForgetPassUrl(jsonText(retData, "reset_pass_url"));
+        pParam->setCdkHelpUrl(jsonText(retData, "cdk_help_url"));
+        pParam->setProgramSettingUrl(jsonText(retData, "proxy_help_url"));
+        const QString qstrGoogleLoginUrl = jsonText(retData, "google_login_url");
+        if (!qstrGoogleLoginUrl.isEmpty())
+            pParam->setGoogleLoginUrl(qstrGoogleLoginUrl);
+    }
+    parseBanProcess(retData, 0);
+
+    const Json::Value& carousel = JsonRead::member(retData, "pc_qt_middle_img_rotation");
+    if (carousel.isArray()) {
+        SearchManager::GetInstance()->setCarouselDataJson(carousel, 0);
+        emit signal_SetUiData(kUiCarouselImages, QString(), 0);
+    }
+    const Json::Value& signInImages = JsonRead::member(retData, "pc_login_img_rotation");
+    if (signInImages.isArray()) {
+        SearchManager::GetInstance()->setLoginImgDataJson(signInImages, 0);
+        emit signal_SetUiData(kUiSignInImages, QString(), 0);
+    }
+}
+
+// Entries without a process name are left out: an empty name would match nothing useful.
+void InterfaceRecv::parseBanProcess(Json::Value retData, int)
+{
+    const Json::Value& banned = JsonRead::member(retData, "ban_process");
+    if (!banned.isArray())
+        return;
+    QStringList names;
+    for (const Json::Value& entry : banned) {
+        const QString qstrName = jsonText(entry, "process");
+        if (!qstrName.isEmpty())
+            names.append(qstrName);
+    }
+    if (GlobleParam* pParam = GlobleParam::GetInstance())
+        pParam->setBanProcess(names.join(QLatin1Char(',')));
+}
+
+void InterfaceRecv::slotGetColumn(HTTPEvent_KX* pEvent)
+{
+    if (answerCode(pEvent) != 0)
+        return;
+    const Json::Value& retData = JsonRead::member(pEvent->m_jsValue, "ret_data");
+    if (!retData.isArray())
+        return;
+    const std::string strStyled = retData.toStyledString();
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(strStyled));
+    if (!doc.isArray()) {
+        qDebug() << "数据解析有误";
+        return;
+    }
+
+    // Entries may share an icon; two transfers into one file would spoil it.
+    QStringList icons;
+    if (GlobleParam* pParam = GlobleParam::GetInstance()) {
+        pParam->applySideBar(doc.array(), [&icons](const QString& qstrUrl) {
+            if (!icons.contains(qstrUrl))
+                icons.append(qstrUrl);
+        });
+    }
+    for (const QString& qstrUrl : icons)
+        pushDownloadSidePic(qstrUrl);
+
+    if (!SaveFileChar(Encode(strStyled).c_str(), GlobleParam::sideBarCachePath()))
+        qDebug() << "side bar cache not written:" << GlobleParam::sideBarCachePath();
+}
+
+void InterfaceRecv::slotpushDownloadSidePic(HTTPEvent_KX*)
+{
+    emit signal_SetUiData(kUiSideBarIcon, QString(), 0);
+}
+
+void InterfaceRecv::slotDownMidImage(HTTPEvent_KX* pEvent)
+{
+    if (IsHaveFile(StrToQstr(pEvent->m_strFilePath)))
+        emit signal_SetUiData(kUiMiddleImage, QString(), 0);
+}

@@ -31,6 +31,8 @@ using Lock = std::lock_guard<std::mutex>;
 
 const char* const kProduceName = "QelProxy";
 const char* const kFlagFile = "file_flag.ini";
+// UI message of the tip popup.
+constexpr int kUiTip = 144;
 
 // A text field that reads as `def` while empty; the default is stored on first read.
 std::string withDefault(std::string& field, const char* def)
@@ -810,9 +812,26 @@ bool WebRecv::SystemBrowser(const std::wstring&, bool)
     return false;
 }
 
-bool WebRecv::SystemBrowserA(const std::string&, bool)
+// Only web pages reach the desktop's opener: a local file or script address would run or
+// show something on this machine. The opener may block, and callers run on pool threads
+// too, so it is queued to the GUI thread without waiting.
+bool WebRecv::SystemBrowserA(const std::string& strURL, bool)
 {
-    return false;
+    const QUrl url(QString::fromStdString(strURL));
+    const bool bWebPage = url.isValid() && !url.host().isEmpty() &&
+                          (url.scheme() == QLatin1String("http") ||
+                           url.scheme() == QLatin1String("https"));
+    QCoreApplication* pApp = QCoreApplication::instance();
+    if (!bWebPage || !pApp) {
+        // The query may carry the session token.
+        qDebug() << "not opened in the browser:" << url.toString(QUrl::RemoveQuery);
+        setAppSendValue(kUiTip,
+                        QCoreApplication::translate("WebRecv", "Only web pages can be opened."), 1);
+        return false;
+    }
+    QMetaObject::invokeMethod(
+        pApp, [url]() { QDesktopServices::openUrl(url); }, Qt::QueuedConnection);
+    return true;
 }
 
 bool WebRecv::SystemShell(const std::wstring&, const std::wstring&, std::wstring&, bool, bool)

@@ -172,6 +172,8 @@ public:
     bool SystemCmd(const std::wstring& strCmd, const std::wstring& strDir, bool bShow);
     bool SystemCmdA(const std::string& strCmd, const std::string& strDir, bool bShow);
     bool SystemBrowser(const std::wstring& strURL, bool bAdmin = false);
+    // The one exception: opens an http or https page in the desktop's browser (queued to
+    // the GUI thread); anything else is refused with UI message 144. False when refused.
     bool SystemBrowserA(const std::string& strURL, bool bAdmin = false);
     bool SystemShell(const std::wstring& strAppName, const std::wstring& strPath,
                      std::wstring& strParam, bool bShow = false, bool bWait = false);
