@@ -7,6 +7,10 @@
 #include <QDebug>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
 namespace {
 
 constexpr int kUiSignInResult = 22;
@@ -55,7 +59,10 @@ int InterfaceRecv::answerCode(const HTTPEvent_KX* pEvent)
     if (!answer.isObject())
         return -1;
     const std::string strCode = JsonRead::getText(answer, "code");
-    return static_cast<int>(std::strtol(strCode.c_str(), nullptr, 10));
+    // Clamped, not narrowed: a code beyond int must never wrap round to 0, "success".
+    const long long nCode = std::strtoll(strCode.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(nCode, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
 }
 
 std::string InterfaceRecv::answerMsg(const HTTPEvent_KX* pEvent)

@@ -26,7 +26,7 @@ public:
     void getClientMac(Json::Value& value);
 
     // The answer's code: -1 when the answer is not an object (a "404 page" too), 0 when it
-    // has no "code", else the decimal value of its text.
+    // has no "code", else the decimal value of its text, held within int.
     static int answerCode(const HTTPEvent_KX* pEvent);
     static std::string answerMsg(const HTTPEvent_KX* pEvent);
 

@@ -18,18 +18,6 @@ constexpr int kCodeUpdate = 1;
 constexpr int kCodeNoUpdate = 2;
 constexpr int kCodeAbnormal = 3;
 
-// "211" shown as "2.1.1".
-QString displayVersion(const char* szDigits)
-{
-    QString qstrVersion;
-    for (const QChar ch : QString::fromLatin1(szDigits)) {
-        if (!qstrVersion.isEmpty())
-            qstrVersion += QLatin1Char('.');
-        qstrVersion += ch;
-    }
-    return qstrVersion;
-}
-
 QString textOf(const Json::Value& object, const char* szKey)
 {
     return QString::fromStdString(JsonRead::getText(object, szKey));
@@ -116,7 +104,8 @@ void InterfaceRecv::slotVersionInfo(HTTPEvent_KX* pEvent)
             versionInfoSuccess(nState);
     } else if (nCode == kCodeNoUpdate) {
         if (bPayload) {
-            const QString qstrVersion = displayVersion(kClientVersion);
+            // This build is the newest one.
+            const QString qstrVersion = pParam->getCurrentVersion();
             qDebug() << "current version:" << qstrVersion;
             pParam->setLatestVersion(qstrVersion);
         }
