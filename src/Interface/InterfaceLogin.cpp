@@ -27,11 +27,6 @@ const char* const kShowSignInText = "显示登录";
 // Salt of the engine's proxy-account password.
 const char* const kRadiusSalt = "trelmovask";
 
-QString textOf(const Json::Value& object, const char* szKey)
-{
-    return QString::fromStdString(JsonRead::getText(object, szKey));
-}
-
 float floatOf(const Json::Value& object, const char* szKey)
 {
     return static_cast<float>(JsonRead::getDouble(object, szKey));
@@ -140,7 +135,7 @@ void InterfaceRecv::slotLogin(HTTPEvent_KX* pEvent)
     }
     QString qstrAccount = StrToQstr(pEvent->m_strGbk);
     QString qstrPassword = StrToQstr(pEvent->m_strMd5);
-    const QString qstrUserName = textOf(info, "username");
+    const QString qstrUserName = answerText(info, "username");
     if (pEvent->m_nParam7 == kGoogleSignIn) {
         qstrAccount = qstrUserName;
         qstrPassword = StrToQstr(Decode(JsonRead::getText(info, "pwd")));
@@ -149,10 +144,10 @@ void InterfaceRecv::slotLogin(HTTPEvent_KX* pEvent)
     const std::string strId = JsonRead::getText(info, "id");
     const std::string strRadius = encode_to_md5(strId + kRadiusSalt);
 
-    pParam->setPayDeskUrl(textOf(retData, "pay_desk_url"));
-    pParam->SetSession(textOf(retData, "session_id"));
+    pParam->setPayDeskUrl(answerText(retData, "pay_desk_url"));
+    pParam->SetSession(answerText(retData, "session_id"));
     SetSessionId(JsonRead::getText(retData, "session_id"));
-    pParam->setToken(textOf(retData, "s"));
+    pParam->setToken(answerText(retData, "s"));
     pParam->SetUsername(qstrUserName);
     pParam->setUsernameSession(StrToQstr(Encode(QstrToStr(qstrUsed))));
     pParam->setLoginName(qstrAccount);
@@ -161,8 +156,8 @@ void InterfaceRecv::slotLogin(HTTPEvent_KX* pEvent)
     SetUid(strId);
     pParam->setRadiusPass(StrToQstr(strRadius));
     pParam->setRadiusPassSession(StrToQstr(Encode(strRadius)));
-    pParam->SetEmail(textOf(info, "email"));
-    pParam->setPhone(textOf(info, "phone"));
+    pParam->SetEmail(answerText(info, "email"));
+    pParam->setPhone(answerText(info, "phone"));
     pParam->setIpNums(JsonRead::getInt(info, "ip_nums"));
     pParam->setDataProxyIpNums(JsonRead::getInt(info, "dc_ip_nums"));
     storeTrafficPlan(*this, *pParam, floatOf(info, "flow_balance"));
@@ -208,7 +203,7 @@ void InterfaceRecv::slotGetIpNum(HTTPEvent_KX* pEvent)
     const Json::Value& retData = JsonRead::member(pEvent->m_jsValue, "ret_data");
     if (pParam && answerCode(pEvent) == 0 && retData.isObject()) {
         pParam->setIpNums(JsonRead::getInt(retData, "ip_num"));
-        pParam->setSixIpNums(textOf(retData, "six_ip_num"));
+        pParam->setSixIpNums(QString::fromStdString(JsonRead::getText(retData, "six_ip_num")));
         pParam->setDayIpNums(JsonRead::getInt(retData, "day_ip_num"));
         pParam->setStaticIpNums(JsonRead::getInt(retData, "static_ip_nums"));
         pParam->setDataProxyIpNums(JsonRead::getInt(retData, "dc_ip_nums"));

@@ -22,12 +22,7 @@ bool isSecretField(const std::string& strKey)
 HTTPEvent_KX* InterfacePost::newRequest(int nCmd, const char* szDescription, const char* szRoute,
                                         int nValue)
 {
-    auto* pEvent = new HTTPEvent_KX(nCmd);
-    pEvent->m_nRequestType = REQUEST_ENCODE;
-    pEvent->m_strInterDescription = szDescription;
-    pEvent->m_strInterface = szRoute;
-    pEvent->m_DomainType = DOMAIN_LOGIN;
-    pEvent->m_nParam1 = kServiceAttempts;
+    HTTPEvent_KX* pEvent = serviceRecord(nCmd, szDescription, szRoute, kServiceAttempts);
     pEvent->m_nParam6 = nValue;
     return pEvent;
 }

@@ -70,6 +70,11 @@ std::string InterfaceRecv::answerMsg(const HTTPEvent_KX* pEvent)
     return JsonRead::getText(pEvent->m_jsValue, "msg");
 }
 
+QString InterfaceRecv::answerText(const Json::Value& object, const char* szKey)
+{
+    return QString::fromStdString(JsonRead::getString(object, szKey));
+}
+
 void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
 {
     switch (pEvent->m_nCmd) {

@@ -29,6 +29,8 @@ public:
     // has no "code", else the decimal value of its text, held within int.
     static int answerCode(const HTTPEvent_KX* pEvent);
     static std::string answerMsg(const HTTPEvent_KX* pEvent);
+    // A text member of an answer object; empty when missing or not a text.
+    static QString answerText(const Json::Value& object, const char* szKey);
 
     // Start-up chain.
     void slotVersionInfo(HTTPEvent_KX* pEvent);

@@ -19,11 +19,6 @@ constexpr int kUiSignInImages = 181;
 constexpr int kKeepExistingFile = 0;
 const char* const kColumnFolder = "column";
 
-QString jsonText(const Json::Value& object, const char* szKey)
-{
-    return QString::fromStdString(JsonRead::getString(object, szKey));
-}
-
 } // namespace
 
 void InterfacePost::pushGetUrl(int nValue)
@@ -59,10 +54,10 @@ void InterfaceRecv::slotGetUrl(HTTPEvent_KX* pEvent)
         return;
 
     if (GlobleParam* pParam = GlobleParam::GetInstance()) {
-        pParam->setForgetPassUrl(jsonText(retData, "reset_pass_url"));
-        pParam->setCdkHelpUrl(jsonText(retData, "cdk_help_url"));
-        pParam->setProgramSettingUrl(jsonText(retData, "proxy_help_url"));
-        const QString qstrGoogleLoginUrl = jsonText(retData, "google_login_url");
+        pParam->setForgetPassUrl(answerText(retData, "reset_pass_url"));
+        pParam->setCdkHelpUrl(answerText(retData, "cdk_help_url"));
+        pParam->setProgramSettingUrl(answerText(retData, "proxy_help_url"));
+        const QString qstrGoogleLoginUrl = answerText(retData, "google_login_url");
         if (!qstrGoogleLoginUrl.isEmpty())
             pParam->setGoogleLoginUrl(qstrGoogleLoginUrl);
     }
@@ -88,7 +83,7 @@ void InterfaceRecv::parseBanProcess(Json::Value retData, int)
         return;
     QStringList names;
     for (const Json::Value& entry : banned) {
-        const QString qstrName = jsonText(entry, "process");
+        const QString qstrName = answerText(entry, "process");
         if (!qstrName.isEmpty())
             names.append(qstrName);
     }

@@ -18,11 +18,6 @@ constexpr int kCodeUpdate = 1;
 constexpr int kCodeNoUpdate = 2;
 constexpr int kCodeAbnormal = 3;
 
-QString textOf(const Json::Value& object, const char* szKey)
-{
-    return QString::fromStdString(JsonRead::getText(object, szKey));
-}
-
 using TextSetter = void (GlobleParam::*)(const QString&);
 
 // The configuration keys that always set their property (missing reads as empty).
@@ -97,7 +92,7 @@ void InterfaceRecv::slotVersionInfo(HTTPEvent_KX* pEvent)
         return;
     }
     if (bPayload)
-        pParam->setDomain(textOf(retData, "website_domain"));
+        pParam->setDomain(answerText(retData, "website_domain"));
     if (nCode == kCodeUpdate) {
         const int nState = bPayload ? offerUpdate(retData) : 0;
         if (nTag == kStartUpTag)
@@ -123,15 +118,15 @@ void InterfaceRecv::slotVersionInfo(HTTPEvent_KX* pEvent)
 int InterfaceRecv::offerUpdate(const Json::Value& retData)
 {
     GlobleParam* pParam = GlobleParam::GetInstance();
-    pParam->setUpdateExeUrl(textOf(retData, "down_url"));
-    pParam->setLatestVersion(textOf(retData, "show_version"));
+    pParam->setUpdateExeUrl(answerText(retData, "down_url"));
+    pParam->setLatestVersion(answerText(retData, "show_version"));
     int nState = 1;
     if (JsonRead::getText(retData, "force_update") == "true") {
         emit signal_SetUiData(kUiUpdateOffered, QStringLiteral("update"), 1);
         downloadUpdateExe(0);
         nState = 2;
     } else {
-        emit signal_SetUiData(kUiUpdateOffered, textOf(retData, "desc"), 0);
+        emit signal_SetUiData(kUiUpdateOffered, answerText(retData, "desc"), 0);
     }
     pParam->setUpdateImmediately(true);
     return nState;
@@ -150,9 +145,9 @@ void InterfaceRecv::slotGetConfig(HTTPEvent_KX* pEvent)
     if (nDeviceRefresh > 0)
         pParam->setRefreshDevice(nDeviceRefresh);
     for (const ConfigText& item : kConfigTexts)
-        (pParam->*item.setter)(textOf(retData, item.szKey));
+        (pParam->*item.setter)(answerText(retData, item.szKey));
     for (const ConfigText& item : kConfigNonEmptyTexts) {
-        const QString qstrValue = textOf(retData, item.szKey);
+        const QString qstrValue = answerText(retData, item.szKey);
         if (!qstrValue.isEmpty())
             (pParam->*item.setter)(qstrValue);
     }

@@ -1,5 +1,6 @@
 // The service conversation against the stand-in service: every request as the service sees
 // it, the treatment of broken answers, the start-up chain and the session.
+#include "CountingInterfaceRecv.h"
 #include "SandboxService.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
@@ -24,23 +25,6 @@ const char* const kDemoPassword = "QelDemo#2024";
 
 using Call = std::function<void(InterfaceRecv&)>;
 using UiMessage = QList<QVariant>;
-
-// The service object with its finished requests counted.
-class CountingInterfaceRecv : public InterfaceRecv
-{
-public:
-    void PostEventInterface(HTTPEvent_KX* pEvent) override
-    {
-        InterfaceRecv::PostEventInterface(pEvent);
-        ++nFinished;
-    }
-    void PostEventInterfaceError(HTTPEvent_KX* pEvent) override
-    {
-        InterfaceRecv::PostEventInterfaceError(pEvent);
-        ++nFinished;
-    }
-    std::atomic<int> nFinished{0};
-};
 
 // Everything the program logged while the test ran.
 QStringList g_logged;
@@ -94,10 +78,10 @@ private:
     // Runs the call and waits until its requests (and those they send) have finished.
     bool runAndWait(const Call& call, int nRequests = 1)
     {
-        const int nTarget = m_recv->nFinished + nRequests;
+        const int nTarget = m_recv->finished() + nRequests;
         call(*m_recv);
-        QTest::qWaitFor([&] { return m_recv->nFinished >= nTarget; }, 10000 * QEL_TIME_FACTOR);
-        return m_recv->nFinished >= nTarget;
+        QTest::qWaitFor([&] { return m_recv->finished() >= nTarget; }, 10000 * QEL_TIME_FACTOR);
+        return m_recv->finished() >= nTarget;
     }
 
     Json::Value entriesOf(const QString& qstrPath)
@@ -416,10 +400,10 @@ private slots:
         slow["delay_ms"] = 800;
         slow["body"] = R"({"code":0})";
         QVERIFY(m_service.script(slow));
-        const int nTarget = m_recv->nFinished + 1;
+        const int nTarget = m_recv->finished() + 1;
         m_recv->pushLogOut();
         signIn(); // a newer sign-in before the old sign-out answers
-        QTRY_VERIFY_WITH_TIMEOUT(m_recv->nFinished >= nTarget + 3, 10000 * QEL_TIME_FACTOR);
+        QTRY_VERIFY_WITH_TIMEOUT(m_recv->finished() >= nTarget + 3, 10000 * QEL_TIME_FACTOR);
         QTest::qWait(1000);
         QCOMPARE(m_param->getIsLogin(), 1);
         QVERIFY(!m_param->GetSession().isEmpty());

@@ -1,5 +1,6 @@
 // The update package download against the stand-in service: progress in whole percents,
 // cancel without leftovers, a fresh second try, and a client that stays open afterwards.
+#include "CountingInterfaceRecv.h"
 #include "SandboxService.h"
 
 #include "Interface/GlobleParam.h"
@@ -14,24 +15,6 @@
 #include <memory>
 
 namespace {
-
-// The service object with its finished requests counted per outcome.
-class CountingInterfaceRecv : public InterfaceRecv
-{
-public:
-    void PostEventInterface(HTTPEvent_KX* pEvent) override
-    {
-        InterfaceRecv::PostEventInterface(pEvent);
-        ++nSucceeded;
-    }
-    void PostEventInterfaceError(HTTPEvent_KX* pEvent) override
-    {
-        InterfaceRecv::PostEventInterfaceError(pEvent);
-        ++nFailed;
-    }
-    int nSucceeded = 0;
-    int nFailed = 0;
-};
 
 QByteArray sha256Of(const QString& qstrPath)
 {

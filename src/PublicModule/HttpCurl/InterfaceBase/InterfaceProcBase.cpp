@@ -22,17 +22,6 @@ const char* const kUpdatePackage = "/updatepack.exe";
 // The transport writes here and renames to the target only when the transfer is complete.
 const char* const kPartSuffix = ".part";
 
-HTTPEvent_KX* serviceRecord(int nCmd, const char* szDescription, const char* szRoute, int nAttempts)
-{
-    auto* pEvent = new HTTPEvent_KX(nCmd);
-    pEvent->m_nRequestType = REQUEST_ENCODE;
-    pEvent->m_strInterDescription = szDescription;
-    pEvent->m_strInterface = szRoute;
-    pEvent->m_DomainType = DOMAIN_LOGIN;
-    pEvent->m_nParam1 = nAttempts;
-    return pEvent;
-}
-
 HTTPEvent_KX* downloadRecord(int nCmd, const char* szDescription, const std::string& strUrl,
                              const std::string& strFolder, const std::string& strFileName)
 {
@@ -59,6 +48,18 @@ std::string lastSegment(const std::string& strText)
 }
 
 } // namespace
+
+HTTPEvent_KX* InterfaceProcBase::serviceRecord(int nCmd, const char* szDescription,
+                                               const char* szRoute, int nAttempts)
+{
+    auto* pEvent = new HTTPEvent_KX(nCmd);
+    pEvent->m_nRequestType = REQUEST_ENCODE;
+    pEvent->m_strInterDescription = szDescription;
+    pEvent->m_strInterface = szRoute;
+    pEvent->m_DomainType = DOMAIN_LOGIN;
+    pEvent->m_nParam1 = nAttempts;
+    return pEvent;
+}
 
 InterfaceProcBase::InterfaceProcBase() : m_pWebProcess(new QProcess(this))
 {

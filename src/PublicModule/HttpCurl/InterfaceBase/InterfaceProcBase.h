@@ -120,6 +120,9 @@ public slots:
     void getProState(QProcess::ProcessState state);
 
 protected:
+    // A signed form post to the main API host.
+    static HTTPEvent_KX* serviceRecord(int nCmd, const char* szDescription, const char* szRoute,
+                                       int nAttempts);
     // Removes the partial package of update run nRun unless a newer run has started.
     void dropUpdateLeftover(std::int64_t nRun, const std::string& strPackage);
 
