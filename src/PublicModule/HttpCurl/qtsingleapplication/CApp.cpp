@@ -2,7 +2,9 @@
 
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 #include "PublicModule/HttpCurl/globleBase/PoolDrain.h"
+#include "PublicModule/HttpCurl/httpBase/HttpCurl.h"
 #include "QtSingleApplication.h"
+#include "QuitSignals.h"
 
 #include <BuildConfig.h>
 
@@ -96,11 +98,20 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
         return -1;
     CppDataBase::GetInstance()->setMainQWindow(
         qobject_cast<QWindow*>(engine.rootObjects().first()));
+    quitOnStopSignals(&appRun);
     const int nResult = appRun.execStart();
-    // Running requests and jobs use objects the engine is about to delete.
+    // Running requests and jobs use objects the engine is about to delete. Transfers are
+    // cut short so that the bounded drain is enough for them.
+    HttpCurl::AbortAll();
     drainPools(kPoolDrainMs);
+    ExitApp();
     CppDataBase::GetInstance()->setMainQWindow(nullptr);
     return nResult;
+}
+
+void CApp::ExitApp()
+{
+    qDebug() << "CApp<->ExitApp...";
 }
 
 void CApp::InstallMsgHandler()

@@ -71,6 +71,11 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId,
     lockFile.open(QIODevice::ReadWrite);
 }
 
+QtLocalPeer::~QtLocalPeer()
+{
+    server->close();
+}
+
 QList<QtLocalPeer::FolderCandidate> QtLocalPeer::folderCandidates()
 {
     return {{QStringLiteral("TMPDIR"), qEnvironmentVariable("TMPDIR")},
