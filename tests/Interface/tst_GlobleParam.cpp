@@ -156,8 +156,8 @@ private slots:
         QTest::addColumn<bool>("replaced");
         const QStringList test{"/opt/QelProxy", "--x"};
         QTest::newRow("test run") << test << QByteArray("demo_user") << true;
-        QTest::newRow("normal run") << QStringList{"/opt/QelProxy"} << QByteArray("demo_user")
-                                    << false;
+        QTest::newRow("normal run")
+            << QStringList{"/opt/QelProxy"} << QByteArray("demo_user") << false;
         QTest::newRow("no test login") << test << QByteArray() << false;
     }
 

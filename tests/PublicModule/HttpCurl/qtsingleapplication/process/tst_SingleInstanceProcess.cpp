@@ -179,10 +179,10 @@ void TestSingleInstanceProcess::secondPrintStartKeepsFirstRecords()
     QVERIFY(second->waitForFinished(5000));
     QCOMPARE(second->exitCode(), 0);
     QByteArray text;
-    QTRY_VERIFY_WITH_TIMEOUT(conout.open(QIODevice::ReadOnly) &&
-                                 (text = conout.readAll(), conout.close(),
-                                  text.contains("raise_window_noop")),
-                             3000 * QEL_TIME_FACTOR);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        conout.open(QIODevice::ReadOnly) &&
+            (text = conout.readAll(), conout.close(), text.contains("raise_window_noop")),
+        3000 * QEL_TIME_FACTOR);
     QVERIFY(text.startsWith("[Debug]"));
     QVERIFY(text.contains("AppRun..."));
     QVERIFY(first->readAllStandardOutput().isEmpty());
@@ -317,7 +317,8 @@ void TestSingleInstanceProcess::quitDuringHungTransfersIsBounded()
     else
         probe->write(how.toUtf8() + "\n");
     QVERIFY(probe->waitForFinished(5000 * QEL_TIME_FACTOR));
-    QVERIFY2(timer.elapsed() < 5000 * QEL_TIME_FACTOR, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 5000 * QEL_TIME_FACTOR,
+             qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(probe->exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe->exitCode(), 0);
     QVERIFY(settings.open(QIODevice::ReadOnly));
