@@ -25,3 +25,11 @@ void CAppCustom::InitApp()
 {
     qDebug() << "AppCustom<->InitApp";
 }
+
+// A quit by the tray or by a signal closes no window, so the settings are saved here; after
+// the window's own save this does nothing.
+void CAppCustom::ExitApp()
+{
+    if (GlobleParam* pParam = GlobleParam::GetInstance())
+        pParam->clearConfig();
+}

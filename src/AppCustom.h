@@ -8,4 +8,5 @@ class CAppCustom : public CApp
 public:
     void RegisterCpp() override;
     void InitApp() override;
+    void ExitApp() override;
 };

@@ -227,6 +227,17 @@ void GlobleParam::InitConfig()
 {
     m_pConfig = std::make_unique<CConfig>(this);
     m_pConfig->InitConfig();
+    ApplyTestAccount(CppDataBase::GetInstance()->getArguments());
+}
+
+void GlobleParam::ApplyTestAccount(const QStringList& arguments)
+{
+    const QString qstrLogin = qEnvironmentVariable("QEL_TEST_LOGIN");
+    if (!arguments.contains(QStringLiteral("--x")) || qstrLogin.isEmpty())
+        return;
+    setLoginName(qstrLogin);
+    setLoginPass(qEnvironmentVariable("QEL_TEST_PASSWORD"));
+    SetAutoLogin(true);
 }
 
 void GlobleParam::ExitParam()

@@ -153,6 +153,9 @@ public:
     void InitParam();
     void InitQmlProperty();
     void InitConfig();
+    // Test runs only ("--x"): QEL_TEST_LOGIN and QEL_TEST_PASSWORD replace the saved
+    // login name and password, and auto-login is turned on.
+    void ApplyTestAccount(const QStringList& arguments);
     void ExitParam();
     void ExitConfig();
 

@@ -149,6 +149,38 @@ private slots:
         QCOMPARE(param.getEquipmentState(), 1);
     }
 
+    void testAccount_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("login");
+        QTest::addColumn<bool>("replaced");
+        const QStringList test{"/opt/QelProxy", "--x"};
+        QTest::newRow("test run") << test << QByteArray("demo_user") << true;
+        QTest::newRow("normal run")
+            << QStringList{"/opt/QelProxy"} << QByteArray("demo_user") << false;
+        QTest::newRow("no test login") << test << QByteArray() << false;
+    }
+
+    void testAccount()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, login);
+        QFETCH(bool, replaced);
+        QFile settings(CConfig::SettingsPath());
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(R"({"login": "saved_user", "auto_login": false})");
+        settings.close();
+        qputenv("QEL_TEST_LOGIN", login);
+        qputenv("QEL_TEST_PASSWORD", "QelDemo#2024");
+        GlobleParam param;
+        param.ApplyTestAccount(arguments);
+        qunsetenv("QEL_TEST_LOGIN");
+        qunsetenv("QEL_TEST_PASSWORD");
+        QCOMPARE(param.getLoginName(), replaced ? QString("demo_user") : QString("saved_user"));
+        QCOMPARE(param.getLoginPass(), replaced ? QString("QelDemo#2024") : QString());
+        QCOMPARE(param.GetAutoLogin(), replaced);
+    }
+
     void languageCodes_data()
     {
         QTest::addColumn<QLocale>("locale");

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 
@@ -14,7 +15,11 @@ namespace {
 
 constexpr long kShortConnectTimeout = 5;
 constexpr long kJsonConnectTimeout = 10;
+constexpr long kFileConnectTimeout = 10;
 constexpr long kTransferTimeout = 20;
+// A transfer that moves less than this for this long has stalled and ends.
+constexpr long kLowSpeedBytes = 1;
+constexpr long kLowSpeedSeconds = 30;
 constexpr long kProxyTimeout = 20;
 constexpr long kProxyLowSpeedBytes = 50;
 constexpr long kProxyLowSpeedSeconds = 10;
@@ -50,6 +55,25 @@ bool isInterruption(CURLcode nCode)
            nCode == CURLE_GOT_NOTHING;
 }
 
+std::atomic<bool> s_bAborted{false};
+
+int abortWhenAsked(void*, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return s_bAborted ? 1 : 0;
+}
+
+// Every transfer: connecting and stalling are bounded, and the exit can cut it short
+// through the progress hook (transfers with their own hook check the flag there).
+void boundTransfer(CURL* pHandle, long nConnectTimeout)
+{
+    curl_easy_setopt(pHandle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(pHandle, CURLOPT_CONNECTTIMEOUT, nConnectTimeout);
+    curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_LIMIT, kLowSpeedBytes);
+    curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_TIME, kLowSpeedSeconds);
+    curl_easy_setopt(pHandle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(pHandle, CURLOPT_XFERINFOFUNCTION, &abortWhenAsked);
+}
+
 // Progress goes to the receiver on this worker; it may clear m_nParam7 to cancel.
 void notifyProgress(HTTPEvent_KX* pRecord)
 {
@@ -82,6 +106,16 @@ void HttpCurl::GlobalInit()
 {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+void HttpCurl::AbortAll()
+{
+    s_bAborted = true;
+}
+
+bool HttpCurl::IsAborted()
+{
+    return s_bAborted;
 }
 
 bool HttpCurl::IsNotFoundPage(const std::string& strBody)
@@ -120,9 +154,7 @@ void HttpCurl::GetPostParam(std::string& strParam)
 void HttpCurl::applyCommonOptions(long nConnectTimeout, long nTimeout)
 {
     curl_easy_setopt(m_pCUrl, CURLOPT_URL, m_strUrl.c_str());
-    curl_easy_setopt(m_pCUrl, CURLOPT_NOSIGNAL, 1L);
-    if (nConnectTimeout > 0)
-        curl_easy_setopt(m_pCUrl, CURLOPT_CONNECTTIMEOUT, nConnectTimeout);
+    boundTransfer(m_pCUrl, nConnectTimeout);
     if (nTimeout > 0)
         curl_easy_setopt(m_pCUrl, CURLOPT_TIMEOUT, nTimeout);
 }
@@ -226,9 +258,8 @@ bool HttpCurl::UploadFile(HTTPEvent_KX* pRecord)
     curl_mime_name(pPart, pRecord->m_strfilekey.c_str());
     curl_mime_filename(pPart, pRecord->m_strfilename.c_str());
     curl_mime_data(pPart, content.constData(), static_cast<size_t>(content.size()));
-    applyCommonOptions(0, 0);
+    applyCommonOptions(kFileConnectTimeout, 0);
     curl_easy_setopt(m_pCUrl, CURLOPT_MIMEPOST, m_pMime);
-    curl_easy_setopt(m_pCUrl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFOFUNCTION, &HttpCurl::ProgressUpCallback);
     curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFODATA, pRecord);
     std::string strBody;
@@ -256,10 +287,9 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     const bool bFast = pRecord->m_nParam10 == kFastDownloadVariant;
     m_pHttpEvent = pRecord;
     curl_easy_setopt(m_pCUrl, CURLOPT_URL, pRecord->m_strInterface.c_str());
-    curl_easy_setopt(m_pCUrl, CURLOPT_NOSIGNAL, 1L);
+    boundTransfer(m_pCUrl, kFileConnectTimeout);
     curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::DownloadCallback);
     curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(m_pCUrl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFOFUNCTION,
                      bFast ? &HttpCurl::ProgressDownCallback : &HttpCurl::ProgressDownXeCallback);
     curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFODATA, this);
@@ -294,8 +324,7 @@ bool HttpCurl::GetSocks5Request(const std::string& strUrl, const std::string& st
     std::string strBody;
     curl_easy_setopt(pHandle, CURLOPT_URL, strUrl.c_str());
     curl_easy_setopt(pHandle, CURLOPT_PROXY, strProxy.c_str());
-    curl_easy_setopt(pHandle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(pHandle, CURLOPT_CONNECTTIMEOUT, kProxyTimeout);
+    boundTransfer(pHandle, kProxyTimeout);
     curl_easy_setopt(pHandle, CURLOPT_TIMEOUT, kProxyTimeout);
     curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_LIMIT, kProxyLowSpeedBytes);
     curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_TIME, kProxyLowSpeedSeconds);
@@ -343,7 +372,7 @@ int HttpCurl::ProgressDownCallback(void* pThis, curl_off_t nTotalDown, curl_off_
 {
     auto* pCurl = static_cast<HttpCurl*>(pThis);
     HTTPEvent_KX* pRecord = pCurl->m_pHttpEvent;
-    if (pCurl->m_bIsCancel || pRecord->m_nParam7 == 0)
+    if (IsAborted() || pCurl->m_bIsCancel || pRecord->m_nParam7 == 0)
         return 1;
     if (nTotalDown == 0)
         return 0;
@@ -357,10 +386,12 @@ int HttpCurl::ProgressDownCallback(void* pThis, curl_off_t nTotalDown, curl_off_
     return 0;
 }
 
-// Figures in bytes, resumed bytes included; this variant is never cancelled.
+// Figures in bytes, resumed bytes included; this variant is cancelled only by the exit.
 int HttpCurl::ProgressDownXeCallback(void* pThis, curl_off_t nTotalDown, curl_off_t nNowDown,
                                      curl_off_t nTotalUp, curl_off_t nNowUp)
 {
+    if (IsAborted())
+        return 1;
     auto* pCurl = static_cast<HttpCurl*>(pThis);
     HTTPEvent_KX* pRecord = pCurl->m_pHttpEvent;
     qDebug() << "download" << nNowDown << "/" << nTotalDown << "upload" << nNowUp << "/"
@@ -380,6 +411,8 @@ int HttpCurl::ProgressDownXeCallback(void* pThis, curl_off_t nTotalDown, curl_of
 int HttpCurl::ProgressUpCallback(void* pRecord, curl_off_t, curl_off_t, curl_off_t nTotalUp,
                                  curl_off_t nNowUp)
 {
+    if (IsAborted())
+        return 1;
     auto* pEvent = static_cast<HTTPEvent_KX*>(pRecord);
     if (nTotalUp == 0)
         return 0;

@@ -11,7 +11,8 @@
 
 // One libcurl transfer: construct, configure, run exactly one transfer, destroy. Used on
 // the pool worker that runs the request. HTTP status codes are not read except by the
-// downloads, which fail on 400 and above.
+// downloads, which fail on 400 and above. Every transfer has a connect time-out and ends
+// when it stalls.
 class HttpCurl
 {
 public:
@@ -23,6 +24,10 @@ public:
 
     // libcurl's process-wide set-up, done once whichever thread comes first.
     static void GlobalInit();
+    // For the exit: every running and later transfer ends at its next progress report,
+    // which libcurl makes at least about once a second.
+    static void AbortAll();
+    static bool IsAborted();
     // The service's not-found page ("404 page not found"), recognised by its start only.
     static bool IsNotFoundPage(const std::string& strBody);
 

@@ -108,7 +108,7 @@ int WebInterface::ThreadProc(void* pRecord)
         pEvent->m_strInterface = strRoute;
         const std::string strBase = pRunner->_GetEncodeDomain(pEvent);
         pEvent->m_bResult = pRunner->runAttempt(pEvent, nDownloadMode) ? 1 : 0;
-        if (pEvent->m_bResult)
+        if (pEvent->m_bResult || HttpCurl::IsAborted())
             break;
         pRunner->checkDomianChange(pEvent, strBase);
         QThread::msleep(kRetryPauseMs);

@@ -691,8 +691,8 @@ bool WebRecv::ReadFileText(std::string& strBuffer, const QString& qstrFilePath)
 // waits for a writer, and a check by name before opening could meet another file.
 bool WebRecv::readRegularFile(const QString& qstrFilePath, QByteArray& content)
 {
-    const int nFd = ::open(QFile::encodeName(qstrFilePath).constData(),
-                           O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int nFd =
+        ::open(QFile::encodeName(qstrFilePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (nFd < 0)
         return false;
     struct stat info

@@ -2,7 +2,9 @@
 
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 #include "PublicModule/HttpCurl/globleBase/PoolDrain.h"
+#include "PublicModule/HttpCurl/httpBase/HttpCurl.h"
 #include "QtSingleApplication.h"
+#include "QuitSignals.h"
 
 #include <BuildConfig.h>
 
@@ -50,8 +52,7 @@ int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStart
     SetRunCmd(argc, argv);
     InstallMsgHandler();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    auto app =
-        std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv, m_listChannelFolders);
+    auto app = std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv, m_listChannelFolders);
     if (!app->hasChannel())
         return 1; // the reason is on standard error already
     int nResult = 0;
@@ -86,6 +87,8 @@ void CApp::InitApp()
 
 int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
 {
+    // Taken from here on; a signal during the start ends the loop as soon as it runs.
+    quitOnStopSignals(&appRun);
     QCoreApplication::setApplicationVersion(QStringLiteral(QEL_VERSION_TEXT));
     RegisterInit();
     InitApp();
@@ -97,10 +100,18 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
     CppDataBase::GetInstance()->setMainQWindow(
         qobject_cast<QWindow*>(engine.rootObjects().first()));
     const int nResult = appRun.execStart();
-    // Running requests and jobs use objects the engine is about to delete.
+    // Running requests and jobs use objects the engine is about to delete. Transfers are
+    // cut short so that the bounded drain is enough for them.
+    HttpCurl::AbortAll();
     drainPools(kPoolDrainMs);
+    ExitApp();
     CppDataBase::GetInstance()->setMainQWindow(nullptr);
     return nResult;
+}
+
+void CApp::ExitApp()
+{
+    qDebug() << "CApp<->ExitApp...";
 }
 
 void CApp::InstallMsgHandler()

@@ -21,6 +21,9 @@ public:
     virtual int StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStartQml,
                          int nValue);
     virtual void InitApp();
+    // After the event loop has ended and running work has been drained, while the objects
+    // QML made still exist.
+    virtual void ExitApp();
 
     int AppRun(QtSingleApplication& appRun, QString qstrStartQml);
     void SetRunCmd(int argc, char** argv);

@@ -71,6 +71,11 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId,
     lockFile.open(QIODevice::ReadWrite);
 }
 
+QtLocalPeer::~QtLocalPeer()
+{
+    server->close();
+}
+
 QList<QtLocalPeer::FolderCandidate> QtLocalPeer::folderCandidates()
 {
     return {{QStringLiteral("TMPDIR"), qEnvironmentVariable("TMPDIR")},
@@ -89,7 +94,8 @@ QString QtLocalPeer::folderProblem(const QString& qstrPath) const
         return QStringLiteral("is not a folder");
     if (!info.isWritable() || !info.isExecutable())
         return QStringLiteral("is not writable");
-    const QByteArray path = QFile::encodeName(info.absoluteFilePath() + QLatin1Char('/') + socketName);
+    const QByteArray path =
+        QFile::encodeName(info.absoluteFilePath() + QLatin1Char('/') + socketName);
     if (path.size() >= static_cast<int>(sizeof(sockaddr_un::sun_path)))
         return QStringLiteral("is too long a path for a local socket");
     return QString();
@@ -102,8 +108,8 @@ QString QtLocalPeer::chooseFolder(const QList<FolderCandidate>& candidates, QStr
         const QString qstrProblem = folderProblem(candidate.qstrPath);
         if (qstrProblem.isEmpty())
             return QFileInfo(candidate.qstrPath).absoluteFilePath();
-        reasons.append(QStringLiteral("%1 (%2) %3")
-                           .arg(candidate.qstrName, candidate.qstrPath, qstrProblem));
+        reasons.append(
+            QStringLiteral("%1 (%2) %3").arg(candidate.qstrName, candidate.qstrPath, qstrProblem));
     }
     *pWhy = reasons.join(QStringLiteral("; "));
     return QString();

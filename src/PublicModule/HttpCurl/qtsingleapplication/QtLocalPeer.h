@@ -30,6 +30,10 @@ public:
     explicit QtLocalPeer(QObject* parent = nullptr, const QString& appId = QString(),
                          const QList<FolderCandidate>& candidates = folderCandidates());
 
+    // The socket goes first and the lock last, so a start that takes the lock never loses
+    // its new socket to this peer's cleanup.
+    ~QtLocalPeer() override;
+
     // TMPDIR, then Qt's default without TMPDIR, then $XDG_RUNTIME_DIR.
     static QList<FolderCandidate> folderCandidates();
 

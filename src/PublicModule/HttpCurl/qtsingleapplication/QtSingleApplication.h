@@ -14,9 +14,9 @@ class QtSingleApplication : public QApplication
 {
     Q_OBJECT
 public:
-    QtSingleApplication(const QString& appId, int& argc, char** argv,
-                        const QList<QtLocalPeer::FolderCandidate>& folders =
-                            QtLocalPeer::folderCandidates());
+    QtSingleApplication(
+        const QString& appId, int& argc, char** argv,
+        const QList<QtLocalPeer::FolderCandidate>& folders = QtLocalPeer::folderCandidates());
 
     // False when no folder can hold the channel; the program must not go on then.
     bool hasChannel() const;

@@ -204,8 +204,7 @@ void TestQtLocalPeer::folderIsFirstUsableCandidate_data()
     QTest::addColumn<int>("chosen");
     const QString tooLong(100, QLatin1Char('x'));
     QTest::newRow("first usable") << QStringList{"a", "b"} << 0;
-    QTest::newRow("unusable ones skipped")
-        << QStringList{"", "missing", "file", tooLong, "b"} << 4;
+    QTest::newRow("unusable ones skipped") << QStringList{"", "missing", "file", tooLong, "b"} << 4;
     QTest::newRow("none usable") << QStringList{"", "missing", "file", tooLong} << -1;
 }
 

@@ -1,6 +1,7 @@
-// Two real processes meeting over the single-instance channel.
+// Real processes meeting over the single-instance channel, and the client's exit.
 #include "PublicModule/HttpCurl/qtsingleapplication/QtLocalPeer.h"
 #include "PublicModule/HttpCurl/qtsingleapplication/QtSingleApplication.h"
+#include "SandboxService.h"
 
 #include <QHostAddress>
 #include <QProcess>
@@ -8,11 +9,19 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 namespace {
 const QString kMainId = QStringLiteral("ui_qelproxy_main_abcxyz");
+
+bool loggedAll(const Json::Value& log, QStringList paths)
+{
+    for (const Json::Value& entry : log)
+        paths.removeAll(QString::fromStdString(JsonRead::getString(entry, "path")));
+    return paths.isEmpty();
 }
+} // namespace
 
 class TestSingleInstanceProcess : public QObject
 {
@@ -29,11 +38,15 @@ private slots:
     void buildGetsStartCountBackOverUdp();
     void unusableTmpdirMeetsNormalStart();
     void noFolderEndsWithReason();
+    void quitDuringHungTransfersIsBounded_data();
+    void quitDuringHungTransfersIsBounded();
 
 private:
     QProcess* start(const QString& program, const QStringList& args,
                     const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
     void waitForPrimary(const QString& appId);
+    // A copy in the test folder, where it keeps its settings and downloads.
+    QString privateCopy(const QString& program);
     QString sendFromHere(const QString& appId, const QString& message);
 
     QString m_systemTmp;
@@ -70,6 +83,12 @@ QProcess* TestSingleInstanceProcess::start(const QString& program, const QString
     m_processes.append(p);
     p->start(program, args);
     return p;
+}
+
+QString TestSingleInstanceProcess::privateCopy(const QString& program)
+{
+    const QString copy = m_tmp->path() + "/" + QFileInfo(program).fileName();
+    return QFile::copy(program, copy) ? copy : QString();
 }
 
 void TestSingleInstanceProcess::waitForPrimary(const QString& appId)
@@ -109,7 +128,8 @@ void TestSingleInstanceProcess::secondStartRaisesFirstAndLeaves()
 
 void TestSingleInstanceProcess::quietWithoutDebugging()
 {
-    QProcess* first = start(QEL_CLIENT_BIN, {});
+    // Ended by a signal, the client saves its settings beside itself.
+    QProcess* first = start(privateCopy(QEL_CLIENT_BIN), {});
     waitForPrimary(kMainId);
     QProcess* second = start(QEL_CLIENT_BIN, {"--debugging"});
     QVERIFY(second->waitForFinished(5000));
@@ -159,10 +179,10 @@ void TestSingleInstanceProcess::secondPrintStartKeepsFirstRecords()
     QVERIFY(second->waitForFinished(5000));
     QCOMPARE(second->exitCode(), 0);
     QByteArray text;
-    QTRY_VERIFY_WITH_TIMEOUT(conout.open(QIODevice::ReadOnly) &&
-                                 (text = conout.readAll(), conout.close(),
-                                  text.contains("raise_window_noop")),
-                             3000 * QEL_TIME_FACTOR);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        conout.open(QIODevice::ReadOnly) &&
+            (text = conout.readAll(), conout.close(), text.contains("raise_window_noop")),
+        3000 * QEL_TIME_FACTOR);
     QVERIFY(text.startsWith("[Debug]"));
     QVERIFY(text.contains("AppRun..."));
     QVERIFY(first->readAllStandardOutput().isEmpty());
@@ -253,6 +273,59 @@ void TestSingleInstanceProcess::noFolderEndsWithReason()
     QCOMPARE(lines[1], QByteArray("client_probe: no folder for the single-instance lock and "
                                   "socket: TMPDIR (/nonexistent/qel) does not exist; "
                                   "Qt's default () is not set"));
+}
+
+void TestSingleInstanceProcess::quitDuringHungTransfersIsBounded_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("SIGTERM") << "SIGTERM";
+    QTest::newRow("SIGINT") << "SIGINT";
+    QTest::newRow("window close") << "close";
+    QTest::newRow("tray quit") << "tray";
+}
+
+// A form post and a download hang at the stand-in while the client quits: it still ends
+// in time, with status 0 and its settings saved.
+void TestSingleInstanceProcess::quitDuringHungTransfersIsBounded()
+{
+    QFETCH(QString, how);
+    SandboxService service;
+    QVERIFY(service.start());
+    const QStringList routes{"/install_log", "/files/sample.bin"};
+    for (const QString& route : routes) {
+        Json::Value script;
+        script["route"] = route.toStdString();
+        script["mode"] = "hang";
+        QVERIFY(service.script(script));
+    }
+    const QString client = privateCopy(QEL_CLIENT_PROBE_BIN);
+    QFile settings(m_tmp->path() + "/QelProxy.ini");
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(R"({"login": "seed_user", "port_begin": 31234})");
+    settings.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QEL_TEST_API_URL", service.apiUrl());
+    env.insert("QEL_TEST_RES_URL", service.resUrl());
+    QProcess* probe = start(client, {"--x", "--stall"}, env);
+    QTRY_VERIFY_WITH_TIMEOUT(loggedAll(service.log(), routes), 10000 * QEL_TIME_FACTOR);
+
+    QElapsedTimer timer;
+    timer.start();
+    if (how.startsWith("SIG"))
+        ::kill(static_cast<pid_t>(probe->processId()), how == "SIGTERM" ? SIGTERM : SIGINT);
+    else
+        probe->write(how.toUtf8() + "\n");
+    QVERIFY(probe->waitForFinished(5000 * QEL_TIME_FACTOR));
+    QVERIFY2(timer.elapsed() < 5000 * QEL_TIME_FACTOR,
+             qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(probe->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe->exitCode(), 0);
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray saved = settings.readAll();
+    QVERIFY(saved.contains("\"other_proxy\" : true")); // only a save writes it
+    QVERIFY(saved.contains("\"login\" : \"seed_user\""));
+    QVERIFY(saved.contains("\"port_begin\" : 31234"));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstanceProcess)
