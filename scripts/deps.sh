@@ -7,7 +7,7 @@ QEL_PACKAGES=(
     qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtquick-dialogs
     qml-module-qtgraphicaleffects qml-module-qttest qml-module-qt-labs-platform
     libcurl4-openssl-dev libjsoncpp-dev libcpp-httplib-dev libbenchmark-dev
-    curl sqlite3 desktop-file-utils xvfb xauth imagemagick fonts-dejavu-core
+    curl sqlite3 desktop-file-utils xvfb xauth x11-utils imagemagick fonts-dejavu-core
 )
 
 qel_install_deps() {

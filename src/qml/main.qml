@@ -46,7 +46,7 @@ Window {
                 curlRecv.mainLoadReady()
                 break
             }
-            root.lastMessage = nType + (qstrValue.length ? ": " + qstrValue : "")
+            root.lastMessage = nType + (qstrValue.length ? ": " + qstrValue.replace(/\s+/g, " ") : "")
         }
     }
 
@@ -82,6 +82,18 @@ Window {
             }
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
+                text: (globleParam.nIsLogin === 1
+                       ? qsTr("Signed in as %1").arg(globleParam.qstrLoginName)
+                       : qsTr("Not signed in")) + globleParam.emptyString
+                font.pixelSize: 14
+                color: "#1f3a93"
+            }
+            Text {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: root.width - 40
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+                maximumLineCount: 1
                 visible: root.lastMessage.length > 0
                 text: root.lastMessage
                 font.pixelSize: 12
