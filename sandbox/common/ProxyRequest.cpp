@@ -2,6 +2,7 @@
 
 #include "PlainText.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cstring>
 #include <sstream>
@@ -92,7 +93,10 @@ bool splitHostPort(const std::string& text, int defaultPort, Destination& dest)
             portText = text.substr(colon + 1);
         }
     }
-    if (host.empty() || host.find_first_of(" \t/") != std::string::npos)
+    // A zero or control byte would make the name looked up differ from the name logged.
+    const bool hasControlByte = std::any_of(host.begin(), host.end(),
+                                            [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+    if (host.empty() || hasControlByte || host.find_first_of(" /") != std::string::npos)
         return false;
     int port = defaultPort;
     if (!portText.empty() || defaultPort == 0) {

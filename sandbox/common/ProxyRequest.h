@@ -49,7 +49,7 @@ struct HttpHead
 bool parseHttpHead(const std::string& head, HttpHead& out, std::string& errorText);
 
 // Splits "host:port" or "[v6]:port"; defaultPort applies when no port is given (0 = port
-// required).
+// required). A host with a blank, "/", a zero or another control byte is refused.
 bool splitHostPort(const std::string& text, int defaultPort, Destination& dest);
 
 } // namespace ProxyRequest

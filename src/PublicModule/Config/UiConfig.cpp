@@ -59,6 +59,15 @@ void UiConfig::loadUiConfig()
         return;
     }
 
+    // Polling must cost nothing while the file stays the same, so unchanged content is not
+    // parsed again (besides its time, Qt 5.15's parser leaks a value a duplicate key replaces).
+    if (m_bIsUiReload) {
+        const QByteArray md5 = QCryptographicHash::hash(content, QCryptographicHash::Md5);
+        if (md5 == m_byteLastMd5)
+            return;
+        m_byteLastMd5 = md5;
+    }
+
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
@@ -66,13 +75,6 @@ void UiConfig::loadUiConfig()
         return;
     }
     m_bParseError = true;
-
-    if (m_bIsUiReload) {
-        const QByteArray md5 = QCryptographicHash::hash(content, QCryptographicHash::Md5);
-        if (md5 == m_byteLastMd5)
-            return;
-        m_byteLastMd5 = md5;
-    }
     reportDocument(document.object());
 }
 

@@ -45,6 +45,13 @@ private:
         return object;
     }
 
+    static int s_failedParses;
+    static void countFailedParses(QtMsgType, const QMessageLogContext&, const QString& qstrMsg)
+    {
+        if (qstrMsg == QLatin1String("json error!"))
+            ++s_failedParses;
+    }
+
     static QVariant property(QObject* object, const char* group, const char* key, int findType)
     {
         QVariant result;
@@ -71,16 +78,30 @@ private slots:
         QCOMPARE(reloads.count(), 0);
     }
 
-    void unchangedFileIsReportedOnce()
+    // A parse that fails says so, which makes the parses of an unchanged file countable.
+    void unchangedFileIsParsedAndReportedOnce_data()
     {
-        writeConfig(R"({"a": {"x": 1}})");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("reports");
+        QTest::addColumn<int>("failedParses");
+        QTest::newRow("valid") << QByteArray(R"({"a": {"x": 1}})") << 1 << 0;
+        QTest::newRow("malformed") << QByteArray(R"({"a": {"x": 1})") << 0 << 1;
+    }
+    void unchangedFileIsParsedAndReportedOnce()
+    {
+        QFETCH(QByteArray, content);
+        writeConfig(content);
         UiConfig config;
         config.setFileName(m_qstrFileName);
         QSignalSpy updates(&config, &UiConfig::cplusSignalUpdateData);
+        s_failedParses = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(countFailedParses);
         config.initConfig();
         config.loadUiConfig();
         config.loadUiConfig();
-        QCOMPARE(updates.count(), 1);
+        qInstallMessageHandler(previous);
+        QTEST(updates.count(), "reports");
+        QTEST(s_failedParses, "failedParses");
     }
 
     void oneEditChangingTwoValuesReachesBothHolders()
@@ -112,6 +133,8 @@ private slots:
         QCOMPARE(updates.count(), 3);
     }
 };
+
+int tst_UiConfigReload::s_failedParses = 0;
 
 // Reload mode is read from the command line, so the application gets "--uireload" while
 // the test runner sees only its own options.

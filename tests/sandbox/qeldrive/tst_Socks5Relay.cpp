@@ -108,6 +108,7 @@ void tst_Socks5Relay::httpHeadIsRewrittenForTheOrigin()
 
 void tst_Socks5Relay::badHttpHeadsAreRefused_data()
 {
+    using namespace std::string_literals;
     QTest::addColumn<QString>("head");
     QTest::newRow("https target") << "GET https://h.test/ HTTP/1.1\r\n\r\n";
     QTest::newRow("origin form") << "GET /index.html HTTP/1.1\r\n\r\n";
@@ -118,16 +119,30 @@ void tst_Socks5Relay::badHttpHeadsAreRefused_data()
     QTest::newRow("port too big") << "GET http://h.test:70000/ HTTP/1.1\r\n\r\n";
     QTest::newRow("connect without port") << "CONNECT h.test HTTP/1.1\r\n\r\n";
     QTest::newRow("bare ipv6") << "CONNECT ::1:443 HTTP/1.1\r\n\r\n";
+    // The name looked up would end at the zero byte while the log shows all of it.
+    QTest::newRow("connect host with zero byte")
+        << QString::fromStdString("CONNECT a\0b:1 HTTP/1.1\r\n\r\n"s);
+    QTest::newRow("connect host with control byte") << "CONNECT a\001b:1 HTTP/1.1\r\n\r\n";
+    QTest::newRow("uri host with zero byte")
+        << QString::fromStdString("GET http://a\0b/ HTTP/1.1\r\n\r\n"s);
+    QTest::newRow("uri host with delete byte") << "GET http://a\177b/ HTTP/1.1\r\n\r\n";
     QTest::newRow("empty") << "";
 }
 
 void tst_Socks5Relay::badHttpHeadsAreRefused()
 {
     QFETCH(QString, head);
+    const std::string strHead = head.toStdString();
     ProxyRequest::HttpHead parsed;
     std::string error;
-    QVERIFY(!ProxyRequest::parseHttpHead(head.toStdString(), parsed, error));
+    QVERIFY(!ProxyRequest::parseHttpHead(strHead, parsed, error));
     QVERIFY(!error.empty());
+    if (strHead.empty())
+        return;
+    const int fd = RawClient::connectLoopback(m_nPort);
+    QVERIFY(RawClient::sendText(fd, strHead));
+    QVERIFY(RawClient::readAll(fd).rfind("HTTP/1.1 400 ", 0) == 0);
+    close(fd);
 }
 
 void tst_Socks5Relay::socks5Addresses_data()

@@ -6,19 +6,42 @@
 
 namespace JsonRead {
 
+namespace {
+
+// Deeper than any answer, datagram or file of ours; a deeper text is refused at once
+// instead of taking seconds and megabytes to read.
+constexpr int kMaxDepth = 64;
+
+// Comments are skipped, never kept: a kept comment would reach files written from the value.
+std::unique_ptr<Json::CharReader> newReader(bool allowComments)
+{
+    Json::CharReaderBuilder builder;
+    builder["collectComments"] = false;
+    builder["allowComments"] = allowComments;
+    builder["stackLimit"] = kMaxDepth;
+    return std::unique_ptr<Json::CharReader>(builder.newCharReader());
+}
+
+// Building a reader costs a good part of parsing a short answer, so each thread keeps one
+// for each comment setting.
+Json::CharReader& reader(bool allowComments)
+{
+    thread_local const std::unique_ptr<Json::CharReader> withComments = newReader(true);
+    thread_local const std::unique_ptr<Json::CharReader> withoutComments = newReader(false);
+    return allowComments ? *withComments : *withoutComments;
+}
+
+} // namespace
+
 bool parse(const std::string& text, Json::Value& out, bool allowComments)
 {
     out = Json::Value();
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = allowComments;
-    builder["allowComments"] = allowComments;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     std::string errors;
     try {
-        if (reader->parse(text.data(), text.data() + text.size(), &out, &errors))
+        if (reader(allowComments).parse(text.data(), text.data() + text.size(), &out, &errors))
             return true;
     } catch (const std::exception&) {
-        // Deeply nested or otherwise hostile input: treat as malformed.
+        // Too deeply nested or otherwise hostile input: treat as malformed.
     }
     out = Json::Value();
     return false;

@@ -10,7 +10,8 @@
 // the wrong type reads as missing and yields the given default.
 namespace JsonRead {
 
-// Parses text; false (and a null `out`) on malformed input. Never throws.
+// Parses text; false (and a null `out`) on malformed input or nesting deeper than 64 levels.
+// Comments are skipped when allowed and never kept in `out`. Never throws.
 bool parse(const std::string& text, Json::Value& out, bool allowComments = true);
 
 // The member `key` of an object; a null value when `v` is not an object or lacks it.

@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+#include "PublicModule/HttpCurl/qtsingleapplication/CApp.h"
 
 #include <QDebug>
 
@@ -22,6 +23,23 @@ std::string requestUrl(const HTTPEvent_KX* pEvent)
     return pEvent->m_strDomain + pEvent->m_strInterface;
 }
 
+constexpr std::size_t kMaxDiagnosticBytes = 64 * 1024;
+
+// An answer as one line of ASCII (non-ASCII escaped), cut so that no answer floods the log.
+std::string diagnosticText(const Json::Value& answer)
+{
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "";
+    std::string strText = Json::writeString(builder, answer);
+    if (strText.size() > kMaxDiagnosticBytes) {
+        const std::string strNote =
+            " ... [cut: " + std::to_string(strText.size()) + " bytes in all]";
+        strText.resize(kMaxDiagnosticBytes);
+        strText += strNote;
+    }
+    return strText;
+}
+
 } // namespace
 
 HttpRecv::HttpRecv()
@@ -38,8 +56,8 @@ HttpRecv* HttpRecv::GetInstance()
 void HttpRecv::PostEvent(HTTPEvent_KX* pEvent)
 {
     qDebug() << "Interface:" << requestUrl(pEvent).c_str() << "Success";
-    if (pEvent->m_nParam1 != 0)
-        qDebug() << "Result:" << pEvent->m_jsValue.toStyledString().c_str();
+    if (pEvent->m_nParam1 != 0 && diagnosticsPrinted())
+        qDebug() << "Result:" << diagnosticText(pEvent->m_jsValue).c_str();
     if (pEvent->m_nCmd == kDomainLookupCmd) {
         pEvent->m_nParam1 = 0;
         slotGetDomain(pEvent->m_jsValue);

@@ -24,6 +24,11 @@ namespace {
 bool bIsPrintLog = false;
 } // namespace
 
+bool diagnosticsPrinted()
+{
+    return bIsPrintLog || bIsDebugging;
+}
+
 namespace {
 constexpr int kControlTimeoutMs = 500;
 

@@ -13,6 +13,10 @@ class QtSingleApplication;
 extern bool bIsDebugging;
 extern QtMessageHandler globleMsgHandler;
 
+// True when diagnostics reach an output ("--debugging" or "--print"). Text built only to be
+// logged is not worth building otherwise: a normal run throws every message away.
+bool diagnosticsPrinted();
+
 // The run of a program: single-instance test, message handler, registrations, the root
 // QML file and the event loop.
 class CApp : public CRegisterBase

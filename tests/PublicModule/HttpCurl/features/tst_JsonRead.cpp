@@ -8,6 +8,8 @@ class TestJsonRead : public QObject
     Q_OBJECT
 private slots:
     void parseRejectsMalformedWhole();
+    void nestingLimit_data();
+    void nestingLimit();
     void wrongTypesReadAsMissing();
     void textFormOfScalars();
     void containersOfWrongKindAreEmpty();
@@ -26,6 +28,35 @@ void TestJsonRead::parseRejectsMalformedWhole()
     // Hostile nesting ends as a parse failure, not a stack overflow.
     const std::string deep(100000, '[');
     QVERIFY(!JsonRead::parse(deep, v));
+}
+
+void TestJsonRead::nestingLimit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    auto nested = [](int nDepth, const QString& qstrInner) {
+        return QString(nDepth, '[') + qstrInner + QString(nDepth, ']');
+    };
+    // The innermost scalar is a level of its own.
+    QTest::newRow("64 levels") << nested(63, "0") << true;
+    QTest::newRow("65 levels") << nested(64, "0") << false;
+    QTest::newRow("65 levels of objects")
+        << QString("{\"a\":").repeated(64) + "0" + QString(64, '}') << false;
+    // 42 KB that once took seconds to read and to write back.
+    QStringList zeros;
+    for (int i = 0; i < 20000; ++i)
+        zeros << "0";
+    QTest::newRow("deep answer") << "{\"code\":1,\"a\":" + nested(998, zeros.join(',')) + "}"
+                                 << false;
+}
+
+void TestJsonRead::nestingLimit()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    Json::Value v;
+    QCOMPARE(JsonRead::parse(text.toStdString(), v), ok);
+    QCOMPARE(v.isNull(), !ok);
 }
 
 void TestJsonRead::wrongTypesReadAsMissing()

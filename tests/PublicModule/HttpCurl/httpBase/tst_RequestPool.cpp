@@ -6,6 +6,7 @@
 #include "PublicModule/HttpCurl/httpBase/MyThreadBase.h"
 #include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
+#include "PublicModule/HttpCurl/qtsingleapplication/CApp.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,6 +25,15 @@ HTTPEvent_KX* newRecord(int nCmd, int nKind, std::atomic<int>* pDeleted, int nAt
     pRecord->m_nRequestType = nKind;
     pRecord->m_nParam1 = nAttempts;
     return pRecord;
+}
+
+// The answer texts logged for failed answers while installed.
+QStringList g_answerTexts;
+
+void keepAnswerTexts(QtMsgType, const QMessageLogContext&, const QString& qstrMsg)
+{
+    if (qstrMsg.startsWith(QLatin1String("Result:")))
+        g_answerTexts << qstrMsg;
 }
 
 // A port with nothing listening on it.
@@ -222,6 +232,43 @@ private slots:
         QVERIFY(!m_recv->reports[1].bSuccess);
         QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + "/GetDomian.error"));
         QCOMPARE(m_recv->GetLocalDomian(), std::string("127.0.0.1"));
+    }
+
+    void failedAnswerTextOnlyWhenDiagnosticsArePrinted_data()
+    {
+        QTest::addColumn<bool>("debugging");
+        QTest::addColumn<int>("members");
+        QTest::addColumn<int>("texts");
+        QTest::newRow("normal run") << false << 20000 << 0;
+        QTest::newRow("debugging") << true << 2 << 1;
+        QTest::newRow("debugging, large answer") << true << 20000 << 1;
+    }
+    void failedAnswerTextOnlyWhenDiagnosticsArePrinted()
+    {
+        QFETCH(bool, debugging);
+        QFETCH(int, members);
+        QFETCH(int, texts);
+        HTTPEvent_KX record(60);
+        record.m_nParam1 = 1; // the service's code for a failure
+        for (int i = 0; i < members; ++i)
+            record.m_jsValue["member" + std::to_string(i)] = "value";
+        g_answerTexts.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepAnswerTexts);
+        bIsDebugging = debugging;
+        m_recv->PostEvent(&record);
+        bIsDebugging = false;
+        qInstallMessageHandler(previous);
+        QCOMPARE(g_answerTexts.size(), texts);
+        QCOMPARE(m_recv->reports.size(), 1u);
+        if (texts == 0)
+            return;
+        const QString& qstrText = g_answerTexts.front();
+        if (members == 2) {
+            QCOMPARE(qstrText, QStringLiteral(R"(Result: {"member0":"value","member1":"value"})"));
+        } else {
+            QVERIFY(qstrText.endsWith(QLatin1String(" bytes in all]")));
+            QVERIFY(qstrText.size() > 64 * 1024 && qstrText.size() < 64 * 1024 + 100);
+        }
     }
 
 private:
