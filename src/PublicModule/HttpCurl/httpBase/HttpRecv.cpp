@@ -40,6 +40,15 @@ std::string diagnosticText(const Json::Value& answer)
     return strText;
 }
 
+// An answer that may carry credentials is logged without its payload.
+Json::Value loggableAnswer(const HTTPEvent_KX* pEvent)
+{
+    Json::Value answer = pEvent->m_jsValue;
+    if (pEvent->m_bSecretAnswer && answer.isObject())
+        answer.removeMember("ret_data");
+    return answer;
+}
+
 } // namespace
 
 HttpRecv::HttpRecv()
@@ -57,7 +66,7 @@ void HttpRecv::PostEvent(HTTPEvent_KX* pEvent)
 {
     qDebug() << "Interface:" << requestUrl(pEvent).c_str() << "Success";
     if (pEvent->m_nParam1 != 0 && diagnosticsPrinted())
-        qDebug() << "Result:" << diagnosticText(pEvent->m_jsValue).c_str();
+        qDebug() << "Result:" << diagnosticText(loggableAnswer(pEvent)).c_str();
     if (pEvent->m_nCmd == kDomainLookupCmd) {
         pEvent->m_nParam1 = 0;
         slotGetDomain(pEvent->m_jsValue);
