@@ -283,42 +283,66 @@ void MySqllite::waitForJobs()
     m_thread.runAndWait([] {});
 }
 
-void MySqllite::buildHashByJson(Json::Value& row, SqlRow& qHashData, SqlliteItem* pItem)
+MySqllite::RowColumns MySqllite::columnsFor(const QString& qstrTable, SqlOperate enumSql) const
 {
-    qHashData.clear();
-    const QString qstrTable = pItem->getTableName();
     if (qstrTable.isEmpty())
-        return;
+        return {};
     const bool bFavourite = qstrTable == getFavouriteListTableName();
     if (!bFavourite && qstrTable != getTodayListTableName() &&
         qstrTable != getApiHistoryTableName() && qstrTable != getProgramHistoryTableName())
-        return;
+        return {};
 
-    QStringList keys;
-    switch (pItem->getSqlType()) {
+    std::vector<const char*> keys;
+    switch (enumSql) {
     case SQL_INSERT:
-        keys = bFavourite ? QStringList{"session", "remark", "line", "create_time", "update_time"}
-                          : QStringList{"session", "port", "line", "create_time", "update_time"};
+        keys = bFavourite ? std::vector<const char*>{"session", "remark", "line", "create_time",
+                                                     "update_time"}
+                          : std::vector<const char*>{"session", "port", "line", "create_time",
+                                                     "update_time"};
         break;
     case SQL_UPDATE:
-        keys = bFavourite ? QStringList{"session", "remark", "update_time"}
-                          : QStringList{"session", "port", "line", "update_time"};
+        keys = bFavourite ? std::vector<const char*>{"session", "remark", "update_time"}
+                          : std::vector<const char*>{"session", "port", "line", "update_time"};
         break;
     case SQL_DELETE:
-        keys = QStringList{"session"};
+        keys = {"session"};
         break;
     default:
         break;
     }
-    for (const QString& qstrKey : keys)
-        qHashData.insert(
-            qstrKey, QString::fromStdString(JsonRead::getText(row, qstrKey.toUtf8().constData())));
+    RowColumns columns;
+    for (const char* szKey : keys)
+        columns.emplace_back(QLatin1String(szKey), szKey);
+    return columns;
+}
+
+// Every row of a job shares its table, so its columns are looked up once per job and kind.
+const MySqllite::RowColumns& MySqllite::jobColumns(const SqlliteItem* pItem)
+{
+    if (pItem != m_pColumnsJob) {
+        m_jobColumns.clear();
+        m_pColumnsJob = pItem;
+    }
+    const SqlOperate enumSql = pItem->getSqlType();
+    auto found = m_jobColumns.find(enumSql);
+    if (found == m_jobColumns.end())
+        found = m_jobColumns.emplace(enumSql, columnsFor(pItem->getTableName(), enumSql)).first;
+    return found->second;
+}
+
+void MySqllite::buildHashByJson(Json::Value& row, SqlRow& qHashData, SqlliteItem* pItem)
+{
+    qHashData.clear();
+    for (const auto& column : jobColumns(pItem))
+        qHashData.insert(column.first,
+                         QString::fromStdString(JsonRead::getText(row, column.second)));
 }
 
 void MySqllite::runRows(SqlliteItem* pItem, const std::function<void(Json::Value&)>& rowAction)
 {
     Json::Value rows;
     pItem->getJsonArray(rows);
+    m_pColumnsJob = nullptr; // this job may have been given an earlier one's address
     // One transaction per job: the file is written once, and a job lands whole or not at all.
     transaction();
     if (rows.isArray()) {

@@ -8,6 +8,10 @@
 #include <QString>
 #include <json/json.h>
 
+#include <map>
+#include <utility>
+#include <vector>
+
 class ProxyManager;
 
 // The signed-in account's database: today, favourite, API-history and program-history lists
@@ -43,6 +47,7 @@ public:
     // Returns once every job handed over so far has been written.
     void waitForJobs();
 
+    // Runs on the database thread only, as part of the job `pItem`.
     void buildHashByJson(Json::Value& row, SqlRow& qHashData, SqlliteItem* pItem);
     void addSql(SqlliteItem* pItem);
     void deleteSql(SqlliteItem* pItem);
@@ -77,10 +82,19 @@ private:
                    void (ProxyManager::*setList)(Json::Value&), int nUiCode);
     static void sendUiMessage(int nUiCode);
 
+    // The columns a row of a table writes with one kind of statement, each with the member
+    // it is read from; none for a table that is not one of the four.
+    using RowColumns = std::vector<std::pair<QString, const char*>>;
+    RowColumns columnsFor(const QString& qstrTable, SqlOperate enumSql) const;
+    const RowColumns& jobColumns(const SqlliteItem* pItem);
+
     mutable QMutex m_nameMutex; // the names are read by writers on any thread
     QString m_qstrTodayListTableName;
     QString m_qstrFavouriteListTableName;
     QString m_qstrApiHistoryTableName;
     QString m_qstrProgramHistoryTableName;
     SqlliteThread m_thread;
+    // The column lists of the job being written, by kind (database thread only).
+    const SqlliteItem* m_pColumnsJob = nullptr;
+    std::map<SqlOperate, RowColumns> m_jobColumns;
 };

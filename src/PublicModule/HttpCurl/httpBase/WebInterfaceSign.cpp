@@ -131,10 +131,10 @@ bool WebInterface::ReadServiceAnswer(const std::string& strBody, const std::stri
         markNotFound(strUrl, pRecord);
         return true;
     }
-    pRecord->m_jsValue = answer;
     readCode(answer, pRecord);
     pRecord->m_strResult =
         hasScalarMember(answer, "msg") ? JsonRead::getText(answer, "msg") : kMissingMsg;
+    pRecord->m_jsValue.swap(answer); // the parsed tree moves over, no copy
     return true;
 }
 
@@ -147,6 +147,6 @@ bool WebInterface::ReadPlainAnswer(const std::string& strBody, const std::string
     if (HttpCurl::IsNotFoundPage(strBody))
         markNotFound(strUrl, pRecord);
     else
-        pRecord->m_jsValue = answer;
+        pRecord->m_jsValue.swap(answer);
     return true;
 }
