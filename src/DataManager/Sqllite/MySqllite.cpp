@@ -340,8 +340,7 @@ void MySqllite::buildHashByJson(Json::Value& row, SqlRow& qHashData, SqlliteItem
 
 void MySqllite::runRows(SqlliteItem* pItem, const std::function<void(Json::Value&)>& rowAction)
 {
-    Json::Value rows;
-    pItem->getJsonArray(rows);
+    Json::Value rows = pItem->takeJsonArray();
     m_pColumnsJob = nullptr; // this job may have been given an earlier one's address
     // One transaction per job: the file is written once, and a job lands whole or not at all.
     transaction();

@@ -25,7 +25,13 @@ public:
     void setTableName(const QString& qstrTableName) { m_qstrTableName = qstrTableName; }
     QString getTableName() const { return m_qstrTableName; }
     void addJsonValue(Json::Value& value) { m_jsonArray.append(value); }
-    void getJsonArray(Json::Value& value) const { value = m_jsonArray; }
+    // Hands the rows over without copying them; the job leaves the item empty.
+    Json::Value takeJsonArray()
+    {
+        Json::Value rows(Json::arrayValue);
+        rows.swap(m_jsonArray);
+        return rows;
+    }
     void setSqlType(SqlOperate enumSql) { m_enumSql = enumSql; }
     SqlOperate getSqlType() const { return m_enumSql; }
 
