@@ -8,6 +8,7 @@
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+#include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
 #include "PublicModule/HttpCurl/qtsingleapplication/CApp.h"
 
 #include <QDir>
@@ -97,7 +98,8 @@ private:
     void signIn()
     {
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); }));
+        m_recv->pushLogin(kDemoUser, kDemoPassword);
+        QTRY_VERIFY_WITH_TIMEOUT(!firstOfType(ui, 22).isEmpty(), 10000 * QEL_TIME_FACTOR);
         QCOMPARE(firstOfType(ui, 22), (UiMessage{22, QString(), 1}));
         QCOMPARE(m_param->getIsLogin(), 1);
     }
@@ -116,7 +118,14 @@ private slots:
         m_recv->SetVipDomian(m_service.resUrl().toStdString());
     }
 
-    void init() { m_service.reset(); }
+    // Answers still on their way from the previous test are taken in first, so that they
+    // are not counted for this one.
+    void init()
+    {
+        MyThreadPoolBase::GetInstance()->waitForDone(10000 * QEL_TIME_FACTOR);
+        QCoreApplication::processEvents();
+        m_service.reset();
+    }
 
     void cleanupTestCase()
     {

@@ -135,10 +135,11 @@ void TestSingleInstanceProcess::quietWithoutDebugging()
     QVERIFY(second->waitForFinished(5000));
     QTest::qWait(300);
     first->terminate();
-    QVERIFY(first->waitForFinished(5000));
+    QVERIFY(first->waitForFinished(5000 * QEL_TIME_FACTOR));
     // Only the line written before the handler is installed may appear.
-    const QList<QByteArray> lines = first->readAllStandardError().trimmed().split('\n');
-    QCOMPARE(lines.size(), 1);
+    const QByteArray errors = first->readAllStandardError().trimmed();
+    const QList<QByteArray> lines = errors.split('\n');
+    QVERIFY2(lines.size() == 1, errors.constData());
     QVERIFY(lines.first().contains("CApp Exe Begin..."));
     QVERIFY(first->readAllStandardOutput().isEmpty());
 }
@@ -267,8 +268,9 @@ void TestSingleInstanceProcess::noFolderEndsWithReason()
     QCOMPARE(client->exitStatus(), QProcess::NormalExit);
     QCOMPARE(client->exitCode(), 1);
     // The line written before the message handler is installed, then the reason.
-    const QList<QByteArray> lines = client->readAllStandardError().trimmed().split('\n');
-    QCOMPARE(lines.size(), 2);
+    const QByteArray errors = client->readAllStandardError().trimmed();
+    const QList<QByteArray> lines = errors.split('\n');
+    QVERIFY2(lines.size() == 2, errors.constData());
     QVERIFY(lines[0].contains("CApp Exe Begin..."));
     QCOMPARE(lines[1], QByteArray("client_probe: no folder for the single-instance lock and "
                                   "socket: TMPDIR (/nonexistent/qel) does not exist; "
