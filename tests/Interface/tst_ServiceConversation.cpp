@@ -8,11 +8,13 @@
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
+#include "Interface/MyThreadPool.h"
 #include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
 #include "PublicModule/HttpCurl/qtsingleapplication/CApp.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,13 +79,33 @@ private:
     std::unique_ptr<GlobleParam> m_param;
     std::unique_ptr<CountingInterfaceRecv> m_recv;
 
-    // Runs the call and waits until its requests (and those they send) have finished.
-    bool runAndWait(const Call& call, int nRequests = 1)
+    // Waits until every request sent so far, and every one their answers sent, has been
+    // answered: the pools are idle and taking in the queued answers brings no new one.
+    bool settle()
     {
-        const int nTarget = m_recv->finished() + nRequests;
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 10000 * QEL_TIME_FACTOR) {
+            MyThreadPoolBase::GetInstance()->waitForDone(100);
+            MyThreadPool::GetInstance()->waitForDone(100);
+            const int nBefore = m_recv->finished();
+            QCoreApplication::processEvents();
+            if (m_recv->finished() == nBefore && poolsIdle())
+                return true;
+        }
+        return false;
+    }
+
+    static bool poolsIdle()
+    {
+        return MyThreadPoolBase::GetInstance()->activeThreadCount() == 0 &&
+               MyThreadPool::GetInstance()->activeThreadCount() == 0;
+    }
+
+    bool runAndWait(const Call& call)
+    {
         call(*m_recv);
-        QTest::qWaitFor([&] { return m_recv->finished() >= nTarget; }, 10000 * QEL_TIME_FACTOR);
-        return m_recv->finished() >= nTarget;
+        return settle();
     }
 
     Json::Value entriesOf(const QString& qstrPath)
@@ -98,8 +120,7 @@ private:
     void signIn()
     {
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        m_recv->pushLogin(kDemoUser, kDemoPassword);
-        QTRY_VERIFY_WITH_TIMEOUT(!firstOfType(ui, 22).isEmpty(), 10000 * QEL_TIME_FACTOR);
+        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); }));
         QCOMPARE(firstOfType(ui, 22), (UiMessage{22, QString(), 1}));
         QCOMPARE(m_param->getIsLogin(), 1);
     }
@@ -122,8 +143,7 @@ private slots:
     // are not counted for this one.
     void init()
     {
-        MyThreadPoolBase::GetInstance()->waitForDone(10000 * QEL_TIME_FACTOR);
-        QCoreApplication::processEvents();
+        QVERIFY(settle());
         m_service.reset();
     }
 
@@ -140,13 +160,10 @@ private slots:
         QTest::addColumn<QString>("route");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<int>("answerUi");
-        QTest::addColumn<int>("requests");
 
-        // A sign-in also asks for the notices, so it waits for three answers.
         auto row = [](const char* szName, Call call, const char* szRoute, QStringList fields,
                       int nUi) {
-            const int nRequests = nUi == 22 || nUi == 183 ? 3 : 1;
-            QTest::newRow(szName) << call << QString(szRoute) << fields << nUi << nRequests;
+            QTest::newRow(szName) << call << QString(szRoute) << fields << nUi;
         };
         const QString mac = m_recv->getMacAddress();
         row("102 version", [](InterfaceRecv& r) { r.pushVersionInfo(1); },
@@ -184,9 +201,8 @@ private slots:
         QFETCH(QString, route);
         QFETCH(QStringList, fields);
         QFETCH(int, answerUi);
-        QFETCH(int, requests);
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait(call, requests));
+        QVERIFY(runAndWait(call));
         const Json::Value entries = entriesOf(route);
         QCOMPARE(entries.size(), 1u);
         const Json::Value& entry = entries[0];
@@ -422,11 +438,8 @@ private slots:
         slow["delay_ms"] = 800;
         slow["body"] = R"({"code":0})";
         QVERIFY(m_service.script(slow));
-        const int nTarget = m_recv->finished() + 1;
         m_recv->pushLogOut();
-        signIn(); // a newer sign-in before the old sign-out answers
-        QTRY_VERIFY_WITH_TIMEOUT(m_recv->finished() >= nTarget + 3, 10000 * QEL_TIME_FACTOR);
-        QTest::qWait(1000);
+        signIn(); // a newer sign-in before the old sign-out answers, which settles both
         QCOMPARE(m_param->getIsLogin(), 1);
         QVERIFY(!m_param->GetSession().isEmpty());
     }
