@@ -113,6 +113,10 @@ void ProxyManager::addData(ProxyDataBase* pRow)
         return;
     }
     QQmlEngine::setObjectOwnership(pRow, QQmlEngine::CppOwnership);
+    const bool bDeviceLine = pRow->getProxyType() == Proxy_EquipmentLine ||
+                             pRow->getProxyType() == Proxy_EquipmentLineHistory;
+    if (bDeviceLine && pRow->getIp() == tr("Random"))
+        pRow->setPing(0);
     if (ProxyDataBase* pOld = pTable->value(pRow->getSession()); pOld && pOld != pRow)
         removeData(pOld);
     pTable->insert(pRow->getSession(), pRow);
@@ -139,6 +143,7 @@ void ProxyManager::forgetRow(ProxyDataBase* pRow)
 {
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(pRow->getProxyType())])
         pModel->removeRowObject(pRow);
+    m_listAppendOnline.removeAll(pRow);
     if (m_hashEquipmentAppend.value(pRow->getSession()) == pRow)
         m_hashEquipmentAppend.remove(pRow->getSession());
 }

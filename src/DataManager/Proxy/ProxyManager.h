@@ -81,6 +81,54 @@ public:
     static QString Int64ToQstr(qint64 nValue);
     static int QstrToInt(const QString& qstrValue);
 
+    // Parse entries: each files its cache's records as rows and empties the cache.
+    Q_INVOKABLE void beginRarseProxyListData(int nValue = 0);
+    Q_INVOKABLE void appendRarseProxyListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseStaticProxyListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseEquipmentLineListData(int nValue = 0);
+    Q_INVOKABLE void appendRarseEquipmentLineListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalTodayListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseRemoteTodayListData(int nValue = 0);
+    Q_INVOKABLE void beginParseApiTodayListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalFavouriteListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseRemoteFavoriteListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalApiHistoryData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalProgramHistoryData(int nValue = 0);
+    Q_INVOKABLE void beginParseListDataByProxyType(int enumType, int nValue = 0);
+    Q_INVOKABLE void modifyParseListDataByProxyType(int enumType, int nValue = 0);
+
+    // Files the array's records as rows of a list (mode: 0 stored, 1 service, 2 extraction
+    // records, 10 a further page); returns the rows filed. Elements that are not objects or
+    // lack their key are skipped and counted in *pSkipped.
+    int addDataByJsonArray(const Json::Value& array, ProxyEnum enumType, int nMode,
+                           int* pSkipped = nullptr);
+    // Device updates (type 11 only): changes known devices, files and notes new ones.
+    void modifyDataByJsonArray(const Json::Value& array, ProxyEnum enumType, int nMode);
+    // The rows of the last further page of the online, static or device line list.
+    const QList<QObject*>& appendedRows() const { return m_listAppendOnline; }
+
+    // Database and service write-back queues, filled while a today or favourite list loads.
+    void addDeleteData(const Json::Value& record) { m_listDelete.append(record); }
+    void addAddData(const Json::Value& record) { m_listAdd.append(record); }
+    void addFavoriteAddData(const Json::Value& record) { m_listFavoriteAdd.append(record); }
+    void clearDelete() { m_listDelete.clear(); }
+    void clearAdd() { m_listAdd.clear(); }
+    void clearFavoriteAdd() { m_listFavoriteAdd.clear(); }
+    void getDeleteData(QList<Json::Value>& list) const { list = m_listDelete; }
+    void getAddData(QList<Json::Value>& list) const { list = m_listAdd; }
+    void getFavoriteAddData(QList<Json::Value>& list) const { list = m_listFavoriteAdd; }
+    void runDeleteData();
+    void runAddData();
+    void runFavoriteAddData();
+    void runTodaylistCache(int nValue = 0);
+
+    // Seams the port pool and the device operations fill.
+    void updatePortBind(const QString& qstrKey, const QString& qstrPort,
+                        const QJsonObject& qjsonLine, int nOnline);
+    void releasePortBind(const QString& qstrPort, int nValue);
+    void setEquipmentByJson(EquipmentList* pRow, const QJsonObject& record, int nMode);
+    void setRandomEnablePort(const QString& qstrPort);
+
     // MD5 of the cycle counter's text (0 here) followed by the key.
     Q_INVOKABLE QString buildRandSession(QString qstrKey, int nValue = 0);
     Q_INVOKABLE int getSizeEquipmentAppend(int enumType, int nValue = 0);
@@ -118,12 +166,44 @@ private:
     void clearPorts();
     void deleteModels();
 
+    enum class Outcome
+    {
+        Filed,
+        Present,
+        Malformed
+    };
+    void beginPass(ProxyEnum enumType, int nMode);
+    void endPass(ProxyEnum enumType, int nMode, int nFiled);
+    Outcome addDataByJsonObj(const Json::Value& record, ProxyEnum enumType, int nMode);
+    Outcome addLineRow(const Json::Value& record, ProxyEnum enumType, int nMode);
+    Outcome addStoredHistory(const Json::Value& record, ProxyEnum enumType);
+    Outcome addExtractHistory(const Json::Value& record);
+    Outcome addRandomHistory(const Json::Value& record);
+    Outcome addDevice(const Json::Value& record);
+    Outcome addStoredToday(const Json::Value& record);
+    Outcome addServiceToday(const Json::Value& record);
+    Outcome addExtractToday(const Json::Value& record);
+    Outcome addStoredFavorite(const Json::Value& record);
+    Outcome addServiceFavorite(const Json::Value& record);
+    void modifyDevice(const Json::Value& record);
+    // Fills the fields every new row has and files it.
+    void completeRow(ProxyDataBase* pRow, const QString& qstrIp, int nIpTimeType,
+                     const QString& qstrKey, const QString& qstrLine, const QJsonObject& qjsonLine);
+    bool isFavoriteKey(const QString& qstrKey) const;
+    void submitRows(const QString& qstrTable, const QList<Json::Value>& rows, int enumSql,
+                    int nMode);
+
     std::array<RowTable, kProxyEnumCount> m_tables;
     std::array<ProxyListModel*, kProxyEnumCount> m_models{};
     RowTable m_hashEquipmentAppend;
     QHash<QString, Port*> m_hashPort;
     QHash<QString, PortList*> m_hashPortArray;
     QList<Program*> m_listProgram;
+    QList<QObject*> m_listAppendOnline;
+    QString m_qstrPortRand; // the port picked for program lines
+    QList<Json::Value> m_listDelete;
+    QList<Json::Value> m_listAdd;
+    QList<Json::Value> m_listFavoriteAdd;
 
     mutable std::mutex m_cacheMutex;
     std::array<Json::Value, Cache_Count> m_caches;
