@@ -83,6 +83,7 @@ ProxyManager::~ProxyManager()
     deleteAll(m_hashPort);
     deleteAll(m_hashPortArray);
     deleteAll(m_listProgram);
+    delete m_pProgramAddCell;
     if (s_pInstance == this)
         s_pInstance = nullptr;
 }
@@ -144,6 +145,7 @@ void ProxyManager::forgetRow(ProxyDataBase* pRow)
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(pRow->getProxyType())])
         pModel->removeRowObject(pRow);
     m_listAppendOnline.removeAll(pRow);
+    m_listEquipmentLineHistory.removeAll(pRow);
     if (m_hashEquipmentAppend.value(pRow->getSession()) == pRow)
         m_hashEquipmentAppend.remove(pRow->getSession());
 }

@@ -10,6 +10,7 @@
 #include <json/json.h>
 
 #include <array>
+#include <functional>
 #include <mutex>
 
 class ProxyListModel;
@@ -107,6 +108,22 @@ public:
     // The rows of the last further page of the online, static or device line list.
     const QList<QObject*>& appendedRows() const { return m_listAppendOnline; }
 
+    // Views: a fresh list of rows picked, filtered and sorted for a page; the list type's
+    // model is loaded with the same rows and places rows filed later by the same rules.
+    Q_INVOKABLE QList<QObject*> getDataType(int enumValue, int nValue = 0);
+    Q_INVOKABLE QList<QObject*> searchDataType(int enumValue, int nValue = 0);
+    Q_INVOKABLE void appendDataType(int enumValue, int nValue = 0);
+    // The location-filtered today (never static rows) and favourite rows, unsorted.
+    Q_INVOKABLE QList<QObject*> refreshTodayList(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> refreshFavoriteList(int nValue = 0);
+    Q_INVOKABLE QObject* getFavoirteListByKey(QString qstrKey);
+    void setDataSortType(int nSortType) { m_nDataSortType = nSortType; }
+    int getDataSortType() const { return m_nDataSortType; }
+    // True when a goes before b under the current sort type.
+    static bool CompareSort(QObject* a, QObject* b);
+    // The same under a given sort type; 0 and types above 23 order nothing.
+    static bool lessBy(int nSortType, QObject* a, QObject* b);
+
     // Database and service write-back queues, filled while a today or favourite list loads.
     void addDeleteData(const Json::Value& record) { m_listDelete.append(record); }
     void addAddData(const Json::Value& record) { m_listAdd.append(record); }
@@ -166,6 +183,15 @@ private:
     void clearPorts();
     void deleteModels();
 
+    QList<QObject*> rowsOf(int enumType, const std::function<bool(QObject*)>& accepts) const;
+    QList<QObject*> locationView(int enumType, bool bSkipStatic);
+    QList<QObject*> finishView(int enumType, QList<QObject*> rows, int nSortType,
+                               const std::function<bool(QObject*)>& accepts);
+    QList<QObject*> todayView(int nValue);
+    QList<QObject*> favoriteView(int nValue);
+    QList<QObject*> equipmentLineHistoryView(bool bSearch, int nValue);
+    Program* programAddCell();
+
     enum class Outcome
     {
         Filed,
@@ -200,6 +226,9 @@ private:
     QHash<QString, PortList*> m_hashPortArray;
     QList<Program*> m_listProgram;
     QList<QObject*> m_listAppendOnline;
+    QList<QObject*> m_listEquipmentLineHistory; // the history rows a device view shows
+    Program* m_pProgramAddCell = nullptr;
+    int m_nDataSortType = 0;
     QString m_qstrPortRand; // the port picked for program lines
     QList<Json::Value> m_listDelete;
     QList<Json::Value> m_listAdd;
