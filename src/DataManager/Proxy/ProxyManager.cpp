@@ -3,6 +3,7 @@
 #include "DataManager/Proxy/ProxyListModel.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QQmlEngine>
 
@@ -71,6 +72,8 @@ ProxyManager::ProxyManager()
 {
     s_pInstance = this;
     clearAllData(0);
+    if (QCoreApplication* pApp = QCoreApplication::instance())
+        connect(pApp, &QCoreApplication::aboutToQuit, this, [this] { runFavoriteCache(); });
 }
 
 // The QML engine deletes the instance it received; the rows go with it, and a later
@@ -78,6 +81,11 @@ ProxyManager::ProxyManager()
 ProxyManager::~ProxyManager()
 {
     deleteModels();
+    // Removed favourites wait in the cache outside every table.
+    for (FavoriteList* pRow : qAsConst(m_listFavoriteCache)) {
+        if (pRow->getSqlType() == QLatin1String("delete"))
+            delete pRow;
+    }
     for (RowTable& rows : m_tables)
         deleteAll(rows);
     deleteAll(m_hashPort);
@@ -146,6 +154,16 @@ void ProxyManager::forgetRow(ProxyDataBase* pRow)
         pModel->removeRowObject(pRow);
     m_listAppendOnline.removeAll(pRow);
     m_listEquipmentLineHistory.removeAll(pRow);
+    if (auto* pFavorite = qobject_cast<FavoriteList*>(pRow))
+        m_listFavoriteCache.removeAll(pFavorite);
+    for (SnTable* pSerials : {&m_hashSnTemp, &m_hashFavoriteSnTemp, &m_hashEquipmentLineHistoryTemp}) {
+        for (auto it = pSerials->begin(); it != pSerials->end();) {
+            if (it.value() == pRow)
+                it = pSerials->erase(it);
+            else
+                ++it;
+        }
+    }
     if (m_hashEquipmentAppend.value(pRow->getSession()) == pRow)
         m_hashEquipmentAppend.remove(pRow->getSession());
 }
@@ -235,8 +253,10 @@ void ProxyManager::clearDataByType(int enumType)
     }
 }
 
+// Pending favourite edits are saved first, into the account they were made in.
 void ProxyManager::clearAllData(int nValue)
 {
+    runFavoriteCache();
     for (int enumType : {Proxy_Online, Proxy_StaticOnline, Proxy_Today, Proxy_Favorite,
                          Proxy_ProgramLine, Proxy_ApiHistory, Proxy_ProgramHistory,
                          Proxy_Equipment, Proxy_EquipmentLine, Proxy_EquipmentLineHistory})

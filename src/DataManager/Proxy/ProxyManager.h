@@ -7,12 +7,14 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <json/json.h>
 
 #include <array>
 #include <functional>
 #include <mutex>
 
+class InterfacePost;
 class ProxyListModel;
 class QJSEngine;
 class QQmlEngine;
@@ -138,6 +140,46 @@ public:
     void runAddData();
     void runFavoriteAddData();
     void runTodaylistCache(int nValue = 0);
+    // Stores one new today or favourite row and sends it to the service.
+    void runInsertSqlData(ProxyDataBase* pRow);
+
+    // Existence checks of today's rows and the favourites: the decoded serials of the
+    // rows of plan 1 go to the service in one request; the answer marks them.
+    Q_INVOKABLE void checkArraySn(int nValue = 0);
+    Q_INVOKABLE void checkFavoriteArraySn(int nValue = 0);
+    void setSnState(const Json::Value& data);
+    void setFavoriteSnState(const Json::Value& data);
+    void setEquipmentLineHistorySnState(const Json::Value& data);
+    void clearSn() { m_hashSnTemp.clear(); }
+    void clearFavoriteSn() { m_hashFavoriteSnTemp.clear(); }
+    void clearEquipmentLineHistorySn() { m_hashEquipmentLineHistoryTemp.clear(); }
+    void addSnData(const QString& qstrSn, TodayList* pRow) { m_hashSnTemp.insert(qstrSn, pRow); }
+    void addFavoriteSnData(const QString& qstrSn, FavoriteList* pRow)
+    {
+        m_hashFavoriteSnTemp.insert(qstrSn, pRow);
+    }
+    TodayList* getTodayBySn(const QString& qstrSn) const;
+    FavoriteList* getFavoriteBySn(const QString& qstrSn) const;
+
+    // Favourite edits apply at once and are saved by the cache flush.
+    Q_INVOKABLE void setFavoriteByParam(QString qstrKey, int nOrigin, bool bCheck,
+                                        int nValue = 0);
+    void addFavoriteData(const QString& qstrKey, int enumType);
+    void delFavoriteData(const QString& qstrKey);
+    Q_INVOKABLE void setFavoriteRemark(QString qstrKey, QString qstrRemark, int nValue = 0);
+    void addFavoriteCache(FavoriteList* pRow, int nValue = 0);
+    Q_INVOKABLE void runFavoriteCache(int nValue = 0);
+    Q_INVOKABLE void favoriteOpreate(QString qstrKey, int enumType);
+    const QList<FavoriteList*>& favoriteCache() const { return m_listFavoriteCache; }
+
+    // The names of the configured programs.
+    QStringList getTargetName() const;
+
+    // Conversions of row JSON.
+    static void checkOperateQJsonObj(QJsonObject& object, int nValue = 0);
+    static void setQJsonParamByString(QJsonObject& object, const QString& qstrKey,
+                                      const std::string& strValue, int nValue = 0);
+    static std::string setRemarkConvert(const QString& qstrText, int nValue = 0);
 
     // Seams the port pool and the device operations fill.
     void updatePortBind(const QString& qstrKey, const QString& qstrPort,
@@ -174,7 +216,11 @@ private:
     };
 
     ProxyManager();
+    using SnTable = QHash<QString, ProxyDataBase*>;
     RowTable* mutableTable(int enumType);
+    void checkSerials(int enumType, SnTable& serials,
+                      void (InterfacePost::*pushCheck)(const QString&, int), int nValue);
+    static void applySerialStates(const SnTable& serials, const Json::Value& data);
     void storeCache(CacheKind kind, const Json::Value& value);
     Json::Value readCache(CacheKind kind) const;
     Json::Value takeCache(CacheKind kind);
@@ -233,6 +279,10 @@ private:
     QList<Json::Value> m_listDelete;
     QList<Json::Value> m_listAdd;
     QList<Json::Value> m_listFavoriteAdd;
+    QList<FavoriteList*> m_listFavoriteCache;
+    SnTable m_hashSnTemp;
+    SnTable m_hashFavoriteSnTemp;
+    SnTable m_hashEquipmentLineHistoryTemp;
 
     mutable std::mutex m_cacheMutex;
     std::array<Json::Value, Cache_Count> m_caches;
