@@ -96,7 +96,7 @@ private:
     void signIn()
     {
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); }));
+        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); }, 6));
         QCOMPARE(firstOfType(ui, 22), (UiMessage{22, QString(), 1}));
         QCOMPARE(m_param->getIsLogin(), 1);
     }
@@ -131,10 +131,11 @@ private slots:
         QTest::addColumn<int>("answerUi");
         QTest::addColumn<int>("requests");
 
-        // A sign-in also asks for the notices, so it waits for three answers.
+        // A sign-in also asks for the notices, today's list, the favourites and the line
+        // list, so it waits for six answers.
         auto row = [](const char* szName, Call call, const char* szRoute, QStringList fields,
                       int nUi) {
-            const int nRequests = nUi == 22 || nUi == 183 ? 3 : 1;
+            const int nRequests = nUi == 22 || nUi == 183 ? 6 : 1;
             QTest::newRow(szName) << call << QString(szRoute) << fields << nUi << nRequests;
         };
         const QString mac = m_recv->getMacAddress();
