@@ -1,7 +1,14 @@
+#include "AppCustom.h"
 #include "DataManager/Proxy/ProxyListModel.h"
 #include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Search/SearchManager.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/NormalJson.h"
 
 #include <QAbstractItemModelTester>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -14,6 +21,30 @@ TodayList* todayRow(const QString& qstrSession, const QString& qstrBuyTime)
     pRow->setIp(qstrSession);
     pRow->setBuyTime(qstrBuyTime);
     return pRow;
+}
+
+Json::Value extractionRecords(std::initializer_list<const char*> ips)
+{
+    Json::Value records(Json::arrayValue);
+    for (const char* szIp : ips) {
+        Json::Value record;
+        record["ip"] = szIp;
+        record["ip_time_type"] = "1";
+        records.append(record);
+    }
+    return records;
+}
+
+Json::Value serviceTodayRecord(const char* szSession, const char* szIp)
+{
+    Json::Value line;
+    line["ip"] = szIp;
+    line["ip_time_type"] = "1";
+    Json::Value record;
+    record["session"] = szSession;
+    record["line"] = Encryption::GetInstance()->encode(toNormalString(line));
+    record["create_time"] = "5";
+    return record;
 }
 
 int roleOf(const QAbstractItemModel& model, const QByteArray& name)
@@ -95,6 +126,70 @@ private slots:
         QCOMPARE(spyReset.count(), 1);
         QCOMPARE(pModel->rowCount(), 0);
         QVERIFY(pManager->table(Proxy_Today).isEmpty());
+    }
+
+    // Parse, view change, remote merge, favourite removal and clear, under the tester.
+    void modelSignalsMatchTheLists()
+    {
+        GlobleParam param;
+        ProxyManager* pManager = ProxyManager::GetInstance();
+        ProxyListModel* pToday = pManager->listModel(Proxy_Today);
+        ProxyListModel* pFavorites = pManager->listModel(Proxy_Favorite);
+        using Mode = QAbstractItemModelTester::FailureReportingMode;
+        QAbstractItemModelTester todayTester(pToday, Mode::QtTest);
+        QAbstractItemModelTester favoriteTester(pFavorites, Mode::QtTest);
+
+        pManager->getDataType(Proxy_Today, 0);
+        pManager->addDataByJsonArray(extractionRecords({"10.0.0.1", "10.0.0.2", "20.0.0.3"}),
+                                     Proxy_Today, 2);
+        QCOMPARE(pToday->rowCount(), 3);
+        SearchManager::GetInstance()->setIpSearch("10.0");
+        QCOMPARE(pManager->getDataType(Proxy_Today, 1).size(), 2);
+        QCOMPARE(pToday->rowCount(), 2);
+        Json::Value remote(Json::arrayValue);
+        remote.append(serviceTodayRecord("r1", "10.0.0.9"));
+        remote.append(serviceTodayRecord("r2", "30.0.0.9"));
+        pManager->addDataByJsonArray(remote, Proxy_Today, 1);
+        QCOMPARE(pToday->rowCount(), 3);
+        SearchManager::GetInstance()->setIpSearch(QString());
+
+        pManager->getDataType(Proxy_Favorite, 0);
+        pManager->setFavoriteByParam("r1", Proxy_Today, true);
+        QCOMPARE(pFavorites->rowCount(), 1);
+        pManager->setFavoriteByParam("r1", Proxy_Favorite, false);
+        QCOMPARE(pFavorites->rowCount(), 0);
+        pManager->clearAllData(1);
+        QCOMPARE(pToday->rowCount(), 0);
+    }
+
+    // The engine owns the singleton it received; the next engine gets a new store.
+    void secondEngineGetsAFreshStore()
+    {
+        static bool bRegistered = false;
+        if (!bRegistered)
+            CAppCustom().RegisterCpp();
+        bRegistered = true;
+        QPointer<QObject> pFirst;
+        for (int nEngine = 0; nEngine < 2; ++nEngine) {
+            QQmlEngine engine;
+            QQmlComponent component(&engine);
+            component.setData("import QtQml 2.15; import Proxy.Param 1.0\n"
+                              "QtObject { property QtObject store: ProxyManager }",
+                              QUrl());
+            std::unique_ptr<QObject> pRoot(component.create());
+            QVERIFY2(pRoot, qPrintable(component.errorString()));
+            QObject* pStore = pRoot->property("store").value<QObject*>();
+            QCOMPARE(pStore, static_cast<QObject*>(ProxyManager::GetInstance()));
+            if (nEngine == 0) {
+                ProxyManager::GetInstance()->addDataByJsonArray(extractionRecords({"10.0.0.1"}),
+                                                                Proxy_Today, 2);
+                pFirst = pStore;
+            } else {
+                QVERIFY(ProxyManager::GetInstance()->table(Proxy_Today).isEmpty());
+            }
+            pRoot.reset();
+        }
+        QVERIFY(pFirst.isNull());
     }
 
     void instanceIsBuiltAnewAfterDeletion()
