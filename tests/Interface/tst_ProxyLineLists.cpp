@@ -7,6 +7,7 @@
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/NormalJson.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -26,6 +27,33 @@ using Call = std::function<void(InterfaceRecv&)>;
 QString formField(const Json::Value& entry, const char* szKey)
 {
     return QString::fromStdString(JsonRead::getString(JsonRead::member(entry, "form"), szKey));
+}
+
+// The service's copy of one today row.
+Json::Value remoteToday(const char* szSession, const char* szIp)
+{
+    Json::Value line;
+    line["ip"] = szIp;
+    line["ip_time_type"] = "1";
+    line["buy_time"] = "2026-01-01 00:00:00";
+    Json::Value row;
+    row["session"] = szSession;
+    row["line"] = Encryption::GetInstance()->encode(toNormalString(line));
+    row["create_time"] = "7";
+    return row;
+}
+
+// A fault answers every attempt (times -1); the good answer once.
+Json::Value bodyScript(const char* szMode, const Json::Value& body, int nStatus = 200,
+                       int nTimes = -1)
+{
+    Json::Value script;
+    script["route"] = "/api/client/get_todaylist";
+    script["mode"] = szMode;
+    script["body"] = body;
+    script["status"] = nStatus;
+    script["times"] = nTimes;
+    return script;
 }
 
 QString textOf(const Json::Value& entry, const char* szKey)
@@ -182,6 +210,53 @@ private slots:
             QCOMPARE(ui.last(), (QVariantList{165, "enable", 1}));
             QCOMPARE(manager()->table(Proxy_Online).size(), 50);
         }
+    }
+
+    void todayListMergesAndSurvivesBadAnswers_data()
+    {
+        QTest::addColumn<Json::Value>("fault");
+        Json::Value refused;
+        refused["code"] = 5;
+        refused["ret_data"] = Json::Value(Json::arrayValue);
+        Json::Value objectData;
+        objectData["code"] = 0;
+        objectData["ret_data"] = Json::Value(Json::objectValue);
+        QTest::newRow("error code") << bodyScript("body", refused);
+        QTest::newRow("HTTP 500, not JSON") << bodyScript("status", "Internal Server Error", 500);
+        QTest::newRow("closed connection") << bodyScript("close", Json::Value());
+        QTest::newRow("ret_data an object") << bodyScript("body", objectData);
+    }
+
+    void todayListMergesAndSurvivesBadAnswers()
+    {
+        QFETCH(Json::Value, fault);
+        manager()->clearDataByType(Proxy_Today);
+        Json::Value answer;
+        answer["code"] = 0;
+        answer["ret_data"].append(remoteToday("s1", "10.9.0.1"));
+        answer["ret_data"].append(remoteToday("s2", "10.9.0.2"));
+        for (int nPass = 0; nPass < 2; ++nPass) {
+            QVERIFY(m_service.script(bodyScript("body", answer, 200, 1)));
+            QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+            QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetTodaylist(0); }));
+            QCOMPARE(ui.count(), 1);
+            manager()->beginRarseRemoteTodayListData();
+            QCOMPARE(manager()->table(Proxy_Today).size(), 2);
+        }
+        MySqllite* pDatabase = MySqllite::GetInstance();
+        pDatabase->waitForJobs();
+        pDatabase->getTodayAllData();
+        const Json::Value stored = manager()->getLocalTodayListDataJson();
+
+        QVERIFY(m_service.script(fault));
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetTodaylist(0); }));
+        QCOMPARE(ui.count(), 0);
+        manager()->beginRarseRemoteTodayListData();
+        QCOMPARE(manager()->table(Proxy_Today).size(), 2);
+        pDatabase->waitForJobs();
+        pDatabase->getTodayAllData();
+        QCOMPARE(manager()->getLocalTodayListDataJson(), stored);
     }
 
     void serialChecksAndUploads()
