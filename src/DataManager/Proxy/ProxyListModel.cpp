@@ -26,14 +26,25 @@ QObject* ProxyListModel::get(int nRow) const
 
 void ProxyListModel::setRows(const QList<QObject*>& rows, Accepts accepts, Less less)
 {
+    m_accepts = std::move(accepts);
+    m_less = std::move(less);
+    resetRows(rows);
+}
+
+// The view's rules stay: rows filed after a clear are placed as before.
+void ProxyListModel::clear()
+{
+    resetRows({});
+}
+
+void ProxyListModel::resetRows(const QList<QObject*>& rows)
+{
     beginResetModel();
     for (QObject* pRow : qAsConst(m_rows))
         disconnect(pRow, nullptr, this, nullptr);
     m_rows = rows;
     for (QObject* pRow : qAsConst(m_rows))
         follow(pRow);
-    m_accepts = std::move(accepts);
-    m_less = std::move(less);
     endResetModel();
     emit countChanged();
 }
@@ -63,11 +74,6 @@ void ProxyListModel::removeRowObject(QObject* pRow)
     m_rows.removeAt(nRow);
     endRemoveRows();
     emit countChanged();
-}
-
-void ProxyListModel::clear()
-{
-    setRows({});
 }
 
 int ProxyListModel::rowCount(const QModelIndex& parent) const

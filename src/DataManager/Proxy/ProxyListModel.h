@@ -41,6 +41,7 @@ private slots:
     void onRowChanged();
 
 private:
+    void resetRows(const QList<QObject*>& rows);
     void follow(QObject* pRow);
 
     QHash<int, QByteArray> m_roleNames;

@@ -92,6 +92,18 @@ void encodeRecord(const Json::Value& record, QJsonObject& line, QString& qstrLin
     qstrLine = encodeText(strText);
 }
 
+// A device record as its row keeps it: with its remark decoded.
+QJsonObject deviceLine(const Json::Value& record)
+{
+    QJsonObject line;
+    QString qstrUnused;
+    encodeRecord(record, line, qstrUnused);
+    ProxyManager::setQJsonParamByString(
+        line, QStringLiteral("remark_decode"),
+        Encryption::GetInstance()->decode(JsonRead::getString(record, "remark")));
+    return line;
+}
+
 // Buy time text to seconds; -1 when it does not parse.
 qint64 buyTimeSeconds(const QString& qstrBuyTime)
 {
@@ -359,12 +371,7 @@ ProxyManager::Outcome ProxyManager::addDevice(const Json::Value& record)
         return Outcome::Malformed;
     if (isExistByKey(qstrKey, Proxy_Equipment))
         return Outcome::Present;
-    QJsonObject qjsonLine;
-    QString qstrUnused;
-    encodeRecord(record, qjsonLine, qstrUnused);
-    qjsonLine.insert(QStringLiteral("remark_decode"),
-                     QString::fromStdString(Encryption::GetInstance()->decode(
-                         JsonRead::getString(record, "remark"))));
+    const QJsonObject qjsonLine = deviceLine(record);
     auto* pRow = new EquipmentList;
     setEquipmentByJson(pRow, qjsonLine, 1);
     completeRow(pRow, QString(), 1, qstrKey, QString(), qjsonLine);
@@ -387,12 +394,7 @@ void ProxyManager::modifyDevice(const Json::Value& record)
     const QString qstrKey = textOf(record, "device_sn");
     if (!record.isObject() || qstrKey.isEmpty())
         return;
-    QJsonObject qjsonLine;
-    QString qstrUnused;
-    encodeRecord(record, qjsonLine, qstrUnused);
-    qjsonLine.insert(QStringLiteral("remark_decode"),
-                     QString::fromStdString(Encryption::GetInstance()->decode(
-                         JsonRead::getString(record, "remark"))));
+    const QJsonObject qjsonLine = deviceLine(record);
     if (auto* pRow = static_cast<EquipmentList*>(getListDataByKey(qstrKey, Proxy_Equipment))) {
         pRow->setqjsonLine(qjsonLine);
         setEquipmentByJson(pRow, qjsonLine, 2);
@@ -493,9 +495,9 @@ ProxyManager::Outcome ProxyManager::addStoredToday(const Json::Value& record)
     pRow->setBuyTime(qstrBuyTime);
     pRow->setCreateTime(secondsOf(record, "create_time"));
     pRow->setUpdateTime(secondsOf(record, "update_time"));
-    const QString qstrPort = JsonRead::getText(record, "port") == "0"
-                                 ? QString()
-                                 : QString::fromStdString(JsonRead::getText(record, "port"));
+    QString qstrPort = QString::fromStdString(JsonRead::getText(record, "port"));
+    if (qstrPort == QLatin1String("0"))
+        qstrPort.clear();
     pRow->setPort(qstrPort);
     pRow->setFavorite(isFavoriteKey(qstrKey));
     updatePortBind(qstrKey, qstrPort, qjsonLine, pRow->getOnline());
