@@ -259,6 +259,53 @@ private slots:
         QCOMPARE(manager()->getLocalTodayListDataJson(), stored);
     }
 
+    void favouriteUploads_data()
+    {
+        QTest::addColumn<QStringList>("edits"); // "+" add, "-" remove, other: a remark
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("remark");
+        QTest::newRow("add then remove") << QStringList{"+", "-"} << QList<int>{0} << "";
+        QTest::newRow("remark edits") << QStringList{"+", "a", "b", "c"} << QList<int>{1} << "c";
+        QTest::newRow("remove then add") << QStringList{"+", "!", "-", "+"} << QList<int>{0, 1}
+                                         << "";
+    }
+
+    void favouriteUploads()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, remark);
+        manager()->clearAllData(1);
+        Json::Value records(Json::arrayValue);
+        records.append(Json::Value(Json::objectValue));
+        records[0]["ip"] = "10.8.0.1";
+        manager()->addDataByJsonArray(records, Proxy_Online, 0);
+        const QString qstrKey = manager()->table(Proxy_Online).keys().value(0);
+        for (const QString& edit : edits) {
+            if (edit == "+")
+                manager()->setFavoriteByParam(qstrKey, Proxy_Online, true);
+            else if (edit == "-")
+                manager()->setFavoriteByParam(qstrKey, Proxy_Favorite, false);
+            else if (edit == "!")
+                QVERIFY(runAndWait([](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
+            else
+                manager()->setFavoriteRemark(qstrKey, edit);
+        }
+        m_service.reset();
+        QVERIFY(runAndWait([](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
+        const Json::Value upload = lastEntry();
+        QCOMPARE(textOf(upload, "path"), QString("/api/client/batch_save_collect_line"));
+        Json::Value items;
+        QVERIFY(JsonRead::parse(formField(upload, "data").toStdString(), items));
+        QList<int> received;
+        for (const Json::Value& item : items) {
+            received << JsonRead::getInt(item, "status");
+            QCOMPARE(textOf(item, "line_ip"), QString("10.8.0.1"));
+        }
+        QCOMPARE(received, statuses);
+        QCOMPARE(textOf(items[items.size() - 1], "remark"), remark);
+    }
+
     void serialChecksAndUploads()
     {
         manager()->clearDataByType(Proxy_Today);
