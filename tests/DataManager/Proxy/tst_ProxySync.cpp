@@ -7,6 +7,7 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
 
 #include <QDateTime>
 #include <QSignalSpy>
@@ -100,8 +101,11 @@ private slots:
         m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(closedPort()));
         m_recv->SetVipDomian("http://127.0.0.1:" + std::to_string(closedPort()));
     }
+    // The uploads the edits sent finish, and their workers end, before the test does.
     void cleanupTestCase()
     {
+        MyThreadPoolBase::GetInstance()->waitForDone(kWaitMs);
+        QCoreApplication::processEvents();
         m_recv.reset();
         delete ProxyManager::GetInstance();
     }
