@@ -101,7 +101,7 @@ void ProxyListModel::follow(QObject* pRow)
 {
     const int nSlot = metaObject()->indexOfSlot("onRowChanged()");
     for (auto it = m_roleBySignal.cbegin(); it != m_roleBySignal.cend(); ++it)
-        QMetaObject::connect(pRow, it.key(), this, nSlot, Qt::UniqueConnection);
+        QMetaObject::connect(pRow, it.key(), this, nSlot);
 }
 
 void ProxyListModel::onRowChanged()

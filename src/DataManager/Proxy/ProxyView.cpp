@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -34,17 +35,6 @@ std::vector<qulonglong> ipNumbers(const QString& qstrIp)
         numbers.push_back(bOk ? nPart : 0);
     }
     return numbers;
-}
-
-// Numeric parts in turn, a shorter address before one it is a prefix of, then the text:
-// a strict weak ordering, so "01" and "1" still come in one fixed order.
-bool ipLess(const QString& a, const QString& b)
-{
-    const std::vector<qulonglong> numbersA = ipNumbers(a);
-    const std::vector<qulonglong> numbersB = ipNumbers(b);
-    if (numbersA != numbersB)
-        return numbersA < numbersB;
-    return a < b;
 }
 
 const ProxyDataBase* asRow(QObject* pObject)
@@ -107,30 +97,88 @@ int lastLoginOf(QObject* pObject)
     return pRow ? pRow->getLastLoginTime() : 0;
 }
 
-// Ascending order of sort types 1 to 22 by pairs: 2k-1 ascending, 2k descending.
-bool ascendingLess(int nPair, QObject* a, QObject* b)
+// What a row is ordered by under one sort type, compared as (numbers, number, text).
+// Addresses: their numeric parts in turn, a shorter address before one it is a prefix
+// of, then the text; so the order is a strict weak one and "01" and "1" keep one order.
+struct SortKey
+{
+    std::vector<qulonglong> numbers;
+    double number = 0;
+    QString text;
+
+    bool operator<(const SortKey& other) const
+    {
+        return std::tie(numbers, number, text) < std::tie(other.numbers, other.number, other.text);
+    }
+};
+
+SortKey sortKeyOf(int nSortType, QObject* pRow)
 {
     static const char* const kLineKeys[] = {"country", "state", "city", "postal", "isp"};
-    switch (nPair) {
+    SortKey key;
+    switch (nSortType) {
     case 1:
-        return ipLess(ipOf(a), ipOf(b));
     case 2:
-        return pingOf(a) < pingOf(b);
+        key.text = ipOf(pRow);
+        key.numbers = ipNumbers(key.text);
+        break;
     case 3:
     case 4:
-    case 5:
-    case 6:
-    case 7:
-        return lineText(a, kLineKeys[nPair - 3]) < lineText(b, kLineKeys[nPair - 3]);
-    case 9:
-        return favoriteUpdateOf(a) < favoriteUpdateOf(b);
-    case 10:
-        return lineNumber(a, "expire_time") < lineNumber(b, "expire_time");
-    case 11:
-        return lastLoginOf(a) < lastLoginOf(b);
+        key.number = pingOf(pRow);
+        break;
+    case kSortFirstText:
+        key.text = firstTextOf(pRow);
+        break;
+    case kSortBuyTime:
+        key.text = buyTimeOf(pRow);
+        break;
+    case 17:
+    case 18:
+        key.number = favoriteUpdateOf(pRow);
+        break;
+    case 19:
+    case 20:
+        key.number = lineNumber(pRow, "expire_time");
+        break;
+    case 21:
+    case 22:
+        key.number = lastLoginOf(pRow);
+        break;
+    case kSortNewest:
+        key.number = createTimeOf(pRow);
+        break;
     default:
-        return false;
+        if (nSortType >= 5 && nSortType <= 14)
+            key.text = lineText(pRow, kLineKeys[(nSortType - 5) / 2]);
+        break;
     }
+    return key;
+}
+
+bool isSortType(int nSortType)
+{
+    return nSortType >= 1 && nSortType <= kSortNewest;
+}
+
+// Even types up to 22 and the newest-first type 23 run backwards; 16 is ascending.
+bool isDescending(int nSortType)
+{
+    return nSortType == kSortNewest || (nSortType % 2 == 0 && nSortType != kSortBuyTime);
+}
+
+// A stable sort on keys taken once per row rather than once per comparison.
+void sortRows(QList<QObject*>& rows, int nSortType)
+{
+    std::vector<std::pair<SortKey, QObject*>> keyed;
+    keyed.reserve(static_cast<size_t>(rows.size()));
+    for (QObject* pRow : qAsConst(rows))
+        keyed.emplace_back(sortKeyOf(nSortType, pRow), pRow);
+    const bool bDescending = isDescending(nSortType);
+    std::stable_sort(keyed.begin(), keyed.end(), [bDescending](const auto& a, const auto& b) {
+        return bDescending ? b.first < a.first : a.first < b.first;
+    });
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i] = keyed[static_cast<size_t>(i)].second;
 }
 
 // The location choice of the search, "random" read as no choice.
@@ -189,20 +237,11 @@ void setCount(void (GlobleParam::*setter)(const int&), int nCount)
 
 bool ProxyManager::lessBy(int nSortType, QObject* a, QObject* b)
 {
-    switch (nSortType) {
-    case kSortFirstText:
-        return firstTextOf(a) < firstTextOf(b);
-    case kSortBuyTime:
-        return buyTimeOf(a) < buyTimeOf(b);
-    case kSortNewest:
-        return createTimeOf(b) < createTimeOf(a);
-    default:
-        break;
-    }
-    if (nSortType < 1 || nSortType > 22)
+    if (!isSortType(nSortType))
         return false;
-    const int nPair = (nSortType + 1) / 2;
-    return nSortType % 2 == 1 ? ascendingLess(nPair, a, b) : ascendingLess(nPair, b, a);
+    const SortKey keyA = sortKeyOf(nSortType, a);
+    const SortKey keyB = sortKeyOf(nSortType, b);
+    return isDescending(nSortType) ? keyB < keyA : keyA < keyB;
 }
 
 bool ProxyManager::CompareSort(QObject* a, QObject* b)
@@ -226,9 +265,9 @@ QList<QObject*> ProxyManager::finishView(int enumType, QList<QObject*> rows, int
                                          const std::function<bool(QObject*)>& accepts)
 {
     setDataSortType(nSortType);
-    const bool bSorted = nSortType >= 1 && nSortType <= kSortNewest;
+    const bool bSorted = isSortType(nSortType);
     if (bSorted)
-        std::stable_sort(rows.begin(), rows.end(), CompareSort);
+        sortRows(rows, nSortType);
     qDebug() << "enumValue:" << enumType;
     qDebug() << "nValue:" << nSortType;
     qDebug() << "proxylist size:" << rows.size();
@@ -285,7 +324,7 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
         if (nValue == kAppendedPage) {
             QList<QObject*> rows = m_listAppendOnline;
             setDataSortType(kSortLatency);
-            std::stable_sort(rows.begin(), rows.end(), CompareSort);
+            sortRows(rows, kSortLatency);
             return rows;
         }
         return finishView(enumValue, rowsOf(enumValue, {}), nSortType, {});
