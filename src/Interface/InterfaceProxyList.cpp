@@ -164,8 +164,7 @@ void InterfacePost::pushGetProgramLineList(const QString& country, const QString
         return;
     }
     if (!pParam->getSocks5Globle() && ProxyManager::GetInstance()->getTargetName().isEmpty()) {
-        emit signal_SetUiData(
-            30, tr("The program list is empty,please add the program first!"), 0);
+        emit signal_SetUiData(30, tr("The program list is empty,please add the program first!"), 0);
         return;
     }
     pParam->setSocks5Param14(pParam->getSocks5Globle() ? QStringLiteral("true")
@@ -207,38 +206,39 @@ void InterfacePost::pushSnIsExist(const QString& sn, int nValue)
 
 void InterfacePost::pushFavoriteSnIsExist(const QString& sn, int nValue)
 {
-    sendRequest(serialCheck(newRequest(FAVORITESN_IS_EXIST_RESULT,
-                                       "收藏列表在线检测(sn是否存在)", kRouteSnIsExist, nValue),
+    sendRequest(serialCheck(newRequest(FAVORITESN_IS_EXIST_RESULT, "收藏列表在线检测(sn是否存在)",
+                                       kRouteSnIsExist, nValue),
                             sn));
 }
 
 void InterfacePost::pushEquipmentLineHistorySnIsExist(const QString& sn, int nValue)
 {
-    sendRequest(serialCheck(newRequest(EUIPMENTLINEHISTORY_IS_EXIST_RESULT,
-                                       "设备历史使用线路在线检测(sn是否存在)", kRouteSnIsExist,
-                                       nValue),
-                            sn));
+    sendRequest(
+        serialCheck(newRequest(EUIPMENTLINEHISTORY_IS_EXIST_RESULT,
+                               "设备历史使用线路在线检测(sn是否存在)", kRouteSnIsExist, nValue),
+                    sn));
 }
 
 void InterfacePost::pushGetTodaylist(int nValue)
 {
-    sendRequest(newRequest(GET_TODAY_LIST_RESULT, "获取todaylist", "/api/client/get_todaylist",
-                           nValue));
+    sendRequest(
+        newRequest(GET_TODAY_LIST_RESULT, "获取todaylist", "/api/client/get_todaylist", nValue));
 }
 
 void InterfacePost::pushGetCollectlist(int nValue)
 {
-    sendRequest(newRequest(GET_COLLCET_LIST_RESULT, "获取收藏", "/api/client/get_collect_line",
-                           nValue));
+    sendRequest(
+        newRequest(GET_COLLCET_LIST_RESULT, "获取收藏", "/api/client/get_collect_line", nValue));
 }
 
 void InterfacePost::pushBatchSaveTodaylist(const QString& data, int nValue)
 {
     const GlobleParam* pParam = GlobleParam::GetInstance();
     const int nPlan = pParam ? pParam->getMealType() : 0;
-    sendRequest(newRequest(BATCH_SAVE_TODAYLIST_RESULT, "批量上传todaylist",
-                           "/api/client/batch_save_todaylist", nValue),
-                {{"data", data.toStdString()}, {"type", "1"}, {"time_type", std::to_string(nPlan)}});
+    sendRequest(
+        newRequest(BATCH_SAVE_TODAYLIST_RESULT, "批量上传todaylist",
+                   "/api/client/batch_save_todaylist", nValue),
+        {{"data", data.toStdString()}, {"type", "1"}, {"time_type", std::to_string(nPlan)}});
 }
 
 void InterfacePost::pushBatchSaveEquipmentlHistory(const QString& data, int nValue)
@@ -247,11 +247,10 @@ void InterfacePost::pushBatchSaveEquipmentlHistory(const QString& data, int nVal
     const int nPlan = pParam ? pParam->getEquipmentMealType() : 0;
     if (nPlan != 1 && nPlan != 3)
         return;
-    sendRequest(newRequest(BATCH_SAVE_EQUIPMENTLISTHISTORY_RESULT, "批量上传设备线路历史记录",
-                           "/api/client/batch_save_todaylist", nValue),
-                {{"data", data.toStdString()},
-                 {"type", "2"},
-                 {"time_type", nPlan == 1 ? "1" : "2"}});
+    sendRequest(
+        newRequest(BATCH_SAVE_EQUIPMENTLISTHISTORY_RESULT, "批量上传设备线路历史记录",
+                   "/api/client/batch_save_todaylist", nValue),
+        {{"data", data.toStdString()}, {"type", "2"}, {"time_type", nPlan == 1 ? "1" : "2"}});
 }
 
 void InterfacePost::pushBatchSaveCollectlist(const QString& data, int nValue)
@@ -330,13 +329,15 @@ void InterfaceRecv::answerSerialCheck(HTTPEvent_KX* pEvent,
 void InterfaceRecv::slotSnIsExist(HTTPEvent_KX* pEvent)
 {
     answerSerialCheck(pEvent, &ProxyManager::setSnState);
-    emit signal_SetUiData(kUiListState, QStringLiteral("stop"), static_cast<int>(pEvent->m_nParam6));
+    emit signal_SetUiData(kUiListState, QStringLiteral("stop"),
+                          static_cast<int>(pEvent->m_nParam6));
 }
 
 void InterfaceRecv::slotFavoriteSnIsExist(HTTPEvent_KX* pEvent)
 {
     answerSerialCheck(pEvent, &ProxyManager::setFavoriteSnState);
-    emit signal_SetUiData(kUiListState, QStringLiteral("stop"), static_cast<int>(pEvent->m_nParam6));
+    emit signal_SetUiData(kUiListState, QStringLiteral("stop"),
+                          static_cast<int>(pEvent->m_nParam6));
 }
 
 void InterfaceRecv::slotEquipmentLineHistorySnIsExist(HTTPEvent_KX* pEvent)

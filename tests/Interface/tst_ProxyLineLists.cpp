@@ -145,16 +145,33 @@ private slots:
         const Call program = [](InterfaceRecv& r) {
             r.pushGetProgramLineList("US", "random", "random", "random", "random", 50, 0);
         };
-        QTest::newRow("main 1") << main << 1 << "/api/get_line_list" << "res" << "1" << "";
-        QTest::newRow("main 3") << main << 3 << "/api/get_static_ip_list" << "res" << "3" << "";
-        QTest::newRow("main 6") << main << 6 << "/api/client/user_static" << "api" << "6"
+        QTest::newRow("main 1") << main << 1 << "/api/get_line_list"
+                                << "res"
+                                << "1"
+                                << "";
+        QTest::newRow("main 3") << main << 3 << "/api/get_static_ip_list"
+                                << "res"
+                                << "3"
+                                << "";
+        QTest::newRow("main 6") << main << 6 << "/api/client/user_static"
+                                << "api"
+                                << "6"
                                 << "1000";
-        QTest::newRow("main 11") << main << 11 << "/api/get_line_list" << "res" << "1" << "";
-        QTest::newRow("static 6") << fixed << 6 << "/api/client/user_static" << "api" << "6"
+        QTest::newRow("main 11") << main << 11 << "/api/get_line_list"
+                                 << "res"
+                                 << "1"
+                                 << "";
+        QTest::newRow("static 6") << fixed << 6 << "/api/client/user_static"
+                                  << "api"
+                                  << "6"
                                   << "1000";
-        QTest::newRow("static 12") << fixed << 12 << "/api/client/user_data_center" << "api"
-                                   << "12" << "";
-        QTest::newRow("program 11") << program << 11 << "/api/get_line_list" << "res" << "1"
+        QTest::newRow("static 12") << fixed << 12 << "/api/client/user_data_center"
+                                   << "api"
+                                   << "12"
+                                   << "";
+        QTest::newRow("program 11") << program << 11 << "/api/get_line_list"
+                                    << "res"
+                                    << "1"
                                     << "";
     }
 
@@ -266,8 +283,8 @@ private slots:
         QTest::addColumn<QString>("remark");
         QTest::newRow("add then remove") << QStringList{"+", "-"} << QList<int>{0} << "";
         QTest::newRow("remark edits") << QStringList{"+", "a", "b", "c"} << QList<int>{1} << "c";
-        QTest::newRow("remove then add") << QStringList{"+", "!", "-", "+"} << QList<int>{0, 1}
-                                         << "";
+        QTest::newRow("remove then add")
+            << QStringList{"+", "!", "-", "+"} << QList<int>{0, 1} << "";
     }
 
     void favouriteUploads()
@@ -287,12 +304,14 @@ private slots:
             else if (edit == "-")
                 manager()->setFavoriteByParam(qstrKey, Proxy_Favorite, false);
             else if (edit == "!")
-                QVERIFY(runAndWait([](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
+                QVERIFY(runAndWait(
+                    [](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
             else
                 manager()->setFavoriteRemark(qstrKey, edit);
         }
         m_service.reset();
-        QVERIFY(runAndWait([](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
+        QVERIFY(
+            runAndWait([](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
         const Json::Value upload = lastEntry();
         QCOMPARE(textOf(upload, "path"), QString("/api/client/batch_save_collect_line"));
         Json::Value items;
@@ -319,8 +338,7 @@ private slots:
         }
         manager()->addDataByJsonArray(records, Proxy_Today, 2);
         MySqllite::GetInstance()->waitForJobs();
-        QTRY_VERIFY_WITH_TIMEOUT(m_recv->nSucceeded > 0 &&
-                                     !m_service.log().empty(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_recv->nSucceeded > 0 && !m_service.log().empty(), kWaitMs);
         const Json::Value upload = lastEntry();
         QCOMPARE(textOf(upload, "path"), QString("/api/client/batch_save_todaylist"));
         QCOMPARE(formField(upload, "type"), QString("1"));

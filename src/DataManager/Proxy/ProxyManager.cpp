@@ -156,7 +156,8 @@ void ProxyManager::forgetRow(ProxyDataBase* pRow)
     m_listEquipmentLineHistory.removeAll(pRow);
     if (auto* pFavorite = qobject_cast<FavoriteList*>(pRow))
         m_listFavoriteCache.removeAll(pFavorite);
-    for (SnTable* pSerials : {&m_hashSnTemp, &m_hashFavoriteSnTemp, &m_hashEquipmentLineHistoryTemp}) {
+    for (SnTable* pSerials :
+         {&m_hashSnTemp, &m_hashFavoriteSnTemp, &m_hashEquipmentLineHistoryTemp}) {
         for (auto it = pSerials->begin(); it != pSerials->end();) {
             if (it.value() == pRow)
                 it = pSerials->erase(it);
@@ -258,8 +259,8 @@ void ProxyManager::clearAllData(int nValue)
 {
     runFavoriteCache();
     for (int enumType : {Proxy_Online, Proxy_StaticOnline, Proxy_Today, Proxy_Favorite,
-                         Proxy_ProgramLine, Proxy_ApiHistory, Proxy_ProgramHistory,
-                         Proxy_Equipment, Proxy_EquipmentLine, Proxy_EquipmentLineHistory})
+                         Proxy_ProgramLine, Proxy_ApiHistory, Proxy_ProgramHistory, Proxy_Equipment,
+                         Proxy_EquipmentLine, Proxy_EquipmentLineHistory})
         clearDataByType(enumType);
     clearApiData();
     if (nValue == 0) {

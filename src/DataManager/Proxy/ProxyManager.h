@@ -162,8 +162,7 @@ public:
     FavoriteList* getFavoriteBySn(const QString& qstrSn) const;
 
     // Favourite edits apply at once and are saved by the cache flush.
-    Q_INVOKABLE void setFavoriteByParam(QString qstrKey, int nOrigin, bool bCheck,
-                                        int nValue = 0);
+    Q_INVOKABLE void setFavoriteByParam(QString qstrKey, int nOrigin, bool bCheck, int nValue = 0);
     void addFavoriteData(const QString& qstrKey, int enumType);
     void delFavoriteData(const QString& qstrKey);
     Q_INVOKABLE void setFavoriteRemark(QString qstrKey, QString qstrRemark, int nValue = 0);

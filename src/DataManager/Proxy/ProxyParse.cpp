@@ -45,8 +45,8 @@ int secondsOf(const Json::Value& record, const char* szKey)
 // The plan kind as a leading decimal number of the text; 0 when there is none.
 int planFromText(const Json::Value& record)
 {
-    return static_cast<int>(std::strtol(JsonRead::getText(record, "ip_time_type").c_str(),
-                                        nullptr, 10));
+    return static_cast<int>(
+        std::strtol(JsonRead::getText(record, "ip_time_type").c_str(), nullptr, 10));
 }
 
 int planFromLine(const QJsonObject& line)
@@ -279,8 +279,8 @@ void ProxyManager::endPass(ProxyEnum enumType, int nMode, int nFiled)
     }
 }
 
-ProxyManager::Outcome ProxyManager::addDataByJsonObj(const Json::Value& record,
-                                                     ProxyEnum enumType, int nMode)
+ProxyManager::Outcome ProxyManager::addDataByJsonObj(const Json::Value& record, ProxyEnum enumType,
+                                                     int nMode)
 {
     if (!record.isObject())
         return Outcome::Malformed;
@@ -353,8 +353,9 @@ ProxyManager::Outcome ProxyManager::addLineRow(const Json::Value& record, ProxyE
     QJsonObject qjsonLine;
     QString qstrLine;
     encodeRecord(line, qjsonLine, qstrLine);
-    ProxyDataBase* pRow = enumType == Proxy_ProgramLine ? static_cast<ProxyDataBase*>(new ProgramLine)
-                                                        : new ProxyList;
+    ProxyDataBase* pRow = enumType == Proxy_ProgramLine
+                              ? static_cast<ProxyDataBase*>(new ProgramLine)
+                              : new ProxyList;
     pRow->setProxyType(enumType);
     if (enumType == Proxy_Online || enumType == Proxy_StaticOnline)
         pRow->setFavorite(isFavoriteKey(qstrKey));
@@ -409,8 +410,7 @@ void ProxyManager::modifyDevice(const Json::Value& record)
 }
 
 // Stored history rows (API 8, program 9, device lines 13) from the database.
-ProxyManager::Outcome ProxyManager::addStoredHistory(const Json::Value& record,
-                                                     ProxyEnum enumType)
+ProxyManager::Outcome ProxyManager::addStoredHistory(const Json::Value& record, ProxyEnum enumType)
 {
     const QString qstrKey = textOf(record, "session");
     QJsonObject qjsonLine;

@@ -5,8 +5,8 @@
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 
-void ProxyManager::submitRows(const QString& qstrTable, const QList<Json::Value>& rows,
-                              int enumSql, int nMode)
+void ProxyManager::submitRows(const QString& qstrTable, const QList<Json::Value>& rows, int enumSql,
+                              int nMode)
 {
     if (rows.isEmpty())
         return;
@@ -40,10 +40,9 @@ void ProxyManager::runAddData()
 
 void ProxyManager::runFavoriteAddData()
 {
-    submitRows(MySqllite::GetInstance()->getFavouriteListTableName(), m_listFavoriteAdd,
-               SQL_INSERT, 1);
+    submitRows(MySqllite::GetInstance()->getFavouriteListTableName(), m_listFavoriteAdd, SQL_INSERT,
+               1);
 }
-
 
 namespace {
 
@@ -123,8 +122,8 @@ void ProxyManager::runInsertSqlData(ProxyDataBase* pRow)
         items.append(object);
         sendTodayBatch(items);
     } else if (const auto* pFavorite = qobject_cast<FavoriteList*>(pRow)) {
-        submitRows(pDatabase->getFavouriteListTableName(), {favoriteObject(*pFavorite)},
-                   SQL_INSERT, 0);
+        submitRows(pDatabase->getFavouriteListTableName(), {favoriteObject(*pFavorite)}, SQL_INSERT,
+                   0);
         items.append(favoriteItem(*pFavorite, 1));
         sendFavoriteBatch(items);
     }
@@ -158,9 +157,8 @@ void ProxyManager::runFavoriteCache(int)
 void ProxyManager::checkOperateQJsonObj(QJsonObject& object, int)
 {
     static const std::pair<const char*, QJsonValue> kDefaults[] = {
-        {"meal_type", 0},       {"combo_country", ""}, {"combo_state", ""},
-        {"combo_city", ""},     {"combo_isp", ""},     {"combo_zip", ""},
-        {"edit_ip", ""},        {"enable_different", 0}};
+        {"meal_type", 0},  {"combo_country", ""}, {"combo_state", ""}, {"combo_city", ""},
+        {"combo_isp", ""}, {"combo_zip", ""},     {"edit_ip", ""},     {"enable_different", 0}};
     for (const auto& entry : kDefaults) {
         const QString qstrKey = QLatin1String(entry.first);
         if (!object.contains(qstrKey) || object.value(qstrKey).isNull())
@@ -172,8 +170,8 @@ void ProxyManager::setQJsonParamByString(QJsonObject& object, const QString& qst
                                          const std::string& strValue, int)
 {
     const QByteArray bytes = QByteArray::fromStdString(strValue);
-    const QString qstrText = g_pWebRecv ? g_pWebRecv->GetCorrectUnicode(bytes)
-                                        : QString::fromUtf8(bytes);
+    const QString qstrText =
+        g_pWebRecv ? g_pWebRecv->GetCorrectUnicode(bytes) : QString::fromUtf8(bytes);
     object.insert(qstrKey, qstrText);
 }
 

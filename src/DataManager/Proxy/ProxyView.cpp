@@ -194,9 +194,12 @@ struct LocationFilter
     static LocationFilter current()
     {
         SearchManager* pSearch = SearchManager::GetInstance();
-        return {chosen(pSearch->getIpSearch()),          chosen(pSearch->getCurrentPostalCode()),
-                chosen(pSearch->getCurrentOperatorCode()), chosen(pSearch->getCurrentCountryCode()),
-                chosen(pSearch->getCurrentStateCode()),    chosen(pSearch->getCurrentCityCode())};
+        return {chosen(pSearch->getIpSearch()),
+                chosen(pSearch->getCurrentPostalCode()),
+                chosen(pSearch->getCurrentOperatorCode()),
+                chosen(pSearch->getCurrentCountryCode()),
+                chosen(pSearch->getCurrentStateCode()),
+                chosen(pSearch->getCurrentCityCode())};
     }
 
     bool isEmpty() const
@@ -310,11 +313,12 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
     case Proxy_ApiHistory:
     case Proxy_ProgramHistory: {
         const bool bAll = nValue == 0;
-        return finishView(enumValue, bAll ? rowsOf(enumValue, {}) : QList<QObject*>(),
-                          kSortBuyTime, [bAll](QObject*) { return bAll; });
+        return finishView(enumValue, bAll ? rowsOf(enumValue, {}) : QList<QObject*>(), kSortBuyTime,
+                          [bAll](QObject*) { return bAll; });
     }
     case Proxy_Equipment: {
-        QList<QObject*> devices = finishView(enumValue, rowsOf(enumValue, {}), kSortDeviceLogin, {});
+        QList<QObject*> devices =
+            finishView(enumValue, rowsOf(enumValue, {}), kSortDeviceLogin, {});
         setCount(&GlobleParam::setEquipmentDataNumbs, devices.size());
         return devices;
     }
@@ -422,8 +426,8 @@ QList<QObject*> ProxyManager::equipmentLineHistoryView(bool bSearch, int nValue)
     // A search that matched nothing real shows nothing, not the placeholder alone.
     if (bSearch && nCount == 0)
         rows.clear();
-    rows = finishView(Proxy_EquipmentLineHistory, rows, kSortNewest,
-                      [](QObject*) { return false; });
+    rows =
+        finishView(Proxy_EquipmentLineHistory, rows, kSortNewest, [](QObject*) { return false; });
     setCount(&GlobleParam::setEquipmentLineHistoryDataNumbs, nCount);
     return rows;
 }

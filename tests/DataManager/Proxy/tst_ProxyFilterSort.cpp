@@ -31,8 +31,8 @@ const HandRow kHandRows[] = {
 
 QJsonObject lineOf(const HandRow& row)
 {
-    return {{"ip", row.szIp},         {"country", row.szCountry}, {"state", row.szState},
-            {"city", row.szCity},     {"isp", row.szIsp},         {"postal", row.szPostal}};
+    return {{"ip", row.szIp},     {"country", row.szCountry}, {"state", row.szState},
+            {"city", row.szCity}, {"isp", row.szIsp},         {"postal", row.szPostal}};
 }
 
 template <typename Row> Row* rowOf(const QString& qstrIp, const QJsonObject& line, int nPlan)
@@ -105,11 +105,10 @@ private slots:
         const QStringList allToday{"10.0.0.1", "10.0.0.2", "20.0.0.4"};
         QTest::newRow("nothing chosen") << QStringList{"", "", "", "", "", ""} << allToday << all;
         QTest::newRow("random means any")
-            << QStringList{"random", "random", "random", "", "random", "random"} << allToday
-            << all;
+            << QStringList{"random", "random", "random", "", "random", "random"} << allToday << all;
         QTest::newRow("ip text beats country")
-            << QStringList{"10.0", "DE", "", "", "", ""}
-            << QStringList{"10.0.0.1", "10.0.0.2"} << QStringList{"10.0.0.1", "10.0.0.2"};
+            << QStringList{"10.0", "DE", "", "", "", ""} << QStringList{"10.0.0.1", "10.0.0.2"}
+            << QStringList{"10.0.0.1", "10.0.0.2"};
         QTest::newRow("country contains, any case")
             << QStringList{"", "us", "", "", "", ""} << QStringList{"10.0.0.1", "10.0.0.2"}
             << QStringList{"10.0.0.1", "10.0.0.2", "20.0.0.3"};
@@ -119,9 +118,8 @@ private slots:
         QTest::newRow("operator beats country")
             << QStringList{"", "US", "", "", "ATT", ""} << QStringList{"10.0.0.1", "20.0.0.4"}
             << QStringList{"10.0.0.1", "20.0.0.4"};
-        QTest::newRow("static only in favourites")
-            << QStringList{"", "US", "NY", "random", "", ""} << QStringList{}
-            << QStringList{"20.0.0.3"};
+        QTest::newRow("static only in favourites") << QStringList{"", "US", "NY", "random", "", ""}
+                                                   << QStringList{} << QStringList{"20.0.0.3"};
     }
 
     void locationFilters()
@@ -166,11 +164,16 @@ private slots:
         QTest::addColumn<int>("nSortType");
         QTest::addColumn<QString>("qstrFirst");
         QTest::addColumn<QString>("qstrSecond");
-        QTest::newRow("numeric parts") << 1 << "10.2.3.4" << "10.10.3.4";
-        QTest::newRow("numeric, descending") << 2 << "10.10.3.4" << "10.2.3.4";
-        QTest::newRow("text") << 15 << "10.10.3.4" << "10.2.3.4";
-        QTest::newRow("prefix first") << 1 << "10.2" << "10.2.0";
-        QTest::newRow("equal numbers, then text") << 1 << "10.01" << "10.1";
+        QTest::newRow("numeric parts") << 1 << "10.2.3.4"
+                                       << "10.10.3.4";
+        QTest::newRow("numeric, descending") << 2 << "10.10.3.4"
+                                             << "10.2.3.4";
+        QTest::newRow("text") << 15 << "10.10.3.4"
+                              << "10.2.3.4";
+        QTest::newRow("prefix first") << 1 << "10.2"
+                                      << "10.2.0";
+        QTest::newRow("equal numbers, then text") << 1 << "10.01"
+                                                  << "10.1";
     }
 
     void addressOrder()

@@ -100,8 +100,8 @@ private slots:
         QTest::addColumn<QString>("qstrKey");
         QTest::addColumn<int>("nSkipped");
 
-        const Json::Value noise = arrayOf({Json::Value(5), Json::Value("text"),
-                                           object("port", "1"), object("ip", 7)});
+        const Json::Value noise =
+            arrayOf({Json::Value(5), Json::Value("text"), object("port", "1"), object("ip", 7)});
         auto with = [&noise](const Json::Value& good, std::initializer_list<Json::Value> bad) {
             Json::Value array = noise;
             array.append(good);
@@ -124,20 +124,19 @@ private slots:
         QTest::newRow("device line") << Proxy_EquipmentLine << 0 << with(ip, {}) << "10.0.0.1" << 4;
         QTest::newRow("extraction") << Proxy_Today << 2 << with(ip, {}) << qstrIpKey << 4;
         QTest::newRow("service favourite")
-            << Proxy_Favorite << 1 << with(favourite, {object("line_info", "x")}) << qstrIpKey
-            << 5;
-        QTest::newRow("stored today") << Proxy_Today << 0
-                                      << with(storedRow("s1", fresh), {badLine, undecodable})
-                                      << "s1" << 6;
-        QTest::newRow("service today") << Proxy_Today << 1
-                                       << with(storedRow("s1", fresh), {badLine, undecodable})
-                                       << "s1" << 6;
-        QTest::newRow("stored favourite") << Proxy_Favorite << 0
-                                          << with(storedRow("s1", fresh), {badLine, undecodable})
-                                          << "s1" << 6;
+            << Proxy_Favorite << 1 << with(favourite, {object("line_info", "x")}) << qstrIpKey << 5;
+        QTest::newRow("stored today")
+            << Proxy_Today << 0 << with(storedRow("s1", fresh), {badLine, undecodable}) << "s1"
+            << 6;
+        QTest::newRow("service today")
+            << Proxy_Today << 1 << with(storedRow("s1", fresh), {badLine, undecodable}) << "s1"
+            << 6;
+        QTest::newRow("stored favourite")
+            << Proxy_Favorite << 0 << with(storedRow("s1", fresh), {badLine, undecodable}) << "s1"
+            << 6;
         QTest::newRow("stored api history")
-            << Proxy_ApiHistory << 0 << with(storedRow("s1", fresh), {badLine, undecodable})
-            << "s1" << 6;
+            << Proxy_ApiHistory << 0 << with(storedRow("s1", fresh), {badLine, undecodable}) << "s1"
+            << 6;
         QTest::newRow("device") << Proxy_Equipment << 0
                                 << with(object("device_sn", "d1"), {object("device_sn", "")})
                                 << "d1" << 5;
@@ -178,9 +177,9 @@ private slots:
         // Start early in a second so that the ages below hold while the pass runs.
         QTRY_VERIFY_WITH_TIMEOUT(QDateTime::currentMSecsSinceEpoch() % 1000 < 300, 2000);
         const Json::Value old = storedRow("old", lineOf("10.0.0.2", buyTimeAgo(86401)));
-        const Json::Value array = arrayOf(
-            {storedRow("edge", lineOf("10.0.0.1", buyTimeAgo(86400)), "0"), old,
-             storedRow("static", lineOf("10.0.0.3", buyTimeAgo(2 * 86400), "6"), "50001")});
+        const Json::Value array =
+            arrayOf({storedRow("edge", lineOf("10.0.0.1", buyTimeAgo(86400)), "0"), old,
+                     storedRow("static", lineOf("10.0.0.3", buyTimeAgo(2 * 86400), "6"), "50001")});
         manager()->setLocalTodayListDataJson(const_cast<Json::Value&>(array));
         manager()->beginRarseLocalTodayListData();
 

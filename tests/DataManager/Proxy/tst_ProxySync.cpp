@@ -23,10 +23,11 @@ constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
 
 QJsonObject lineOf(const QString& qstrIp, const char* szPlan, const QString& qstrSerial)
 {
-    return {{"ip", qstrIp},
-            {"ip_time_type", szPlan},
-            {"sn", QString::fromStdString(Encryption::GetInstance()->encode(qstrSerial.toStdString()))},
-            {"buy_time", QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss")}};
+    return {
+        {"ip", qstrIp},
+        {"ip_time_type", szPlan},
+        {"sn", QString::fromStdString(Encryption::GetInstance()->encode(qstrSerial.toStdString()))},
+        {"buy_time", QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss")}};
 }
 
 TodayList* todayRow(const QString& qstrKey, const char* szPlan, const QString& qstrSerial)
@@ -178,7 +179,8 @@ private slots:
         manager()->runFavoriteCache();
         QVERIFY(manager()->favoriteCache().isEmpty());
         reload();
-        auto* pStored = static_cast<FavoriteList*>(manager()->getListDataByKey("k1", Proxy_Favorite));
+        auto* pStored =
+            static_cast<FavoriteList*>(manager()->getListDataByKey("k1", Proxy_Favorite));
         QCOMPARE(pStored != nullptr, bStored);
         if (pStored)
             QCOMPARE(pStored->getRemark(), qstrRemark);
@@ -208,7 +210,8 @@ private slots:
         QVERIFY(!manager()->getTodayBySn("sn3"));
         auto* pRow = static_cast<TodayList*>(manager()->getListDataByKey("k1", Proxy_Today));
         QSignalSpy spyOnline(pRow, &TodayList::nOnlineChanged);
-        const QByteArray body = R"({"code":0,"data":[{"sn":"sn1","exist":0},{"sn":"zz","exist":1}]})";
+        const QByteArray body =
+            R"({"code":0,"data":[{"sn":"sn1","exist":0},{"sn":"zz","exist":1}]})";
         m_recv->PostEventInterface(answer(SN_IS_EXIST_RESULT, body, 7).get());
         m_recv->PostEventInterface(answer(SN_IS_EXIST_RESULT, body, 7).get());
         QCOMPARE(spyOnline.count(), 1);
@@ -234,16 +237,16 @@ private slots:
         QTest::addColumn<QList<int>>("codes");
         QTest::newRow("list") << QByteArray(R"({"code":0,"data":[{"ip":"1.1.1.1"}]})") << 0 << 1
                               << QList<int>{113, 165};
-        QTest::newRow("object empties") << QByteArray(R"({"code":0,"data":{}})") << 0 << 0
-                                        << QList<int>{113, 165};
-        QTest::newRow("refusal keeps") << QByteArray(R"({"code":3,"data":[]})") << 0 << 2
-                                       << QList<int>{165};
-        QTest::newRow("not JSON keeps") << QByteArray("Internal Server Error") << 0 << 2
-                                        << QList<int>{165};
-        QTest::newRow("page object keeps") << QByteArray(R"({"code":0,"data":{}})") << 10 << 2
-                                           << QList<int>{165};
-        QTest::newRow("empty page") << QByteArray(R"({"code":0,"data":[]})") << 10 << 2
-                                    << QList<int>{168, 165};
+        QTest::newRow("object empties")
+            << QByteArray(R"({"code":0,"data":{}})") << 0 << 0 << QList<int>{113, 165};
+        QTest::newRow("refusal keeps")
+            << QByteArray(R"({"code":3,"data":[]})") << 0 << 2 << QList<int>{165};
+        QTest::newRow("not JSON keeps")
+            << QByteArray("Internal Server Error") << 0 << 2 << QList<int>{165};
+        QTest::newRow("page object keeps")
+            << QByteArray(R"({"code":0,"data":{}})") << 10 << 2 << QList<int>{165};
+        QTest::newRow("empty page")
+            << QByteArray(R"({"code":0,"data":[]})") << 10 << 2 << QList<int>{168, 165};
     }
 
     void lineListAnswers()

@@ -81,16 +81,26 @@ Json::Value records(std::vector<PlainRow>& plain)
 bool plainLess(int nSortType, const PlainRow* a, const PlainRow* b)
 {
     switch (nSortType) {
-    case 3: return a->ping < b->ping;
-    case 5: return a->country < b->country;
-    case 7: return a->state < b->state;
-    case 9: return a->city < b->city;
-    case 11: return a->postal < b->postal;
-    case 13: return a->isp < b->isp;
-    case 16: return a->buyTime < b->buyTime;
-    case 19: return a->expire < b->expire;
-    case 23: return b->created < a->created;
-    default: return a->ip < b->ip;
+    case 3:
+        return a->ping < b->ping;
+    case 5:
+        return a->country < b->country;
+    case 7:
+        return a->state < b->state;
+    case 9:
+        return a->city < b->city;
+    case 11:
+        return a->postal < b->postal;
+    case 13:
+        return a->isp < b->isp;
+    case 16:
+        return a->buyTime < b->buyTime;
+    case 19:
+        return a->expire < b->expire;
+    case 23:
+        return b->created < a->created;
+    default:
+        return a->ip < b->ip;
     }
 }
 
@@ -142,8 +152,10 @@ int main(int argc, char** argv)
     };
     const Filter filters[] = {
         {"1", "", "", "", [](const PlainRow* p) { return p->ip.find('1') != std::string::npos; }},
-        {"", "", "", "2", [](const PlainRow* p) { return p->postal.find('2') != std::string::npos; }},
-        {"", "", "isp1", "", [](const PlainRow* p) { return p->isp.find("isp1") != std::string::npos; }},
+        {"", "", "", "2",
+         [](const PlainRow* p) { return p->postal.find('2') != std::string::npos; }},
+        {"", "", "isp1", "",
+         [](const PlainRow* p) { return p->isp.find("isp1") != std::string::npos; }},
         {"", "us", "", "", [](const PlainRow* p) { return p->country == "US"; }},
     };
     double fFilterWorst = 0;
