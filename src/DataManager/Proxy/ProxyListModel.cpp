@@ -21,7 +21,10 @@ ProxyListModel::ProxyListModel(const QMetaObject* pRowType, QObject* parent)
 
 QObject* ProxyListModel::get(int nRow) const
 {
-    return nRow >= 0 && nRow < m_rows.size() ? m_rows.at(nRow) : nullptr;
+    if (nRow < 0 || nRow >= m_rows.size())
+        return nullptr;
+    follow(m_rows.at(nRow));
+    return m_rows.at(nRow);
 }
 
 void ProxyListModel::setRows(const QList<QObject*>& rows, Accepts accepts, Less less)
@@ -40,11 +43,10 @@ void ProxyListModel::clear()
 void ProxyListModel::resetRows(const QList<QObject*>& rows)
 {
     beginResetModel();
-    for (QObject* pRow : qAsConst(m_rows))
+    for (QObject* pRow : qAsConst(m_followed))
         disconnect(pRow, nullptr, this, nullptr);
+    m_followed.clear();
     m_rows = rows;
-    for (QObject* pRow : qAsConst(m_rows))
-        follow(pRow);
     endResetModel();
     emit countChanged();
 }
@@ -59,7 +61,6 @@ void ProxyListModel::offerRow(QObject* pRow)
     const int nRow = static_cast<int>(place - m_rows.begin());
     beginInsertRows(QModelIndex(), nRow, nRow);
     m_rows.insert(nRow, pRow);
-    follow(pRow);
     endInsertRows();
     emit countChanged();
 }
@@ -70,7 +71,8 @@ void ProxyListModel::removeRowObject(QObject* pRow)
     if (nRow < 0)
         return;
     beginRemoveRows(QModelIndex(), nRow, nRow);
-    disconnect(pRow, nullptr, this, nullptr);
+    if (m_followed.remove(pRow))
+        disconnect(pRow, nullptr, this, nullptr);
     m_rows.removeAt(nRow);
     endRemoveRows();
     emit countChanged();
@@ -86,6 +88,7 @@ QVariant ProxyListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return QVariant();
     QObject* pRow = m_rows.at(index.row());
+    follow(pRow);
     if (role == m_nModelDataRole)
         return QVariant::fromValue(pRow);
     const QByteArray name = m_roleNames.value(role);
@@ -97,11 +100,17 @@ QHash<int, QByteArray> ProxyListModel::roleNames() const
     return m_roleNames;
 }
 
-void ProxyListModel::follow(QObject* pRow)
+// A row's changes are followed from the first time a view reads it: views read only the
+// rows they show, so a reset of a long list costs no connections.
+void ProxyListModel::follow(QObject* pRow) const
 {
+    if (m_followed.contains(pRow))
+        return;
+    m_followed.insert(pRow);
+    auto* pSelf = const_cast<ProxyListModel*>(this);
     const int nSlot = metaObject()->indexOfSlot("onRowChanged()");
     for (auto it = m_roleBySignal.cbegin(); it != m_roleBySignal.cend(); ++it)
-        QMetaObject::connect(pRow, it.key(), this, nSlot);
+        QMetaObject::connect(pRow, it.key(), pSelf, nSlot);
 }
 
 void ProxyListModel::onRowChanged()

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
+#include <QSet>
 
 #include <functional>
 
@@ -42,12 +43,13 @@ private slots:
 
 private:
     void resetRows(const QList<QObject*>& rows);
-    void follow(QObject* pRow);
+    void follow(QObject* pRow) const;
 
     QHash<int, QByteArray> m_roleNames;
     QHash<int, int> m_roleBySignal; // notify signal index -> role
     int m_nModelDataRole = 0;
     QList<QObject*> m_rows;
+    mutable QSet<QObject*> m_followed;
     Accepts m_accepts;
     Less m_less;
 };
