@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kUiProgramTip = 28;
+constexpr int kUiTip = 30;
 constexpr int kUiListState = 113;
 constexpr int kUiListUpdated = 115;
 constexpr int kUiFavoritesFetched = 136;

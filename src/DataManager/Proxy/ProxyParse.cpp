@@ -92,6 +92,18 @@ void encodeRecord(const Json::Value& record, QJsonObject& line, QString& qstrLin
     qstrLine = encodeText(strText);
 }
 
+// The device lists' "Random" entry: any exit the service picks.
+Json::Value randomLine()
+{
+    const std::string strRandom = ProxyManager::tr("Random").toStdString();
+    Json::Value line(Json::objectValue);
+    for (const char* szKey : {"city", "continent", "country", "ip", "isp", "postal", "region",
+                              "server", "server_port", "sn", "state", "buy_time"})
+        line[szKey] = strRandom;
+    line["ip_time_type"] = 0;
+    return line;
+}
+
 // A device record as its row keeps it: with its remark decoded.
 QJsonObject deviceLine(const Json::Value& record)
 {
@@ -244,20 +256,14 @@ void ProxyManager::beginPass(ProxyEnum enumType, int nMode)
 
 void ProxyManager::endPass(ProxyEnum enumType, int nMode, int nFiled)
 {
-    Json::Value random(Json::objectValue);
-    for (const char* szKey : {"city", "continent", "country", "ip", "isp", "postal", "region",
-                              "server", "server_port", "sn", "state", "buy_time"})
-        random[szKey] = tr("Random").toStdString();
-    random["ip_time_type"] = 0;
-
     switch (enumType) {
     case Proxy_EquipmentLine:
         if (nMode != 10 && nFiled > 0)
-            addDataByJsonObj(random, enumType, 0);
+            addDataByJsonObj(randomLine(), enumType, 0);
         break;
     case Proxy_EquipmentLineHistory:
         if (!table(enumType).isEmpty())
-            addDataByJsonObj(random, enumType, 1);
+            addDataByJsonObj(randomLine(), enumType, 1);
         break;
     case Proxy_Today:
         if (nMode == 0)
