@@ -95,6 +95,8 @@ void ServiceRoutes::answerRoute(const httplib::Request& req, const Json::Value& 
         StaticAnswer::redirectToFile(req.path.substr(sizeof(kRedirectPrefix) - 1), req, res);
     else if (isVariantName(req.path))
         StaticAnswer::notFound(res);
+    else if (const auto lines = m_lines.answer(req.path, form))
+        res.set_content(toNormalString(*lines), "application/json");
     else
         answerFixture(m_fixtures.choose(req.path, req.method, form), res);
 }
@@ -116,6 +118,7 @@ void ServiceRoutes::answerReset(httplib::Response& res)
 {
     m_log.clear();
     m_scripts.reset();
+    m_lines.reset();
     answerJson(res, 200, 0, "success");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FixtureStore.h"
+#include "LinePool.h"
 #include "RequestLog.h"
 #include "ScriptTable.h"
 #include "ServiceOptions.h"
@@ -34,4 +35,5 @@ private:
     const FixtureStore& m_fixtures;
     RequestLog& m_log;
     ScriptTable& m_scripts;
+    LinePool m_lines;
 };

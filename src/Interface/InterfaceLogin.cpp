@@ -1,3 +1,4 @@
+#include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -118,6 +119,8 @@ void InterfacePost::pushGetIpNum(int nValue)
 
 void InterfacePost::pushLogOut(int nValue)
 {
+    // Favourite edits still waiting reach the service while the session is valid.
+    ProxyManager::GetInstance()->runFavoriteCache();
     HTTPEvent_KX* pEvent = newRequest(LOGOUT_RESULT, "登出接口", "/api/socks/logout", nValue);
     pEvent->m_nParam3 = m_nSignInRun;
     sendRequest(pEvent);
@@ -183,6 +186,11 @@ void InterfaceRecv::loginSuccess()
     pDatabase->getPorgramHistoryAllData();
     pushGetMsgUnreadNum(0);
     pushGetMsgList(0);
+    pushGetTodaylist(0);
+    pushGetCollectlist(0);
+    pushGetLineList(0);
+    if (pParam->getRunMode() == 1)
+        pushGetStaticLineList(0);
 }
 
 void InterfaceRecv::slotGoogleLogin(HTTPEvent_KX* pEvent)
@@ -263,4 +271,5 @@ void InterfaceRecv::logOutStep()
     SetSessionId(std::string());
     SetUid(std::string());
     SetLoginUserName(std::string());
+    ProxyManager::GetInstance()->clearAllData(1);
 }

@@ -125,6 +125,22 @@ public:
                                       QString qstrImages);
     Q_INVOKABLE void pushUseCDK(QString qstrCdk, int nValue = 0);
 
+    // Line lists, serial checks, today and favourite sync.
+    Q_INVOKABLE void pushGetLineList(int nValue = 0);
+    Q_INVOKABLE void pushGetStaticLineList(int nValue = 0);
+    Q_INVOKABLE void pushGetProgramLineList(const QString& country, const QString& state,
+                                            const QString& city, const QString& isp,
+                                            const QString& postal, int num, int nValue = 0);
+    Q_INVOKABLE void pushSnIsExist(const QString& sn, int nValue = 0);
+    Q_INVOKABLE void pushFavoriteSnIsExist(const QString& sn, int nValue = 0);
+    void pushEquipmentLineHistorySnIsExist(const QString& sn, int nValue = 0);
+    void pushGetTodaylist(int nValue = 0);
+    void pushGetCollectlist(int nValue = 0);
+    void pushBatchSaveTodaylist(const QString& data, int nValue = 0);
+    void pushBatchSaveEquipmentlHistory(const QString& data, int nValue = 0);
+    void pushBatchSaveCollectlist(const QString& data, int nValue = 0);
+    Q_INVOKABLE void pushUserFlow(int nValue = 0);
+
     // Web pages.
     Q_INVOKABLE void openUrlExternally(const QString& qstrUrl, int nValue = 0);
     Q_INVOKABLE QString getWebPageUrl(int nValue = 0);

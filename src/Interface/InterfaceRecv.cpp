@@ -1,5 +1,6 @@
 #include "Interface/InterfaceRecv.h"
 
+#include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
@@ -103,6 +104,16 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case PUSHPICTURE_UP_RESULT: slotUploadFeedbackPicture(pEvent); break;
     case SUBMIT_UP_RESULT: slotPushFeedbackInfo(pEvent); break;
     case WEB_USE_CDK_RESULT: slotUseCDK(pEvent); break;
+    case GET_LINE_LIST_RESULT: slotGetLineList(pEvent); break;
+    case GET_STATICLINE_LIST_RESULT: slotGetStaticLineList(pEvent); break;
+    case GET_PROGRAM_LINE_LIST_RESULT: slotGetProgramLineList(pEvent); break;
+    case SN_IS_EXIST_RESULT: slotSnIsExist(pEvent); break;
+    case FAVORITESN_IS_EXIST_RESULT: slotFavoriteSnIsExist(pEvent); break;
+    case EUIPMENTLINEHISTORY_IS_EXIST_RESULT: slotEquipmentLineHistorySnIsExist(pEvent); break;
+    case GET_TODAY_LIST_RESULT: slotGetTodaylist(pEvent); break;
+    case GET_COLLCET_LIST_RESULT: slotGetCollectlist(pEvent); break;
+    case BATCH_SAVE_TODAYLIST_RESULT: slotBatchSaveTodaylist(pEvent); break;
+    case USER_FLOW_RESULT: slotUserFlow(pEvent); break;
     default: break;
     }
 }
@@ -110,7 +121,8 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
 void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
     qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
-    reportTransportFailure(pEvent);
+    if (!reportProxyListFailure(pEvent))
+        reportTransportFailure(pEvent);
 }
 
 // A screen that waits for an answer hears of the failure; the raw body never reaches it.
@@ -219,5 +231,7 @@ void InterfaceRecv::slot_TimerRecv(int nTimerId, int nState)
             pTimer->start(rule.nIntervalMs);
         else if (nState == kTimerTick && nTimerId == kTimerStart)
             qDebug() << "111111111111111111:102";
+        else if (nState == kTimerTick && nTimerId == kTimerCheckSn)
+            ProxyManager::GetInstance()->checkArraySn(0);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Interface/InterfacePost.h"
 
+class ProxyManager;
 class QTimer;
 
 // The service object QML creates as "CurlInterfaceRecv": the answer handlers of the
@@ -65,6 +66,18 @@ public:
     void slotPushFeedbackInfo(HTTPEvent_KX* pEvent);
     void slotUseCDK(HTTPEvent_KX* pEvent);
 
+    // Line lists, serial checks, today and favourite sync.
+    void slotGetLineList(HTTPEvent_KX* pEvent);
+    void slotGetStaticLineList(HTTPEvent_KX* pEvent);
+    void slotGetProgramLineList(HTTPEvent_KX* pEvent);
+    void slotSnIsExist(HTTPEvent_KX* pEvent);
+    void slotFavoriteSnIsExist(HTTPEvent_KX* pEvent);
+    void slotEquipmentLineHistorySnIsExist(HTTPEvent_KX* pEvent);
+    void slotGetTodaylist(HTTPEvent_KX* pEvent);
+    void slotGetCollectlist(HTTPEvent_KX* pEvent);
+    void slotBatchSaveTodaylist(HTTPEvent_KX* pEvent);
+    void slotUserFlow(HTTPEvent_KX* pEvent);
+
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
     QTimer* getTimerCheckSn();
@@ -88,6 +101,12 @@ private:
     int offerUpdate(const Json::Value& retData);
     // Failures of the transport for the commands whose screens wait for an answer.
     void reportTransportFailure(HTTPEvent_KX* pEvent);
+    // The same for the line-list and serial-check commands; false for any other.
+    bool reportProxyListFailure(HTTPEvent_KX* pEvent);
+    // Stores a line list answer; the UI message value is the list's origin.
+    void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
+                       int nOrigin);
+    void answerSerialCheck(HTTPEvent_KX* pEvent, void (ProxyManager::*setState)(const Json::Value&));
 
     QTimer* m_timerCheckProxy = nullptr;
     QTimer* m_timerCheckSn = nullptr;

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import Curl.InterfaceRecv 1.0
 import Globle.Param 1.0
+import Proxy.Param 1.0
 
 // The root window until the real screens exist: it creates the service object and the
 // global parameters, asks for the service domain and shows the program's name, version
@@ -45,9 +46,44 @@ Window {
             case 100:
                 curlRecv.mainLoadReady()
                 break
+            case 113:
+                if (nValue === 1)
+                    ProxyManager.beginRarseProxyListData()
+                else if (nValue === 10)
+                    ProxyManager.beginRarseStaticProxyListData()
+                break
+            case 114:
+                ProxyManager.beginRarseLocalTodayListData()
+                break
+            case 115:
+                ProxyManager.beginRarseRemoteTodayListData()
+                break
+            case 134:
+                ProxyManager.beginRarseLocalFavouriteListData()
+                break
+            case 136:
+                ProxyManager.beginRarseRemoteFavoriteListData()
+                break
+            case 137:
+                favoriteSaveTimer.restart()
+                break
+            case 163:
+                ProxyManager.beginRarseLocalApiHistoryData()
+                break
+            case 164:
+                ProxyManager.beginRarseLocalProgramHistoryData()
+                break
             }
             root.lastMessage = nType + (qstrValue.length ? ": " + qstrValue.replace(/\s+/g, " ") : "")
         }
+    }
+
+    // Favourite edits are saved once, 3 seconds after the last one.
+    Timer {
+        id: favoriteSaveTimer
+        interval: 3000
+        repeat: false
+        onTriggered: ProxyManager.runFavoriteCache()
     }
 
     Component.onCompleted: curlRecv.getDomain()

@@ -246,8 +246,8 @@ private slots:
         QFETCH(QString, used);
         QSignalSpy spy(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         signIn(username);
-        // The four lists of the opened database, then the result.
-        QCOMPARE(codesOf(spy), (QList<int>{134, 114, 163, 164, 22}));
+        // The four lists of the opened database, the line list request, then the result.
+        QCOMPARE(codesOf(spy), (QList<int>{134, 114, 163, 164, 165, 22}));
         QCOMPARE(spy.last(), (QVariantList{22, "", 1}));
         QVERIFY(QFile::exists(m_dir.filePath(used + ".db")));
         const QByteArray radius =
@@ -308,7 +308,7 @@ private slots:
         QTest::addColumn<int>("isLogin");
         const QByteArray refused = "{'code':1,'msg':'wait'}";
         QTest::newRow("signed in")
-            << QByteArray() << QList<int>{184, 134, 114, 163, 164, 22, 183} << 1;
+            << QByteArray() << QList<int>{184, 134, 114, 163, 164, 165, 22, 183} << 1;
         QTest::newRow("not yet") << refused << QList<int>{183} << 0;
         QTest::newRow("non-object") << kNotFound << QList<int>{183} << 0;
     }

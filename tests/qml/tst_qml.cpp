@@ -1,7 +1,27 @@
 #include "AppCustom.h"
+#include "DataManager/Proxy/ProxyManager.h"
 
 #include <QObject>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QtQuickTest>
+
+// Leaves extraction records for the proxy store, as the engine's datagrams would.
+class ProxyFixture : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE void storeExtractionRecords(const QStringList& ips)
+    {
+        for (const QString& qstrIp : ips) {
+            Json::Value record;
+            record["ip"] = qstrIp.toStdString();
+            record["ip_time_type"] = "1";
+            ProxyManager::GetInstance()->appendApiTodayData(record);
+        }
+    }
+};
 
 // Registers the native types exactly as the program does before it loads main.qml.
 class QmlTestSetup : public QObject
@@ -10,6 +30,13 @@ class QmlTestSetup : public QObject
 
 public slots:
     void applicationAvailable() { CAppCustom().RegisterInit(); }
+    void qmlEngineAvailable(QQmlEngine* engine)
+    {
+        engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
+    }
+
+private:
+    ProxyFixture m_proxyFixture;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(qml, QmlTestSetup)

@@ -1,37 +1,291 @@
 #pragma once
 
+#include "DataManager/Proxy/ProxyRows.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
 #include <QObject>
+#include <QString>
+#include <QStringList>
 #include <json/json.h>
 
-// The one store of every proxy list. For now it keeps the stored lists that the account
-// database hands over at sign-in, until the list pages build their rows from them.
+#include <array>
+#include <functional>
+#include <mutex>
+
+class InterfacePost;
+class ProxyListModel;
+class QJSEngine;
+class QQmlEngine;
+
+// The one store of every proxy list: the rows of each list type keyed by their session,
+// the JSON arrays that answers and database loads leave until QML has them parsed, and
+// one list model per type for the screens. Rows, tables and models live on the GUI
+// thread; only the cache setters are called from other threads.
 class ProxyManager : public QObject
 {
     Q_OBJECT
 public:
+    using RowTable = QHash<QString, ProxyDataBase*>;
+
+    // The instance QML's engine owns; after it is gone the next call builds a new one.
     static ProxyManager* GetInstance();
+    ~ProxyManager() override;
 
-    void setLocalTodayListDataJson(Json::Value& value) { valueLocalTodayArray = value; }
-    void setLocalFavouriteListDataJson(Json::Value& value) { m_jsonLocalFavouriteArray = value; }
-    void setLocalApiHistoryDataJson(Json::Value& value) { m_jsonLocalApiHistoryArray = value; }
-    void setLocalProgramHistoryDataJson(Json::Value& value)
-    {
-        m_jsonLocalProgramHistoryArray = value;
-    }
+    // Rows. A row filed under a key already in its table displaces (and deletes) the old one.
+    void addData(ProxyDataBase* pRow);
+    // Takes the row out of its table, the models and the check tables; the caller owns it.
+    void takeData(ProxyDataBase* pRow);
+    // Takes the row out as above and deletes it.
+    void removeData(ProxyDataBase* pRow);
+    ProxyDataBase* getListDataByKey(const QString& qstrKey, int enumType) const;
+    bool isExistByKey(const QString& qstrKey, int enumType) const;
+    // The table of a row list type (1-3, 7-13); an empty one for any other type.
+    const RowTable& table(int enumType) const;
 
-    const Json::Value& getLocalTodayListDataJson() const { return valueLocalTodayArray; }
-    const Json::Value& getLocalFavouriteListDataJson() const { return m_jsonLocalFavouriteArray; }
-    const Json::Value& getLocalApiHistoryDataJson() const { return m_jsonLocalApiHistoryArray; }
-    const Json::Value& getLocalProgramHistoryDataJson() const
+    // One model per list type, owned here; null outside 1-13.
+    Q_INVOKABLE QObject* getListModel(int enumType);
+    ProxyListModel* listModel(int enumType);
+
+    Q_INVOKABLE void clearDataByType(int enumType);
+    // 0 clears everything; any other value keeps the port pool and the programs.
+    void clearAllData(int nValue);
+    void clearApiData();
+
+    // JSON caches: each setter stores a copy (safe from any thread); each take returns the
+    // cache and empties it.
+    void setProxyListDataJson(const Json::Value& value);
+    void setStaticProxyListDataJson(const Json::Value& value);
+    void setEquipmentLineListDataJson(const Json::Value& value);
+    void setLocalTodayListDataJson(Json::Value& value);
+    void setLocalFavouriteListDataJson(Json::Value& value);
+    void setLocalApiHistoryDataJson(Json::Value& value);
+    void setLocalProgramHistoryDataJson(Json::Value& value);
+    void setRemoteTodayListDataJson(const Json::Value& value);
+    void setRemoteFavoriteListDataJson(const Json::Value& value);
+    void appendApiTodayData(const Json::Value& record);
+    // Types 11 and 13 only; other types are ignored (and read as null).
+    void setDataJsonByProxyType(const Json::Value& value, int enumType, int nValue = 0);
+    Json::Value getDataJsonByProxyType(int enumType, int nValue = 0) const;
+    void clearDataJsonByProxyType(int enumType, int nValue = 0);
+
+    Json::Value getLocalTodayListDataJson() const;
+    Json::Value getLocalFavouriteListDataJson() const;
+    Json::Value getLocalApiHistoryDataJson() const;
+    Json::Value getLocalProgramHistoryDataJson() const;
+
+    // Converters shared by the proxy code.
+    static QString JsonToQStr(const QJsonObject& object);
+    static QJsonObject StringToJson(const std::string& strText);
+    static QString StrToQstr(const std::string& strValue);
+    static std::string QstrToStr(const QString& qstrValue);
+    static QString IntToQstr(int nValue);
+    static QString Int64ToQstr(qint64 nValue);
+    static int QstrToInt(const QString& qstrValue);
+
+    // Parse entries: each files its cache's records as rows and empties the cache.
+    Q_INVOKABLE void beginRarseProxyListData(int nValue = 0);
+    Q_INVOKABLE void appendRarseProxyListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseStaticProxyListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseEquipmentLineListData(int nValue = 0);
+    Q_INVOKABLE void appendRarseEquipmentLineListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalTodayListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseRemoteTodayListData(int nValue = 0);
+    Q_INVOKABLE void beginParseApiTodayListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalFavouriteListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseRemoteFavoriteListData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalApiHistoryData(int nValue = 0);
+    Q_INVOKABLE void beginRarseLocalProgramHistoryData(int nValue = 0);
+    Q_INVOKABLE void beginParseListDataByProxyType(int enumType, int nValue = 0);
+    Q_INVOKABLE void modifyParseListDataByProxyType(int enumType, int nValue = 0);
+
+    // Files the array's records as rows of a list (mode: 0 stored, 1 service, 2 extraction
+    // records, 10 a further page); returns the rows filed. Elements that are not objects or
+    // lack their key are skipped and counted in *pSkipped.
+    int addDataByJsonArray(const Json::Value& array, ProxyEnum enumType, int nMode,
+                           int* pSkipped = nullptr);
+    // Device updates (type 11 only): changes known devices, files and notes new ones.
+    void modifyDataByJsonArray(const Json::Value& array, ProxyEnum enumType, int nMode);
+    // The rows of the last further page of the online, static or device line list.
+    const QList<QObject*>& appendedRows() const { return m_listAppendOnline; }
+
+    // Views: a fresh list of rows picked, filtered and sorted for a page; the list type's
+    // model is loaded with the same rows and places rows filed later by the same rules.
+    Q_INVOKABLE QList<QObject*> getDataType(int enumValue, int nValue = 0);
+    Q_INVOKABLE QList<QObject*> searchDataType(int enumValue, int nValue = 0);
+    Q_INVOKABLE void appendDataType(int enumValue, int nValue = 0);
+    // The location-filtered today (never static rows) and favourite rows, unsorted.
+    Q_INVOKABLE QList<QObject*> refreshTodayList(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> refreshFavoriteList(int nValue = 0);
+    Q_INVOKABLE QObject* getFavoirteListByKey(QString qstrKey);
+    void setDataSortType(int nSortType) { m_nDataSortType = nSortType; }
+    int getDataSortType() const { return m_nDataSortType; }
+    // True when a goes before b under the current sort type.
+    static bool CompareSort(QObject* a, QObject* b);
+    // The same under a given sort type; 0 and types above 23 order nothing.
+    static bool lessBy(int nSortType, QObject* a, QObject* b);
+
+    // Database and service write-back queues, filled while a today or favourite list loads.
+    void addDeleteData(const Json::Value& record) { m_listDelete.append(record); }
+    void addAddData(const Json::Value& record) { m_listAdd.append(record); }
+    void addFavoriteAddData(const Json::Value& record) { m_listFavoriteAdd.append(record); }
+    void clearDelete() { m_listDelete.clear(); }
+    void clearAdd() { m_listAdd.clear(); }
+    void clearFavoriteAdd() { m_listFavoriteAdd.clear(); }
+    void getDeleteData(QList<Json::Value>& list) const { list = m_listDelete; }
+    void getAddData(QList<Json::Value>& list) const { list = m_listAdd; }
+    void getFavoriteAddData(QList<Json::Value>& list) const { list = m_listFavoriteAdd; }
+    void runDeleteData();
+    void runAddData();
+    void runFavoriteAddData();
+    void runTodaylistCache(int nValue = 0);
+    // Stores one new today or favourite row and sends it to the service.
+    void runInsertSqlData(ProxyDataBase* pRow);
+
+    // Existence checks of today's rows and the favourites: the decoded serials of the
+    // rows of plan 1 go to the service in one request; the answer marks them.
+    Q_INVOKABLE void checkArraySn(int nValue = 0);
+    Q_INVOKABLE void checkFavoriteArraySn(int nValue = 0);
+    void setSnState(const Json::Value& data);
+    void setFavoriteSnState(const Json::Value& data);
+    void setEquipmentLineHistorySnState(const Json::Value& data);
+    void clearSn() { m_hashSnTemp.clear(); }
+    void clearFavoriteSn() { m_hashFavoriteSnTemp.clear(); }
+    void clearEquipmentLineHistorySn() { m_hashEquipmentLineHistoryTemp.clear(); }
+    void addSnData(const QString& qstrSn, TodayList* pRow) { m_hashSnTemp.insert(qstrSn, pRow); }
+    void addFavoriteSnData(const QString& qstrSn, FavoriteList* pRow)
     {
-        return m_jsonLocalProgramHistoryArray;
+        m_hashFavoriteSnTemp.insert(qstrSn, pRow);
     }
+    TodayList* getTodayBySn(const QString& qstrSn) const;
+    FavoriteList* getFavoriteBySn(const QString& qstrSn) const;
+
+    // Favourite edits apply at once and are saved by the cache flush.
+    Q_INVOKABLE void setFavoriteByParam(QString qstrKey, int nOrigin, bool bCheck, int nValue = 0);
+    void addFavoriteData(const QString& qstrKey, int enumType);
+    void delFavoriteData(const QString& qstrKey);
+    Q_INVOKABLE void setFavoriteRemark(QString qstrKey, QString qstrRemark, int nValue = 0);
+    void addFavoriteCache(FavoriteList* pRow, int nValue = 0);
+    Q_INVOKABLE void runFavoriteCache(int nValue = 0);
+    Q_INVOKABLE void favoriteOpreate(QString qstrKey, int enumType);
+    const QList<FavoriteList*>& favoriteCache() const { return m_listFavoriteCache; }
+
+    // The names of the configured programs.
+    QStringList getTargetName() const;
+
+    // Conversions of row JSON.
+    static void checkOperateQJsonObj(QJsonObject& object, int nValue = 0);
+    static void setQJsonParamByString(QJsonObject& object, const QString& qstrKey,
+                                      const std::string& strValue, int nValue = 0);
+    static std::string setRemarkConvert(const QString& qstrText, int nValue = 0);
+
+    // Seams the port pool and the device operations fill.
+    void updatePortBind(const QString& qstrKey, const QString& qstrPort,
+                        const QJsonObject& qjsonLine, int nOnline);
+    void releasePortBind(const QString& qstrPort, int nValue);
+    void setEquipmentByJson(EquipmentList* pRow, const QJsonObject& record, int nMode);
+    void setRandomEnablePort(const QString& qstrPort);
+
+    // MD5 of the cycle counter's text (0 here) followed by the key.
+    Q_INVOKABLE QString buildRandSession(QString qstrKey, int nValue = 0);
+    Q_INVOKABLE int getSizeEquipmentAppend(int enumType, int nValue = 0);
+
+signals:
+    void signal_ResetApiUrl(QString qstrValue, int nValue = 0);
+    void signal_InitApiUrl(int nValue = 0);
+    void signal_AppendOnline(QObject* objData, int nValue = 0);
 
 private:
-    ProxyManager() = default;
+    enum CacheKind
+    {
+        Cache_ProxyList,
+        Cache_StaticProxyList,
+        Cache_EquipmentLineList,
+        Cache_LocalToday,
+        Cache_LocalFavourite,
+        Cache_LocalApiHistory,
+        Cache_LocalProgramHistory,
+        Cache_RemoteToday,
+        Cache_RemoteFavorite,
+        Cache_ApiToday,
+        Cache_Equipment,
+        Cache_EquipmentLineHistory,
+        Cache_Count
+    };
 
-    Json::Value valueLocalTodayArray;
-    Json::Value m_jsonLocalFavouriteArray;
-    Json::Value m_jsonLocalApiHistoryArray;
-    Json::Value m_jsonLocalProgramHistoryArray;
+    ProxyManager();
+    using SnTable = QHash<QString, ProxyDataBase*>;
+    RowTable* mutableTable(int enumType);
+    void checkSerials(int enumType, SnTable& serials,
+                      void (InterfacePost::*pushCheck)(const QString&, int), int nValue);
+    static void applySerialStates(const SnTable& serials, const Json::Value& data);
+    void storeCache(CacheKind kind, const Json::Value& value);
+    Json::Value readCache(CacheKind kind) const;
+    Json::Value takeCache(CacheKind kind);
+    void forgetRow(ProxyDataBase* pRow);
+    void clearRows(int enumType);
+    void clearPorts();
+    void deleteModels();
+
+    QList<QObject*> rowsOf(int enumType, const std::function<bool(QObject*)>& accepts) const;
+    QList<QObject*> locationView(int enumType, bool bSkipStatic);
+    QList<QObject*> finishView(int enumType, QList<QObject*> rows, int nSortType,
+                               const std::function<bool(QObject*)>& accepts);
+    QList<QObject*> todayView(int nValue);
+    QList<QObject*> favoriteView(int nValue);
+    QList<QObject*> equipmentLineHistoryView(bool bSearch, int nValue);
+    Program* programAddCell();
+
+    enum class Outcome
+    {
+        Filed,
+        Present,
+        Malformed
+    };
+    void beginPass(ProxyEnum enumType, int nMode);
+    void endPass(ProxyEnum enumType, int nMode, int nFiled);
+    Outcome addDataByJsonObj(const Json::Value& record, ProxyEnum enumType, int nMode);
+    Outcome addLineRow(const Json::Value& record, ProxyEnum enumType, int nMode);
+    Outcome addStoredHistory(const Json::Value& record, ProxyEnum enumType);
+    Outcome addExtractHistory(const Json::Value& record);
+    Outcome addRandomHistory(const Json::Value& record);
+    Outcome addDevice(const Json::Value& record);
+    Outcome addStoredToday(const Json::Value& record);
+    Outcome addServiceToday(const Json::Value& record);
+    Outcome addExtractToday(const Json::Value& record);
+    Outcome addStoredFavorite(const Json::Value& record);
+    Outcome addServiceFavorite(const Json::Value& record);
+    void modifyDevice(const Json::Value& record);
+    // Fills the fields every new row has and files it.
+    void completeRow(ProxyDataBase* pRow, const QString& qstrIp, int nIpTimeType,
+                     const QString& qstrKey, const QString& qstrLine, const QJsonObject& qjsonLine);
+    bool isFavoriteKey(const QString& qstrKey) const;
+    void submitRows(const QString& qstrTable, const QList<Json::Value>& rows, int enumSql,
+                    int nMode);
+
+    std::array<RowTable, kProxyEnumCount> m_tables;
+    std::array<ProxyListModel*, kProxyEnumCount> m_models{};
+    RowTable m_hashEquipmentAppend;
+    QHash<QString, Port*> m_hashPort;
+    QHash<QString, PortList*> m_hashPortArray;
+    QList<Program*> m_listProgram;
+    QList<QObject*> m_listAppendOnline;
+    QList<QObject*> m_listEquipmentLineHistory; // the history rows a device view shows
+    Program* m_pProgramAddCell = nullptr;
+    int m_nDataSortType = 0;
+    QString m_qstrPortRand; // the port picked for program lines
+    QList<Json::Value> m_listDelete;
+    QList<Json::Value> m_listAdd;
+    QList<Json::Value> m_listFavoriteAdd;
+    QList<FavoriteList*> m_listFavoriteCache;
+    SnTable m_hashSnTemp;
+    SnTable m_hashFavoriteSnTemp;
+    SnTable m_hashEquipmentLineHistoryTemp;
+
+    mutable std::mutex m_cacheMutex;
+    std::array<Json::Value, Cache_Count> m_caches;
 };
+
+// The QML singleton provider of "Proxy.Param".
+QObject* virtualProxyManager(QQmlEngine* engine, QJSEngine* scriptEngine);

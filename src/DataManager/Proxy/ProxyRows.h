@@ -1,0 +1,177 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+
+// The list a row belongs to. QML reads it as a number (property `enumProxyType`).
+enum ProxyEnum
+{
+    Proxy_None = 0,
+    Proxy_Online = 1,
+    Proxy_Today = 2,
+    Proxy_Favorite = 3,
+    Proxy_Port = 4,
+    Proxy_PortList = 5,
+    Proxy_Program = 6,
+    Proxy_ProgramLine = 7,
+    Proxy_ApiHistory = 8,
+    Proxy_ProgramHistory = 9,
+    Proxy_StaticOnline = 10,
+    Proxy_Equipment = 11,
+    Proxy_EquipmentLine = 12,
+    Proxy_EquipmentLineHistory = 13
+};
+using ProxyType = ProxyEnum;
+constexpr int kProxyEnumCount = 14;
+
+// A QML property whose write stores and notifies only when the value changes. Rows live
+// on the GUI thread, so no lock is taken.
+#define PROXY_ROW_PROPERTY(Type, name, Getter, Setter, ...)                                        \
+    Q_PROPERTY(Type name READ Getter WRITE Setter NOTIFY name##Changed)                            \
+public:                                                                                            \
+    Type Getter() const                                                                            \
+    {                                                                                              \
+        return m_##name;                                                                           \
+    }                                                                                              \
+    void Setter(const Type& value)                                                                 \
+    {                                                                                              \
+        if (m_##name == value)                                                                     \
+            return;                                                                                \
+        m_##name = value;                                                                          \
+        emit name##Changed(value);                                                                 \
+    }                                                                                              \
+    Q_SIGNAL void name##Changed(Type name);                                                        \
+                                                                                                   \
+private:                                                                                           \
+    Type m_##name{__VA_ARGS__};
+
+// What every exit, history entry and device row has. ProxyManager creates, owns and
+// deletes rows; QML only refers to them.
+class ProxyDataBase : public QObject
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_None)
+    PROXY_ROW_PROPERTY(QString, qstrIp, getIp, setIp)
+    PROXY_ROW_PROPERTY(QString, qstrSession, getSession, setSession)
+    PROXY_ROW_PROPERTY(QString, qstrLine, getLine, setLine)
+    PROXY_ROW_PROPERTY(QString, qstrSqlType, getSqlType, setSqlType)
+    PROXY_ROW_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
+    PROXY_ROW_PROPERTY(int, nPing, getPing, setPing, 0)
+    PROXY_ROW_PROPERTY(int, nIpTimeType, getIpTimeType, setIpTimeType, 0)
+    PROXY_ROW_PROPERTY(int, nBuyType, getBuyType, setBuyType, 0)
+    PROXY_ROW_PROPERTY(bool, bFavorite, getFavorite, setFavorite, false)
+    PROXY_ROW_PROPERTY(int, nEnumInterface, getEnumInterface, setEnumInterface, 0)
+
+public:
+    explicit ProxyDataBase(ProxyEnum enumType);
+    ProxyEnum proxyType() const { return static_cast<ProxyEnum>(getProxyType()); }
+
+signals:
+    void signal_ClickFavorite(bool bFavorite);
+};
+
+// An exit of the rotating (1), static (10) or device (12) line list.
+class ProxyList : public ProxyDataBase
+{
+    Q_OBJECT
+public:
+    ProxyList() : ProxyDataBase(Proxy_Online) {}
+};
+
+// An exit offered for programs.
+class ProgramLine : public ProxyDataBase
+{
+    Q_OBJECT
+public:
+    ProgramLine() : ProxyDataBase(Proxy_ProgramLine) {}
+};
+
+// A line of today's list; the history lists (8, 9, 13) hold the same kind of row.
+class TodayList : public ProxyDataBase
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(QString, qstrPort, getPort, setPort)
+    PROXY_ROW_PROPERTY(QString, qstrBuyTime, getBuyTime, setBuyTime)
+    PROXY_ROW_PROPERTY(int, nCreateTime, getCreateTime, setCreateTime, 0)
+    PROXY_ROW_PROPERTY(int, nUpdateTime, getUpdateTime, setUpdateTime, 0)
+    PROXY_ROW_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+    PROXY_ROW_PROPERTY(bool, bIsShow, getIsShow, setIsShow, false)
+
+public:
+    TodayList();
+    // Unbound, both times now, online, stamped for the current purchase.
+    void initParam();
+};
+
+class FavoriteList : public ProxyDataBase
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(QString, qstrRemark, getRemark, setRemark)
+    PROXY_ROW_PROPERTY(int, nCreateTime, getCreateTime, setCreateTime, 0)
+    PROXY_ROW_PROPERTY(int, nUpdateTime, getUpdateTime, setUpdateTime, 0)
+    PROXY_ROW_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+
+public:
+    FavoriteList();
+    void initParam();
+};
+
+// A device of the group control page.
+class EquipmentList : public ProxyDataBase
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(int, nLastLoginTime, getLastLoginTime, setLastLoginTime, 0)
+    PROXY_ROW_PROPERTY(bool, bSelected, getSelected, setSelected, false)
+    PROXY_ROW_PROPERTY(bool, bIsShow, getIsShow, setIsShow, true)
+    PROXY_ROW_PROPERTY(bool, bIsProxy, getIsProxy, setIsProxy, false)
+    PROXY_ROW_PROPERTY(bool, bIsBindLine, getIsBindLine, setIsBindLine, false)
+    PROXY_ROW_PROPERTY(QJsonObject, jsonOperate, getJsonOperate, setJsonOperate)
+
+public:
+    EquipmentList() : ProxyDataBase(Proxy_Equipment) {}
+};
+
+// One local port of the pool, keyed by its number as text.
+class Port : public QObject
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(QString, qstrSession, getSession, setSession)
+    PROXY_ROW_PROPERTY(QString, qstrPort, getPort, setPort)
+    PROXY_ROW_PROPERTY(bool, bUsed, getUsed, setUsed, false)
+    PROXY_ROW_PROPERTY(bool, bClearSkip, getClearSkip, setClearSkip, false)
+    PROXY_ROW_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
+    PROXY_ROW_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+};
+
+// One block of the port chooser.
+class PortList : public QObject
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(QString, qstrShow, getShow, setShow)
+    PROXY_ROW_PROPERTY(int, nBeginPort, getBeginPort, setBeginPort, 50000)
+    PROXY_ROW_PROPERTY(int, nPortCount, getPortCount, setPortCount, 20)
+};
+
+// One exit-to-port pairing of a batch allocation.
+class LineAttachPort : public QObject
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(QString, qstrSession, getSession, setSession)
+    PROXY_ROW_PROPERTY(QString, qstrPort, getPort, setPort)
+    PROXY_ROW_PROPERTY(int, nSizeAttach, getSizeAttach, setSizeAttach, 0)
+    PROXY_ROW_PROPERTY(bool, bUsed, getUsed, setUsed, false)
+};
+
+// One application of the per-application proxy.
+class Program : public QObject
+{
+    Q_OBJECT
+    PROXY_ROW_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_Program)
+    PROXY_ROW_PROPERTY(int, nShowType, getShowType, setShowType, 0)
+    PROXY_ROW_PROPERTY(bool, bExtract, getExtract, setExtract, false)
+    PROXY_ROW_PROPERTY(QString, qstrProgramName, getProgramName, setProgramName)
+    PROXY_ROW_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
+    PROXY_ROW_PROPERTY(QString, qstrFullPath, getFullPath, setFullPath)
+    PROXY_ROW_PROPERTY(QString, qstrLogoPath, getLogoPath, setLogoPath)
+};

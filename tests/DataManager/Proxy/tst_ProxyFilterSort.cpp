@@ -1,0 +1,260 @@
+#include "DataManager/Proxy/ProxyListModel.h"
+#include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Search/SearchManager.h"
+#include "Interface/GlobleParam.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+struct HandRow
+{
+    const char* szIp;
+    const char* szCountry;
+    const char* szState;
+    const char* szCity;
+    const char* szIsp;
+    const char* szPostal;
+    int nPlan;
+};
+
+const HandRow kHandRows[] = {
+    {"10.0.0.1", "US", "CA", "LA", "att", "90001", 1},
+    {"10.0.0.2", "RUS", "MOW", "Moscow", "mts", "101000", 1},
+    {"20.0.0.3", "US", "NY", "NYC", "verizon", "10001", 6},
+    {"20.0.0.4", "DE", "BE", "Berlin", "att", "10115", 3},
+};
+
+QJsonObject lineOf(const HandRow& row)
+{
+    return {{"ip", row.szIp},     {"country", row.szCountry}, {"state", row.szState},
+            {"city", row.szCity}, {"isp", row.szIsp},         {"postal", row.szPostal}};
+}
+
+template <typename Row> Row* rowOf(const QString& qstrIp, const QJsonObject& line, int nPlan)
+{
+    auto* pRow = new Row;
+    pRow->setIp(qstrIp);
+    pRow->setSession(qstrIp);
+    pRow->setqjsonLine(line);
+    pRow->setIpTimeType(nPlan);
+    return pRow;
+}
+
+QStringList ipsOf(const QList<QObject*>& rows)
+{
+    QStringList ips;
+    for (QObject* pRow : rows)
+        ips << static_cast<ProxyDataBase*>(pRow)->getIp();
+    ips.sort();
+    return ips;
+}
+
+void choose(const QString& qstrIp, const QString& qstrCountry, const QString& qstrState,
+            const QString& qstrCity, const QString& qstrIsp, const QString& qstrPostal)
+{
+    SearchManager* pSearch = SearchManager::GetInstance();
+    pSearch->setIpSearch(qstrIp);
+    pSearch->setCurrentCountryCode(qstrCountry);
+    pSearch->setCurrentStateCode(qstrState);
+    pSearch->setCurrentCityCode(qstrCity);
+    pSearch->setCurrentOperatorCode(qstrIsp);
+    pSearch->setCurrentPostalCode(qstrPostal);
+}
+
+QString seededIp(QRandomGenerator& random)
+{
+    static const char* const kOdd[] = {"01", "1", "x", "", "007"};
+    QStringList parts;
+    const int nParts = 2 + random.bounded(3);
+    for (int i = 0; i < nParts; ++i)
+        parts << (random.bounded(8) == 0 ? QString(kOdd[random.bounded(5)])
+                                         : QString::number(random.bounded(300)));
+    return parts.join('.');
+}
+
+} // namespace
+
+class tst_ProxyFilterSort : public QObject
+{
+    Q_OBJECT
+
+private:
+    GlobleParam* m_pParam = nullptr;
+    ProxyManager* manager() { return ProxyManager::GetInstance(); }
+
+private slots:
+    void initTestCase() { m_pParam = new GlobleParam; }
+    void cleanupTestCase() { delete m_pParam; }
+    void cleanup()
+    {
+        delete ProxyManager::GetInstance();
+        choose({}, {}, {}, {}, {}, {});
+    }
+
+    void locationFilters_data()
+    {
+        QTest::addColumn<QStringList>("choice"); // ip, country, state, city, isp, postal
+        QTest::addColumn<QStringList>("today");
+        QTest::addColumn<QStringList>("favourites");
+        const QStringList all{"10.0.0.1", "10.0.0.2", "20.0.0.3", "20.0.0.4"};
+        const QStringList allToday{"10.0.0.1", "10.0.0.2", "20.0.0.4"};
+        QTest::newRow("nothing chosen") << QStringList{"", "", "", "", "", ""} << allToday << all;
+        QTest::newRow("random means any")
+            << QStringList{"random", "random", "random", "", "random", "random"} << allToday << all;
+        QTest::newRow("ip text beats country")
+            << QStringList{"10.0", "DE", "", "", "", ""} << QStringList{"10.0.0.1", "10.0.0.2"}
+            << QStringList{"10.0.0.1", "10.0.0.2"};
+        QTest::newRow("country contains, any case")
+            << QStringList{"", "us", "", "", "", ""} << QStringList{"10.0.0.1", "10.0.0.2"}
+            << QStringList{"10.0.0.1", "10.0.0.2", "20.0.0.3"};
+        QTest::newRow("postal beats operator")
+            << QStringList{"", "", "", "", "att", "1000"} << QStringList{"10.0.0.2"}
+            << QStringList{"10.0.0.2", "20.0.0.3"};
+        QTest::newRow("operator beats country")
+            << QStringList{"", "US", "", "", "ATT", ""} << QStringList{"10.0.0.1", "20.0.0.4"}
+            << QStringList{"10.0.0.1", "20.0.0.4"};
+        QTest::newRow("static only in favourites") << QStringList{"", "US", "NY", "random", "", ""}
+                                                   << QStringList{} << QStringList{"20.0.0.3"};
+    }
+
+    void locationFilters()
+    {
+        QFETCH(QStringList, choice);
+        QFETCH(QStringList, today);
+        QFETCH(QStringList, favourites);
+        for (const HandRow& row : kHandRows) {
+            manager()->addData(rowOf<TodayList>(row.szIp, lineOf(row), row.nPlan));
+            manager()->addData(rowOf<FavoriteList>(row.szIp, lineOf(row), row.nPlan));
+        }
+        choose(choice[0], choice[1], choice[2], choice[3], choice[4], choice[5]);
+        QCOMPARE(ipsOf(manager()->getDataType(Proxy_Today, 1)), today);
+        QCOMPARE(m_pParam->getTodayDataNumbs(), 3);
+        QCOMPARE(ipsOf(manager()->getDataType(Proxy_Favorite, 1)), favourites);
+        QCOMPARE(m_pParam->getFavoriteDataNumbs(), 4);
+
+        // A row filed while the view is shown joins the model only when it passes the filter.
+        auto* pModel = manager()->listModel(Proxy_Today);
+        QCOMPARE(pModel->rowCount(), today.size());
+        const HandRow extra = {"10.0.0.9", "DE", "BE", "Berlin", "mts", "20000", 1};
+        manager()->addData(rowOf<TodayList>(extra.szIp, lineOf(extra), extra.nPlan));
+        const int nShown = pModel->rowCount();
+        QCOMPARE(nShown, manager()->getDataType(Proxy_Today, 1).size());
+    }
+
+    void countsChangeWithOneSignal()
+    {
+        QSignalSpy spy(m_pParam, &GlobleParam::nTodayDataNumbsChanged);
+        manager()->addData(rowOf<TodayList>("10.0.0.1", lineOf(kHandRows[0]), 1));
+        manager()->getDataType(Proxy_Today, 0);
+        manager()->getDataType(Proxy_Today, 0);
+        QCOMPARE(spy.count(), 1);
+        manager()->clearDataByType(Proxy_Today);
+        manager()->getDataType(Proxy_Today, 0);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(m_pParam->getTodayDataNumbs(), 0);
+    }
+
+    void addressOrder_data()
+    {
+        QTest::addColumn<int>("nSortType");
+        QTest::addColumn<QString>("qstrFirst");
+        QTest::addColumn<QString>("qstrSecond");
+        QTest::newRow("numeric parts") << 1 << "10.2.3.4"
+                                       << "10.10.3.4";
+        QTest::newRow("numeric, descending") << 2 << "10.10.3.4"
+                                             << "10.2.3.4";
+        QTest::newRow("text") << 15 << "10.10.3.4"
+                              << "10.2.3.4";
+        QTest::newRow("prefix first") << 1 << "10.2"
+                                      << "10.2.0";
+        QTest::newRow("equal numbers, then text") << 1 << "10.01"
+                                                  << "10.1";
+    }
+
+    void addressOrder()
+    {
+        QFETCH(int, nSortType);
+        QFETCH(QString, qstrFirst);
+        QFETCH(QString, qstrSecond);
+        ProxyList first, second;
+        first.setIp(qstrFirst);
+        second.setIp(qstrSecond);
+        QVERIFY(ProxyManager::lessBy(nSortType, &first, &second));
+        QVERIFY(!ProxyManager::lessBy(nSortType, &second, &first));
+    }
+
+    // Every sort type on seeded rows: a permutation, ordered, by a strict weak ordering.
+    void everySortTypeOrdersSeededRows()
+    {
+        QRandomGenerator random(20261209);
+        std::vector<std::unique_ptr<ProxyDataBase>> owned;
+        QList<QObject*> rows;
+        for (int i = 0; i < 2000; ++i) {
+            ProxyDataBase* pRow = nullptr;
+            if (i % 3 == 0) {
+                auto* pToday = new TodayList;
+                pToday->setBuyTime(QString::number(random.bounded(50)));
+                pToday->setCreateTime(random.bounded(50));
+                pRow = pToday;
+            } else if (i % 3 == 1) {
+                auto* pFavorite = new FavoriteList;
+                pFavorite->setUpdateTime(random.bounded(50));
+                pRow = pFavorite;
+            } else {
+                auto* pDevice = new EquipmentList;
+                pDevice->setLastLoginTime(random.bounded(50));
+                pRow = pDevice;
+            }
+            pRow->setIp(seededIp(random));
+            pRow->setPing(random.bounded(21, 88));
+            pRow->setqjsonLine({{"country", QString(QChar('A' + random.bounded(5)))},
+                                {"state", QString::number(random.bounded(9))},
+                                {"city", QString::number(random.bounded(9))},
+                                {"postal", QString::number(random.bounded(9))},
+                                {"isp", QString::number(random.bounded(9))},
+                                {"expire_time", random.bounded(50)}});
+            owned.emplace_back(pRow);
+            rows << pRow;
+        }
+        for (int nSortType = 1; nSortType <= 23; ++nSortType) {
+            const auto less = [nSortType](QObject* a, QObject* b) {
+                return ProxyManager::lessBy(nSortType, a, b);
+            };
+            QList<QObject*> sorted = rows;
+            manager()->setDataSortType(nSortType);
+            std::stable_sort(sorted.begin(), sorted.end(), ProxyManager::CompareSort);
+            QList<QObject*> a = sorted, b = rows;
+            std::sort(a.begin(), a.end());
+            std::sort(b.begin(), b.end());
+            QCOMPARE(a, b);
+            for (int i = 1; i < sorted.size(); ++i)
+                QVERIFY2(!less(sorted[i], sorted[i - 1]), qPrintable(QString::number(nSortType)));
+            for (int i = 0; i + 2 < rows.size(); i += 3) {
+                QObject *x = rows[i], *y = rows[i + 1], *z = rows[i + 2];
+                QVERIFY(!less(x, x));
+                const bool bXY = !less(x, y) && !less(y, x);
+                const bool bYZ = !less(y, z) && !less(z, y);
+                if (bXY && bYZ)
+                    QVERIFY(!less(x, z) && !less(z, x));
+            }
+        }
+    }
+
+    void unsortedViews()
+    {
+        QVERIFY(manager()->getDataType(Proxy_ApiHistory, 1).isEmpty());
+        manager()->getDataType(Proxy_Online, 100);
+        QCOMPARE(manager()->getDataSortType(), 100);
+        const QList<QObject*> programs = manager()->getDataType(Proxy_Program, 0);
+        QCOMPARE(programs.size(), 1);
+        QCOMPARE(manager()->getDataType(Proxy_Program, 0), programs);
+    }
+};
+
+QTEST_MAIN(tst_ProxyFilterSort)
+#include "tst_ProxyFilterSort.moc"

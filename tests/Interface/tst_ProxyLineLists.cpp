@@ -1,0 +1,360 @@
+// Line lists, serial checks and list uploads against the stand-in service, read back from
+// its request log.
+#include "CountingInterfaceRecv.h"
+#include "SandboxService.h"
+
+#include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Sqllite/MySqllite.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/NormalJson.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const char* const kDemoUser = "demo_user";
+const char* const kDemoPassword = "QelDemo#2024";
+constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
+
+using Call = std::function<void(InterfaceRecv&)>;
+
+QString formField(const Json::Value& entry, const char* szKey)
+{
+    return QString::fromStdString(JsonRead::getString(JsonRead::member(entry, "form"), szKey));
+}
+
+// The service's copy of one today row.
+Json::Value remoteToday(const char* szSession, const char* szIp)
+{
+    Json::Value line;
+    line["ip"] = szIp;
+    line["ip_time_type"] = "1";
+    line["buy_time"] = "2026-01-01 00:00:00";
+    Json::Value row;
+    row["session"] = szSession;
+    row["line"] = Encryption::GetInstance()->encode(toNormalString(line));
+    row["create_time"] = "7";
+    return row;
+}
+
+// A fault answers every attempt (times -1); the good answer once.
+Json::Value bodyScript(const char* szMode, const Json::Value& body, int nStatus = 200,
+                       int nTimes = -1)
+{
+    Json::Value script;
+    script["route"] = "/api/client/get_todaylist";
+    script["mode"] = szMode;
+    script["body"] = body;
+    script["status"] = nStatus;
+    script["times"] = nTimes;
+    return script;
+}
+
+QString textOf(const Json::Value& entry, const char* szKey)
+{
+    return QString::fromStdString(JsonRead::getString(entry, szKey));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Call)
+
+class tst_ProxyLineLists : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_workDir;
+    SandboxService m_service;
+    std::unique_ptr<GlobleParam> m_param;
+    std::unique_ptr<CountingInterfaceRecv> m_recv;
+    ProxyManager* manager() { return ProxyManager::GetInstance(); }
+
+    bool runAndWait(const Call& call, int nRequests = 1)
+    {
+        const int nTarget = m_recv->finished() + nRequests;
+        call(*m_recv);
+        return QTest::qWaitFor([&] { return m_recv->finished() >= nTarget; }, kWaitMs);
+    }
+
+    Json::Value lastEntry()
+    {
+        const Json::Value log = m_service.log();
+        return log.empty() ? Json::Value() : log[log.size() - 1];
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(m_workDir.path()));
+        QVERIFY(m_service.start());
+        m_param.reset(new GlobleParam);
+        m_recv.reset(new CountingInterfaceRecv);
+        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
+        m_recv->SetVipDomian(m_service.resUrl().toStdString());
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin(kDemoUser, kDemoPassword); }, 6));
+        QCOMPARE(m_param->getIsLogin(), 1);
+    }
+
+    void cleanupTestCase()
+    {
+        m_recv.reset();
+        delete ProxyManager::GetInstance();
+        m_param.reset();
+    }
+
+    void init()
+    {
+        m_service.reset();
+        m_param->setMealType(1);
+        m_param->setMealStaticType(6);
+        m_param->setSocks5Globle(true);
+    }
+
+    void signInAsksForTheListsAfterTheNotices()
+    {
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin(kDemoUser, kDemoPassword); }, 6));
+        QStringList paths;
+        for (const Json::Value& entry : m_service.log())
+            paths << textOf(entry, "path");
+        // The requests after the sign-in run in parallel, so they arrive in any order.
+        QCOMPARE(paths.value(0), QString("/api/socks/login"));
+        paths.sort();
+        QCOMPARE(paths, (QStringList{"/api/client/get_collect_line", "/api/client/get_msg_list",
+                                     "/api/client/get_todaylist", "/api/client/get_unread_num",
+                                     "/api/get_line_list", "/api/socks/login"}));
+        QCOMPARE(m_param->GetUsername(), QString(kDemoUser));
+    }
+
+    void routesByPlan_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<int>("nPlan");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("listener");
+        QTest::addColumn<QString>("timeType");
+        QTest::addColumn<QString>("size");
+        const Call main = [](InterfaceRecv& r) { r.pushGetLineList(0); };
+        const Call fixed = [](InterfaceRecv& r) { r.pushGetStaticLineList(0); };
+        const Call program = [](InterfaceRecv& r) {
+            r.pushGetProgramLineList("US", "random", "random", "random", "random", 50, 0);
+        };
+        QTest::newRow("main 1") << main << 1 << "/api/get_line_list"
+                                << "res"
+                                << "1"
+                                << "";
+        QTest::newRow("main 3") << main << 3 << "/api/get_static_ip_list"
+                                << "res"
+                                << "3"
+                                << "";
+        QTest::newRow("main 6") << main << 6 << "/api/client/user_static"
+                                << "api"
+                                << "6"
+                                << "1000";
+        QTest::newRow("main 11") << main << 11 << "/api/get_line_list"
+                                 << "res"
+                                 << "1"
+                                 << "";
+        QTest::newRow("static 6") << fixed << 6 << "/api/client/user_static"
+                                  << "api"
+                                  << "6"
+                                  << "1000";
+        QTest::newRow("static 12") << fixed << 12 << "/api/client/user_data_center"
+                                   << "api"
+                                   << "12"
+                                   << "";
+        QTest::newRow("program 11") << program << 11 << "/api/get_line_list"
+                                    << "res"
+                                    << "1"
+                                    << "";
+    }
+
+    void routesByPlan()
+    {
+        QFETCH(Call, call);
+        QFETCH(int, nPlan);
+        m_param->setMealType(nPlan);
+        m_param->setMealStaticType(nPlan);
+        QVERIFY(runAndWait(call));
+        const Json::Value entry = lastEntry();
+        QTEST(textOf(entry, "path"), "route");
+        QTEST(textOf(entry, "listener"), "listener");
+        QTEST(formField(entry, "ip_time_type"), "timeType");
+        QTEST(formField(entry, "size"), "size");
+        QCOMPARE(formField(entry, "num"), QString("50"));
+        QVERIFY(!formField(entry, "user").isEmpty());
+    }
+
+    void pagesThenTheEmptyPage()
+    {
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
+        manager()->beginRarseProxyListData();
+        QCOMPARE(manager()->table(Proxy_Online).size(), 50);
+        for (int nExpected : {50, 20}) {
+            QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(10); }));
+            manager()->appendRarseProxyListData();
+            QCOMPARE(manager()->appendedRows().size(), nExpected);
+        }
+        QCOMPARE(manager()->table(Proxy_Online).size(), 120);
+        ui.clear();
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(10); }));
+        QList<int> codes;
+        for (const QVariantList& message : ui)
+            codes << message.at(0).toInt();
+        QCOMPARE(codes, (QList<int>{165, 168, 165}));
+    }
+
+    void refusalKeepsTheList()
+    {
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
+        manager()->beginRarseProxyListData();
+        QCOMPARE(manager()->table(Proxy_Online).size(), 50);
+        for (const char* szMode : {"nonjson", "close"}) {
+            Json::Value fault;
+            fault["route"] = "/api/get_line_list";
+            fault["mode"] = szMode;
+            fault["times"] = -1;
+            QVERIFY(m_service.script(fault));
+            QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+            QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
+            QCOMPARE(ui.last(), (QVariantList{165, "enable", 1}));
+            QCOMPARE(manager()->table(Proxy_Online).size(), 50);
+        }
+    }
+
+    void todayListMergesAndSurvivesBadAnswers_data()
+    {
+        QTest::addColumn<Json::Value>("fault");
+        Json::Value refused;
+        refused["code"] = 5;
+        refused["ret_data"] = Json::Value(Json::arrayValue);
+        Json::Value objectData;
+        objectData["code"] = 0;
+        objectData["ret_data"] = Json::Value(Json::objectValue);
+        QTest::newRow("error code") << bodyScript("body", refused);
+        QTest::newRow("HTTP 500, not JSON") << bodyScript("status", "Internal Server Error", 500);
+        QTest::newRow("closed connection") << bodyScript("close", Json::Value());
+        QTest::newRow("ret_data an object") << bodyScript("body", objectData);
+    }
+
+    void todayListMergesAndSurvivesBadAnswers()
+    {
+        QFETCH(Json::Value, fault);
+        manager()->clearDataByType(Proxy_Today);
+        Json::Value answer;
+        answer["code"] = 0;
+        answer["ret_data"].append(remoteToday("s1", "10.9.0.1"));
+        answer["ret_data"].append(remoteToday("s2", "10.9.0.2"));
+        for (int nPass = 0; nPass < 2; ++nPass) {
+            QVERIFY(m_service.script(bodyScript("body", answer, 200, 1)));
+            QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+            QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetTodaylist(0); }));
+            QCOMPARE(ui.count(), 1);
+            manager()->beginRarseRemoteTodayListData();
+            QCOMPARE(manager()->table(Proxy_Today).size(), 2);
+        }
+        MySqllite* pDatabase = MySqllite::GetInstance();
+        pDatabase->waitForJobs();
+        pDatabase->getTodayAllData();
+        const Json::Value stored = manager()->getLocalTodayListDataJson();
+
+        QVERIFY(m_service.script(fault));
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetTodaylist(0); }));
+        QCOMPARE(ui.count(), 0);
+        manager()->beginRarseRemoteTodayListData();
+        QCOMPARE(manager()->table(Proxy_Today).size(), 2);
+        pDatabase->waitForJobs();
+        pDatabase->getTodayAllData();
+        QCOMPARE(manager()->getLocalTodayListDataJson(), stored);
+    }
+
+    void favouriteUploads_data()
+    {
+        QTest::addColumn<QStringList>("edits"); // "+" add, "-" remove, other: a remark
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("remark");
+        QTest::newRow("add then remove") << QStringList{"+", "-"} << QList<int>{0} << "";
+        QTest::newRow("remark edits") << QStringList{"+", "a", "b", "c"} << QList<int>{1} << "c";
+        QTest::newRow("remove then add")
+            << QStringList{"+", "!", "-", "+"} << QList<int>{0, 1} << "";
+    }
+
+    void favouriteUploads()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, remark);
+        manager()->clearAllData(1);
+        Json::Value records(Json::arrayValue);
+        records.append(Json::Value(Json::objectValue));
+        records[0]["ip"] = "10.8.0.1";
+        manager()->addDataByJsonArray(records, Proxy_Online, 0);
+        const QString qstrKey = manager()->table(Proxy_Online).keys().value(0);
+        for (const QString& edit : edits) {
+            if (edit == "+")
+                manager()->setFavoriteByParam(qstrKey, Proxy_Online, true);
+            else if (edit == "-")
+                manager()->setFavoriteByParam(qstrKey, Proxy_Favorite, false);
+            else if (edit == "!")
+                QVERIFY(runAndWait(
+                    [](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
+            else
+                manager()->setFavoriteRemark(qstrKey, edit);
+        }
+        m_service.reset();
+        QVERIFY(
+            runAndWait([](InterfaceRecv&) { ProxyManager::GetInstance()->runFavoriteCache(); }));
+        const Json::Value upload = lastEntry();
+        QCOMPARE(textOf(upload, "path"), QString("/api/client/batch_save_collect_line"));
+        Json::Value items;
+        QVERIFY(JsonRead::parse(formField(upload, "data").toStdString(), items));
+        QList<int> received;
+        for (const Json::Value& item : items) {
+            received << JsonRead::getInt(item, "status");
+            QCOMPARE(textOf(item, "line_ip"), QString("10.8.0.1"));
+        }
+        QCOMPARE(received, statuses);
+        QCOMPARE(textOf(items[items.size() - 1], "remark"), remark);
+    }
+
+    void serialChecksAndUploads()
+    {
+        manager()->clearDataByType(Proxy_Today);
+        Json::Value records(Json::arrayValue);
+        for (const char* szSerial : {"SN0001", "SN9999"}) {
+            Json::Value record;
+            record["ip"] = szSerial;
+            record["ip_time_type"] = "1";
+            record["sn"] = Encryption::GetInstance()->encode(szSerial);
+            records.append(record);
+        }
+        manager()->addDataByJsonArray(records, Proxy_Today, 2);
+        MySqllite::GetInstance()->waitForJobs();
+        QTRY_VERIFY_WITH_TIMEOUT(m_recv->nSucceeded > 0 && !m_service.log().empty(), kWaitMs);
+        const Json::Value upload = lastEntry();
+        QCOMPARE(textOf(upload, "path"), QString("/api/client/batch_save_todaylist"));
+        QCOMPARE(formField(upload, "type"), QString("1"));
+        QCOMPARE(formField(upload, "time_type"), QString("1"));
+        Json::Value items;
+        QVERIFY(JsonRead::parse(formField(upload, "data").toStdString(), items));
+        QCOMPARE(items.size(), 2u);
+
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { ProxyManager::GetInstance()->checkArraySn(2); }));
+        QCOMPARE(formField(lastEntry(), "sn").split(',').size(), 2);
+        QCOMPARE(static_cast<TodayList*>(manager()->getTodayBySn("SN0001"))->getOnline(), 1);
+        QCOMPARE(static_cast<TodayList*>(manager()->getTodayBySn("SN9999"))->getOnline(), 0);
+        QCOMPARE(ui.last(), (QVariantList{113, "stop", 2}));
+    }
+};
+
+QTEST_MAIN(tst_ProxyLineLists)
+#include "tst_ProxyLineLists.moc"
