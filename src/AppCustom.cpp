@@ -2,6 +2,7 @@
 
 #include "DataManager/Language/LanguageManager.h"
 #include "DataManager/ListModel/ServiceListModels.h"
+#include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
@@ -16,6 +17,8 @@ void CAppCustom::RegisterCpp()
     qmlRegisterType<GlobleParam>("Globle.Param", 1, 0, "GlobleParam");
     qmlRegisterSingletonType<LanguageManager>("Language.Param", 1, 0, "LanguageManager",
                                               virtualLanguageManager);
+    qmlRegisterSingletonType<SearchManager>("Search.Param", 1, 0, "SearchManager",
+                                            virtualSearchManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
     qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");
