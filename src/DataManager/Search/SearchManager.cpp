@@ -697,24 +697,296 @@ QString SearchManager::getCurrentPostalCode()
     return randomIfEmpty(m_qstrCurrentPostalCode);
 }
 
-void SearchManager::setCurrentStateCode(QString qstrValue)
+void SearchManager::setCurrentStateCode(const QString& qstrValue)
 {
     m_qstrCurrentStateCode = qstrValue;
 }
 
-void SearchManager::setCurrentCityCode(QString qstrValue)
+void SearchManager::setCurrentCityCode(const QString& qstrValue)
 {
     m_qstrCurrentCityCode = qstrValue;
 }
 
-void SearchManager::setCurrentOperatorCode(QString qstrValue)
+void SearchManager::setCurrentOperatorCode(const QString& qstrValue)
 {
     m_qstrCurrentOperatorCode = qstrValue;
 }
 
-void SearchManager::setCurrentPostalCode(QString qstrValue)
+void SearchManager::setCurrentPostalCode(const QString& qstrValue)
 {
     m_qstrCurrentPostalCode = qstrValue;
+}
+
+// ---- cascade ----
+
+namespace {
+
+constexpr int kUiCountryName = 116;
+constexpr int kUiStateName = 117;
+constexpr int kUiCountryCode = 118;
+constexpr int kUiStateCode = 119;
+constexpr int kUiCountryChanged = 122;
+constexpr int kUiDeviceChoice = 188;
+constexpr int kReselect = 100;
+
+} // namespace
+
+bool SearchManager::isListPage(int nOrigin)
+{
+    return nOrigin == 10 || pageIndex(nOrigin) >= 0;
+}
+
+bool SearchManager::isApiPage(int nOrigin)
+{
+    return nOrigin == 4;
+}
+
+// The catalogue's own re-selection carries the page origin times 100.
+bool SearchManager::isReselect(const Cascade& rules, int nOrigin)
+{
+    return nOrigin % kReselect == 0 && rules.isPage(nOrigin / kReselect);
+}
+
+void SearchManager::cascade(const Cascade& rules, const QString& value, int level, int nOrigin)
+{
+    switch (level) {
+    case Data_Country:
+        cascadeCountry(rules, value, nOrigin);
+        break;
+    case Data_State:
+        cascadeState(rules, value, nOrigin);
+        break;
+    case Data_City:
+        cascadeCity(rules, value, nOrigin);
+        break;
+    case Data_Isp:
+        (this->*rules.setIsp)(value);
+        break;
+    case Data_Postal:
+        (this->*rules.setPostal)(value);
+        break;
+    default:
+        break;
+    }
+}
+
+void SearchManager::cascadeCountry(const Cascade& rules, const QString& value, int nOrigin)
+{
+    qDebug() << "qstrPrevious:" << (this->*rules.getCountry)() << "qstrValue:" << value
+             << "nValue:" << nOrigin;
+    const bool bChanged = value != (this->*rules.getCountry)();
+    if (bChanged) {
+        (this->*rules.setState)(QString());
+        (this->*rules.setCity)(QString());
+    }
+    (this->*rules.setCountry)(value);
+    if (rules.isPage(nOrigin)) {
+        if (bChanged)
+            sendUi(kUiCountryChanged, QString(), nOrigin);
+    } else if (isReselect(rules, nOrigin)) {
+        const SearchDataBase* pCountry = findByCode(this->*rules.pCatalogue, value, Data_Country);
+        sendUi(kUiCountryName, pCountry ? pCountry->getName() : QString(), nOrigin / kReselect);
+        sendUi(kUiCountryCode, value, nOrigin / kReselect);
+    }
+}
+
+void SearchManager::cascadeState(const Cascade& rules, const QString& value, int nOrigin)
+{
+    const SearchDataBase* pState = findByCode(this->*rules.pCatalogue, value, Data_State);
+    const SearchDataBase* pCountry = pState ? pState->parentEntry() : nullptr;
+    if (!pCountry) {
+        (this->*rules.setState)(value);
+        cascadeCountry(rules, (this->*rules.getCountry)(), nOrigin);
+        return;
+    }
+    if (rules.isPage(nOrigin)) {
+        cascadeCountry(rules, pCountry->getCode(), nOrigin * kReselect);
+    } else if (isReselect(rules, nOrigin)) {
+        sendUi(kUiStateName, pState->getName(), nOrigin / kReselect);
+        sendUi(kUiStateCode, value, nOrigin / kReselect);
+        cascadeCountry(rules, pCountry->getCode(), nOrigin);
+    }
+    (this->*rules.setState)(value);
+}
+
+void SearchManager::cascadeCity(const Cascade& rules, const QString& value, int nOrigin)
+{
+    const SearchDataBase* pCity = findByCode(this->*rules.pCatalogue, value, Data_City);
+    const SearchDataBase* pState = pCity ? pCity->parentEntry() : nullptr;
+    if (pState && rules.isPage(nOrigin))
+        cascadeState(rules, pState->getCode(), nOrigin * kReselect);
+    (this->*rules.setCity)(value);
+}
+
+void SearchManager::setCurrentCode(QString qstrValue, int enumValue, int nValue)
+{
+    static const Cascade kList{&SearchManager::m_list,
+                               &SearchManager::getCurrentCountryCode,
+                               &SearchManager::setCurrentCountryCode,
+                               &SearchManager::setCurrentStateCode,
+                               &SearchManager::setCurrentCityCode,
+                               &SearchManager::setCurrentOperatorCode,
+                               &SearchManager::setCurrentPostalCode,
+                               &SearchManager::isListPage};
+    cascade(kList, qstrValue, enumValue, nValue);
+}
+
+void SearchManager::setApiCurrentCode(QString qstrValue, int enumValue, int nValue)
+{
+    static const Cascade kApi{&SearchManager::m_api,
+                              &SearchManager::getApiCurrentCountryCode,
+                              &SearchManager::setApiCurrentCountryCode,
+                              &SearchManager::setApiCurrentStateCode,
+                              &SearchManager::setApiCurrentCityCode,
+                              &SearchManager::setApiCurrentIspCode,
+                              &SearchManager::setApiCurrentPostalCode,
+                              &SearchManager::isApiPage};
+    cascade(kApi, qstrValue, enumValue, nValue);
+}
+
+void SearchManager::setEquipmentCurrentCode(QString qstrValue, int enumValue, int nValue)
+{
+    qDebug() << "enumValue:" << enumValue << "nValue:" << nValue;
+    switch (enumValue) {
+    case Data_Country:
+        setEquipmentCurrentCountryCode(qstrValue);
+        break;
+    case Data_State:
+    case Data_City: {
+        const SearchDataBase* pEntry = findByCode(m_equipment, qstrValue, enumValue);
+        if (const SearchDataBase* pParent = pEntry ? pEntry->parentEntry() : nullptr)
+            setEquipmentCurrentCode(pParent->getCode(), enumValue - 1, nValue);
+        if (enumValue == Data_State)
+            setEquipmentCurrentStateCode(qstrValue);
+        else
+            setEquipmentCurrentCityCode(qstrValue);
+        break;
+    }
+    case Data_Isp:
+        setEquipmentCurrentIspCode(qstrValue);
+        break;
+    case Data_Postal:
+        setEquipmentCurrentPostalCode(qstrValue);
+        break;
+    default:
+        break;
+    }
+}
+
+void SearchManager::setDeviceCurrentCode(QString qstrValue, int enumValue, int nValue)
+{
+    qDebug() << "enumValue:" << enumValue << "nValue:" << nValue;
+    if (enumValue == Data_Country)
+        setDeviceCurrentCountryCode(qstrValue);
+    else if (enumValue == Data_DeviceStatus)
+        setDeviceCurrentStatusCode(qstrValue);
+    else if (enumValue == Data_DeviceLineStatus)
+        setDeviceCurrentLineStatusCode(qstrValue);
+    sendUi(kUiDeviceChoice, QString(), nValue);
+}
+
+SearchManager::EntryList SearchManager::countryChoices(Catalogue& catalogue,
+                                                       const QString& qstrCountry, bool bIsp)
+{
+    EntryList result;
+    const auto* pCountry =
+        isAny(qstrCountry)
+            ? nullptr
+            : qobject_cast<CountryData*>(findByCode(catalogue, qstrCountry, Data_Country));
+    if (!pCountry)
+        return result;
+    const Json::Value& texts = bIsp ? pCountry->getIspArray() : pCountry->getZipArray();
+    if (!texts.isArray())
+        return result;
+    for (const Json::Value& text : texts)
+        if (SearchDataBase* pEntry =
+                makeEntry(nullptr, text, nullptr, bIsp ? Data_Isp : Data_Postal))
+            result.append(pEntry);
+    return result;
+}
+
+void SearchManager::refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry,
+                                bool bIsp)
+{
+    if (!pList)
+        return;
+    clearData(*pList);
+    *pList = countryChoices(catalogue, qstrCountry, bIsp);
+}
+
+void SearchManager::refreshIspByCountry(int nValue)
+{
+    refreshPage(pageIndex(nValue) < 0 ? nullptr : pageIspList(nValue), m_list,
+                getCurrentCountryCode(), true);
+    emit signal_RefreshIsp(nValue);
+}
+
+void SearchManager::refreshZipByCountry(int nValue)
+{
+    refreshPage(pageZipList(nValue), m_list, getCurrentCountryCode(), false);
+    emit signal_RefreshZip(nValue);
+}
+
+void SearchManager::clearIspByProxyType(int nValue)
+{
+    if (pageIndex(nValue) >= 0)
+        clearData(*pageIspList(nValue));
+}
+
+void SearchManager::clearZipByProxyType(int nValue)
+{
+    if (EntryList* pList = pageZipList(nValue))
+        clearData(*pList);
+}
+
+void SearchManager::refreshEquipmentIspByCountry(int nValue)
+{
+    refreshPage(&m_listEquipmentIspTemp, m_equipment, getEquipmentCurrentCountryCode(), true);
+    emit signal_RefreshEquipmentIsp(nValue);
+}
+
+void SearchManager::refreshEquipmentZipByCountry(int nValue)
+{
+    refreshPage(&m_listEquipmentZipTemp, m_equipment, getEquipmentCurrentCountryCode(), false);
+    emit signal_RefreshEquipmentZip(nValue);
+}
+
+void SearchManager::clearEquipmentIspByProxyType(int)
+{
+    clearData(m_listEquipmentIspTemp);
+}
+
+void SearchManager::clearEquipmentZipByProxyType(int)
+{
+    clearData(m_listEquipmentZipTemp);
+}
+
+void SearchManager::refreshEquipmentStateByCountry(int nValue)
+{
+    emit signal_RefreshEquipmentState(nValue);
+}
+
+void SearchManager::refreshEquipmentCityByCountry(int nValue)
+{
+    emit signal_RefreshEquipmentCity(nValue);
+}
+
+QList<QObject*> SearchManager::getLocalIpData(int)
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    if (m_listLocalIp.isEmpty() && pParam) {
+        for (const QString& qstrIp : pParam->getListLocalIp()) {
+            auto* pEntry = new SearchDataBase;
+            QQmlEngine::setObjectOwnership(pEntry, QQmlEngine::CppOwnership);
+            pEntry->setCode(qstrIp);
+            pEntry->setName(qstrIp);
+            m_listLocalIp.append(pEntry);
+        }
+    }
+    QList<QObject*> result;
+    for (SearchDataBase* pEntry : m_listLocalIp)
+        result.append(pEntry);
+    return result;
 }
 
 // ---- promotional image arrays ----

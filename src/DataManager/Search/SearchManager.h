@@ -123,10 +123,35 @@ public:
     QString getCurrentPostalCode();
 
     // Stored unchanged, without a signal.
-    Q_INVOKABLE void setCurrentStateCode(QString qstrValue);
-    Q_INVOKABLE void setCurrentCityCode(QString qstrValue);
-    Q_INVOKABLE void setCurrentOperatorCode(QString qstrValue);
-    Q_INVOKABLE void setCurrentPostalCode(QString qstrValue);
+    Q_INVOKABLE void setCurrentStateCode(const QString& qstrValue);
+    Q_INVOKABLE void setCurrentCityCode(const QString& qstrValue);
+    Q_INVOKABLE void setCurrentOperatorCode(const QString& qstrValue);
+    Q_INVOKABLE void setCurrentPostalCode(const QString& qstrValue);
+
+    // A pick of a page (nValue its origin) keeps the levels consistent: a new country
+    // forgets state and city (UI 122), a state or city also selects its parents and has the
+    // page show them (UI 117, 119, 116, 118). Origin 0 stores without any message.
+    Q_INVOKABLE void setCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+    Q_INVOKABLE void setApiCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+    // The device line popup: parents selected, no messages.
+    Q_INVOKABLE void setEquipmentCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+    // The group-control page: always UI 188 with nValue.
+    Q_INVOKABLE void setDeviceCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+
+    // The operator and postal choices of the chosen country for page nValue.
+    Q_INVOKABLE void refreshIspByCountry(int nValue = 0);
+    Q_INVOKABLE void refreshZipByCountry(int nValue = 0);
+    Q_INVOKABLE void clearIspByProxyType(int nValue = 0);
+    Q_INVOKABLE void clearZipByProxyType(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentIspByCountry(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentZipByCountry(int nValue = 0);
+    Q_INVOKABLE void clearEquipmentIspByProxyType(int nValue = 0);
+    Q_INVOKABLE void clearEquipmentZipByProxyType(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentStateByCountry(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentCityByCountry(int nValue = 0);
+
+    // The machine's IPv4 addresses as entries; built once, at the first call that has any.
+    Q_INVOKABLE QList<QObject*> getLocalIpData(int nValue = 0);
 
     // The main screen's and the sign-in window's image arrays; each set replaces the
     // stored array. Safe from any thread.
@@ -137,6 +162,14 @@ public:
 
     // Job-pool procedure of a catalogue read (run type 2); frees its item.
     static int ThreadProc(void* pItem);
+
+signals:
+    void signal_RefreshIsp(int nRadioSel);
+    void signal_RefreshZip(int nRadioSel);
+    void signal_RefreshEquipmentIsp(int nOperate);
+    void signal_RefreshEquipmentZip(int nOperate);
+    void signal_RefreshEquipmentState(int nOperate);
+    void signal_RefreshEquipmentCity(int nOperate);
 
 private:
     using EntryList = QList<SearchDataBase*>;
@@ -203,6 +236,29 @@ private:
     static int pageIndex(int nOrigin);
     EntryList* pageIspList(int nOrigin);
     EntryList* pageZipList(int nOrigin);
+
+    // What differs between the list and the Api cascade.
+    struct Cascade
+    {
+        Catalogue SearchManager::*pCatalogue;
+        QString (SearchManager::*getCountry)() const;
+        void (SearchManager::*setCountry)(const QString&);
+        void (SearchManager::*setState)(const QString&);
+        void (SearchManager::*setCity)(const QString&);
+        void (SearchManager::*setIsp)(const QString&);
+        void (SearchManager::*setPostal)(const QString&);
+        bool (*isPage)(int nOrigin);
+    };
+    void cascade(const Cascade& rules, const QString& value, int level, int nOrigin);
+    void cascadeCountry(const Cascade& rules, const QString& value, int nOrigin);
+    void cascadeState(const Cascade& rules, const QString& value, int nOrigin);
+    void cascadeCity(const Cascade& rules, const QString& value, int nOrigin);
+    static bool isListPage(int nOrigin);
+    static bool isApiPage(int nOrigin);
+    static bool isReselect(const Cascade& rules, int nOrigin);
+    // New entries of a country's "isp_list" or "zip_list"; empty for any or an unknown code.
+    EntryList countryChoices(Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
+    void refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
 
     static QString randomIfEmpty(QString& qstrCode);
     static void sendUi(int nType, const QString& qstrValue, int nValue);

@@ -256,6 +256,109 @@ private slots:
         QCOMPARE(names(pSearch->getDataByKeyAndType(key, level, 1)), expected);
     }
 
+    // One pick per catalogue: the messages sent, the chain of codes it leaves, and the
+    // page's operator and postal choices of the chain's country.
+    void cascade_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("chain");
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("list city")
+            << "list"
+            << "SF" << 3 << 1
+            << QStringList{"117 California 1", "119 CA 1", "116 United States 1", "118 US 1"}
+            << QStringList{"US", "CA", "SF"} << QStringList{"Comcast", "AT&T", "90001", "10001"};
+        QTest::newRow("list state, stored only")
+            << "list"
+            << "NY" << 2 << 0 << QStringList() << QStringList{"random", "NY", "LA"}
+            << QStringList{"Comcast", "AT&T", "Orange", "90001"};
+        QTest::newRow("list new country")
+            << "list"
+            << "FR" << 1 << 1 << QStringList{"122  1"} << QStringList{"FR", "random", "random"}
+            << QStringList{"Orange", "90001"};
+        QTest::newRow("api city") << "api"
+                                  << "PAR" << 3 << 4
+                                  << QStringList{"117 \u00CEle-de-France 4", "119 IDF 4",
+                                                 "116 France 4", "118 FR 4"}
+                                  << QStringList{"FR", "IDF", "PAR"} << QStringList();
+        QTest::newRow("api country, other page")
+            << "api"
+            << "FR" << 1 << 1 << QStringList() << QStringList{"FR", "", ""} << QStringList();
+        QTest::newRow("equipment city")
+            << "equipment"
+            << "NYC" << 3 << 12 << QStringList() << QStringList{"US", "NY", "NYC"}
+            << QStringList{"Comcast", "AT&T", "90001", "10001"};
+        QTest::newRow("device status")
+            << "device"
+            << "1" << 8 << 5 << QStringList{"188  5"} << QStringList{"", "1", ""} << QStringList();
+    }
+
+    void cascade()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, code);
+        QFETCH(int, level);
+        QFETCH(int, origin);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, chain);
+        QFETCH(QStringList, choices);
+        writeCatalogue();
+        load();
+        SearchManager* pSearch = SearchManager::GetInstance();
+        rebuildList();
+        pSearch->beginParseApiAreaData(true);
+        pSearch->beginRarseEquipmentAreaData(1, true);
+        pSearch->beginRarseEquipmentZipData(1, true);
+
+        pSearch->setCurrentStateCode("CA");
+        pSearch->setCurrentCityCode("LA");
+        QSignalSpy ui(m_pRecv.get(), &InterfaceRecv::signal_SetUiData);
+        QStringList sent;
+        QStringList codes;
+        QStringList offered;
+        if (catalogue == "list") {
+            pSearch->setCurrentCode(code, level, origin);
+            pSearch->setCurrentCode(pSearch->getCurrentCountryCode(), 1, origin); // same: silent
+            codes = QStringList{pSearch->getCurrentCountryCode(), pSearch->getCurrentStateCode(),
+                                pSearch->getCurrentCityCode()};
+            pSearch->refreshIspByCountry(1);
+            pSearch->refreshZipByCountry(1);
+            offered = names(pSearch->getDataByKeyAndType("", 4, 1)) +
+                      names(pSearch->getDataByKeyAndType("", 5, 1));
+        } else if (catalogue == "api") {
+            pSearch->setApiCurrentCode(code, level, origin);
+            codes =
+                QStringList{pSearch->getApiCurrentCountryCode(), pSearch->getApiCurrentStateCode(),
+                            pSearch->getApiCurrentCityCode()};
+        } else if (catalogue == "equipment") {
+            pSearch->setEquipmentCurrentCode(code, level, origin);
+            codes = QStringList{pSearch->getEquipmentCurrentCountryCode(),
+                                pSearch->getEquipmentCurrentStateCode(),
+                                pSearch->getEquipmentCurrentCityCode()};
+            pSearch->refreshEquipmentIspByCountry(0);
+            pSearch->refreshEquipmentZipByCountry(0);
+            offered = names(pSearch->getEquipmentDataByKeyAndType("", 4)) +
+                      names(pSearch->getEquipmentDataByKeyAndType("", 5));
+        } else {
+            pSearch->setDeviceCurrentCode(code, level, origin);
+            codes = QStringList{pSearch->getDeviceCurrentCountryCode(),
+                                pSearch->getDeviceCurrentStatusCode(),
+                                pSearch->getDeviceCurrentLineStatusCode()};
+        }
+        for (const QList<QVariant>& args : ui)
+            sent.append(QString("%1 %2 %3")
+                            .arg(args.at(0).toInt())
+                            .arg(args.at(1).toString())
+                            .arg(args.at(2).toInt()));
+        QCOMPARE(sent, messages);
+        QCOMPARE(codes, chain);
+        QCOMPARE(offered, choices);
+    }
+
     void choices()
     {
         SearchManager* pSearch = SearchManager::GetInstance();
@@ -269,7 +372,7 @@ private slots:
         QCOMPARE(country.count(), 1);
         QCOMPARE(search.count(), 1);
 
-        using Set = void (SearchManager::*)(QString);
+        using Set = void (SearchManager::*)(const QString&);
         using Get = QString (SearchManager::*)();
         const QList<QPair<Set, Get>> codes{
             {&SearchManager::setCurrentStateCode, &SearchManager::getCurrentStateCode},
