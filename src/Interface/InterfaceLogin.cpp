@@ -1,3 +1,4 @@
+#include "DataManager/Search/SearchManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -175,6 +176,7 @@ void InterfaceRecv::loginSuccess()
         return;
     ++m_nSignInRun;
     pParam->setIsLogin(1);
+    SearchManager::GetInstance()->initAllData();
     MySqllite* pDatabase = MySqllite::GetInstance();
     pDatabase->createMySqllite(StrToQstr(GetLoginUserName()), 0);
     pDatabase->getFavouriteAllData();
@@ -183,6 +185,12 @@ void InterfaceRecv::loginSuccess()
     pDatabase->getPorgramHistoryAllData();
     pushGetMsgUnreadNum(0);
     pushGetMsgList(0);
+    pushGetIspList(0);
+    pushGetZipList(0);
+    pushGetAreaListV2(0);
+    pushGetStaticISPList(0);
+    pushGetStaticPostalList(0);
+    pushGetStaticAreaList(0);
 }
 
 void InterfaceRecv::slotGoogleLogin(HTTPEvent_KX* pEvent)

@@ -22,6 +22,8 @@ namespace {
 
 const char* const kDemoUser = "demo_user";
 const char* const kDemoPassword = "QelDemo#2024";
+// A sign-in and what it sends: two notice requests, six catalogue lists and their six saves.
+constexpr int kSignInRequests = 15;
 
 using Call = std::function<void(InterfaceRecv&)>;
 using UiMessage = QList<QVariant>;
@@ -96,7 +98,8 @@ private:
     void signIn()
     {
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); }));
+        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); },
+                           kSignInRequests));
         QCOMPARE(firstOfType(ui, 22), (UiMessage{22, QString(), 1}));
         QCOMPARE(m_param->getIsLogin(), 1);
     }
@@ -131,10 +134,10 @@ private slots:
         QTest::addColumn<int>("answerUi");
         QTest::addColumn<int>("requests");
 
-        // A sign-in also asks for the notices, so it waits for three answers.
+        // A sign-in also asks for the notices and the catalogue, and waits for all of it.
         auto row = [](const char* szName, Call call, const char* szRoute, QStringList fields,
                       int nUi) {
-            const int nRequests = nUi == 22 || nUi == 183 ? 3 : 1;
+            const int nRequests = nUi == 22 || nUi == 183 ? kSignInRequests : 1;
             QTest::newRow(szName) << call << QString(szRoute) << fields << nUi << nRequests;
         };
         const QString mac = m_recv->getMacAddress();
@@ -377,7 +380,7 @@ private slots:
         m_recv->logOutStep();
         m_param->setLoginPass(QString());
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushCheckGoogleLogin(6); }));
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushCheckGoogleLogin(6); }, kSignInRequests));
         QCOMPARE(firstOfType(ui, 182), (UiMessage{182, QString("unable"), 6}));
         QCOMPARE(firstOfType(ui, 184), (UiMessage{184, QString("stop check"), 6}));
         QCOMPARE(firstOfType(ui, 183), (UiMessage{183, QString("enable"), 6}));
