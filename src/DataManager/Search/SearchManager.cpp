@@ -88,6 +88,8 @@ SearchManager::SearchManager()
     setApiCurrentCityCode(kAnyCode);
     setApiCurrentIspCode(kAnyCode);
     setApiCurrentPostalCode(kAnyCode);
+    initApiParameter(0);
+    initApiMeal(0);
 }
 
 // The QML engine owns the object it received and deletes it with itself; a later
@@ -104,6 +106,8 @@ SearchManager::~SearchManager()
         clearData(list);
     clearData(m_listEquipmentIspTemp);
     clearData(m_listEquipmentZipTemp);
+    qDeleteAll(m_listApiParameter);
+    qDeleteAll(m_listApiMeal);
     if (s_pInstance == this)
         s_pInstance = nullptr;
 }
@@ -987,6 +991,96 @@ QList<QObject*> SearchManager::getLocalIpData(int)
     for (SearchDataBase* pEntry : m_listLocalIp)
         result.append(pEntry);
     return result;
+}
+
+// ---- extraction tables ----
+
+namespace {
+
+struct ParameterRow
+{
+    const char* szName;
+    const char* szRequired;
+    const char* szIllustrate;
+    const char* szClickText;
+    int nShowType;
+};
+
+// Two header rows: the page lays the rows out in two columns, filled row by row.
+const ParameterRow kParameterRows[] = {
+    {"NAME", "REQUIRED", "ILLUSTRATE", "", 1},
+    {"NAME", "REQUIRED", "ILLUSTRATE", "", 1},
+    {"num", "Yes", "Get the number of proxies, \u2264200", "", 0},
+    {"country", "No", "Country, default is all, ", "country code", 0},
+    {"state", "No", "State, default is all", "", 0},
+    {"city", "No", "City, default is all", "", 0},
+    {"zip", "No", "Zip, default is all", "", 0},
+    {"isp", "No", "Isp, default is all", "", 0},
+    {"ip_time", "No",
+     "Package Type, default  is Popular Plan\n1=Popular Plan, 3= Long Acting ISP Plan", "", 0},
+    {"t", "No", "Data Format\n1=txt, 2=json", "", 0},
+    {"port", "No", "Start port, default port is 30000", "", 0},
+};
+
+template <typename T> QList<QObject*> asObjects(const QList<T*>& list)
+{
+    QList<QObject*> result;
+    for (T* pItem : list)
+        if (pItem)
+            result.append(pItem);
+    return result;
+}
+
+template <typename T> T* borrowed(T* pItem)
+{
+    QQmlEngine::setObjectOwnership(pItem, QQmlEngine::CppOwnership);
+    return pItem;
+}
+
+} // namespace
+
+void SearchManager::initApiParameter(int)
+{
+    int nTranslateNum = 1;
+    for (const ParameterRow& row : kParameterRows) {
+        auto* pRow = borrowed(new ApiParameter);
+        pRow->setName(&row == kParameterRows ? QObject::tr(row.szName)
+                                             : QString::fromUtf8(row.szName));
+        pRow->setRequired(QString::fromUtf8(row.szRequired));
+        pRow->setIllustrate(QString::fromUtf8(row.szIllustrate));
+        pRow->setClickText(QString::fromUtf8(row.szClickText));
+        pRow->setShowType(row.nShowType);
+        // Both header rows share the header words' translation.
+        pRow->setTranslateNum(row.nShowType == 1 ? 1 : ++nTranslateNum);
+        m_listApiParameter.append(pRow);
+    }
+}
+
+void SearchManager::initApiMeal(int)
+{
+    const struct
+    {
+        const char* szName;
+        int nPlan;
+    } kMeals[] = {{QT_TR_NOOP("Popular Plan"), 1}, {QT_TR_NOOP("Long Acting ISP Plan"), 3}};
+    for (const auto& meal : kMeals) {
+        auto* pMeal = borrowed(new ApiMeal);
+        pMeal->setName(QObject::tr(meal.szName));
+        pMeal->setCode(QString::number(meal.nPlan));
+        pMeal->setMealData(meal.nPlan);
+        m_listApiMeal.append(pMeal);
+    }
+}
+
+QList<QObject*> SearchManager::getApiParameterData(int)
+{
+    qDebug() << "getApiParameterData result size:" << m_listApiParameter.size();
+    return asObjects(m_listApiParameter);
+}
+
+QList<QObject*> SearchManager::getApiMealData(int)
+{
+    return asObjects(m_listApiMeal);
 }
 
 // ---- promotional image arrays ----

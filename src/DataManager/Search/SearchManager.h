@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataManager/Search/ApiTables.h"
 #include "DataManager/Search/CatalogueFile.h"
 #include "DataManager/Search/SearchData.h"
 
@@ -150,6 +151,12 @@ public:
     Q_INVOKABLE void refreshEquipmentStateByCountry(int nValue = 0);
     Q_INVOKABLE void refreshEquipmentCityByCountry(int nValue = 0);
 
+    // The extraction page's fixed tables: the parameter help rows and the plan choices.
+    void initApiParameter(int nValue = 0);
+    void initApiMeal(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getApiParameterData(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getApiMealData(int nValue = 0);
+
     // The machine's IPv4 addresses as entries; built once, at the first call that has any.
     Q_INVOKABLE QList<QObject*> getLocalIpData(int nValue = 0);
 
@@ -291,6 +298,8 @@ private:
     EntryList m_listEquipmentIspTemp;
     EntryList m_listEquipmentZipTemp;
     EntryList m_listLocalIp;
+    QList<ApiParameter*> m_listApiParameter;
+    QList<ApiMeal*> m_listApiMeal;
 
     mutable std::mutex m_imageMutex;
     Json::Value m_valueCaouselArray;

@@ -359,6 +359,31 @@ private slots:
         QCOMPARE(offered, choices);
     }
 
+    void extractionTables()
+    {
+        SearchManager* pSearch = SearchManager::GetInstance();
+        const QList<QObject*> rows = pSearch->getApiParameterData(5);
+        QCOMPARE(rows.size(), 11);
+        QStringList shown;
+        for (QObject* pRow : rows) {
+            auto* pParameter = static_cast<ApiParameter*>(pRow);
+            shown.append(QString("%1 %2 %3 %4")
+                             .arg(pParameter->getName())
+                             .arg(pParameter->getShowType())
+                             .arg(pParameter->getTranslateNum())
+                             .arg(pParameter->getClickText()));
+        }
+        QCOMPARE(shown.mid(0, 4),
+                 QStringList({"NAME 1 1 ", "NAME 1 1 ", "num 0 2 ", "country 0 3 country code"}));
+        QCOMPARE(shown.last(), QString("port 0 10 "));
+        QCOMPARE(pSearch->getApiParameterData(0), rows);
+
+        QStringList meals;
+        for (QObject* pMeal : pSearch->getApiMealData())
+            meals.append(static_cast<ApiMeal*>(pMeal)->getCode());
+        QCOMPARE(meals, QStringList({"1", "3"}));
+    }
+
     void choices()
     {
         SearchManager* pSearch = SearchManager::GetInstance();
