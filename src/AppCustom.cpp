@@ -1,5 +1,6 @@
 #include "AppCustom.h"
 
+#include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Language/LanguageManager.h"
 #include "DataManager/ListModel/ServiceListModels.h"
 #include "DataManager/Search/SearchManager.h"
@@ -19,6 +20,8 @@ void CAppCustom::RegisterCpp()
                                               virtualLanguageManager);
     qmlRegisterSingletonType<SearchManager>("Search.Param", 1, 0, "SearchManager",
                                             virtualSearchManager);
+    qmlRegisterSingletonType<DownloadManager>("Download.Param", 1, 0, "DownloadManager",
+                                              virtualDownloadManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
     qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");

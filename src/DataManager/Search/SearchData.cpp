@@ -58,3 +58,8 @@ PostalData::PostalData(QObject* parent) : SearchDataBase(parent)
 {
     setDataType(Data_Postal);
 }
+
+CarouseData::CarouseData(QObject* parent) : SearchDataBase(parent)
+{
+    setDataType(Data_CarouseData);
+}

@@ -124,3 +124,16 @@ class PostalData : public SearchDataBase
 public:
     explicit PostalData(QObject* parent = nullptr);
 };
+
+// A promotional image of a carousel: qstrName its web address, qstrCode the address a click
+// opens; each image is shown from its cached local file.
+class CarouseData : public SearchDataBase
+{
+    Q_OBJECT
+    SEARCH_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
+    SEARCH_PROPERTY(QString, qstrImgHkPath, getImgHkPath, setImgHkPath)
+    SEARCH_PROPERTY(QString, qstrLocalHkPath, getLocalHkPath, setLocalHkPath)
+
+public:
+    explicit CarouseData(QObject* parent = nullptr);
+};

@@ -1,6 +1,7 @@
 #include "DataManager/Search/SearchManager.h"
 
 #include "Interface/GlobleParam.h"
+#include "Interface/InterfaceRecv.h"
 #include "Interface/MyThread.h"
 #include "Interface/MyThreadPool.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
@@ -106,6 +107,7 @@ SearchManager::~SearchManager()
         clearData(list);
     clearData(m_listEquipmentIspTemp);
     clearData(m_listEquipmentZipTemp);
+    clearData(m_listLoginViewImg);
     qDeleteAll(m_listApiParameter);
     qDeleteAll(m_listApiMeal);
     if (s_pInstance == this)
@@ -331,6 +333,7 @@ void SearchManager::clearAllData()
     clearCatalogue(m_api);
     clearCatalogue(m_equipment);
     clearData(m_listLocalIp);
+    clearData(m_listCarouseImg);
 }
 
 void SearchManager::rebuild(Catalogue& catalogue, Level level, RawSet set, bool bSkipIfBuilt)
@@ -1107,4 +1110,60 @@ Json::Value SearchManager::getLoginImgDataJson() const
 {
     std::lock_guard<std::mutex> lock(m_imageMutex);
     return m_valueLoginImgArray;
+}
+
+// ---- carousel entries ----
+
+QString SearchManager::cachedImage(const QString& qstrUrl, const char* szFolder)
+{
+    const QString qstrName = qstrUrl.mid(qstrUrl.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString qstrPath = QCoreApplication::applicationDirPath() + QStringLiteral("/temp/") +
+                             QLatin1String(szFolder) + QLatin1Char('/') + qstrName;
+    InterfaceRecv* pRecv = InterfaceRecv::GetInstance();
+    if (pRecv && !qstrUrl.isEmpty() && !WebRecv::IsHaveFile(qstrPath))
+        pRecv->CurlDownloadFile(qstrUrl.toStdString(), qstrName.toStdString(), szFolder,
+                                CAROUSE_RESULT, 0, std::string(), true);
+    return QStringLiteral("file:///") + qstrPath;
+}
+
+void SearchManager::rebuildImages(EntryList& list, Json::Value& array, const char* szFolder,
+                                  int nType)
+{
+    clearData(list);
+    for (const Json::Value& element : array) {
+        if (!element.isObject())
+            continue;
+        auto* pEntry = new CarouseData;
+        QQmlEngine::setObjectOwnership(pEntry, QQmlEngine::CppOwnership);
+        pEntry->setDataType(nType);
+        pEntry->setName(QString::fromStdString(JsonRead::getText(element, "img_url")));
+        pEntry->setLocalPath(cachedImage(pEntry->getName(), szFolder));
+        pEntry->setImgHkPath(QString::fromStdString(JsonRead::getText(element, "img_url_hk")));
+        pEntry->setLocalHkPath(cachedImage(pEntry->getImgHkPath(), szFolder));
+        pEntry->setCode(QString::fromStdString(JsonRead::getText(element, "jump_url")));
+        list.append(pEntry);
+    }
+    array = Json::Value();
+}
+
+void SearchManager::beginRarseCarouselData(bool)
+{
+    std::lock_guard<std::mutex> lock(m_imageMutex);
+    rebuildImages(m_listCarouseImg, m_valueCaouselArray, "carousel", Data_CarouseData);
+}
+
+void SearchManager::beginParseLoginImgData(bool)
+{
+    std::lock_guard<std::mutex> lock(m_imageMutex);
+    rebuildImages(m_listLoginViewImg, m_valueLoginImgArray, "loginview", Data_LoginViewData);
+}
+
+QList<QObject*> SearchManager::getCarouseData(int)
+{
+    return asObjects(m_listCarouseImg);
+}
+
+QList<QObject*> SearchManager::getLoginImgData(int)
+{
+    return asObjects(m_listLoginViewImg);
 }

@@ -167,6 +167,13 @@ public:
     Json::Value getCarouselDataJson() const;
     Json::Value getLoginImgDataJson() const;
 
+    // Replace the carousel's or the sign-in window's entries with the array last received,
+    // which is used up; missing image files are fetched in the background.
+    Q_INVOKABLE void beginRarseCarouselData(bool bForce = false);
+    Q_INVOKABLE void beginParseLoginImgData(bool bForce = false);
+    Q_INVOKABLE QList<QObject*> getCarouseData(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getLoginImgData(int nValue = 0);
+
     // Job-pool procedure of a catalogue read (run type 2); frees its item.
     static int ThreadProc(void* pItem);
 
@@ -267,6 +274,10 @@ private:
     EntryList countryChoices(Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
     void refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
 
+    void rebuildImages(EntryList& list, Json::Value& array, const char* szFolder, int nType);
+    // The "file:///" address of a picture's cached file; fetches the file when missing.
+    static QString cachedImage(const QString& qstrUrl, const char* szFolder);
+
     static QString randomIfEmpty(QString& qstrCode);
     static void sendUi(int nType, const QString& qstrValue, int nValue);
 
@@ -298,6 +309,8 @@ private:
     EntryList m_listEquipmentIspTemp;
     EntryList m_listEquipmentZipTemp;
     EntryList m_listLocalIp;
+    EntryList m_listCarouseImg;
+    EntryList m_listLoginViewImg;
     QList<ApiParameter*> m_listApiParameter;
     QList<ApiMeal*> m_listApiMeal;
 
