@@ -3,6 +3,7 @@
 #include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Language/LanguageManager.h"
 #include "DataManager/ListModel/ServiceListModels.h"
+#include "DataManager/Paint/PaintItem.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -23,6 +24,7 @@ void CAppCustom::RegisterCpp()
     qmlRegisterSingletonType<DownloadManager>("Download.Param", 1, 0, "DownloadManager",
                                               virtualDownloadManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
+    qmlRegisterType<PaintItem>("PaintItemModule", 1, 0, "PaintItem");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
     qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");
 }

@@ -290,7 +290,8 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     m_nWritten = m_nOffset_Pos;
     curl_easy_setopt(m_pCUrl, CURLOPT_URL, pRecord->m_strInterface.c_str());
     // Neither the address nor a redirect may lead anywhere but to a web server.
-    curl_easy_setopt(m_pCUrl, CURLOPT_PROTOCOLS, static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+    curl_easy_setopt(m_pCUrl, CURLOPT_PROTOCOLS,
+                     static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
     curl_easy_setopt(m_pCUrl, CURLOPT_REDIR_PROTOCOLS,
                      static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
     if (pRecord->m_nMaxBytes > 0)
