@@ -1,8 +1,11 @@
 #include "AppCustom.h"
 
+#include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Language/LanguageManager.h"
 #include "DataManager/ListModel/ServiceListModels.h"
 #include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Paint/PaintItem.h"
+#include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
@@ -19,7 +22,12 @@ void CAppCustom::RegisterCpp()
                                               virtualLanguageManager);
     qmlRegisterSingletonType<ProxyManager>("Proxy.Param", 1, 0, "ProxyManager",
                                            virtualProxyManager);
+    qmlRegisterSingletonType<SearchManager>("Search.Param", 1, 0, "SearchManager",
+                                            virtualSearchManager);
+    qmlRegisterSingletonType<DownloadManager>("Download.Param", 1, 0, "DownloadManager",
+                                              virtualDownloadManager);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
+    qmlRegisterType<PaintItem>("PaintItemModule", 1, 0, "PaintItem");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
     qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");
 }

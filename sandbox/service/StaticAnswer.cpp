@@ -62,6 +62,20 @@ void file(const std::string& dir, const std::string& name, const httplib::Reques
     const size_t size = std::filesystem::file_size(path);
     const size_t throttle = throttledChunk(req);
     const size_t chunk = throttle ? throttle : kChunkBytes;
+    if (req.has_param("chunked")) {
+        // No length declared: the body is sent in chunks until the file ends.
+        res.set_chunked_content_provider(
+            "application/octet-stream", [in, chunk](size_t, httplib::DataSink& sink) {
+                std::vector<char> buffer(chunk);
+                in->read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+                if (in->gcount() > 0)
+                    sink.write(buffer.data(), static_cast<size_t>(in->gcount()));
+                if (!*in)
+                    sink.done();
+                return true;
+            });
+        return;
+    }
     res.set_content_provider(
         size, "application/octet-stream",
         [in, chunk, throttle](size_t offset, size_t length, httplib::DataSink& sink) {

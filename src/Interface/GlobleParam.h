@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PublicModule/HttpCurl/features/JsonMetaType.h"
 #include "PublicModule/HttpCurl/globleBase/GlobleParamBase.h"
 
 #include <QJsonArray>
@@ -9,8 +10,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
-Q_DECLARE_METATYPE(Json::Value)
 
 class CConfig;
 

@@ -1,4 +1,5 @@
 #include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Search/SearchManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -178,6 +179,7 @@ void InterfaceRecv::loginSuccess()
         return;
     ++m_nSignInRun;
     pParam->setIsLogin(1);
+    SearchManager::GetInstance()->initAllData();
     MySqllite* pDatabase = MySqllite::GetInstance();
     pDatabase->createMySqllite(StrToQstr(GetLoginUserName()), 0);
     pDatabase->getFavouriteAllData();
@@ -191,6 +193,12 @@ void InterfaceRecv::loginSuccess()
     pushGetLineList(0);
     if (pParam->getRunMode() == 1)
         pushGetStaticLineList(0);
+    pushGetIspList(0);
+    pushGetZipList(0);
+    pushGetAreaListV2(0);
+    pushGetStaticISPList(0);
+    pushGetStaticPostalList(0);
+    pushGetStaticAreaList(0);
 }
 
 void InterfaceRecv::slotGoogleLogin(HTTPEvent_KX* pEvent)

@@ -147,6 +147,17 @@ public:
     Q_INVOKABLE bool checkRefershWebPage(int nValue = 0);
     Q_INVOKABLE void openDesktop(int nValue = 0);
 
+    // Location catalogues (saved as the cache files), static IP expiry and repeat time.
+    Q_INVOKABLE void pushGetAreaListV2(int nValue = 0);
+    Q_INVOKABLE void pushGetIspList(int nValue = 0);
+    Q_INVOKABLE void pushGetZipList(int nValue = 0);
+    void pushGetStaticAreaList(int nValue = 0);
+    void pushGetStaticISPList(int nValue = 0);
+    void pushGetStaticPostalList(int nValue = 0);
+    void runSaveByJson(Json::Value& value, int nTag);
+    Q_INVOKABLE void checkUserStaticIPExpire(QString qstrIp, int nValue = 0);
+    Q_INVOKABLE void pushSaveRepeatTime(int nValue = 0);
+
 protected:
     // A signed form post to the main API host with 3 attempts; callers change what differs.
     static HTTPEvent_KX* newRequest(int nCmd, const char* szDescription, const char* szRoute,
@@ -154,6 +165,8 @@ protected:
     // Appends the fields in order, logs them (secrets masked) and hands the record over.
     void sendRequest(HTTPEvent_KX* pEvent,
                      std::initializer_list<ParamItem> params = std::initializer_list<ParamItem>());
+    // One of the six catalogue requests, by command number.
+    void sendCatalogueRequest(int nCmd, int nValue);
 
     // Counts sign-ins, so that a sign-out answer only ends the session it was sent under.
     std::atomic<std::int64_t> m_nSignInRun{0};

@@ -114,6 +114,14 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case GET_COLLCET_LIST_RESULT: slotGetCollectlist(pEvent); break;
     case BATCH_SAVE_TODAYLIST_RESULT: slotBatchSaveTodaylist(pEvent); break;
     case USER_FLOW_RESULT: slotUserFlow(pEvent); break;
+    case GET_AREA_LIST_V2_RESULT:
+    case GET_ISP_LIST_RESULT:
+    case GET_ZIP_LIST_RESULT:
+    case EN_SOCKS_STATIC_AREA_LIST:
+    case EN_SOCKS_STATIC_ISP_LIST:
+    case EN_SOCKS_STATIC_ZIP_LIST: slotGetCatalogue(pEvent); break;
+    case RESULT_SAVEJSON: slotRunSaveByJson(pEvent); break;
+    case CHECKUSERSTATICIP_RESULT: slotCheckUserStaticIPExpire(pEvent); break;
     default: break;
     }
 }
@@ -155,6 +163,9 @@ void InterfaceRecv::reportTransportFailure(HTTPEvent_KX* pEvent)
         break;
     case WEB_USE_CDK_RESULT:
         emit signal_SetUiData(kUiRedeemed, qstrUnreachable, -1);
+        break;
+    case CHECKUSERSTATICIP_RESULT:
+        slotCheckUserStaticIPExpire(pEvent);
         break;
     default:
         break;

@@ -55,6 +55,12 @@ public:
     void logOutStep();
     float flowTranslate(float fValue, QString& qstrUnit, int nLevel);
 
+    // Location catalogues and static IP expiry. The six catalogue answers share one handler:
+    // they differ only in the file they save.
+    void slotGetCatalogue(HTTPEvent_KX* pEvent);
+    void slotRunSaveByJson(HTTPEvent_KX* pEvent);
+    void slotCheckUserStaticIPExpire(HTTPEvent_KX* pEvent);
+
     // Notices.
     void slotGetMsgUnreadNum(HTTPEvent_KX* pEvent);
     void slotGetMsgList(HTTPEvent_KX* pEvent);

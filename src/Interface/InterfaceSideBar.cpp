@@ -1,5 +1,6 @@
 #include "Interface/InterfaceRecv.h"
 
+#include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
@@ -73,6 +74,7 @@ void InterfaceRecv::slotGetUrl(HTTPEvent_KX* pEvent)
         SearchManager::GetInstance()->setLoginImgDataJson(signInImages, 0);
         emit signal_SetUiData(kUiSignInImages, QString(), 0);
     }
+    DownloadManager::GetInstance()->addMiddleImgByJson(retData, 0);
 }
 
 // Entries without a process name are left out: an empty name would match nothing useful.

@@ -1,5 +1,7 @@
 #include "AppCustom.h"
 #include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Search/SearchManager.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QObject>
 #include <QQmlContext>
@@ -30,9 +32,17 @@ class QmlTestSetup : public QObject
 
 public slots:
     void applicationAvailable() { CAppCustom().RegisterInit(); }
+
+    // Each test file's engine gets the proxy fixture and a catalogue of its own with two
+    // plain countries.
     void qmlEngineAvailable(QQmlEngine* engine)
     {
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
+        Json::Value countries;
+        JsonRead::parse(R"([{"code": "US", "name": "United States"},
+                            {"code": "FR", "name": "France"}])",
+                        countries);
+        SearchManager::GetInstance()->setAreaDataJson(countries, 1);
     }
 
 private:

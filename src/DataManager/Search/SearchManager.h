@@ -1,29 +1,121 @@
 #pragma once
 
+#include "DataManager/Search/ApiTables.h"
+#include "DataManager/Search/CatalogueFile.h"
+#include "DataManager/Search/SearchData.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <json/json.h>
 
+#include <memory>
 #include <mutex>
+#include <vector>
 
-// The location choices the exit list requests and list filters read (country, state,
-// city, operator and postal code, "random" meaning any) and the raw promotional image
-// arrays of the URL settings answer, kept until the screens build their carousels.
+class QJSEngine;
+class QQmlEngine;
+
+// The location catalogue: countries with their states and cities, operators and postal
+// codes, read from the cache files after each sign-in into raw arrays (one per level and
+// plan set) and built into entries for four kinds of screens on request: the list pages,
+// the extraction page (Api), the device line popup (Equipment) and the group-control page
+// (Device). Also the current choices of each, their cascade, and the promotional image
+// arrays. Entries are created, changed and deleted on the GUI thread only.
 class SearchManager : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString qstrCurrentCountryCode READ getCurrentCountryCode WRITE
-                   setCurrentCountryCode NOTIFY qstrCurrentCountryCodeChanged)
-    Q_PROPERTY(QString qstrIpSearch READ getIpSearch WRITE setIpSearch NOTIFY qstrIpSearchChanged)
+    SEARCH_PROPERTY(QString, qstrIpSearch, getIpSearch, setIpSearch)
+    SEARCH_PROPERTY(QString, qstrCurrentCountryCode, getCurrentCountryCode, setCurrentCountryCode)
+    SEARCH_PROPERTY(QString, qstrEquipmentCurrentCountryCode, getEquipmentCurrentCountryCode,
+                    setEquipmentCurrentCountryCode)
+    SEARCH_PROPERTY(QString, qstrEquipmentCurrentStateCode, getEquipmentCurrentStateCode,
+                    setEquipmentCurrentStateCode)
+    SEARCH_PROPERTY(QString, qstrEquipmentCurrentCityCode, getEquipmentCurrentCityCode,
+                    setEquipmentCurrentCityCode)
+    SEARCH_PROPERTY(QString, qstrEquipmentCurrentIspCode, getEquipmentCurrentIspCode,
+                    setEquipmentCurrentIspCode)
+    SEARCH_PROPERTY(QString, qstrEquipmentCurrentPostalCode, getEquipmentCurrentPostalCode,
+                    setEquipmentCurrentPostalCode)
+    SEARCH_PROPERTY(QString, qstrEquipmentIpSearch, getEquipmentIpSearch, setEquipmentIpSearch)
+    SEARCH_PROPERTY(QString, qstrDeviceCurrentCountryCode, getDeviceCurrentCountryCode,
+                    setDeviceCurrentCountryCode)
+    SEARCH_PROPERTY(QString, qstrDeviceCurrentStatusCode, getDeviceCurrentStatusCode,
+                    setDeviceCurrentStatusCode)
+    SEARCH_PROPERTY(QString, qstrDeviceCurrentLineStatusCode, getDeviceCurrentLineStatusCode,
+                    setDeviceCurrentLineStatusCode)
+    SEARCH_PROPERTY(QString, qstrApiCurrentCountryCode, getApiCurrentCountryCode,
+                    setApiCurrentCountryCode)
+    SEARCH_PROPERTY(QString, qstrApiCurrentStateCode, getApiCurrentStateCode,
+                    setApiCurrentStateCode)
+    SEARCH_PROPERTY(QString, qstrApiCurrentCityCode, getApiCurrentCityCode, setApiCurrentCityCode)
+    SEARCH_PROPERTY(QString, qstrApiCurrentIspCode, getApiCurrentIspCode, setApiCurrentIspCode)
+    SEARCH_PROPERTY(QString, qstrApiCurrentPostalCode, getApiCurrentPostalCode,
+                    setApiCurrentPostalCode)
+    SEARCH_PROPERTY(QString, qstrApiIpSearch, getApiIpSearch, setApiIpSearch)
 
 public:
+    // Which raw array of a level a plan reads: plan 1, 3 or 6's.
+    enum RawSet
+    {
+        Raw_None = -1,
+        Raw_Plain = 0,
+        Raw_Static = 1,
+        Raw_Dedicated = 2
+    };
+
     static SearchManager* GetInstance();
     ~SearchManager() override;
 
-    QString getCurrentCountryCode() const { return m_qstrCurrentCountryCode; }
-    void setCurrentCountryCode(const QString& qstrValue);
-    QString getIpSearch() const { return m_qstrIpSearch; }
-    void setIpSearch(const QString& qstrValue);
+    Q_INVOKABLE void initSearch() {}
+
+    // Reads every catalogue file on the job pool; the loaded levels are swapped in on the
+    // GUI thread, which then sends UI messages 110, 111 and 112.
+    void initAllData();
+    // After a cache file was written: reads that level again only when its raw array is
+    // still empty (a first sign-in), then sends that level's message alone. `nKind` is the
+    // file kind of the save (1, 2, 3, 11, 22, 33).
+    void reloadEmptyLevel(int nKind);
+
+    // Replace one raw array: plan 1 plain, 3 static, 6 dedicated; other plans do nothing.
+    void setAreaDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+    void setIspDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+    void setZipDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+
+    Q_INVOKABLE void refershComboCountry(int nValue = 0);
+
+    // Rebuilds from the raw arrays by the plan the screen shows (see rawSetFor).
+    Q_INVOKABLE void beginRarseAreaData(bool bForce = false);
+    Q_INVOKABLE void beginRarseIspData(bool bForce = false);
+    Q_INVOKABLE void beginRarseZipData(bool bForce = false);
+    Q_INVOKABLE void beginRarseAreaDataSecond(bool bForce = false);
+    Q_INVOKABLE void beginRarseIspDataSecond(bool bForce = false);
+    Q_INVOKABLE void beginRarseZipDataSecond(bool bForce = false);
+    Q_INVOKABLE void beginRarseEquipmentAreaData(int nMealType, bool bForce = false);
+    Q_INVOKABLE void beginRarseEquipmentIspData(int nMealType, bool bForce = false);
+    Q_INVOKABLE void beginRarseEquipmentZipData(int nMealType, bool bForce = false);
+    Q_INVOKABLE void beginParseApiAreaData(bool bForce = false);
+    Q_INVOKABLE void beginParseApiIspData(bool bForce = false);
+    Q_INVOKABLE void beginParseApiZipData(bool bForce = false);
+    Q_INVOKABLE void beginRarseDeviceCountryData(int nMealType, bool bForce = false);
+
+    void clearAllData();
+    // The list catalogue's count of a level 1 to 5; all five together for 0.
+    Q_INVOKABLE int getDataSizeByType(int enumValue = 0);
+
+    // Name searches (case-insensitive substring) narrowed by the levels already chosen.
+    Q_INVOKABLE QList<QObject*> getDataByKeyAndType(QString qstrKey, int enumValue = 0,
+                                                    int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getApiDataByKeyAndType(QString qstrKey, int enumValue = 0,
+                                                       int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getEquipmentDataByKeyAndType(QString qstrKey, int enumValue = 0,
+                                                             int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getDeviceDataByKeyAndType(QString qstrKey, int enumValue = 0,
+                                                          int nValue = 0);
+    // The first entry of a level 1 to 5 whose code equals the key; null when none.
+    SearchDataBase* getDataByKey(const QString& key, int level, int nValue = 0);
+    SearchDataBase* getApiDataByKey(const QString& key, int level, int nValue = 0);
+    SearchDataBase* getEquipmentDataByKey(const QString& key, int level, int nValue = 0);
 
     // An empty choice reads, and is kept from then on, as "random".
     QString getCurrentStateCode();
@@ -32,10 +124,41 @@ public:
     QString getCurrentPostalCode();
 
     // Stored unchanged, without a signal.
-    Q_INVOKABLE void setCurrentStateCode(QString qstrValue);
-    Q_INVOKABLE void setCurrentCityCode(QString qstrValue);
-    Q_INVOKABLE void setCurrentOperatorCode(QString qstrValue);
-    Q_INVOKABLE void setCurrentPostalCode(QString qstrValue);
+    Q_INVOKABLE void setCurrentStateCode(const QString& qstrValue);
+    Q_INVOKABLE void setCurrentCityCode(const QString& qstrValue);
+    Q_INVOKABLE void setCurrentOperatorCode(const QString& qstrValue);
+    Q_INVOKABLE void setCurrentPostalCode(const QString& qstrValue);
+
+    // A pick of a page (nValue its origin) keeps the levels consistent: a new country
+    // forgets state and city (UI 122), a state or city also selects its parents and has the
+    // page show them (UI 117, 119, 116, 118). Origin 0 stores without any message.
+    Q_INVOKABLE void setCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+    Q_INVOKABLE void setApiCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+    // The device line popup: parents selected, no messages.
+    Q_INVOKABLE void setEquipmentCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+    // The group-control page: always UI 188 with nValue.
+    Q_INVOKABLE void setDeviceCurrentCode(QString qstrValue, int enumValue = 0, int nValue = 0);
+
+    // The operator and postal choices of the chosen country for page nValue.
+    Q_INVOKABLE void refreshIspByCountry(int nValue = 0);
+    Q_INVOKABLE void refreshZipByCountry(int nValue = 0);
+    Q_INVOKABLE void clearIspByProxyType(int nValue = 0);
+    Q_INVOKABLE void clearZipByProxyType(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentIspByCountry(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentZipByCountry(int nValue = 0);
+    Q_INVOKABLE void clearEquipmentIspByProxyType(int nValue = 0);
+    Q_INVOKABLE void clearEquipmentZipByProxyType(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentStateByCountry(int nValue = 0);
+    Q_INVOKABLE void refreshEquipmentCityByCountry(int nValue = 0);
+
+    // The extraction page's fixed tables: the parameter help rows and the plan choices.
+    void initApiParameter(int nValue = 0);
+    void initApiMeal(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getApiParameterData(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getApiMealData(int nValue = 0);
+
+    // The machine's IPv4 addresses as entries; built once, at the first call that has any.
+    Q_INVOKABLE QList<QObject*> getLocalIpData(int nValue = 0);
 
     // The main screen's and the sign-in window's image arrays; each set replaces the
     // stored array. Safe from any thread.
@@ -44,22 +167,157 @@ public:
     Json::Value getCarouselDataJson() const;
     Json::Value getLoginImgDataJson() const;
 
+    // Replace the carousel's or the sign-in window's entries with the array last received,
+    // which is used up; missing image files are fetched in the background.
+    Q_INVOKABLE void beginRarseCarouselData(bool bForce = false);
+    Q_INVOKABLE void beginParseLoginImgData(bool bForce = false);
+    Q_INVOKABLE QList<QObject*> getCarouseData(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getLoginImgData(int nValue = 0);
+
+    // Job-pool procedure of a catalogue read (run type 2); frees its item.
+    static int ThreadProc(void* pItem);
+
 signals:
-    void qstrCurrentCountryCodeChanged(QString qstrCurrentCountryCode);
-    void qstrIpSearchChanged(QString qstrIpSearch);
+    void signal_RefreshIsp(int nRadioSel);
+    void signal_RefreshZip(int nRadioSel);
+    void signal_RefreshEquipmentIsp(int nOperate);
+    void signal_RefreshEquipmentZip(int nOperate);
+    void signal_RefreshEquipmentState(int nOperate);
+    void signal_RefreshEquipmentCity(int nOperate);
 
 private:
-    SearchManager();
-    static QString randomIfEmpty(QString& qstrCode);
+    using EntryList = QList<SearchDataBase*>;
+    using RawArray = std::shared_ptr<const Json::Value>;
 
-    QString m_qstrIpSearch;
-    QString m_qstrCurrentCountryCode;
+    // Levels 1 to 5 of one catalogue.
+    struct Catalogue
+    {
+        EntryList lists[5];
+        EntryList& at(int level) { return lists[level - 1]; }
+    };
+
+    // How a rebuild maps a plan to a raw array.
+    enum PlanMap
+    {
+        Map_Main,
+        Map_Second,
+        Map_SecondIsp,
+        Map_WithHundred
+    };
+
+    struct LoadedFile
+    {
+        CatalogueFile::Level level;
+        bool bStatic;
+        RawArray array;
+    };
+
+    SearchManager();
+
+    static RawSet rawSetFor(PlanMap map, int nPlan);
+    static RawSet rawSetForPlan(int nPlan);
+    void setRaw(CatalogueFile::Level level, int nPlan, const Json::Value& value);
+    RawArray raw(CatalogueFile::Level level, RawSet set);
+    std::mutex& levelMutex(CatalogueFile::Level level);
+
+    void queueLoad(std::vector<std::pair<CatalogueFile::Level, bool>> files,
+                   std::vector<int> messages);
+    void adoptLoaded(const std::vector<LoadedFile>& files, const std::vector<int>& messages);
+
+    void rebuild(Catalogue& catalogue, CatalogueFile::Level level, RawSet set, bool bSkipIfBuilt);
+    void rebuildDevice(int nPlan);
+    static void clearData(EntryList& list);
+    void clearLevels(Catalogue& catalogue, CatalogueFile::Level level);
+    static void clearCatalogue(Catalogue& catalogue);
+    static void addEntries(Catalogue* pCatalogue, const Json::Value& array, SearchDataBase* pParent,
+                           int level);
+    static SearchDataBase* makeEntry(Catalogue* pCatalogue, const Json::Value& element,
+                                     SearchDataBase* pParent, int level);
+    static void addStatusEntries(EntryList& list, const Json::Value& array, int level);
+
+    // The current choices a search narrows by; empty and "random" mean any.
+    struct Choice
+    {
+        QString country, state, isp, postal;
+    };
+    static QList<QObject*> searchCatalogue(Catalogue& catalogue, const QString& key, int level,
+                                           const Choice& choice, const EntryList* pIspCandidates,
+                                           const EntryList* pZipCandidates);
+    static QList<QObject*> searchChoices(const EntryList& page, const EntryList& all,
+                                         bool bFallBack, const QString& current,
+                                         const QString& key);
+    static SearchDataBase* findByCode(Catalogue& catalogue, const QString& key, int level);
+    static int pageIndex(int nOrigin);
+    EntryList* pageIspList(int nOrigin);
+    EntryList* pageZipList(int nOrigin);
+
+    // What differs between the list and the Api cascade.
+    struct Cascade
+    {
+        Catalogue SearchManager::*pCatalogue;
+        QString (SearchManager::*getCountry)() const;
+        void (SearchManager::*setCountry)(const QString&);
+        void (SearchManager::*setState)(const QString&);
+        void (SearchManager::*setCity)(const QString&);
+        void (SearchManager::*setIsp)(const QString&);
+        void (SearchManager::*setPostal)(const QString&);
+        bool (*isPage)(int nOrigin);
+    };
+    void cascade(const Cascade& rules, const QString& value, int level, int nOrigin);
+    void cascadeCountry(const Cascade& rules, const QString& value, int nOrigin);
+    void cascadeState(const Cascade& rules, const QString& value, int nOrigin);
+    void cascadeCity(const Cascade& rules, const QString& value, int nOrigin);
+    static bool isListPage(int nOrigin);
+    static bool isApiPage(int nOrigin);
+    static bool isReselect(const Cascade& rules, int nOrigin);
+    // New entries of a country's "isp_list" or "zip_list"; empty for any or an unknown code.
+    EntryList countryChoices(Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
+    void refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
+
+    void rebuildImages(EntryList& list, Json::Value& array, const char* szFolder, int nType);
+    // The "file:///" address of a picture's cached file; fetches the file when missing.
+    static QString cachedImage(const QString& qstrUrl, const char* szFolder);
+
+    static QString randomIfEmpty(QString& qstrCode);
+    static void sendUi(int nType, const QString& qstrValue, int nValue);
+
     QString m_qstrCurrentStateCode;
     QString m_qstrCurrentCityCode;
     QString m_qstrCurrentOperatorCode;
     QString m_qstrCurrentPostalCode;
 
+    // One per level, held by each rebuild for its run and by every swap of the level's raw
+    // arrays; the device country rebuild has its own.
+    std::mutex m_areaMutex;
+    std::mutex m_ispMutex;
+    std::mutex m_postalMutex;
+    std::mutex m_deviceCountryMutex;
+    RawArray m_raw[3][3];
+    Json::Value m_valueDeviceStatusArray;
+    Json::Value m_valueDeviceLineStatusArray;
+
+    Catalogue m_list;
+    Catalogue m_api;
+    Catalogue m_equipment;
+    EntryList m_listDeviceCountry;
+    EntryList m_listDeviceStatus;
+    EntryList m_listDeviceLineStatus;
+    // The per-page operator and postal choices of the chosen country, by page (see
+    // pageIspList) and for the device line popup.
+    EntryList m_listIspTemp[5];
+    EntryList m_listZipTemp[5];
+    EntryList m_listEquipmentIspTemp;
+    EntryList m_listEquipmentZipTemp;
+    EntryList m_listLocalIp;
+    EntryList m_listCarouseImg;
+    EntryList m_listLoginViewImg;
+    QList<ApiParameter*> m_listApiParameter;
+    QList<ApiMeal*> m_listApiMeal;
+
     mutable std::mutex m_imageMutex;
     Json::Value m_valueCaouselArray;
     Json::Value m_valueLoginImgArray;
 };
+
+// The QML singleton provider of "Search.Param".
+QObject* virtualSearchManager(QQmlEngine* engine, QJSEngine* scriptEngine);

@@ -1,9 +1,70 @@
-#include "DataManager/Search/SearchManager.h"
+#include "CountingInterfaceRecv.h"
 
+#include "DataManager/Search/SearchManager.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
+#include <memory>
 #include <thread>
+
+namespace {
+
+constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
+
+QString dataPath(const QString& qstrName)
+{
+    return QCoreApplication::applicationDirPath() + "/temp/data/" + qstrName;
+}
+
+void writeRaw(const QString& qstrName, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(dataPath(qstrName)).path());
+    QFile::remove(dataPath(qstrName));
+    QFile file(dataPath(qstrName));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray encoded(const QByteArray& json)
+{
+    return QByteArray::fromStdString(Encryption::GetInstance()->encode(json.toStdString()));
+}
+
+void writeEncoded(const QString& qstrName, const QByteArray& json)
+{
+    writeRaw(qstrName, encoded(json));
+}
+
+// Two countries of the plain set, one of the static set.
+const QByteArray kCountries = R"([
+ {"code": "US", "name": "United States", "isp_list": ["Comcast", "AT&T"],
+  "zip_list": ["90001", "10001"],
+  "state_list": [
+   {"code": "CA", "name": "California",
+    "city_list": [{"code": "LA", "name": "Los Angeles"}, {"code": "SF", "name": "San Francisco"}]},
+   {"code": "NY", "name": "New York", "city_list": [{"code": "NYC", "name": "New York City"}]}]},
+ {"code": "FR", "name": "France", "isp_list": ["Orange"],
+  "state_list": [{"code": "IDF", "name": "\u00CEle-de-France",
+                  "city_list": [{"code": "PAR", "name": "Paris"}]}]}])";
+
+QStringList names(const QList<QObject*>& entries)
+{
+    QStringList result;
+    for (QObject* pEntry : entries)
+        result.append(static_cast<SearchDataBase*>(pEntry)->getName());
+    return result;
+}
+
+} // namespace
 
 // The location choices' defaults and change signals, a catalogue that its owner deleted,
 // and the image arrays written by one thread while another reads them.
@@ -11,8 +72,317 @@ class tst_SearchManager : public QObject
 {
     Q_OBJECT
 
+private:
+    std::unique_ptr<GlobleParam> m_pParam;
+    std::unique_ptr<CountingInterfaceRecv> m_pRecv;
+
+    static void writeCatalogue()
+    {
+        writeEncoded("country.json", kCountries);
+        writeEncoded("country_static.json", R"([{"code": "DE", "name": "Germany"}])");
+        writeEncoded("isp.json", R"(["Comcast", "AT&T", "Orange"])");
+        writeEncoded("isp_static.json", R"(["Telekom"])");
+        writeEncoded("zip.json", R"(["90001"])");
+        writeEncoded("zip_static.json", R"(["10115", "10117"])");
+    }
+
+    // Reads the files on the job pool and waits for the last level's message.
+    void load()
+    {
+        QSignalSpy ui(m_pRecv.get(), &InterfaceRecv::signal_SetUiData);
+        SearchManager::GetInstance()->initAllData();
+        QTRY_VERIFY_WITH_TIMEOUT(!ui.isEmpty() && ui.last().at(0).toInt() == 112, kWaitMs);
+        QCOMPARE(ui.count(), 3);
+    }
+
+    static QList<int> sizes()
+    {
+        SearchManager* pSearch = SearchManager::GetInstance();
+        QList<int> result;
+        for (int level = Data_Country; level <= Data_Postal; ++level)
+            result.append(pSearch->getDataSizeByType(level));
+        return result;
+    }
+
+    static void rebuildList()
+    {
+        SearchManager* pSearch = SearchManager::GetInstance();
+        pSearch->beginRarseAreaData(true);
+        pSearch->beginRarseIspData(true);
+        pSearch->beginRarseZipData(true);
+    }
+
 private slots:
+    void initTestCase()
+    {
+        m_pParam = std::make_unique<GlobleParam>();
+        m_pRecv = std::make_unique<CountingInterfaceRecv>();
+    }
+
+    void init()
+    {
+        QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
+        m_pParam->setMealType(1);
+    }
+
     void cleanup() { delete SearchManager::GetInstance(); }
+
+    void cleanupTestCase()
+    {
+        QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
+    }
+
+    // Counts of countries, states, cities, operators and postal codes by plan.
+    void plansBuildTheirSets_data()
+    {
+        QTest::addColumn<int>("nPlan");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("plain") << 1 << QList<int>{2, 3, 4, 3, 1};
+        QTest::newRow("24-hour") << 3 << QList<int>{1, 0, 0, 1, 2};
+        QTest::newRow("static") << 6 << QList<int>{1, 0, 0, 1, 2};
+        QTest::newRow("no set") << 12 << QList<int>{0, 0, 0, 0, 0};
+    }
+
+    void plansBuildTheirSets()
+    {
+        QFETCH(int, nPlan);
+        QFETCH(QList<int>, expected);
+        writeCatalogue();
+        load();
+        m_pParam->setMealType(nPlan);
+        rebuildList();
+        QCOMPARE(sizes(), expected);
+    }
+
+    void entriesKeepTheirChain()
+    {
+        writeCatalogue();
+        load();
+        rebuildList();
+        SearchManager* pSearch = SearchManager::GetInstance();
+        SearchDataBase* pCity = pSearch->getDataByKey("SF", Data_City);
+        QVERIFY(pCity);
+        QCOMPARE(pCity->parentEntry()->getCode(), QString("CA"));
+        QCOMPARE(pCity->parentEntry()->parentEntry()->getCode(), QString("US"));
+        auto* pCountry = qobject_cast<CountryData*>(pSearch->getDataByKey("US", Data_Country));
+        QVERIFY(pCountry);
+        QCOMPARE(pCountry->getZipArray().size(), 2u);
+        QCOMPARE(pSearch->getDataByKey("us", Data_Country), nullptr);
+
+        // Not forced: kept as built.
+        m_pParam->setMealType(3);
+        pSearch->beginRarseAreaData();
+        QCOMPARE(pSearch->getDataByKey("US", Data_Country), pCountry);
+
+        pSearch->beginRarseDeviceCountryData(1, true);
+        QCOMPARE(names(pSearch->getDeviceDataByKeyAndType("", Data_DeviceStatus)),
+                 QStringList({"Online", "Offline"}));
+        pSearch->beginRarseDeviceCountryData(11, true);
+        QCOMPARE(pSearch->getDeviceDataByKeyAndType("", Data_Country).size(), 2);
+        QVERIFY(pSearch->getDeviceDataByKeyAndType("", Data_DeviceLineStatus).isEmpty());
+    }
+
+    void badFileKeepsEarlierCatalogue_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("truncated") << encoded(kCountries).left(200) << "does not decode or parse";
+        QTest::newRow("object") << encoded(R"({"code": "US"})") << "not an array";
+        QTest::newRow("empty") << QByteArray() << "empty";
+        QTest::newRow("fifo") << QByteArray() << "not a regular file";
+    }
+
+    void badFileKeepsEarlierCatalogue()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, why);
+        writeCatalogue();
+        load();
+        if (why == "not a regular file") {
+            QFile::remove(dataPath("country.json"));
+            QCOMPARE(::mkfifo(QFile::encodeName(dataPath("country.json")).constData(), 0600), 0);
+        } else {
+            writeRaw("country.json", bytes);
+        }
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("country\\.json.*" + QRegularExpression::escape(why)));
+        load();
+        rebuildList();
+        QCOMPARE(sizes(), QList<int>({2, 3, 4, 3, 1}));
+    }
+
+    void wrongMemberTypesReadAsMissing()
+    {
+        writeEncoded("country.json", R"([{"code": 5, "name": ["x"], "state_list": "CA",
+                                          "isp_list": "Comcast"}, "not an object",
+                                         {"code": "FR", "name": "France", "state_list": [7]}])");
+        writeEncoded("isp.json", R"(["Comcast", 3, null])");
+        load();
+        rebuildList();
+        QCOMPARE(sizes(), QList<int>({2, 0, 0, 1, 0}));
+        SearchManager* pSearch = SearchManager::GetInstance();
+        auto* pFirst = qobject_cast<CountryData*>(pSearch->getDataByKeyAndType("", 1).first());
+        QCOMPARE(pFirst->getCode(), QString());
+        QCOMPARE(pFirst->getName(), QString());
+        QVERIFY(pFirst->getIspArray().isObject() && pFirst->getIspArray().empty());
+    }
+
+    void searchByNameAndParent_data()
+    {
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("case") << "random" << 2 << "CAL" << QStringList{"California"};
+        QTest::newRow("position") << "random" << 3 << "an"
+                                  << QStringList{"Los Angeles", "San Francisco"};
+        QTest::newRow("accent kept")
+            << "random" << 2 << "\u00EEle" << QStringList{"\u00CEle-de-France"};
+        QTest::newRow("parent") << "FR" << 3 << "" << QStringList{"Paris"};
+        QTest::newRow("all countries") << "FR" << 1 << "" << QStringList{"United States", "France"};
+    }
+
+    void searchByNameAndParent()
+    {
+        QFETCH(QString, country);
+        QFETCH(int, level);
+        QFETCH(QString, key);
+        QFETCH(QStringList, expected);
+        writeCatalogue();
+        load();
+        rebuildList();
+        SearchManager* pSearch = SearchManager::GetInstance();
+        pSearch->setCurrentCountryCode(country);
+        QCOMPARE(names(pSearch->getDataByKeyAndType(key, level, 1)), expected);
+    }
+
+    // One pick per catalogue: the messages sent, the chain of codes it leaves, and the
+    // page's operator and postal choices of the chain's country.
+    void cascade_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("origin");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("chain");
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("list city")
+            << "list"
+            << "SF" << 3 << 1
+            << QStringList{"117 California 1", "119 CA 1", "116 United States 1", "118 US 1"}
+            << QStringList{"US", "CA", "SF"} << QStringList{"Comcast", "AT&T", "90001", "10001"};
+        QTest::newRow("list state, stored only")
+            << "list"
+            << "NY" << 2 << 0 << QStringList() << QStringList{"random", "NY", "LA"}
+            << QStringList{"Comcast", "AT&T", "Orange", "90001"};
+        QTest::newRow("list new country")
+            << "list"
+            << "FR" << 1 << 1 << QStringList{"122  1"} << QStringList{"FR", "random", "random"}
+            << QStringList{"Orange", "90001"};
+        QTest::newRow("api city") << "api"
+                                  << "PAR" << 3 << 4
+                                  << QStringList{"117 \u00CEle-de-France 4", "119 IDF 4",
+                                                 "116 France 4", "118 FR 4"}
+                                  << QStringList{"FR", "IDF", "PAR"} << QStringList();
+        QTest::newRow("api country, other page")
+            << "api"
+            << "FR" << 1 << 1 << QStringList() << QStringList{"FR", "", ""} << QStringList();
+        QTest::newRow("equipment city")
+            << "equipment"
+            << "NYC" << 3 << 12 << QStringList() << QStringList{"US", "NY", "NYC"}
+            << QStringList{"Comcast", "AT&T", "90001", "10001"};
+        QTest::newRow("device status")
+            << "device"
+            << "1" << 8 << 5 << QStringList{"188  5"} << QStringList{"", "1", ""} << QStringList();
+    }
+
+    void cascade()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, code);
+        QFETCH(int, level);
+        QFETCH(int, origin);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, chain);
+        QFETCH(QStringList, choices);
+        writeCatalogue();
+        load();
+        SearchManager* pSearch = SearchManager::GetInstance();
+        rebuildList();
+        pSearch->beginParseApiAreaData(true);
+        pSearch->beginRarseEquipmentAreaData(1, true);
+        pSearch->beginRarseEquipmentZipData(1, true);
+
+        pSearch->setCurrentStateCode("CA");
+        pSearch->setCurrentCityCode("LA");
+        QSignalSpy ui(m_pRecv.get(), &InterfaceRecv::signal_SetUiData);
+        QStringList sent;
+        QStringList codes;
+        QStringList offered;
+        if (catalogue == "list") {
+            pSearch->setCurrentCode(code, level, origin);
+            pSearch->setCurrentCode(pSearch->getCurrentCountryCode(), 1, origin); // same: silent
+            codes = QStringList{pSearch->getCurrentCountryCode(), pSearch->getCurrentStateCode(),
+                                pSearch->getCurrentCityCode()};
+            pSearch->refreshIspByCountry(1);
+            pSearch->refreshZipByCountry(1);
+            offered = names(pSearch->getDataByKeyAndType("", 4, 1)) +
+                      names(pSearch->getDataByKeyAndType("", 5, 1));
+        } else if (catalogue == "api") {
+            pSearch->setApiCurrentCode(code, level, origin);
+            codes =
+                QStringList{pSearch->getApiCurrentCountryCode(), pSearch->getApiCurrentStateCode(),
+                            pSearch->getApiCurrentCityCode()};
+        } else if (catalogue == "equipment") {
+            pSearch->setEquipmentCurrentCode(code, level, origin);
+            codes = QStringList{pSearch->getEquipmentCurrentCountryCode(),
+                                pSearch->getEquipmentCurrentStateCode(),
+                                pSearch->getEquipmentCurrentCityCode()};
+            pSearch->refreshEquipmentIspByCountry(0);
+            pSearch->refreshEquipmentZipByCountry(0);
+            offered = names(pSearch->getEquipmentDataByKeyAndType("", 4)) +
+                      names(pSearch->getEquipmentDataByKeyAndType("", 5));
+        } else {
+            pSearch->setDeviceCurrentCode(code, level, origin);
+            codes = QStringList{pSearch->getDeviceCurrentCountryCode(),
+                                pSearch->getDeviceCurrentStatusCode(),
+                                pSearch->getDeviceCurrentLineStatusCode()};
+        }
+        for (const QList<QVariant>& args : ui)
+            sent.append(QString("%1 %2 %3")
+                            .arg(args.at(0).toInt())
+                            .arg(args.at(1).toString())
+                            .arg(args.at(2).toInt()));
+        QCOMPARE(sent, messages);
+        QCOMPARE(codes, chain);
+        QCOMPARE(offered, choices);
+    }
+
+    void extractionTables()
+    {
+        SearchManager* pSearch = SearchManager::GetInstance();
+        const QList<QObject*> rows = pSearch->getApiParameterData(5);
+        QCOMPARE(rows.size(), 11);
+        QStringList shown;
+        for (QObject* pRow : rows) {
+            auto* pParameter = static_cast<ApiParameter*>(pRow);
+            shown.append(QString("%1 %2 %3 %4")
+                             .arg(pParameter->getName())
+                             .arg(pParameter->getShowType())
+                             .arg(pParameter->getTranslateNum())
+                             .arg(pParameter->getClickText()));
+        }
+        QCOMPARE(shown.mid(0, 4),
+                 QStringList({"NAME 1 1 ", "NAME 1 1 ", "num 0 2 ", "country 0 3 country code"}));
+        QCOMPARE(shown.last(), QString("port 0 10 "));
+        QCOMPARE(pSearch->getApiParameterData(0), rows);
+
+        QStringList meals;
+        for (QObject* pMeal : pSearch->getApiMealData())
+            meals.append(static_cast<ApiMeal*>(pMeal)->getCode());
+        QCOMPARE(meals, QStringList({"1", "3"}));
+    }
 
     void choices()
     {
@@ -27,7 +397,7 @@ private slots:
         QCOMPARE(country.count(), 1);
         QCOMPARE(search.count(), 1);
 
-        using Set = void (SearchManager::*)(QString);
+        using Set = void (SearchManager::*)(const QString&);
         using Get = QString (SearchManager::*)();
         const QList<QPair<Set, Get>> codes{
             {&SearchManager::setCurrentStateCode, &SearchManager::getCurrentStateCode},

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUrl>
 
 namespace {
 
@@ -41,6 +42,8 @@ HTTPEvent_KX* downloadRecord(int nCmd, const char* szDescription, const std::str
 }
 
 // The text after the last "/", or the whole text when it has none.
+constexpr std::int64_t kPictureMaxBytes = 8LL * 1024 * 1024;
+
 std::string lastSegment(const std::string& strText)
 {
     const std::size_t nSlash = strText.rfind('/');
@@ -92,7 +95,7 @@ void InterfaceProcBase::readScreenSizes()
 
 void InterfaceProcBase::CurlDownloadFile(const std::string& urlHttp, std::string strFileName,
                                          const std::string& strRelFolder, int enumInter, int nType,
-                                         const std::string& strJumpUrl)
+                                         const std::string& strJumpUrl, bool bPicture)
 {
     if (urlHttp.empty()) {
         const std::string strError =
@@ -102,10 +105,19 @@ void InterfaceProcBase::CurlDownloadFile(const std::string& urlHttp, std::string
     }
     if (strFileName.empty())
         strFileName = lastSegment(urlHttp);
+    if (!isWebAddress(QUrl(StrToQstr(urlHttp))) || strFileName.empty() || strFileName == "." ||
+        strFileName == "..") {
+        qDebug() << "download refused:" << urlHttp.c_str();
+        return;
+    }
     const std::string strFolder = GetCurrentExe() + "/temp/" + strRelFolder;
     HTTPEvent_KX* pEvent = downloadRecord(enumInter, "文件下载", urlHttp, strFolder, strFileName);
     pEvent->m_strJumpUrl = strJumpUrl;
     pEvent->m_nParam2 = nType;
+    if (bPicture) {
+        pEvent->m_nMaxBytes = kPictureMaxBytes;
+        pEvent->m_bImageOnly = true;
+    }
     WebInterface::GetInstance()->StartThread(pEvent);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QImageReader>
 
 #include <algorithm>
 #include <atomic>
@@ -286,7 +287,16 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     }
     const bool bFast = pRecord->m_nParam10 == kFastDownloadVariant;
     m_pHttpEvent = pRecord;
+    m_nWritten = m_nOffset_Pos;
     curl_easy_setopt(m_pCUrl, CURLOPT_URL, pRecord->m_strInterface.c_str());
+    // Neither the address nor a redirect may lead anywhere but to a web server.
+    curl_easy_setopt(m_pCUrl, CURLOPT_PROTOCOLS,
+                     static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+    curl_easy_setopt(m_pCUrl, CURLOPT_REDIR_PROTOCOLS,
+                     static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+    if (pRecord->m_nMaxBytes > 0)
+        curl_easy_setopt(m_pCUrl, CURLOPT_MAXFILESIZE_LARGE,
+                         static_cast<curl_off_t>(pRecord->m_nMaxBytes));
     boundTransfer(m_pCUrl, kFileConnectTimeout);
     curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::DownloadCallback);
     curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, this);
@@ -304,15 +314,31 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     const bool bWritten = std::fclose(m_hFileDownload) == 0;
     m_hFileDownload = nullptr;
     m_pHttpEvent = nullptr;
-    if (m_nLastCode == CURLE_OK && bWritten &&
+    if (m_nLastCode == CURLE_OK && bWritten && acceptedBody(pRecord, strPart) &&
         std::rename(strPart.c_str(), pRecord->m_strFilePath.c_str()) == 0) {
         pRecord->m_strResult = "下载成功";
         return true;
     }
     qDebug() << (pRecord->m_strInterface + "<-->" + errorText()).c_str();
-    if (!isInterruption(m_nLastCode))
+    // A checked download never resumes: what it left is dropped, so the next try asks again.
+    const bool bChecked = pRecord->m_nMaxBytes > 0 || pRecord->m_bImageOnly;
+    if (bChecked || !isInterruption(m_nLastCode))
         std::remove(strPart.c_str());
     return false;
+}
+
+bool HttpCurl::acceptedBody(const HTTPEvent_KX* pRecord, const std::string& strPart)
+{
+    const QString qstrPart = QString::fromStdString(strPart);
+    if (pRecord->m_nMaxBytes > 0 && WebRecv::getFileSize(qstrPart) > pRecord->m_nMaxBytes) {
+        qDebug() << "download over its bound:" << pRecord->m_strInterface.c_str();
+        return false;
+    }
+    if (pRecord->m_bImageOnly && QImageReader::imageFormat(qstrPart).isEmpty()) {
+        qDebug() << "download is not an image:" << pRecord->m_strInterface.c_str();
+        return false;
+    }
+    return true;
 }
 
 bool HttpCurl::GetSocks5Request(const std::string& strUrl, const std::string& strProxy,
@@ -360,10 +386,16 @@ size_t HttpCurl::process_data(void* pData, size_t nSize, size_t nCount, void* pO
     return nSize * nCount;
 }
 
+// A bounded download stops as soon as the body streams past its bound (no length declared).
 size_t HttpCurl::DownloadCallback(void* pData, size_t nSize, size_t nCount, void* pThis)
 {
-    return std::fwrite(pData, nSize, nCount, static_cast<HttpCurl*>(pThis)->m_hFileDownload) *
-           nSize;
+    auto* pCurl = static_cast<HttpCurl*>(pThis);
+    const std::int64_t nBytes = static_cast<std::int64_t>(nSize * nCount);
+    const std::int64_t nMax = pCurl->m_pHttpEvent ? pCurl->m_pHttpEvent->m_nMaxBytes : 0;
+    pCurl->m_nWritten += nBytes;
+    if (nMax > 0 && pCurl->m_nWritten > nMax)
+        return 0;
+    return std::fwrite(pData, nSize, nCount, pCurl->m_hFileDownload) * nSize;
 }
 
 // Figures in KiB, resumed bytes included; a cleared m_nParam7 stops the transfer.

@@ -64,6 +64,8 @@ private:
     void applyCommonOptions(long nConnectTimeout, long nTimeout);
     CURLcode performInto(std::string& strBody);
     std::string errorText() const;
+    // The record's own checks of a finished body before it replaces the target.
+    static bool acceptedBody(const HTTPEvent_KX* pRecord, const std::string& strPart);
 
     static size_t process_data(void* pData, size_t nSize, size_t nCount, void* pOut);
     static size_t DownloadCallback(void* pData, size_t nSize, size_t nCount, void* pThis);
@@ -79,6 +81,7 @@ private:
     CURL* m_pCUrl = nullptr;
     FILE* m_hFileDownload = nullptr;
     std::int64_t m_nOffset_Pos = 0;
+    std::int64_t m_nWritten = 0;
     bool m_bIsCancel = false;
     HTTPEvent_KX* m_pHttpEvent = nullptr;
     curl_slist* m_pHeaders = nullptr;

@@ -10,6 +10,9 @@
 #include <QUrl>
 
 #include <map>
+#include <memory>
+#include <mutex>
+#include <set>
 
 namespace {
 
@@ -121,8 +124,48 @@ bool WebInterface::DeleteRequest(std::string& strRoute, std::vector<ParamItem>& 
     return ReadServiceAnswer(strBody, strRoute, pRecord);
 }
 
+namespace {
+
+// Targets of the checked downloads now running: a second one for the same path would write
+// into the same ".part".
+std::mutex g_targetsLock;
+std::set<std::string> g_targets;
+
+class TargetClaim
+{
+public:
+    explicit TargetClaim(const std::string& strPath) : m_strPath(strPath)
+    {
+        std::lock_guard<std::mutex> lock(g_targetsLock);
+        m_bOwned = g_targets.insert(strPath).second;
+    }
+    ~TargetClaim()
+    {
+        std::lock_guard<std::mutex> lock(g_targetsLock);
+        if (m_bOwned)
+            g_targets.erase(m_strPath);
+    }
+    bool owned() const { return m_bOwned; }
+
+private:
+    std::string m_strPath;
+    bool m_bOwned = false;
+};
+
+} // namespace
+
 bool WebInterface::DownloadFile(HTTPEvent_KX* pRecord, int nMode)
 {
+    const bool bChecked = pRecord->m_nMaxBytes > 0 || pRecord->m_bImageOnly;
+    std::unique_ptr<TargetClaim> pClaim;
+    if (bChecked) {
+        pClaim = std::make_unique<TargetClaim>(pRecord->m_strFilePath);
+        if (!pClaim->owned()) {
+            qDebug() << "download dropped, its target is being fetched:"
+                     << pRecord->m_strFilePath.c_str();
+            return false;
+        }
+    }
     if (nMode == 0 && WebRecv::IsHaveFile(QString::fromStdString(pRecord->m_strFilePath))) {
         pRecord->m_strResult = "已下载";
         return true;

@@ -807,6 +807,12 @@ bool WebRecv::SystemCmdA(const std::string&, const std::string&, bool)
     return false;
 }
 
+bool WebRecv::isWebAddress(const QUrl& url)
+{
+    return url.isValid() && !url.host().isEmpty() &&
+           (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
 bool WebRecv::SystemBrowser(const std::wstring&, bool)
 {
     return false;
@@ -818,9 +824,7 @@ bool WebRecv::SystemBrowser(const std::wstring&, bool)
 bool WebRecv::SystemBrowserA(const std::string& strURL, bool)
 {
     const QUrl url(QString::fromStdString(strURL));
-    const bool bWebPage = url.isValid() && !url.host().isEmpty() &&
-                          (url.scheme() == QLatin1String("http") ||
-                           url.scheme() == QLatin1String("https"));
+    const bool bWebPage = isWebAddress(url);
     QCoreApplication* pApp = QCoreApplication::instance();
     if (!bWebPage || !pApp) {
         // The query may carry the session token.

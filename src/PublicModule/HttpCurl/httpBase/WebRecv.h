@@ -13,6 +13,7 @@
 
 class HTTPEvent_KX;
 class QDesktopServices;
+class QUrl;
 class QDir;
 class QFileInfo;
 
@@ -163,6 +164,8 @@ public:
     // URLs and names.
     QString VerifyUrl(const QString& qstrValue, int nCheck = 0);
     QString getNameByHttpUrl(const QString& qstrValue);
+    // An http or https address with a host.
+    static bool isWebAddress(const QUrl& url);
     QString getHttpExeName(const QString& qstrUrl);
 
     // Processes and desktop: this platform starts, ends and inspects nothing here.

@@ -1,0 +1,195 @@
+// Promotional pictures against the stand-in service: carousel entries point at cached
+// files, a present file is not fetched again, one fetch per target, and anything that is
+// not a bounded image from a web server leaves nothing in the cache.
+#include "CountingInterfaceRecv.h"
+#include "SandboxService.h"
+
+#include "DataManager/Download/DownloadManager.h"
+#include "DataManager/Search/SearchManager.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
+
+QString cacheDir(const char* szFolder)
+{
+    return QCoreApplication::applicationDirPath() + "/temp/" + szFolder;
+}
+
+Json::Value images(const QStringList& urls, const QString& qstrHk = QString())
+{
+    Json::Value array(Json::arrayValue);
+    for (const QString& qstrUrl : urls) {
+        Json::Value element;
+        element["img_url"] = qstrUrl.toStdString();
+        element["img_url_hk"] = qstrHk.toStdString();
+        element["jump_url"] = "https:x";
+        array.append(element);
+    }
+    return array;
+}
+
+} // namespace
+
+class tst_CarouselPictures : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_files;
+    SandboxService m_service;
+    std::unique_ptr<GlobleParam> m_param;
+    std::unique_ptr<CountingInterfaceRecv> m_recv;
+
+    QString fileUrl(const QString& qstrName) const
+    {
+        return m_service.resUrl() + "/files/" + qstrName;
+    }
+
+    int fetchesOf(const QString& qstrPath)
+    {
+        int nCount = 0;
+        for (const Json::Value& entry : m_service.log())
+            nCount += JsonRead::getString(entry, "path") == qstrPath.toStdString();
+        return nCount;
+    }
+
+    void writeFile(const QString& qstrName, const QByteArray& bytes)
+    {
+        QFile file(m_files.filePath(qstrName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Parses the carousel and waits for the fetches it starts.
+    void parseCarousel(const Json::Value& array, int nFetches)
+    {
+        const int nTarget = m_recv->finished() + nFetches;
+        SearchManager::GetInstance()->setCarouselDataJson(array);
+        SearchManager::GetInstance()->beginRarseCarouselData();
+        QTRY_VERIFY_WITH_TIMEOUT(m_recv->finished() >= nTarget, kWaitMs);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QImage picture(8, 8, QImage::Format_ARGB32);
+        picture.fill(QColor(200, 20, 20, 120));
+        QVERIFY(picture.save(m_files.filePath("alpha.png")));
+        writeFile("text.png", "this is not a picture");
+        QByteArray big(9 * 1024 * 1024, '\0');
+        QFile png(m_files.filePath("alpha.png"));
+        QVERIFY(png.open(QIODevice::ReadOnly));
+        big.replace(0, int(png.size()), png.readAll()); // an image header, over the bound
+        writeFile("big.png", big);
+        QVERIFY(m_service.start({"--files", m_files.path()}));
+        m_param.reset(new GlobleParam);
+        m_recv.reset(new CountingInterfaceRecv);
+    }
+
+    void init()
+    {
+        QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
+        m_service.reset();
+    }
+
+    void cleanupTestCase()
+    {
+        delete SearchManager::GetInstance();
+        delete DownloadManager::GetInstance();
+        m_recv.reset();
+        QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
+    }
+
+    void carouselEntriesShowCachedFiles()
+    {
+        // Two elements share a file name and the variant equals the main address.
+        parseCarousel(images({fileUrl("alpha.png"), fileUrl("alpha.png")}, fileUrl("alpha.png")),
+                      1);
+        const QList<QObject*> entries = SearchManager::GetInstance()->getCarouseData();
+        QCOMPARE(entries.size(), 2);
+        const QString qstrCached = cacheDir("carousel") + "/alpha.png";
+        for (QObject* pObject : entries) {
+            auto* pEntry = static_cast<CarouseData*>(pObject);
+            QCOMPARE(pEntry->getDataType(), int(Data_CarouseData));
+            QCOMPARE(pEntry->getLocalPath(), "file:///" + qstrCached);
+            QCOMPARE(pEntry->getLocalHkPath(), "file:///" + qstrCached);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(qstrCached), kWaitMs);
+        QTest::qWait(300);
+        QCOMPARE(fetchesOf("/files/alpha.png"), 1);
+        QFile cached(qstrCached);
+        QFile source(m_files.filePath("alpha.png"));
+        QVERIFY(cached.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
+        QCOMPARE(cached.readAll(), source.readAll());
+
+        // Present: not fetched again; the array was used up by the parse.
+        SearchManager::GetInstance()->beginRarseCarouselData();
+        QVERIFY(SearchManager::GetInstance()->getCarouseData().isEmpty());
+        SearchManager::GetInstance()->setLoginImgDataJson(images({fileUrl("alpha.png")}));
+        SearchManager::GetInstance()->beginParseLoginImgData();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(cacheDir("loginview") + "/alpha.png"), kWaitMs);
+        parseCarousel(images({fileUrl("alpha.png")}), 0);
+        QTest::qWait(300);
+        QCOMPARE(fetchesOf("/files/alpha.png"), 2); // the sign-in copy only
+    }
+
+    void badPicturesLeaveNothing_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<int>("fetches");
+        QTest::newRow("404") << "files/missing.png" << 1;
+        QTest::newRow("not an image") << "files/text.png" << 1;
+        QTest::newRow("over the bound") << "files/big.png" << 1;
+        QTest::newRow("over the bound, no length") << "files/big.png?chunked=1" << 1;
+        QTest::newRow("file address") << "file:/etc/hostname" << 0;
+        QTest::newRow("ftp address") << "ftp:x/a.png" << 0;
+        QTest::newRow("dot name") << "files/.." << 0;
+    }
+
+    void badPicturesLeaveNothing()
+    {
+        QFETCH(QString, url);
+        QFETCH(int, fetches);
+        const QString qstrUrl =
+            url.startsWith("files/") ? m_service.resUrl() + "/" + url : url.replace("x/", "//x/");
+        const int nBefore = m_recv->finished();
+        parseCarousel(images({qstrUrl}), fetches);
+        QTest::qWait(200);
+        QCOMPARE(m_recv->finished(), nBefore + fetches);
+        QDir cache(cacheDir("carousel"));
+        QCOMPARE(cache.entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void middlePicture()
+    {
+        DownloadManager* pManager = DownloadManager::GetInstance();
+        QCOMPARE(pManager->getMiddleParam(0), QString());
+        Json::Value retData;
+        retData["middle_img"]["url"] = "https:jump";
+        retData["middle_img"]["img"] = fileUrl("alpha.png").toStdString();
+        pManager->addMiddleImgByJson(retData);
+        const QString qstrCached = cacheDir("activity") + "/alpha.png";
+        QCOMPARE(pManager->getMiddleParam(0), "file:///" + qstrCached);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(qstrCached), kWaitMs);
+        QVERIFY(pManager->getQmlObjByKey("middle_img", 1));
+        QVERIFY(!pManager->getQmlObjByKey("middle_img", 2));
+
+        pManager->addMiddleImgByJson(Json::Value(Json::objectValue)); // kept as it was
+        QCOMPARE(pManager->getMiddleParam(1), fileUrl("alpha.png"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CarouselPictures)
+#include "tst_CarouselPictures.moc"

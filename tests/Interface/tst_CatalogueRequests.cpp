@@ -1,0 +1,232 @@
+// The location catalogue requests against the stand-in service: the six lists saved as
+// cache files and read into the catalogue on a first sign-in, error answers that keep a
+// cache, the static IP expiry answers and the repeat time.
+#include "CountingInterfaceRecv.h"
+#include "SandboxService.h"
+
+#include "DataManager/Search/SearchManager.h"
+#include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
+// A sign-in and what it sends: two notice requests, six catalogue lists and their six saves.
+constexpr int kSignInRequests = 15;
+
+Json::Value fixtureData(const QString& qstrRoute)
+{
+    QFile file(QStringLiteral(QEL_SOURCE_DIR "/sandbox/service/fixtures") + qstrRoute + ".json");
+    Json::Value answer;
+    if (file.open(QIODevice::ReadOnly))
+        JsonRead::parse(file.readAll().toStdString(), answer);
+    return JsonRead::member(answer, "data");
+}
+
+Json::Value cacheFile(const QString& qstrName)
+{
+    QFile file(QCoreApplication::applicationDirPath() + "/temp/data/" + qstrName);
+    Json::Value value;
+    if (file.open(QIODevice::ReadOnly))
+        JsonRead::parse(Encryption::GetInstance()->decode(file.readAll().toStdString()), value);
+    return value;
+}
+
+Json::Value script(const char* szRoute, const char* szMode, const std::string& strBody)
+{
+    Json::Value value;
+    value["route"] = szRoute;
+    value["mode"] = szMode;
+    value["body"] = strBody;
+    value["times"] = 1;
+    return value;
+}
+
+} // namespace
+
+class tst_CatalogueRequests : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_workDir;
+    SandboxService m_service;
+    std::unique_ptr<GlobleParam> m_param;
+    std::unique_ptr<CountingInterfaceRecv> m_recv;
+
+    bool runAndWait(const std::function<void(InterfaceRecv&)>& call, int nRequests = 1)
+    {
+        const int nTarget = m_recv->finished() + nRequests;
+        call(*m_recv);
+        QTest::qWaitFor([&] { return m_recv->finished() >= nTarget; }, kWaitMs);
+        return m_recv->finished() >= nTarget;
+    }
+
+    Json::Value formOf(const char* szPath)
+    {
+        for (const Json::Value& entry : m_service.log())
+            if (JsonRead::getString(entry, "path") == szPath)
+                return JsonRead::getObject(entry, "form");
+        return Json::Value();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
+        QVERIFY(m_workDir.isValid());
+        QVERIFY(QDir::setCurrent(m_workDir.path()));
+        QVERIFY(m_service.start());
+        m_param.reset(new GlobleParam);
+        m_recv.reset(new CountingInterfaceRecv);
+        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
+        m_recv->SetVipDomian(m_service.resUrl().toStdString());
+    }
+
+    void init() { m_service.reset(); }
+
+    void cleanupTestCase()
+    {
+        delete SearchManager::GetInstance();
+        m_recv.reset();
+        m_param.reset();
+        QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
+    }
+
+    // Runs first: no cache files yet.
+    void firstSignInFillsTheCatalogue()
+    {
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin("demo_user", "QelDemo#2024"); },
+                           kSignInRequests));
+        const QList<QPair<QString, QString>> files{
+            {"country.json", "/api/get_area_list_v2"},
+            {"isp.json", "/api/get_isp_list"},
+            {"zip.json", "/api/get_zip_list"},
+            {"country_static.json", "/api/get_static_area_list"},
+            {"isp_static.json", "/api/get_static_isp_list"},
+            {"zip_static.json", "/api/get_static_zip_list"}};
+        for (const auto& file : files) {
+            QVERIFY2(fixtureData(file.second).size() > 0, qPrintable(file.second));
+            QCOMPARE(cacheFile(file.first), fixtureData(file.second));
+        }
+        QVERIFY(formOf("/api/get_area_list_v2").isMember("oem"));
+
+        // The levels were empty, so the fresh files are read at once.
+        SearchManager* pSearch = SearchManager::GetInstance();
+        m_param->setMealType(1);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (pSearch->beginRarseAreaData(true), pSearch->beginRarseIspData(true),
+             pSearch->beginRarseZipData(true), pSearch->getDataSizeByType(0) == 3 + 4 + 8 + 7 + 5),
+            kWaitMs);
+        m_param->setMealType(6);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (pSearch->beginRarseAreaData(true), pSearch->getDataSizeByType(Data_Country) == 2),
+            kWaitMs);
+    }
+
+    void errorAnswerKeepsTheCache_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("error, empty") << QByteArray(R"({"code": 5, "data": []})") << 7;
+        QTest::newRow("not an array") << QByteArray(R"({"code": 0, "data": {}})") << 7;
+        QTest::newRow("error with entries") << QByteArray(R"({"code": 5, "data": ["A"]})") << 1;
+        QTest::newRow("success, empty") << QByteArray(R"({"code": 0, "data": []})") << 0;
+    }
+
+    void errorAnswerKeepsTheCache()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, kept);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetIspList(); }));
+        QTRY_COMPARE_WITH_TIMEOUT(cacheFile("isp.json").size(), 7u, kWaitMs);
+        QVERIFY(m_service.script(script("/api/get_isp_list", "body", body.toStdString())));
+        const bool bSaves = kept != 7;
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetIspList(); }, bSaves ? 2 : 1));
+        QCOMPARE(int(cacheFile("isp.json").size()), kept);
+    }
+
+    void staticIpExpiry_data()
+    {
+        // Addresses are built: moc takes a double slash inside a string for a comment.
+        const std::string strSlashes(2, '/');
+        const std::string strRenew = "https:" + strSlashes + "renew.example/a";
+        const std::string strEncoded = Encryption::GetInstance()->encode(strRenew);
+        const std::string strLocal =
+            Encryption::GetInstance()->encode("file:" + strSlashes + "/etc/passwd");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("type");
+        QTest::newRow("expired") << ""
+                                 << ""
+                                 << "" << 0 << 159;
+        QTest::newRow("renewable")
+            << "body"
+            << QString::fromStdString("{\"code\":0,\"is_expire\":false,\"renew_url\":\"" +
+                                      strEncoded + "\"}")
+            << QString::fromStdString(strRenew) << 1 << 159;
+        QTest::newRow("no address") << "body"
+                                    << R"({"code":0,"is_expire":false})"
+                                    << "" << 1 << 159;
+        QTest::newRow("not a web address")
+            << "body"
+            << QString::fromStdString("{\"code\":0,\"is_expire\":false,\"renew_url\":\"" +
+                                      strLocal + "\"}")
+            << "" << 1 << 159;
+        QTest::newRow("unreachable") << "close"
+                                     << ""
+                                     << "" << 1 << 158;
+    }
+
+    void staticIpExpiry()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, body);
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QFETCH(int, type);
+        if (!mode.isEmpty()) {
+            Json::Value rule =
+                script("/api/client/static_ip_expire_time", qPrintable(mode), body.toStdString());
+            rule["times"] = -1;
+            QVERIFY(m_service.script(rule));
+        }
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.checkUserStaticIPExpire("1.2.3.4"); }));
+        QCOMPARE(ui.count(), 1);
+        QCOMPARE(ui.first(), (QList<QVariant>{type, text, value}));
+        if (mode != "close")
+            QCOMPARE(JsonRead::getString(formOf("/api/client/static_ip_expire_time"), "ip"),
+                     std::string("1.2.3.4"));
+    }
+
+    void repeatTimeInSeconds()
+    {
+        m_param->setRepeatProxyTime(24);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushSaveRepeatTime(); }));
+        QCOMPARE(JsonRead::getString(formOf("/api/client/save_ip_repeat_time"), "time"),
+                 std::string("86400"));
+
+        m_service.reset();
+        m_param->setIsLogin(0);
+        m_recv->pushSaveRepeatTime();
+        QTest::qWait(200);
+        QVERIFY(formOf("/api/client/save_ip_repeat_time").isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CatalogueRequests)
+#include "tst_CatalogueRequests.moc"

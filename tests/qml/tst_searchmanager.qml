@@ -1,0 +1,32 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Globle.Param 1.0
+import Search.Param 1.0
+
+TestCase {
+    name: "SearchManager"
+
+    GlobleParam {
+        id: globleParam
+    }
+
+    function countryNames() {
+        var names = []
+        var entries = SearchManager.getDataByKeyAndType("", 1, 0)
+        for (var i = 0; i < entries.length; ++i)
+            names.push(entries[i].qstrName)
+        return names
+    }
+
+    // Entries are borrowed: the garbage collector must not delete those QML dropped.
+    function test_entriesSurviveGarbageCollection() {
+        globleParam.nMealType = 1
+        SearchManager.beginRarseAreaData(true)
+        var kept = SearchManager.getDataByKeyAndType("", 1, 0)
+        compare(countryNames(), ["United States", "France"])
+        gc()
+        wait(50)
+        compare(kept[1].qstrName, "France")
+        compare(countryNames(), ["United States", "France"])
+    }
+}
