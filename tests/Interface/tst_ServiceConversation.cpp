@@ -8,13 +8,10 @@
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
-#include "Interface/MyThreadPool.h"
-#include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
 #include "PublicModule/HttpCurl/qtsingleapplication/CApp.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,28 +76,7 @@ private:
     std::unique_ptr<GlobleParam> m_param;
     std::unique_ptr<CountingInterfaceRecv> m_recv;
 
-    // Waits until every request sent so far, and every one their answers sent, has been
-    // answered: the pools are idle and taking in the queued answers brings no new one.
-    bool settle()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 10000 * QEL_TIME_FACTOR) {
-            MyThreadPoolBase::GetInstance()->waitForDone(100);
-            MyThreadPool::GetInstance()->waitForDone(100);
-            const int nBefore = m_recv->finished();
-            QCoreApplication::processEvents();
-            if (m_recv->finished() == nBefore && poolsIdle())
-                return true;
-        }
-        return false;
-    }
-
-    static bool poolsIdle()
-    {
-        return MyThreadPoolBase::GetInstance()->activeThreadCount() == 0 &&
-               MyThreadPool::GetInstance()->activeThreadCount() == 0;
-    }
+    bool settle() { return m_recv->settle(10000 * QEL_TIME_FACTOR); }
 
     bool runAndWait(const Call& call)
     {

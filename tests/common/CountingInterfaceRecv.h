@@ -1,6 +1,11 @@
 #pragma once
 
 #include "Interface/InterfaceRecv.h"
+#include "Interface/MyThreadPool.h"
+#include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <atomic>
 
@@ -19,6 +24,29 @@ public:
         ++nFailed;
     }
     int finished() const { return nSucceeded + nFailed; }
+
+    // Waits until every request sent so far, and every one their answers sent, has been
+    // answered: the pools are idle and taking in the queued answers brings no new one.
+    bool settle(int nTimeoutMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < nTimeoutMs) {
+            MyThreadPoolBase::GetInstance()->waitForDone(100);
+            MyThreadPool::GetInstance()->waitForDone(100);
+            const int nBefore = finished();
+            QCoreApplication::processEvents();
+            if (finished() == nBefore && poolsIdle())
+                return true;
+        }
+        return false;
+    }
+
+    static bool poolsIdle()
+    {
+        return MyThreadPoolBase::GetInstance()->activeThreadCount() == 0 &&
+               MyThreadPool::GetInstance()->activeThreadCount() == 0;
+    }
 
     std::atomic<int> nSucceeded{0};
     std::atomic<int> nFailed{0};
