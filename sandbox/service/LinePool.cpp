@@ -21,10 +21,11 @@ struct Place
     const char* szContinent;
 };
 
-const Place kPlaces[] = {{"US", "CA", "los_angeles", "NA"},
-                         {"US", "NY", "new_york", "NA"},
-                         {"GB", "ENG", "london", "EU"},
-                         {"DE", "BE", "berlin", "EU"}};
+// The catalogue fixtures' own codes, so a location chosen from them finds exits.
+const Place kPlaces[] = {{"US", "CA", "LAX", "NA"},
+                         {"US", "NY", "NYC", "NA"},
+                         {"BR", "SP", "SAO", "SA"},
+                         {"FR", "IDF", "PAR", "EU"}};
 const char* const kIsps[] = {"att", "verizon", "bt", "telekom"};
 
 const std::set<std::string> kPagedRoutes = {"/api/get_line_list", "/api/get_static_ip_list"};
