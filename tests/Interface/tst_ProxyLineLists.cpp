@@ -76,11 +76,7 @@ private:
     std::unique_ptr<CountingInterfaceRecv> m_recv;
     ProxyManager* manager() { return ProxyManager::GetInstance(); }
 
-    bool runAndWait(const Call& call)
-    {
-        call(*m_recv);
-        return m_recv->settle(kWaitMs);
-    }
+    bool runAndWait(const Call& call) { return m_recv->runAndSettle(call, kWaitMs); }
 
     Json::Value lastEntry()
     {

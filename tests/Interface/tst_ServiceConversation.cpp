@@ -80,8 +80,7 @@ private:
 
     bool runAndWait(const Call& call)
     {
-        call(*m_recv);
-        return settle();
+        return m_recv->runAndSettle(call, 10000 * QEL_TIME_FACTOR);
     }
 
     Json::Value entriesOf(const QString& qstrPath)

@@ -42,6 +42,14 @@ public:
         return false;
     }
 
+    // Runs the call, then settles.
+    template <class Call>
+    bool runAndSettle(const Call& call, int nTimeoutMs)
+    {
+        call(*this);
+        return settle(nTimeoutMs);
+    }
+
     static bool poolsIdle()
     {
         return MyThreadPoolBase::GetInstance()->activeThreadCount() == 0 &&

@@ -347,14 +347,18 @@ void tst_SandboxService::choosesByMethodAndCatalogueSet()
     SandboxService service;
     QVERIFY(service.start({"--fixtures", dir.filePath("fixtures"), "--catalogue", "night"}));
     const auto from = [&](const QByteArray& verb, const char* path) {
-        const Reply reply = send(verb, service.apiUrl() + path, "{}",
+        // A GET carries no body: one left unread would spoil the next request on the
+        // kept-alive connection.
+        const Reply reply = send(verb, service.apiUrl() + path, verb == "GET" ? "" : "{}",
                                  {{"Content-Type", "application/json"}});
-        return reply.status == 200 ? JsonRead::getString(reply.json(), "from") : "404";
+        return reply.status == 200
+                   ? QString::fromStdString(JsonRead::getString(reply.json(), "from"))
+                   : QStringLiteral("no route");
     };
-    QCOMPARE(from("GET", "/api/item"), std::string("night get"));
-    QCOMPARE(from("POST", "/api/item"), std::string("base"));
-    QCOMPARE(from("GET", "/api/item.get"), std::string("404")); // variants are no routes
-    QCOMPARE(from("GET", "/api/item.rules"), std::string("404"));
+    QCOMPARE(from("GET", "/api/item"), QString("night get"));
+    QCOMPARE(from("POST", "/api/item"), QString("base"));
+    QCOMPARE(from("GET", "/api/item.get"), QString("no route")); // variants are no routes
+    QCOMPARE(from("GET", "/api/item.rules"), QString("no route"));
 }
 
 void tst_SandboxService::webSignInCarriesTheEncodedDemoPassword()
