@@ -4,6 +4,7 @@
 #include "SandboxService.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Search/SearchManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
@@ -54,6 +55,27 @@ Json::Value bodyScript(const char* szMode, const Json::Value& body, int nStatus 
     script["status"] = nStatus;
     script["times"] = nTimes;
     return script;
+}
+
+// A today row filed directly, so nothing is uploaded for it.
+TodayList* todayOfPlan(const char* szSerial, const char* szPlan)
+{
+    auto* pRow = new TodayList;
+    pRow->setSession(szSerial);
+    pRow->setqjsonLine(
+        {{"ip_time_type", szPlan},
+         {"sn", QString::fromStdString(Encryption::GetInstance()->encode(szSerial))}});
+    return pRow;
+}
+
+// The search's country, state, city and IP text, which the line requests read.
+void choose(const QStringList& choice)
+{
+    SearchManager* pSearch = SearchManager::GetInstance();
+    pSearch->setCurrentCountryCode(choice[0]);
+    pSearch->setCurrentStateCode(choice[1]);
+    pSearch->setCurrentCityCode(choice[2]);
+    pSearch->setIpSearch(choice[3]);
 }
 
 QString textOf(const Json::Value& entry, const char* szKey)
@@ -111,14 +133,21 @@ private slots:
         m_param->setMealType(1);
         m_param->setMealStaticType(6);
         m_param->setSocks5Globle(true);
+        choose({"", "", "", ""});
     }
 
     void signInAsksForTheListsAfterTheNotices()
     {
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin(kDemoUser, kDemoPassword); }));
+        const QStringList lists{"/api/client/get_todaylist", "/api/client/get_collect_line",
+                                "/api/get_line_list"};
         QStringList paths;
-        for (const Json::Value& entry : m_service.log())
+        for (const Json::Value& entry : m_service.log()) {
             paths << textOf(entry, "path");
+            if (lists.contains(paths.last()))
+                QCOMPARE(textOf(JsonRead::member(entry, "headers"), "qv-username"),
+                         QString(kDemoUser));
+        }
         // The requests after the sign-in run in parallel, so they arrive in any order.
         QCOMPARE(paths.value(0), QString("/api/socks/login"));
         for (const char* szPath : {"/api/client/get_collect_line", "/api/client/get_msg_list",
@@ -207,22 +236,45 @@ private slots:
         QCOMPARE(codes, (QList<int>{165, 168, 165}));
     }
 
+    void refusalKeepsTheList_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("nScreen");
+        const Call main = [](InterfaceRecv& r) { r.pushGetLineList(0); };
+        QTest::newRow("main, not JSON") << main << "/api/get_line_list"
+                                        << "nonjson" << 165;
+        QTest::newRow("main, closed") << main << "/api/get_line_list"
+                                      << "close" << 165;
+        QTest::newRow("static, closed")
+            << Call([](InterfaceRecv& r) { r.pushGetStaticLineList(0); })
+            << "/api/client/user_static"
+            << "close" << 169;
+        QTest::newRow("device serials, closed")
+            << Call([](InterfaceRecv& r) { r.pushEquipmentLineHistorySnIsExist("SN0001"); })
+            << "/api/sn_is_exist"
+            << "close" << 187;
+    }
+
     void refusalKeepsTheList()
     {
+        QFETCH(Call, call);
+        QFETCH(QString, route);
+        QFETCH(QString, mode);
+        QFETCH(int, nScreen);
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
         manager()->beginRarseProxyListData();
         QCOMPARE(manager()->table(Proxy_Online).size(), 50);
-        for (const char* szMode : {"nonjson", "close"}) {
-            Json::Value fault;
-            fault["route"] = "/api/get_line_list";
-            fault["mode"] = szMode;
-            fault["times"] = -1;
-            QVERIFY(m_service.script(fault));
-            QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-            QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
-            QCOMPARE(ui.last(), (QVariantList{165, "enable", 1}));
-            QCOMPARE(manager()->table(Proxy_Online).size(), 50);
-        }
+        Json::Value fault;
+        fault["route"] = route.toStdString();
+        fault["mode"] = mode.toStdString();
+        fault["times"] = -1;
+        QVERIFY(m_service.script(fault));
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait(call));
+        QCOMPARE(ui.last(), (QVariantList{nScreen, "enable", 1}));
+        QCOMPARE(manager()->table(Proxy_Online).size(), 50);
     }
 
     void todayListMergesAndSurvivesBadAnswers_data()
@@ -343,12 +395,75 @@ private slots:
         QVERIFY(JsonRead::parse(formField(upload, "data").toStdString(), items));
         QCOMPARE(items.size(), 2u);
 
+        manager()->addData(todayOfPlan("SN0003", "3"));
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait([](InterfaceRecv& r) { ProxyManager::GetInstance()->checkArraySn(2); }));
-        QCOMPARE(formField(lastEntry(), "sn").split(',').size(), 2);
+        const Call check = [](InterfaceRecv&) { ProxyManager::GetInstance()->checkArraySn(2); };
+        QVERIFY(runAndWait(check));
+        QStringList serials = formField(lastEntry(), "sn").split(',');
+        serials.sort();
+        QCOMPARE(serials, (QStringList{"SN0001", "SN9999"}));
         QCOMPARE(static_cast<TodayList*>(manager()->getTodayBySn("SN0001"))->getOnline(), 1);
         QCOMPARE(static_cast<TodayList*>(manager()->getTodayBySn("SN9999"))->getOnline(), 0);
         QCOMPARE(ui.last(), (QVariantList{113, "stop", 2}));
+
+        // Without kind-1 rows only the screen hears back.
+        manager()->clearDataByType(Proxy_Today);
+        manager()->addData(todayOfPlan("SN0003", "3"));
+        MySqllite::GetInstance()->waitForJobs();
+        QVERIFY(m_recv->settle(kWaitMs));
+        m_service.reset();
+        ui.clear();
+        QVERIFY(runAndWait(check));
+        QCOMPARE(ui.count(), 1);
+        QCOMPARE(ui.first(), (QVariantList{113, "enable", 2}));
+        QCOMPARE(m_service.log().size(), 0u);
+    }
+
+    void favouritesMergeWithoutDuplicates()
+    {
+        manager()->clearAllData(1);
+        Json::Value answer;
+        answer["code"] = 0;
+        for (const char* szIp : {"10.7.0.1", "10.7.0.1", "10.7.0.2"}) {
+            Json::Value favourite;
+            favourite["line_ip"] = szIp;
+            favourite["line_info"] = remoteToday("s", szIp)["line"];
+            answer["ret_data"].append(favourite);
+        }
+        Json::Value script = bodyScript("body", answer, 200, 1);
+        script["route"] = "/api/client/get_collect_line";
+        for (int nPass = 0; nPass < 2; ++nPass) {
+            QVERIFY(m_service.script(script));
+            QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetCollectlist(0); }));
+            manager()->beginRarseRemoteFavoriteListData();
+            QCOMPARE(manager()->table(Proxy_Favorite).size(), 2);
+        }
+    }
+
+    void linePoolFilters_data()
+    {
+        QTest::addColumn<QStringList>("choice"); // country, state, city, ip part
+        QTest::addColumn<int>("nRows");
+        QTest::newRow("any") << QStringList{"random", "random", "random", ""} << 120;
+        QTest::newRow("country, any case") << QStringList{"us", "", "", ""} << 60;
+        QTest::newRow("city") << QStringList{"US", "ny", "Nyc", ""} << 30;
+        QTest::newRow("ip part") << QStringList{"", "", "", "172.18."} << 20;
+        QTest::newRow("country and ip part") << QStringList{"FR", "", "", "172.18."} << 5;
+        QTest::newRow("no match") << QStringList{"DE", "", "", ""} << 0;
+    }
+
+    // The whole-list route, so paging does not cap the count.
+    void linePoolFilters()
+    {
+        QFETCH(QStringList, choice);
+        QFETCH(int, nRows);
+        choose(choice);
+        m_param->setMealType(6);
+        manager()->clearDataByType(Proxy_Online);
+        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
+        QCOMPARE(textOf(lastEntry(), "path"), QString("/api/client/user_static"));
+        manager()->beginRarseProxyListData();
+        QCOMPARE(manager()->table(Proxy_Online).size(), nRows);
     }
 };
 

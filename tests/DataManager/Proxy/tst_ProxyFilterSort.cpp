@@ -146,17 +146,40 @@ private slots:
         QCOMPARE(nShown, manager()->getDataType(Proxy_Today, 1).size());
     }
 
+    void countsChangeWithOneSignal_data()
+    {
+        QTest::addColumn<int>("enumType");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::newRow("today") << int(Proxy_Today)
+                               << QByteArray(SIGNAL(nTodayDataNumbsChanged(int)));
+        QTest::newRow("favourites")
+            << int(Proxy_Favorite) << QByteArray(SIGNAL(nFavoriteDataNumbsChanged(int)));
+        QTest::newRow("devices") << int(Proxy_Equipment)
+                                 << QByteArray(SIGNAL(nEquipmentDataNumbsChanged(int)));
+    }
+
     void countsChangeWithOneSignal()
     {
-        QSignalSpy spy(m_pParam, &GlobleParam::nTodayDataNumbsChanged);
-        manager()->addData(rowOf<TodayList>("10.0.0.1", lineOf(kHandRows[0]), 1));
-        manager()->getDataType(Proxy_Today, 0);
-        manager()->getDataType(Proxy_Today, 0);
+        QFETCH(int, enumType);
+        QFETCH(QByteArray, signal);
+        manager()->getDataType(enumType, 0);
+        QSignalSpy spy(m_pParam, signal.constData());
+        ProxyDataBase* pRow = nullptr;
+        if (enumType == Proxy_Today)
+            pRow = rowOf<TodayList>("10.0.0.1", lineOf(kHandRows[0]), 1);
+        else if (enumType == Proxy_Favorite)
+            pRow = rowOf<FavoriteList>("10.0.0.1", lineOf(kHandRows[0]), 1);
+        else
+            pRow = rowOf<EquipmentList>("10.0.0.1", lineOf(kHandRows[0]), 1);
+        manager()->addData(pRow);
+        manager()->getDataType(enumType, 0);
+        manager()->getDataType(enumType, 0);
         QCOMPARE(spy.count(), 1);
-        manager()->clearDataByType(Proxy_Today);
-        manager()->getDataType(Proxy_Today, 0);
+        QCOMPARE(spy.last().value(0).toInt(), 1);
+        manager()->clearDataByType(enumType);
+        manager()->getDataType(enumType, 0);
         QCOMPARE(spy.count(), 2);
-        QCOMPARE(m_pParam->getTodayDataNumbs(), 0);
+        QCOMPARE(spy.last().value(0).toInt(), 0);
     }
 
     void addressOrder_data()
