@@ -117,21 +117,18 @@ FavoriteList* ProxyManager::getFavoriteBySn(const QString& qstrSn) const
 
 void ProxyManager::setFavoriteByParam(QString qstrKey, int nOrigin, bool bCheck, int)
 {
-    if (nOrigin == Proxy_Online || nOrigin == Proxy_Today) {
-        if (bCheck)
-            addFavoriteData(qstrKey, nOrigin);
-        else
-            delFavoriteData(qstrKey);
-    } else if (nOrigin == Proxy_Favorite) {
-        if (!bCheck) {
-            delFavoriteData(qstrKey);
-            for (int enumType : {Proxy_Online, Proxy_Today}) {
-                if (ProxyDataBase* pRow = getListDataByKey(qstrKey, enumType))
-                    pRow->setFavorite(false);
-            }
-        }
-    } else {
+    const bool bFromList = nOrigin == Proxy_Online || nOrigin == Proxy_Today;
+    if (!bFromList && nOrigin != Proxy_Favorite)
         return;
+    if (!bCheck)
+        delFavoriteData(qstrKey);
+    else if (bFromList)
+        addFavoriteData(qstrKey, nOrigin);
+    // The online and today rows of the same exit show its star.
+    const bool bFavorite = isFavoriteKey(qstrKey);
+    for (int enumType : {Proxy_Online, Proxy_Today}) {
+        if (ProxyDataBase* pRow = getListDataByKey(qstrKey, enumType))
+            pRow->setFavorite(bFavorite);
     }
     sendUi(kUiFavoritesRefresh, QStringLiteral("refresh"), nOrigin);
 }

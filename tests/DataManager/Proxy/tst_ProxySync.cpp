@@ -186,12 +186,49 @@ private slots:
             QCOMPARE(pStored->getRemark(), qstrRemark);
     }
 
-    void editsBeforeSignOutStayInThatAccount()
+    // A repeat add only refreshes the lists: no second row, job or upload.
+    void favouriteAddedTwice()
     {
         manager()->addData(todayRow("k1", "1", "sn1"));
         manager()->setFavoriteByParam("k1", Proxy_Today, true);
-        m_recv->logOutStep();
+        QVERIFY(manager()->getListDataByKey("k1", Proxy_Today)->getFavorite());
+        manager()->runFavoriteCache();
+        QSignalSpy spy(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        manager()->setFavoriteByParam("k1", Proxy_Today, true);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.first(), (QVariantList{135, "refresh", int(Proxy_Today)}));
         QVERIFY(manager()->favoriteCache().isEmpty());
+        QCOMPARE(manager()->table(Proxy_Favorite).size(), 1);
+    }
+
+    void editsBeforeSignOutStayInThatAccount_data()
+    {
+        QTest::addColumn<QString>("qstrPath");
+        QTest::newRow("sign-out request") << "request";
+        QTest::newRow("sign-out answer") << "answer";
+        QTest::newRow("clear all") << "clear";
+        QTest::newRow("quit") << "quit";
+    }
+
+    void editsBeforeSignOutStayInThatAccount()
+    {
+        QFETCH(QString, qstrPath);
+        manager()->addData(todayRow("k1", "1", "sn1"));
+        manager()->setFavoriteByParam("k1", Proxy_Today, true);
+        QSignalSpy spy(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        const auto signedOut = [](const QVariantList& message) { return message.first() == 23; };
+        if (qstrPath == "request")
+            m_recv->pushLogOut();
+        else if (qstrPath == "answer")
+            m_recv->logOutStep();
+        else if (qstrPath == "clear")
+            manager()->clearAllData(1);
+        else
+            QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+        QVERIFY(manager()->favoriteCache().isEmpty());
+        // The request to the closed port fails and ends the session within this row.
+        if (qstrPath == "request")
+            QTRY_VERIFY_WITH_TIMEOUT(std::any_of(spy.cbegin(), spy.cend(), signedOut), kWaitMs);
         openAccount(m_qstrOther);
         reload();
         QVERIFY(manager()->table(Proxy_Favorite).isEmpty());
