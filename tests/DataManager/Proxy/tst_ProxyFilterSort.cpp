@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -75,6 +76,39 @@ QString seededIp(QRandomGenerator& random)
         parts << (random.bounded(8) == 0 ? QString(kOdd[random.bounded(5)])
                                          : QString::number(random.bounded(300)));
     return parts.join('.');
+}
+
+// A few sort types' keys, worked out here rather than taken from the manager: the parts of
+// an address as numbers (not a number: 0), a number, then a text.
+using SortKey = std::tuple<QList<qulonglong>, qint64, QString>;
+const QMap<int, bool> kKeyedDescending{{1, false}, {4, true}, {5, false}, {16, false}, {22, true}};
+
+SortKey keyOf(qint64 nNumber, const QString& qstrText = QString())
+{
+    return {QList<qulonglong>(), nNumber, qstrText};
+}
+
+SortKey independentKey(int nSortType, QObject* pObject)
+{
+    const auto* pRow = static_cast<ProxyDataBase*>(pObject);
+    const auto* pToday = qobject_cast<TodayList*>(pObject);
+    const auto* pDevice = qobject_cast<EquipmentList*>(pObject);
+    switch (nSortType) {
+    case 1: {
+        QList<qulonglong> parts;
+        for (const QString& part : pRow->getIp().split('.'))
+            parts << part.toULongLong();
+        return {parts, 0, pRow->getIp()};
+    }
+    case 4:
+        return keyOf(pRow->getPing());
+    case 5:
+        return keyOf(0, pRow->getqjsonLine().value("country").toString());
+    case 16:
+        return keyOf(0, pToday ? pToday->getBuyTime() : QString());
+    default:
+        return keyOf(pDevice ? pDevice->getLastLoginTime() : 0);
+    }
 }
 
 } // namespace
@@ -257,6 +291,12 @@ private slots:
             QCOMPARE(a, b);
             for (int i = 1; i < sorted.size(); ++i)
                 QVERIFY2(!less(sorted[i], sorted[i - 1]), qPrintable(QString::number(nSortType)));
+            for (int i = 1; kKeyedDescending.contains(nSortType) && i < sorted.size(); ++i) {
+                const SortKey previous = independentKey(nSortType, sorted[i - 1]);
+                const SortKey current = independentKey(nSortType, sorted[i]);
+                QVERIFY2(kKeyedDescending[nSortType] ? !(previous < current) : !(current < previous),
+                         qPrintable(QString::number(nSortType)));
+            }
             for (int i = 0; i + 2 < rows.size(); i += 3) {
                 QObject *x = rows[i], *y = rows[i + 1], *z = rows[i + 2];
                 QVERIFY(!less(x, x));

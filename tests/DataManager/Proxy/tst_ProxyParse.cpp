@@ -177,9 +177,12 @@ private slots:
         // Start early in a second so that the ages below hold while the pass runs.
         QTRY_VERIFY_WITH_TIMEOUT(QDateTime::currentMSecsSinceEpoch() % 1000 < 300, 2000);
         const Json::Value old = storedRow("old", lineOf("10.0.0.2", buyTimeAgo(86401)));
+        // Skipped as malformed, so never queued for deletion however old.
+        const Json::Value keyless = storedRow("", lineOf("10.0.0.4", buyTimeAgo(86401)));
         const Json::Value array =
             arrayOf({storedRow("edge", lineOf("10.0.0.1", buyTimeAgo(86400)), "0"), old,
-                     storedRow("static", lineOf("10.0.0.3", buyTimeAgo(2 * 86400), "6"), "50001")});
+                     storedRow("static", lineOf("10.0.0.3", buyTimeAgo(2 * 86400), "6"), "50001"),
+                     keyless, object("session", "lineless")});
         manager()->setLocalTodayListDataJson(const_cast<Json::Value&>(array));
         manager()->beginRarseLocalTodayListData();
 
@@ -197,6 +200,17 @@ private slots:
         QCOMPARE(deletions.size(), 1);
         QCOMPARE(deletions.first()["session"].asString(), std::string("old"));
         QVERIFY(manager()->getLocalTodayListDataJson().isNull());
+    }
+
+    void programLinesKeepTheLaterRecord()
+    {
+        Json::Value later = object("ip", "10.0.0.1");
+        later["ip_time_type"] = "3";
+        manager()->addDataByJsonArray(arrayOf({object("ip", "10.0.0.1"), later}),
+                                      Proxy_ProgramLine, 0);
+        QCOMPARE(manager()->table(Proxy_ProgramLine).size(), 1);
+        QCOMPARE(manager()->getListDataByKey(md5Key("10.0.0.1"), Proxy_ProgramLine)->getIpTimeType(),
+                 3);
     }
 
     void trafficPlanRowsTakePlanEleven()
