@@ -23,7 +23,7 @@ bool isSetName(const std::string& name)
 
 bool checkCatalogue(const ServiceOptions& options, std::string& error)
 {
-    if (options.catalogue.empty())
+    if (options.catalogue.empty() || isGeneratedCatalogue(options))
         return true;
     std::error_code ec;
     if (isSetName(options.catalogue) && std::filesystem::is_directory(catalogueFolder(options), ec))
@@ -34,6 +34,11 @@ bool checkCatalogue(const ServiceOptions& options, std::string& error)
 }
 
 } // namespace
+
+bool isGeneratedCatalogue(const ServiceOptions& options)
+{
+    return options.catalogue == kGeneratedCatalogue;
+}
 
 bool parseServiceOptions(int argc, char** argv, ServiceOptions& out, std::string& error)
 {
@@ -70,7 +75,7 @@ bool parseServiceOptions(int argc, char** argv, ServiceOptions& out, std::string
 std::vector<std::string> fixtureFolders(const ServiceOptions& options)
 {
     std::vector<std::string> folders;
-    if (!options.catalogue.empty())
+    if (!options.catalogue.empty() && !isGeneratedCatalogue(options))
         folders.push_back(catalogueFolder(options));
     folders.push_back(options.fixturesDir);
     folders.push_back(options.generatedDir);

@@ -15,11 +15,16 @@ struct ServiceOptions
     std::string catalogue; // a fixture set beside the fixtures folder, empty for none
 };
 
+// The catalogue set answered from CatalogueGenerator rather than from a folder.
+constexpr char kGeneratedCatalogue[] = "large";
+bool isGeneratedCatalogue(const ServiceOptions& options);
+
 // Reads --api-port, --res-port, --socks-port, --fixtures, --files and --catalogue into `out`
 // (which carries the defaults). False with a reason for an unknown option, a missing value,
-// a port outside 0-65535 or a catalogue set without its folder.
+// a port outside 0-65535 or a catalogue set (other than the generated one) without its
+// folder.
 bool parseServiceOptions(int argc, char** argv, ServiceOptions& out, std::string& error);
 
 // The fixture folders in search order: the catalogue set "fixturesDir-SET" when one is
-// chosen, the fixtures folder, the generated fixtures.
+// chosen (not the generated one), the fixtures folder, the generated fixtures.
 std::vector<std::string> fixtureFolders(const ServiceOptions& options);

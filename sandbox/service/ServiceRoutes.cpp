@@ -1,5 +1,6 @@
 #include "ServiceRoutes.h"
 
+#include "CatalogueGenerator.h"
 #include "PlainText.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
@@ -28,12 +29,27 @@ void answerJson(httplib::Response& res, int status, int code, const std::string&
     res.set_content(toNormalString(answer), "application/json");
 }
 
+// The generated catalogue's answer for a catalogue route; null for any other route.
+const std::string* generatedCatalogue(const std::string& path)
+{
+    const CatalogueGenerator::Texts& texts = CatalogueGenerator::texts();
+    if (path == "/api/get_area_list_v2" || path == "/api/get_static_area_list")
+        return &texts.area;
+    if (path == "/api/get_isp_list" || path == "/api/get_static_isp_list")
+        return &texts.isp;
+    if (path == "/api/get_zip_list" || path == "/api/get_static_zip_list")
+        return &texts.zip;
+    return nullptr;
+}
+
 } // namespace
 
 ServiceRoutes::ServiceRoutes(const ServiceOptions& options, const FixtureStore& fixtures,
                              RequestLog& log, ScriptTable& scripts)
     : m_options(options), m_fixtures(fixtures), m_log(log), m_scripts(scripts)
 {
+    if (isGeneratedCatalogue(m_options))
+        CatalogueGenerator::texts(); // built before the first request waits on it
 }
 
 void ServiceRoutes::install(httplib::Server& server, const std::string& listener)
@@ -97,6 +113,9 @@ void ServiceRoutes::answerRoute(const httplib::Request& req, const Json::Value& 
         StaticAnswer::notFound(res);
     else if (const auto lines = m_lines.answer(req.path, form))
         res.set_content(toNormalString(*lines), "application/json");
+    else if (const std::string* catalogue =
+                 isGeneratedCatalogue(m_options) ? generatedCatalogue(req.path) : nullptr)
+        res.set_content(*catalogue, "application/json");
     else
         answerFixture(m_fixtures.choose(req.path, req.method, form), res);
 }

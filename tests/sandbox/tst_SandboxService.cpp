@@ -94,6 +94,7 @@ private slots:
     void choosesTheSignInByFormFields_data();
     void choosesTheSignInByFormFields();
     void choosesByMethodAndCatalogueSet();
+    void answersTheLargeCatalogue();
     void webSignInCarriesTheEncodedDemoPassword();
     void checksSignatures_data();
     void checksSignatures();
@@ -359,6 +360,36 @@ void tst_SandboxService::choosesByMethodAndCatalogueSet()
     QCOMPARE(from("POST", "/api/item"), QString("base"));
     QCOMPARE(from("GET", "/api/item.get"), QString("no route")); // variants are no routes
     QCOMPARE(from("GET", "/api/item.rules"), QString("no route"));
+}
+
+void tst_SandboxService::answersTheLargeCatalogue()
+{
+    SandboxService service;
+    QVERIFY(service.start({"--catalogue", "large"}));
+    const auto data = [&](const char* route) {
+        const Reply reply = send("GET", service.apiUrl() + route);
+        return reply.status == 200 ? JsonRead::getArray(reply.json(), "data") : Json::Value();
+    };
+    for (const char* route : {"/api/get_isp_list", "/api/get_zip_list",
+                              "/api/get_static_isp_list", "/api/get_static_zip_list"})
+        QCOMPARE(data(route).size(), 100000u);
+    for (const char* route : {"/api/get_area_list_v2", "/api/get_static_area_list"}) {
+        const Json::Value countries = data(route);
+        QCOMPARE(countries.size(), 250u);
+        Json::ArrayIndex states = 0, cities = 0, isps = 0, zips = 0;
+        for (const Json::Value& country : countries) {
+            isps += JsonRead::getArray(country, "isp_list").size();
+            zips += JsonRead::getArray(country, "zip_list").size();
+            for (const Json::Value& state : JsonRead::getArray(country, "state_list")) {
+                ++states;
+                cities += JsonRead::getArray(state, "city_list").size();
+            }
+        }
+        QCOMPARE(states, 5000u);
+        QCOMPARE(cities, 100000u);
+        QCOMPARE(isps, 100000u);
+        QCOMPARE(zips, 100000u);
+    }
 }
 
 void tst_SandboxService::webSignInCarriesTheEncodedDemoPassword()

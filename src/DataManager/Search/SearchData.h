@@ -41,6 +41,11 @@ enum SearchEnum
 };
 using DataType = SearchEnum;
 
+// The text case-folded one UTF-16 unit (or surrogate pair) at a time, as QString's
+// case-insensitive comparison folds: a case-sensitive `contains` on two folded texts gives
+// the case-insensitive `contains` on the originals.
+QString foldedForSearch(const QString& qstrText);
+
 // One entry of the location catalogue as the combo boxes show it. Created without a parent
 // and owned by the catalogue list that holds it; QML only borrows it.
 class SearchDataBase : public QObject
@@ -58,11 +63,18 @@ public:
     void setParentLink(void* pParent);
     SearchDataBase* parentEntry() const { return static_cast<SearchDataBase*>(m_pParent); }
 
+    // The name as foldedForSearch gives it, folded again only after the name changed.
+    const QString& foldedName() const;
+
 signals:
     void pParentChanged(void* pParent);
 
 private:
     void* m_pParent = nullptr;
+    // The name the folded copy was made from: it holds that text's data, so a new name
+    // never has the same data address.
+    mutable QString m_qstrFoldedFrom;
+    mutable QString m_qstrFolded;
 };
 
 class CountryData : public SearchDataBase

@@ -396,6 +396,7 @@ SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Valu
     // Borrowed by QML, never collected by it.
     QQmlEngine::setObjectOwnership(pEntry, QQmlEngine::CppOwnership);
     pEntry->setParentLink(pParent);
+    pEntry->foldedName(); // folded at load rather than by the first search
     if (pCatalogue)
         pCatalogue->at(level).append(pEntry);
     return pEntry;
@@ -517,9 +518,10 @@ int SearchManager::getDataSizeByType(int enumValue)
 
 namespace {
 
-bool nameMatches(const SearchDataBase* pEntry, const QString& key)
+// `foldedKey` comes from foldedForSearch, once per search.
+bool nameMatches(const SearchDataBase* pEntry, const QString& foldedKey)
 {
-    return pEntry && pEntry->getName().contains(key, Qt::CaseInsensitive);
+    return pEntry && pEntry->foldedName().contains(foldedKey);
 }
 
 // A parent fits the chosen code when any is chosen, when it has that code, or no code.
@@ -535,12 +537,12 @@ bool parentFits(const SearchDataBase* pParent, const QString& qstrChosen)
 
 QList<QObject*> SearchManager::searchChoices(const EntryList& page, const EntryList& all,
                                              bool bFallBack, const QString& current,
-                                             const QString& key)
+                                             const QString& foldedKey)
 {
     const EntryList& candidates = page.isEmpty() && bFallBack ? all : page;
     QList<QObject*> result;
     for (SearchDataBase* pEntry : candidates) {
-        if (!nameMatches(pEntry, key))
+        if (!nameMatches(pEntry, foldedKey))
             continue;
         if (isAny(current) || pEntry->getCode().isEmpty() || pEntry->getCode() == current)
             result.append(pEntry);
@@ -548,12 +550,13 @@ QList<QObject*> SearchManager::searchChoices(const EntryList& page, const EntryL
     return result;
 }
 
-QList<QObject*> SearchManager::searchCatalogue(Catalogue& catalogue, const QString& key, int level,
-                                               const Choice& choice,
+QList<QObject*> SearchManager::searchCatalogue(Catalogue& catalogue, const QString& qstrKey,
+                                               int level, const Choice& choice,
                                                const EntryList* pIspCandidates,
                                                const EntryList* pZipCandidates)
 {
     static const EntryList kNone;
+    const QString key = foldedForSearch(qstrKey);
     QList<QObject*> result;
     switch (level) {
     case Data_Country:
@@ -642,10 +645,11 @@ QList<QObject*> SearchManager::getDeviceDataByKeyAndType(QString qstrKey, int en
                              : enumValue == Data_DeviceStatus     ? &m_listDeviceStatus
                              : enumValue == Data_DeviceLineStatus ? &m_listDeviceLineStatus
                                                                   : nullptr;
+    const QString qstrFoldedKey = foldedForSearch(qstrKey);
     QList<QObject*> result;
     if (pList)
         for (SearchDataBase* pEntry : *pList)
-            if (nameMatches(pEntry, qstrKey))
+            if (nameMatches(pEntry, qstrFoldedKey))
                 result.append(pEntry);
     return result;
 }

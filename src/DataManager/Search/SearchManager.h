@@ -245,7 +245,7 @@ private:
                                            const EntryList* pZipCandidates);
     static QList<QObject*> searchChoices(const EntryList& page, const EntryList& all,
                                          bool bFallBack, const QString& current,
-                                         const QString& key);
+                                         const QString& foldedKey);
     static SearchDataBase* findByCode(Catalogue& catalogue, const QString& key, int level);
     static int pageIndex(int nOrigin);
     EntryList* pageIspList(int nOrigin);

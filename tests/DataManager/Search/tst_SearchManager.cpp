@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -254,6 +255,53 @@ private slots:
         SearchManager* pSearch = SearchManager::GetInstance();
         pSearch->setCurrentCountryCode(country);
         QCOMPARE(names(pSearch->getDataByKeyAndType(key, level, 1)), expected);
+    }
+
+    // Names folded at load find what a case-insensitive contains finds, in the same order,
+    // also for letters whose folding is not plain lower case (final sigma, dotted and
+    // dotless i, Kelvin and Angstrom signs, title-case digraphs, a surrogate pair).
+    void foldedSearchEqualsContains()
+    {
+        const QStringList parts = {"\u00C9", "\u00E9", "\u00DF", "\u0130", "\u0131", "i", "I",
+                                   "\u03A3", "\u03C3", "\u03C2", "\u212A", "k", "\u212B",
+                                   "\u00E5", "\u01C4", "\u01C5", "\u01C6", "\U00010400",
+                                   "\U00010428", "a", "B", "-", " "};
+        QRandomGenerator random(11);
+        QStringList cities;
+        Json::Value cityList(Json::arrayValue);
+        for (int i = 0; i < 400; ++i) {
+            QString qstrName;
+            for (int n = 1 + random.bounded(6); n > 0; --n)
+                qstrName += parts[random.bounded(parts.size())];
+            cities.append(qstrName);
+            Json::Value city;
+            city["code"] = "C" + std::to_string(i);
+            city["name"] = qstrName.toStdString();
+            cityList.append(city);
+        }
+        Json::Value state;
+        state["code"] = "S";
+        state["name"] = "State";
+        state["city_list"] = cityList;
+        Json::Value country;
+        country["code"] = "XX";
+        country["name"] = "Country";
+        country["state_list"].append(state);
+        Json::Value countries(Json::arrayValue);
+        countries.append(country);
+
+        SearchManager* pSearch = SearchManager::GetInstance();
+        pSearch->setAreaDataJson(countries, 1);
+        pSearch->beginRarseAreaData(true);
+        for (int i = 0; i < 60; ++i) {
+            const QString key = parts[random.bounded(parts.size())] +
+                                (i % 2 ? parts[random.bounded(parts.size())] : QString());
+            QStringList expected;
+            for (const QString& qstrName : cities)
+                if (qstrName.contains(key, Qt::CaseInsensitive))
+                    expected.append(qstrName);
+            QCOMPARE(names(pSearch->getDataByKeyAndType(key, Data_City, 1)), expected);
+        }
     }
 
     // One pick per catalogue: the messages sent, the chain of codes it leaves, and the
