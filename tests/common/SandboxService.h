@@ -17,6 +17,10 @@
 
 #include <memory>
 
+#ifndef QEL_TIME_FACTOR
+#define QEL_TIME_FACTOR 1
+#endif
+
 // Runs the stand-in web service (build/bin/sandbox-service) for one test: free ports,
 // synchronous access to its control routes, and a bounded stop when the test is done.
 class SandboxService
@@ -101,7 +105,8 @@ public:
     }
 
 private:
-    static constexpr int kStartMs = 5000;
+    // Generated catalogues are built before the ports are announced; sanitized builds are slower.
+    static constexpr int kStartMs = 15000 * QEL_TIME_FACTOR;
     static constexpr int kStopMs = 3000;
     static constexpr int kControlMs = 5000;
 
