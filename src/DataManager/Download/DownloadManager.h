@@ -22,13 +22,13 @@ using DownloadType = int;
 class DownloadBase : public QObject
 {
     Q_OBJECT
-    SEARCH_PROPERTY(int, enumDownloadType, getDownloadType, setDownloadType)
-    SEARCH_PROPERTY(QString, qstrKey, getKey, setKey)
-    SEARCH_PROPERTY(QString, qstrName, getName, setName)
-    SEARCH_PROPERTY(QString, qstrHttpUrl, getHttpUrl, setHttpUrl)
-    SEARCH_PROPERTY(QString, qstrLocalUrl, getLocalUrl, setLocalUrl)
-    SEARCH_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
-    SEARCH_PROPERTY(int, nDownloadStatus, getDownloadStatus, setDownloadStatus)
+    NOTIFY_PROPERTY(int, enumDownloadType, getDownloadType, setDownloadType)
+    NOTIFY_PROPERTY(QString, qstrKey, getKey, setKey)
+    NOTIFY_PROPERTY(QString, qstrName, getName, setName)
+    NOTIFY_PROPERTY(QString, qstrHttpUrl, getHttpUrl, setHttpUrl)
+    NOTIFY_PROPERTY(QString, qstrLocalUrl, getLocalUrl, setLocalUrl)
+    NOTIFY_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
+    NOTIFY_PROPERTY(int, nDownloadStatus, getDownloadStatus, setDownloadStatus)
 
 public:
     using QObject::QObject;
@@ -38,12 +38,12 @@ public:
 class DownloadPictrue : public DownloadBase
 {
     Q_OBJECT
-    SEARCH_PROPERTY(QString, qstrHkName, getHkName, setHkName)
-    SEARCH_PROPERTY(QString, qstrHkHttpUrl, getHkHttpUrl, setHkHttpUrl)
-    SEARCH_PROPERTY(QString, qstrHkLocalUrl, getHkLocalUrl, setHkLocalUrl)
-    SEARCH_PROPERTY(QString, qstrHkLocalPath, getHkLocalPath, setHkLocalPath)
-    SEARCH_PROPERTY(QString, qstrJumpUrl, getJumpUrl, setJumpUrl)
-    SEARCH_PROPERTY(QString, qstrJumpHkUrl, getJumpHkUrl, setJumpHkUrl)
+    NOTIFY_PROPERTY(QString, qstrHkName, getHkName, setHkName)
+    NOTIFY_PROPERTY(QString, qstrHkHttpUrl, getHkHttpUrl, setHkHttpUrl)
+    NOTIFY_PROPERTY(QString, qstrHkLocalUrl, getHkLocalUrl, setHkLocalUrl)
+    NOTIFY_PROPERTY(QString, qstrHkLocalPath, getHkLocalPath, setHkLocalPath)
+    NOTIFY_PROPERTY(QString, qstrJumpUrl, getJumpUrl, setJumpUrl)
+    NOTIFY_PROPERTY(QString, qstrJumpHkUrl, getJumpHkUrl, setJumpHkUrl)
 
 public:
     explicit DownloadPictrue(QObject* parent = nullptr);

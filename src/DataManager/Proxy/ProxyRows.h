@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PublicModule/HttpCurl/globleBase/NotifyProperty.h"
+
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -25,43 +27,22 @@ enum ProxyEnum
 using ProxyType = ProxyEnum;
 constexpr int kProxyEnumCount = 14;
 
-// A QML property whose write stores and notifies only when the value changes. Rows live
-// on the GUI thread, so no lock is taken.
-#define PROXY_ROW_PROPERTY(Type, name, Getter, Setter, ...)                                        \
-    Q_PROPERTY(Type name READ Getter WRITE Setter NOTIFY name##Changed)                            \
-public:                                                                                            \
-    Type Getter() const                                                                            \
-    {                                                                                              \
-        return m_##name;                                                                           \
-    }                                                                                              \
-    void Setter(const Type& value)                                                                 \
-    {                                                                                              \
-        if (m_##name == value)                                                                     \
-            return;                                                                                \
-        m_##name = value;                                                                          \
-        emit name##Changed(value);                                                                 \
-    }                                                                                              \
-    Q_SIGNAL void name##Changed(Type name);                                                        \
-                                                                                                   \
-private:                                                                                           \
-    Type m_##name{__VA_ARGS__};
-
 // What every exit, history entry and device row has. ProxyManager creates, owns and
 // deletes rows; QML only refers to them.
 class ProxyDataBase : public QObject
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_None)
-    PROXY_ROW_PROPERTY(QString, qstrIp, getIp, setIp)
-    PROXY_ROW_PROPERTY(QString, qstrSession, getSession, setSession)
-    PROXY_ROW_PROPERTY(QString, qstrLine, getLine, setLine)
-    PROXY_ROW_PROPERTY(QString, qstrSqlType, getSqlType, setSqlType)
-    PROXY_ROW_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
-    PROXY_ROW_PROPERTY(int, nPing, getPing, setPing, 0)
-    PROXY_ROW_PROPERTY(int, nIpTimeType, getIpTimeType, setIpTimeType, 0)
-    PROXY_ROW_PROPERTY(int, nBuyType, getBuyType, setBuyType, 0)
-    PROXY_ROW_PROPERTY(bool, bFavorite, getFavorite, setFavorite, false)
-    PROXY_ROW_PROPERTY(int, nEnumInterface, getEnumInterface, setEnumInterface, 0)
+    NOTIFY_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_None)
+    NOTIFY_PROPERTY(QString, qstrIp, getIp, setIp)
+    NOTIFY_PROPERTY(QString, qstrSession, getSession, setSession)
+    NOTIFY_PROPERTY(QString, qstrLine, getLine, setLine)
+    NOTIFY_PROPERTY(QString, qstrSqlType, getSqlType, setSqlType)
+    NOTIFY_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
+    NOTIFY_PROPERTY(int, nPing, getPing, setPing, 0)
+    NOTIFY_PROPERTY(int, nIpTimeType, getIpTimeType, setIpTimeType, 0)
+    NOTIFY_PROPERTY(int, nBuyType, getBuyType, setBuyType, 0)
+    NOTIFY_PROPERTY(bool, bFavorite, getFavorite, setFavorite, false)
+    NOTIFY_PROPERTY(int, nEnumInterface, getEnumInterface, setEnumInterface, 0)
 
 public:
     explicit ProxyDataBase(ProxyEnum enumType);
@@ -91,12 +72,12 @@ public:
 class TodayList : public ProxyDataBase
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(QString, qstrPort, getPort, setPort)
-    PROXY_ROW_PROPERTY(QString, qstrBuyTime, getBuyTime, setBuyTime)
-    PROXY_ROW_PROPERTY(int, nCreateTime, getCreateTime, setCreateTime, 0)
-    PROXY_ROW_PROPERTY(int, nUpdateTime, getUpdateTime, setUpdateTime, 0)
-    PROXY_ROW_PROPERTY(int, nOnline, getOnline, setOnline, 1)
-    PROXY_ROW_PROPERTY(bool, bIsShow, getIsShow, setIsShow, false)
+    NOTIFY_PROPERTY(QString, qstrPort, getPort, setPort)
+    NOTIFY_PROPERTY(QString, qstrBuyTime, getBuyTime, setBuyTime)
+    NOTIFY_PROPERTY(int, nCreateTime, getCreateTime, setCreateTime, 0)
+    NOTIFY_PROPERTY(int, nUpdateTime, getUpdateTime, setUpdateTime, 0)
+    NOTIFY_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+    NOTIFY_PROPERTY(bool, bIsShow, getIsShow, setIsShow, false)
 
 public:
     TodayList();
@@ -107,10 +88,10 @@ public:
 class FavoriteList : public ProxyDataBase
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(QString, qstrRemark, getRemark, setRemark)
-    PROXY_ROW_PROPERTY(int, nCreateTime, getCreateTime, setCreateTime, 0)
-    PROXY_ROW_PROPERTY(int, nUpdateTime, getUpdateTime, setUpdateTime, 0)
-    PROXY_ROW_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+    NOTIFY_PROPERTY(QString, qstrRemark, getRemark, setRemark)
+    NOTIFY_PROPERTY(int, nCreateTime, getCreateTime, setCreateTime, 0)
+    NOTIFY_PROPERTY(int, nUpdateTime, getUpdateTime, setUpdateTime, 0)
+    NOTIFY_PROPERTY(int, nOnline, getOnline, setOnline, 1)
 
 public:
     FavoriteList();
@@ -121,12 +102,12 @@ public:
 class EquipmentList : public ProxyDataBase
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(int, nLastLoginTime, getLastLoginTime, setLastLoginTime, 0)
-    PROXY_ROW_PROPERTY(bool, bSelected, getSelected, setSelected, false)
-    PROXY_ROW_PROPERTY(bool, bIsShow, getIsShow, setIsShow, true)
-    PROXY_ROW_PROPERTY(bool, bIsProxy, getIsProxy, setIsProxy, false)
-    PROXY_ROW_PROPERTY(bool, bIsBindLine, getIsBindLine, setIsBindLine, false)
-    PROXY_ROW_PROPERTY(QJsonObject, jsonOperate, getJsonOperate, setJsonOperate)
+    NOTIFY_PROPERTY(int, nLastLoginTime, getLastLoginTime, setLastLoginTime, 0)
+    NOTIFY_PROPERTY(bool, bSelected, getSelected, setSelected, false)
+    NOTIFY_PROPERTY(bool, bIsShow, getIsShow, setIsShow, true)
+    NOTIFY_PROPERTY(bool, bIsProxy, getIsProxy, setIsProxy, false)
+    NOTIFY_PROPERTY(bool, bIsBindLine, getIsBindLine, setIsBindLine, false)
+    NOTIFY_PROPERTY(QJsonObject, jsonOperate, getJsonOperate, setJsonOperate)
 
 public:
     EquipmentList() : ProxyDataBase(Proxy_Equipment) {}
@@ -136,42 +117,42 @@ public:
 class Port : public QObject
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(QString, qstrSession, getSession, setSession)
-    PROXY_ROW_PROPERTY(QString, qstrPort, getPort, setPort)
-    PROXY_ROW_PROPERTY(bool, bUsed, getUsed, setUsed, false)
-    PROXY_ROW_PROPERTY(bool, bClearSkip, getClearSkip, setClearSkip, false)
-    PROXY_ROW_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
-    PROXY_ROW_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+    NOTIFY_PROPERTY(QString, qstrSession, getSession, setSession)
+    NOTIFY_PROPERTY(QString, qstrPort, getPort, setPort)
+    NOTIFY_PROPERTY(bool, bUsed, getUsed, setUsed, false)
+    NOTIFY_PROPERTY(bool, bClearSkip, getClearSkip, setClearSkip, false)
+    NOTIFY_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
+    NOTIFY_PROPERTY(int, nOnline, getOnline, setOnline, 1)
 };
 
 // One block of the port chooser.
 class PortList : public QObject
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(QString, qstrShow, getShow, setShow)
-    PROXY_ROW_PROPERTY(int, nBeginPort, getBeginPort, setBeginPort, 50000)
-    PROXY_ROW_PROPERTY(int, nPortCount, getPortCount, setPortCount, 20)
+    NOTIFY_PROPERTY(QString, qstrShow, getShow, setShow)
+    NOTIFY_PROPERTY(int, nBeginPort, getBeginPort, setBeginPort, 50000)
+    NOTIFY_PROPERTY(int, nPortCount, getPortCount, setPortCount, 20)
 };
 
 // One exit-to-port pairing of a batch allocation.
 class LineAttachPort : public QObject
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(QString, qstrSession, getSession, setSession)
-    PROXY_ROW_PROPERTY(QString, qstrPort, getPort, setPort)
-    PROXY_ROW_PROPERTY(int, nSizeAttach, getSizeAttach, setSizeAttach, 0)
-    PROXY_ROW_PROPERTY(bool, bUsed, getUsed, setUsed, false)
+    NOTIFY_PROPERTY(QString, qstrSession, getSession, setSession)
+    NOTIFY_PROPERTY(QString, qstrPort, getPort, setPort)
+    NOTIFY_PROPERTY(int, nSizeAttach, getSizeAttach, setSizeAttach, 0)
+    NOTIFY_PROPERTY(bool, bUsed, getUsed, setUsed, false)
 };
 
 // One application of the per-application proxy.
 class Program : public QObject
 {
     Q_OBJECT
-    PROXY_ROW_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_Program)
-    PROXY_ROW_PROPERTY(int, nShowType, getShowType, setShowType, 0)
-    PROXY_ROW_PROPERTY(bool, bExtract, getExtract, setExtract, false)
-    PROXY_ROW_PROPERTY(QString, qstrProgramName, getProgramName, setProgramName)
-    PROXY_ROW_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
-    PROXY_ROW_PROPERTY(QString, qstrFullPath, getFullPath, setFullPath)
-    PROXY_ROW_PROPERTY(QString, qstrLogoPath, getLogoPath, setLogoPath)
+    NOTIFY_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_Program)
+    NOTIFY_PROPERTY(int, nShowType, getShowType, setShowType, 0)
+    NOTIFY_PROPERTY(bool, bExtract, getExtract, setExtract, false)
+    NOTIFY_PROPERTY(QString, qstrProgramName, getProgramName, setProgramName)
+    NOTIFY_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
+    NOTIFY_PROPERTY(QString, qstrFullPath, getFullPath, setFullPath)
+    NOTIFY_PROPERTY(QString, qstrLogoPath, getLogoPath, setLogoPath)
 };

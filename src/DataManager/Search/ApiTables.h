@@ -6,12 +6,12 @@
 class ApiParameter : public QObject
 {
     Q_OBJECT
-    SEARCH_PROPERTY(QString, qstrName, getName, setName)
-    SEARCH_PROPERTY(QString, qstrRequired, getRequired, setRequired)
-    SEARCH_PROPERTY(QString, qstrIllustrate, getIllustrate, setIllustrate)
-    SEARCH_PROPERTY(QString, qstrClickText, getClickText, setClickText)
-    SEARCH_PROPERTY(int, nShowType, getShowType, setShowType)
-    SEARCH_PROPERTY(int, nTranslateNum, getTranslateNum, setTranslateNum)
+    NOTIFY_PROPERTY(QString, qstrName, getName, setName)
+    NOTIFY_PROPERTY(QString, qstrRequired, getRequired, setRequired)
+    NOTIFY_PROPERTY(QString, qstrIllustrate, getIllustrate, setIllustrate)
+    NOTIFY_PROPERTY(QString, qstrClickText, getClickText, setClickText)
+    NOTIFY_PROPERTY(int, nShowType, getShowType, setShowType)
+    NOTIFY_PROPERTY(int, nTranslateNum, getTranslateNum, setTranslateNum)
 
 public:
     using QObject::QObject;
@@ -21,8 +21,8 @@ public:
 class ApiMeal : public QObject
 {
     Q_OBJECT
-    SEARCH_PROPERTY(QString, qstrName, getName, setName)
-    SEARCH_PROPERTY(QString, qstrCode, getCode, setCode)
+    NOTIFY_PROPERTY(QString, qstrName, getName, setName)
+    NOTIFY_PROPERTY(QString, qstrCode, getCode, setCode)
     Q_PROPERTY(int nMealData READ getMealData WRITE setMealData NOTIFY nMealDataChanged)
 
 public:

@@ -1,29 +1,10 @@
 #pragma once
 
 #include "PublicModule/HttpCurl/features/JsonMetaType.h"
+#include "PublicModule/HttpCurl/globleBase/NotifyProperty.h"
+
 #include <QObject>
 #include <QString>
-
-// Declares one QML property with getter, setter, change signal and member; the setter emits
-// only when the value changes. For objects used on one thread only.
-#define SEARCH_PROPERTY(Type, name, Getter, Setter)                                                \
-    Q_PROPERTY(Type name READ Getter WRITE Setter NOTIFY name##Changed)                            \
-public:                                                                                            \
-    Type Getter() const                                                                            \
-    {                                                                                              \
-        return m_##name;                                                                           \
-    }                                                                                              \
-    void Setter(const Type& value)                                                                 \
-    {                                                                                              \
-        if (m_##name == value)                                                                     \
-            return;                                                                                \
-        m_##name = value;                                                                          \
-        emit name##Changed(value);                                                                 \
-    }                                                                                              \
-    Q_SIGNAL void name##Changed(Type name);                                                        \
-                                                                                                   \
-private:                                                                                           \
-    Type m_##name{};
 
 // The level of a catalogue entry; QML passes it as a plain int.
 enum SearchEnum
@@ -52,9 +33,9 @@ class SearchDataBase : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(void* pParent READ getParentLink WRITE setParentLink NOTIFY pParentChanged)
-    SEARCH_PROPERTY(QString, qstrCode, getCode, setCode)
-    SEARCH_PROPERTY(QString, qstrName, getName, setName)
-    SEARCH_PROPERTY(int, enumDataType, getDataType, setDataType)
+    NOTIFY_PROPERTY(QString, qstrCode, getCode, setCode)
+    NOTIFY_PROPERTY(QString, qstrName, getName, setName)
+    NOTIFY_PROPERTY(int, enumDataType, getDataType, setDataType)
 
 public:
     explicit SearchDataBase(QObject* parent = nullptr);
@@ -142,9 +123,9 @@ public:
 class CarouseData : public SearchDataBase
 {
     Q_OBJECT
-    SEARCH_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
-    SEARCH_PROPERTY(QString, qstrImgHkPath, getImgHkPath, setImgHkPath)
-    SEARCH_PROPERTY(QString, qstrLocalHkPath, getLocalHkPath, setLocalHkPath)
+    NOTIFY_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
+    NOTIFY_PROPERTY(QString, qstrImgHkPath, getImgHkPath, setImgHkPath)
+    NOTIFY_PROPERTY(QString, qstrLocalHkPath, getLocalHkPath, setLocalHkPath)
 
 public:
     explicit CarouseData(QObject* parent = nullptr);

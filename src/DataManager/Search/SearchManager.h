@@ -25,34 +25,34 @@ class QQmlEngine;
 class SearchManager : public QObject
 {
     Q_OBJECT
-    SEARCH_PROPERTY(QString, qstrIpSearch, getIpSearch, setIpSearch)
-    SEARCH_PROPERTY(QString, qstrCurrentCountryCode, getCurrentCountryCode, setCurrentCountryCode)
-    SEARCH_PROPERTY(QString, qstrEquipmentCurrentCountryCode, getEquipmentCurrentCountryCode,
+    NOTIFY_PROPERTY(QString, qstrIpSearch, getIpSearch, setIpSearch)
+    NOTIFY_PROPERTY(QString, qstrCurrentCountryCode, getCurrentCountryCode, setCurrentCountryCode)
+    NOTIFY_PROPERTY(QString, qstrEquipmentCurrentCountryCode, getEquipmentCurrentCountryCode,
                     setEquipmentCurrentCountryCode)
-    SEARCH_PROPERTY(QString, qstrEquipmentCurrentStateCode, getEquipmentCurrentStateCode,
+    NOTIFY_PROPERTY(QString, qstrEquipmentCurrentStateCode, getEquipmentCurrentStateCode,
                     setEquipmentCurrentStateCode)
-    SEARCH_PROPERTY(QString, qstrEquipmentCurrentCityCode, getEquipmentCurrentCityCode,
+    NOTIFY_PROPERTY(QString, qstrEquipmentCurrentCityCode, getEquipmentCurrentCityCode,
                     setEquipmentCurrentCityCode)
-    SEARCH_PROPERTY(QString, qstrEquipmentCurrentIspCode, getEquipmentCurrentIspCode,
+    NOTIFY_PROPERTY(QString, qstrEquipmentCurrentIspCode, getEquipmentCurrentIspCode,
                     setEquipmentCurrentIspCode)
-    SEARCH_PROPERTY(QString, qstrEquipmentCurrentPostalCode, getEquipmentCurrentPostalCode,
+    NOTIFY_PROPERTY(QString, qstrEquipmentCurrentPostalCode, getEquipmentCurrentPostalCode,
                     setEquipmentCurrentPostalCode)
-    SEARCH_PROPERTY(QString, qstrEquipmentIpSearch, getEquipmentIpSearch, setEquipmentIpSearch)
-    SEARCH_PROPERTY(QString, qstrDeviceCurrentCountryCode, getDeviceCurrentCountryCode,
+    NOTIFY_PROPERTY(QString, qstrEquipmentIpSearch, getEquipmentIpSearch, setEquipmentIpSearch)
+    NOTIFY_PROPERTY(QString, qstrDeviceCurrentCountryCode, getDeviceCurrentCountryCode,
                     setDeviceCurrentCountryCode)
-    SEARCH_PROPERTY(QString, qstrDeviceCurrentStatusCode, getDeviceCurrentStatusCode,
+    NOTIFY_PROPERTY(QString, qstrDeviceCurrentStatusCode, getDeviceCurrentStatusCode,
                     setDeviceCurrentStatusCode)
-    SEARCH_PROPERTY(QString, qstrDeviceCurrentLineStatusCode, getDeviceCurrentLineStatusCode,
+    NOTIFY_PROPERTY(QString, qstrDeviceCurrentLineStatusCode, getDeviceCurrentLineStatusCode,
                     setDeviceCurrentLineStatusCode)
-    SEARCH_PROPERTY(QString, qstrApiCurrentCountryCode, getApiCurrentCountryCode,
+    NOTIFY_PROPERTY(QString, qstrApiCurrentCountryCode, getApiCurrentCountryCode,
                     setApiCurrentCountryCode)
-    SEARCH_PROPERTY(QString, qstrApiCurrentStateCode, getApiCurrentStateCode,
+    NOTIFY_PROPERTY(QString, qstrApiCurrentStateCode, getApiCurrentStateCode,
                     setApiCurrentStateCode)
-    SEARCH_PROPERTY(QString, qstrApiCurrentCityCode, getApiCurrentCityCode, setApiCurrentCityCode)
-    SEARCH_PROPERTY(QString, qstrApiCurrentIspCode, getApiCurrentIspCode, setApiCurrentIspCode)
-    SEARCH_PROPERTY(QString, qstrApiCurrentPostalCode, getApiCurrentPostalCode,
+    NOTIFY_PROPERTY(QString, qstrApiCurrentCityCode, getApiCurrentCityCode, setApiCurrentCityCode)
+    NOTIFY_PROPERTY(QString, qstrApiCurrentIspCode, getApiCurrentIspCode, setApiCurrentIspCode)
+    NOTIFY_PROPERTY(QString, qstrApiCurrentPostalCode, getApiCurrentPostalCode,
                     setApiCurrentPostalCode)
-    SEARCH_PROPERTY(QString, qstrApiIpSearch, getApiIpSearch, setApiIpSearch)
+    NOTIFY_PROPERTY(QString, qstrApiIpSearch, getApiIpSearch, setApiIpSearch)
 
 public:
     // Which raw array of a level a plan reads: plan 1, 3 or 6's.
