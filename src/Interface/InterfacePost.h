@@ -3,7 +3,10 @@
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceRecvBase.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
+#include <cstdint>
 #include <initializer_list>
+
+class ProxyDataBase;
 
 // Command numbers of the program's own service calls; each names a call and its handler.
 enum enmInterface
@@ -157,6 +160,30 @@ public:
     void runSaveByJson(Json::Value& value, int nTag);
     Q_INVOKABLE void checkUserStaticIPExpire(QString qstrIp, int nValue = 0);
     Q_INVOKABLE void pushSaveRepeatTime(int nValue = 0);
+
+    // Port binding: a single exit (reusing today's purchase when it is at most a day old),
+    // one position of a block's batch, and the checks before the engine is told.
+    void pushSetPortSession(const QString& key, const QString& port, int nType, int nValue);
+    void pushSetPortSessionSecond(const QString& key, const QString& port, int nType, int nValue);
+    void pushAttachPortSession(const QString& key, const QString& port, int nType, int nValue);
+    // enmInterface: ATTACH_PORT_SESSION_RESULT for a batch position, else NONE_RESULT.
+    void setPortSessionByProxy(const QString& key, const QString& port, enmInterface enumCmd,
+                               int nType, int nValue);
+    void setPortSessionByToday(const QString& key, const QString& port, int nType, int nValue);
+    void pushSetPortTwentyFour(int nIpTimeType, ProxyDataBase* pRow, const QString& key,
+                               const QString& port, enmInterface enumCmd, int nType, int nValue);
+    void pushSetPortNormal(int nIpTimeType, ProxyDataBase* pRow, const QString& key,
+                           const QString& port, enmInterface enumCmd, int nType, int nValue);
+    static bool checkUseEnableByIpType(int nIpTimeType);
+    // UI 29 with the text of the plan kind's balance.
+    void reportBalanceShort(int nIpTimeType);
+    // Whether a buy time ("yyyy-MM-dd hh:mm:ss", local) lies at most a day before nNow,
+    // as an unsigned difference: a time in the future is not today's.
+    static bool isBoughtWithinDay(const QString& qstrBuyTime, std::uint32_t nNow);
+    // The re-announcement (139) of a bound port from its today row; null without one.
+    static HTTPEvent_KX* newUsedPortSessionRecord(const QString& key, const QString& port);
+    // Moves a waiting outside browser window to a newly bound port.
+    void pushUpdateBrowserWnd(const QString& qstrWndId, const QString& qstrPort, int nValue = 0);
 
 protected:
     // A signed form post to the main API host with 3 attempts; callers change what differs.

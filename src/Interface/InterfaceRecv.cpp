@@ -47,6 +47,7 @@ InterfaceRecv::InterfaceRecv()
     qDebug() << "InterfaceRecv...begin";
     g_pWebRecv = this;
     connect(this, &InterfaceRecv::signal_StartCheckProxy, this, &InterfaceRecv::slot_TimerRecv);
+    connect(this, &InterfaceRecv::signal_RunBindPort, this, &InterfaceRecv::slot_RunBindPort);
 }
 
 InterfaceRecv* InterfaceRecv::GetInstance()
@@ -122,6 +123,11 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case EN_SOCKS_STATIC_ZIP_LIST: slotGetCatalogue(pEvent); break;
     case RESULT_SAVEJSON: slotRunSaveByJson(pEvent); break;
     case CHECKUSERSTATICIP_RESULT: slotCheckUserStaticIPExpire(pEvent); break;
+    case GET_CHECKIP_RESULT: slotCheckIp(pEvent); break;
+    case ATTACH_GET_CHECKIP_RESULT: slotAttachGetCheckIp(pEvent); break;
+    case SET_PORT_SESSION_RESULT: slotSetPortSession(pEvent); break;
+    case SET_TODAYPORT_SESSION_RESULT: slotSetTodayPortSession(pEvent); break;
+    case ATTACH_PORT_SESSION_RESULT: slotAttachPortSession(pEvent); break;
     default: break;
     }
 }
@@ -129,7 +135,7 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
 void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
     qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
-    if (!reportProxyListFailure(pEvent))
+    if (!reportProxyListFailure(pEvent) && !reportBindFailure(pEvent))
         reportTransportFailure(pEvent);
 }
 

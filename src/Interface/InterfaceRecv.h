@@ -84,6 +84,14 @@ public:
     void slotBatchSaveTodaylist(HTTPEvent_KX* pEvent);
     void slotUserFlow(HTTPEvent_KX* pEvent);
 
+    // Port binding answers.
+    void slotCheckIp(HTTPEvent_KX* pEvent);
+    void slotAttachGetCheckIp(HTTPEvent_KX* pEvent);
+    void slotSetPortSession(HTTPEvent_KX* pEvent);
+    void slotSetTodayPortSession(HTTPEvent_KX* pEvent);
+    void slotAttachPortSession(HTTPEvent_KX* pEvent);
+    void minusIpNumByIpTimeType(int nIpTimeType, int nValue = 0);
+
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
     QTimer* getTimerCheckSn();
@@ -92,6 +100,9 @@ public:
 signals:
     // Drives the request timers on this object's thread: state 0 stops, 1 starts, 100 ticks.
     void signal_StartCheckProxy(int nTimerId, int nState);
+    // A pairing the engine accepted; nValue 0 single, 1 today reuse, 2 batch.
+    void signal_RunBindPort(QString qstrKey, QString qstrPort, int enumType, int nIpTimeType,
+                            int nValue);
 
 public slots:
     void slotTimerCheckProxy();
@@ -100,6 +111,8 @@ public slots:
 
 private slots:
     void slot_TimerRecv(int nTimerId, int nState);
+    void slot_RunBindPort(QString qstrKey, QString qstrPort, int enumType, int nIpTimeType,
+                          int nValue);
 
 private:
     QTimer* makeTimer(QTimer*& pTimer, void (InterfaceRecv::*pTick)());
@@ -109,6 +122,9 @@ private:
     void reportTransportFailure(HTTPEvent_KX* pEvent);
     // The same for the line-list and serial-check commands; false for any other.
     bool reportProxyListFailure(HTTPEvent_KX* pEvent);
+    // The same for the binding commands; false for any other.
+    bool reportBindFailure(HTTPEvent_KX* pEvent);
+    void answerCheckIp(HTTPEvent_KX* pEvent, bool bBatch);
     // Stores a line list answer; the UI message value is the list's origin.
     void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
                        int nOrigin);

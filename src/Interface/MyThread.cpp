@@ -3,6 +3,7 @@
 #include <QDebug>
 
 namespace {
+constexpr int kRunTransfer = 1; // one request record, built before the job was queued
 constexpr int kRunItem = 2;
 }
 
@@ -10,7 +11,7 @@ MyThread::MyThread(int nType) : m_nType(nType) {}
 
 void MyThread::run()
 {
-    if (m_nType == kRunItem && m_pItemProc)
+    if ((m_nType == kRunTransfer || m_nType == kRunItem) && m_pItemProc)
         m_pItemProc(m_pVoid);
 }
 

@@ -1,6 +1,7 @@
 #include "ProxyManager.h"
 
 #include "DataManager/Proxy/ProxyListModel.h"
+#include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,7 @@ ProxyManager::~ProxyManager()
         deleteAll(rows);
     deleteAll(m_hashPort);
     deleteAll(m_hashPortArray);
+    clearAttach();
     deleteAll(m_listProgram);
     delete m_pProgramAddCell;
     if (s_pInstance == this)
@@ -156,6 +158,8 @@ void ProxyManager::forgetRow(ProxyDataBase* pRow)
     m_listEquipmentLineHistory.removeAll(pRow);
     if (auto* pFavorite = qobject_cast<FavoriteList*>(pRow))
         m_listFavoriteCache.removeAll(pFavorite);
+    if (auto* pToday = qobject_cast<TodayList*>(pRow))
+        m_listFreePortCache.removeAll(pToday);
     for (SnTable* pSerials :
          {&m_hashSnTemp, &m_hashFavoriteSnTemp, &m_hashEquipmentLineHistoryTemp}) {
         for (auto it = pSerials->begin(); it != pSerials->end();) {
@@ -176,6 +180,8 @@ ProxyDataBase* ProxyManager::getListDataByKey(const QString& qstrKey, int enumTy
 
 bool ProxyManager::isExistByKey(const QString& qstrKey, int enumType) const
 {
+    if (enumType == Proxy_Port)
+        return m_hashPort.contains(qstrKey);
     return table(enumType).contains(qstrKey);
 }
 
@@ -220,16 +226,21 @@ void ProxyManager::clearRows(int enumType)
     }
 }
 
-// Ports marked to be kept are left alive for the pool rebuild that files them again.
+// Ports marked to be kept are left alive for the pool rebuild that files them again; the
+// exits of the others lose their port first.
 void ProxyManager::clearPorts()
 {
     if (ProxyListModel* pModel = m_models[Proxy_Port])
         pModel->clear();
-    for (Port* pPort : qAsConst(m_hashPort)) {
-        if (!pPort->getClearSkip())
-            delete pPort;
-    }
+    const QHash<QString, Port*> ports = m_hashPort;
     m_hashPort.clear();
+    for (Port* pPort : ports) {
+        if (pPort->getClearSkip())
+            continue;
+        if (!pPort->getSession().isEmpty())
+            releaseListBind(pPort->getSession(), 0);
+        delete pPort;
+    }
 }
 
 void ProxyManager::clearDataByType(int enumType)
@@ -258,6 +269,7 @@ void ProxyManager::clearDataByType(int enumType)
 void ProxyManager::clearAllData(int nValue)
 {
     runFavoriteCache();
+    clearPortBindData();
     for (int enumType : {Proxy_Online, Proxy_StaticOnline, Proxy_Today, Proxy_Favorite,
                          Proxy_ProgramLine, Proxy_ApiHistory, Proxy_ProgramHistory, Proxy_Equipment,
                          Proxy_EquipmentLine, Proxy_EquipmentLineHistory})
@@ -436,6 +448,12 @@ QString ProxyManager::Int64ToQstr(qint64 nValue)
 int ProxyManager::QstrToInt(const QString& qstrValue)
 {
     return qstrValue.toInt();
+}
+
+void ProxyManager::sendUi(int nType, const QString& qstrValue, int nValue)
+{
+    if (InterfaceRecv* pRecv = InterfaceRecv::GetInstance())
+        emit pRecv->signal_SetUiData(nType, qstrValue, nValue);
 }
 
 QString ProxyManager::buildRandSession(QString qstrKey, int)

@@ -83,6 +83,8 @@ public:
     static QString IntToQstr(int nValue);
     static QString Int64ToQstr(qint64 nValue);
     static int QstrToInt(const QString& qstrValue);
+    // A UI message through the service object, when there is one.
+    static void sendUi(int nType, const QString& qstrValue, int nValue);
 
     // Parse entries: each files its cache's records as rows and empties the cache.
     Q_INVOKABLE void beginRarseProxyListData(int nValue = 0);
@@ -187,6 +189,53 @@ public:
     void setEquipmentByJson(EquipmentList* pRow, const QJsonObject& record, int nMode);
     void setRandomEnablePort(const QString& qstrPort);
 
+    // The local port pool, keyed by port text, and its blocks of at most 20 for the picker.
+    Q_INVOKABLE void addPortData(int nBegin, int nSize);
+    Q_INVOKABLE void refreshPortByUser(int nValue = 0);
+    Q_INVOKABLE QList<QObject*> refreshPortList(int nValue = 0);
+    Q_INVOKABLE int getIpCountByKey(QString qstrKey);
+    Q_INVOKABLE QString getCurScopeByKey(QString qstrKey);
+    PortList* getPortListByKey(const QString& qstrKey) const;
+    Port* getPortDataByKey(const QString& qstrKey, int enumType) const;
+    // The lowest free port in text order; "" when none is free.
+    QString getRandomEnablePort();
+    Q_INVOKABLE void freePortForwardList(QString qstrPort, int nAll = 0);
+    void addFreePortData(const QString& qstrPort, int nValue = 0);
+    Q_INVOKABLE void beginParseFreePortData();
+    Q_INVOKABLE QString copyPortDataAll(int nValue = 0);
+    void clearPortBindData(int nValue = 0);
+    void clearFreePortData() { m_listFreePortCache.clear(); }
+    void addPortBind(const QString& qstrPort, const QString& qstrSession);
+
+    // Binding exits to ports: the request goes out through the service object; the
+    // confirmed pairing comes back to runBindPortBySession on the GUI thread.
+    Q_INVOKABLE void bindPortBySession(QString qstrKey, QString qstrPort, int enumType = 1,
+                                       int nRunType = 0, int nValue = 0);
+    void runBindPortBySession(const QString& qstrKey, const QString& qstrPort, int enumType,
+                              int nIpTimeType, int nValue = 0);
+    // nMode 0 stores the today row at once, 1 leaves it for beginParseFreePortData.
+    void releaseListBind(const QString& qstrKey, int nMode);
+    Q_INVOKABLE QObject* getProxyLineByKey(QString qstrKey);
+    Q_INVOKABLE QString getCurIpByKey(QString qstrKey, int nValue = 0);
+    TodayList* getTodayByIp(const QString& qstrIp, int nValue = 0) const;
+
+    // A block's batch, one pairing at a time, and the engine's re-announcement.
+    Q_INVOKABLE void setPortArrayAllocByKey(QString qstrKey, int nIpTimeType, int nValue = 0);
+    Q_INVOKABLE void allotPortArray(int nAll, int nValue = 0, int nProxyType = 1);
+    Q_INVOKABLE void attachPortAndSession(QString qstrKey, QString qstrPort, int enumType = 1,
+                                          int nCurIndex = 0);
+    void setUsedPortSession();
+    // Answers of the callback server.
+    void getTodayListJson(Json::Value& out);
+    int modifyTodayBySessionAndPort(const std::string& strIp, const std::string& strPort);
+
+    // Engine datagrams, the API history and the extraction link.
+    Q_INVOKABLE void parseApiRecv(QString qstrValue, int nValue = 0);
+    Q_INVOKABLE void clearApiHistoryData(int nValue = 0);
+    Q_INVOKABLE QString setCopyUrlByParam(int nMealType, QString qstrLineNum, QString qstrCountry,
+                                          QString qstrState, QString qstrCity, QString qstrIsp,
+                                          QString qstrZip, QString qstrIp, int nValue = 0);
+
     // MD5 of the cycle counter's text (0 here) followed by the key.
     Q_INVOKABLE QString buildRandSession(QString qstrKey, int nValue = 0);
     Q_INVOKABLE int getSizeEquipmentAppend(int enumType, int nValue = 0);
@@ -227,6 +276,13 @@ private:
     void clearRows(int enumType);
     void clearPorts();
     void deleteModels();
+    ProxyListModel* portModel();
+    void updateListBind(const QString& qstrKey, const QString& qstrPort, int enumType,
+                        int nIpTimeType);
+    TodayList* todayFromLine(const ProxyDataBase& source, const QString& qstrPort,
+                             int nIpTimeType);
+    void storeTodayRow(const TodayList& row);
+    void clearAttach();
 
     QList<QObject*> rowsOf(int enumType, const std::function<bool(QObject*)>& accepts) const;
     QList<QObject*> locationView(int enumType, bool bSkipStatic);
@@ -282,6 +338,8 @@ private:
     SnTable m_hashSnTemp;
     SnTable m_hashFavoriteSnTemp;
     SnTable m_hashEquipmentLineHistoryTemp;
+    QList<LineAttachPort*> m_listAttach;
+    QList<TodayList*> m_listFreePortCache; // not owned
 
     mutable std::mutex m_cacheMutex;
     std::array<Json::Value, Cache_Count> m_caches;

@@ -619,22 +619,7 @@ ProxyManager::Outcome ProxyManager::addServiceFavorite(const Json::Value& record
     return Outcome::Filed;
 }
 
-void ProxyManager::updatePortBind(const QString&, const QString&, const QJsonObject&, int)
-{
-    // The port pool records which exit a port carries once it exists.
-}
-
-void ProxyManager::releasePortBind(const QString&, int)
-{
-    // The port pool releases a port's previous pairing once it exists.
-}
-
 void ProxyManager::setEquipmentByJson(EquipmentList*, const QJsonObject&, int)
 {
     // The device operations fill a device's own fields from its record.
-}
-
-void ProxyManager::setRandomEnablePort(const QString& qstrPort)
-{
-    m_qstrPortRand = qstrPort;
 }

@@ -22,6 +22,9 @@ void ProxyManager::submitRows(const QString& qstrTable, const QList<Json::Value>
     case SQL_DELETE:
         pDatabase->deleteDataByType(pItem, nMode);
         break;
+    case SQL_UPDATE:
+        pDatabase->updateDataByType(pItem, nMode);
+        break;
     default:
         pDatabase->runDataByType(pItem, nMode);
         break;

@@ -123,6 +123,16 @@ class Port : public QObject
     NOTIFY_PROPERTY(bool, bClearSkip, getClearSkip, setClearSkip, false)
     NOTIFY_PROPERTY(QJsonObject, qjsonLine, getqjsonLine, setqjsonLine)
     NOTIFY_PROPERTY(int, nOnline, getOnline, setOnline, 1)
+
+public:
+    // The state of a port no exit is bound to.
+    void makeFree()
+    {
+        setUsed(false);
+        setSession(QString());
+        setOnline(0);
+        setqjsonLine(QJsonObject());
+    }
 };
 
 // One block of the port chooser.

@@ -16,12 +16,6 @@ constexpr int kEditAdded = 1;
 constexpr int kEditRemoved = 2;
 constexpr int kEditRemark = 3;
 
-void sendUi(int nType, const QString& qstrValue, int nValue)
-{
-    if (InterfaceRecv* pRecv = InterfaceRecv::GetInstance())
-        emit pRecv->signal_SetUiData(nType, qstrValue, nValue);
-}
-
 void setOnlineOf(ProxyDataBase* pRow, int nOnline)
 {
     if (auto* pToday = qobject_cast<TodayList*>(pRow))

@@ -1,0 +1,436 @@
+// Binding exits to local ports: today reuse or purchase, the balance and 24-hour checks,
+// the engine's "/api/set_port_session" and the answers to them.
+#include "DataManager/Proxy/ProxyManager.h"
+#include "Interface/GlobleParam.h"
+#include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr int kUiBalanceShort = 29;
+constexpr int kUiBindFailed = 40;
+constexpr int kUiMinusIpNum = 126;
+constexpr int kUiBatchSuccess = 131;
+constexpr int kUiBatchFailed = 132;
+constexpr int kUiBatchContinue = 133;
+constexpr int kUiBound = 148;
+constexpr int kUiBindStart = 158;
+constexpr std::uint32_t kDaySeconds = 86400;
+constexpr int kDayPlan = 3;
+constexpr int kStaticPlan = 6;
+constexpr int kTrafficPlan = 11;
+const char* const kRouteSetPortSession = "/api/set_port_session";
+
+enum class PortSessionKind
+{
+    NewBinding,
+    TodayReuse,
+    Reannounce
+};
+
+// The engine's API port as the requests name it.
+std::string engineApiPortText()
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    return std::to_string(pParam ? pParam->getApiPort() : 0);
+}
+
+// A line value as text: a JSON string gives its text, anything else nothing.
+QString lineText(const QJsonObject& line, const char* szKey)
+{
+    return line.value(QLatin1String(szKey)).toString();
+}
+
+QString orRandom(const QString& qstrText)
+{
+    return qstrText.isEmpty() ? QStringLiteral("random") : qstrText;
+}
+
+QString withoutSpaces(QString qstrText)
+{
+    return qstrText.remove(QLatin1Char(' '));
+}
+
+std::string areaText(const QJsonObject& line, int nIpTimeType, bool bKeepEmptyCity)
+{
+    const QString qstrCountry = orRandom(lineText(line, "country"));
+    const QString qstrCity = lineText(line, "city");
+    const QString qstrThird = nIpTimeType == kDayPlan || nIpTimeType == kStaticPlan
+                                  ? qstrCountry
+                                  : withoutSpaces(orRandom(lineText(line, "continent")));
+    return (withoutSpaces(qstrCountry) + '-' +
+            withoutSpaces(bKeepEmptyCity ? qstrCity : orRandom(qstrCity)) + '-' + qstrThird)
+        .toStdString();
+}
+
+// The one field list of "/api/set_port_session", for every request that sends it.
+std::vector<ParamItem> portSessionParams(const ProxyDataBase& row, const QString& qstrPort,
+                                         int nIpTimeType, PortSessionKind kind)
+{
+    const QJsonObject line = row.getqjsonLine();
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    std::vector<ParamItem> params{
+        {"user_session", pParam ? pParam->getUsernameSession().toStdString() : std::string()},
+        {"session_id", row.getSession().toStdString()},
+        {"port", qstrPort.toStdString()},
+        {"sn", lineText(line, "sn").toStdString()},
+        {"server", lineText(line, "server").toStdString()},
+        {"ip", row.getIp().toStdString()},
+        {"time_type", std::to_string(nIpTimeType)}};
+    if (nIpTimeType == kDayPlan || nIpTimeType == kStaticPlan)
+        params.push_back({"server_port", lineText(line, "server_port").toStdString()});
+    params.push_back({"area", areaText(line, nIpTimeType, kind == PortSessionKind::TodayReuse)});
+    if (nIpTimeType == kStaticPlan)
+        params.push_back({"use_type", "2"});
+    else if (nIpTimeType == kTrafficPlan)
+        params.push_back({"use_type", "3"});
+    if (kind != PortSessionKind::NewBinding)
+        params.push_back(
+            {"open_port", Encryption::GetInstance()->encode(qstrPort.toStdString())});
+    return params;
+}
+
+// A record of the engine's binding route, carrying the pairing to its answer.
+HTTPEvent_KX* engineRecord(int nCmd, const char* szDescription, const QString& key,
+                           const QString& port, int nType)
+{
+    auto* pEvent = new HTTPEvent_KX(nCmd);
+    pEvent->m_nRequestType = REQUEST_ENCODE;
+    pEvent->m_strInterDescription = szDescription;
+    pEvent->m_strInterface = kRouteSetPortSession;
+    pEvent->m_DomainType = DOMAIN_LOCAL;
+    pEvent->m_strApiPort = engineApiPortText();
+    pEvent->m_nParam1 = 1;
+    pEvent->m_nParam7 = nType;
+    pEvent->m_strGbk = key.toStdString();
+    pEvent->m_strMd5 = port.toStdString();
+    return pEvent;
+}
+
+// One waiting browser window goes with exactly one binding.
+void handOverBrowserWindow(HTTPEvent_KX* pEvent)
+{
+    GlobleParam* pParam = GlobleParam::GetInstance();
+    if (!pParam || !pParam->getBrowserBindOpen() || pParam->getBrowserWndID().isEmpty())
+        return;
+    pEvent->m_strfilekey = pParam->getBrowserWndID().toStdString();
+    pParam->setBrowserWndID(QString());
+}
+
+// A batch position that failed: the popup counts it and sends the next one.
+void failBatchPosition(InterfacePost& post, int nValue)
+{
+    emit post.signal_SetUiData(kUiBatchFailed, QStringLiteral("failed"), 0);
+    emit post.signal_SetUiData(kUiBatchContinue, QStringLiteral("continue"), nValue);
+}
+
+// A browser window handed over with the request moves to the bound port.
+void updateBrowserWindow(InterfacePost& post, const HTTPEvent_KX* pEvent, const QString& port)
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    if (pParam && pParam->getBrowserBindOpen() && !pEvent->m_strfilekey.empty())
+        post.pushUpdateBrowserWnd(QString::fromStdString(pEvent->m_strfilekey), port);
+}
+
+QString lineGoneText()
+{
+    return InterfacePost::tr("The line is no longer listed.");
+}
+
+// What a binding carries from its request to its answer.
+struct BindContext
+{
+    QString qstrKey;
+    QString qstrPort;
+    int nIpTimeType;
+    int nType;
+    int nValue;
+};
+
+BindContext contextOf(const HTTPEvent_KX* pEvent)
+{
+    return {QString::fromStdString(pEvent->m_strGbk), QString::fromStdString(pEvent->m_strMd5),
+            static_cast<int>(pEvent->m_nParam6), static_cast<int>(pEvent->m_nParam7),
+            static_cast<int>(pEvent->m_nParam8)};
+}
+
+QString transportText(const HTTPEvent_KX* pEvent)
+{
+    const std::string& strText =
+        pEvent->m_strValue.empty() ? pEvent->m_strResult : pEvent->m_strValue;
+    return strText.empty() ? InterfacePost::tr("The local engine could not be reached.")
+                           : QString::fromStdString(strText);
+}
+
+ProxyManager* proxies()
+{
+    return ProxyManager::GetInstance();
+}
+
+} // namespace
+
+void InterfacePost::pushSetPortSession(const QString& key, const QString& port, int nType,
+                                       int nValue)
+{
+    pushSetPortSessionSecond(key, port, nType, nValue);
+}
+
+void InterfacePost::pushSetPortSessionSecond(const QString& key, const QString& port, int nType,
+                                             int nValue)
+{
+    ProxyManager* pProxies = proxies();
+    const bool bInToday = pProxies->isExistByKey(key, Proxy_Today);
+    emit signal_SetUiData(kUiBindStart, QString(), nType);
+    ProxyDataBase* pRow = pProxies->getListDataByKey(key, nType);
+    if (!pRow) {
+        emit signal_SetUiData(kUiBindFailed, lineGoneText(), nType);
+        return;
+    }
+    if (bInToday) {
+        ProxyDataBase* pToday = pProxies->getListDataByKey(key, Proxy_Today);
+        if (isBoughtWithinDay(static_cast<TodayList*>(pToday)->getBuyTime(),
+                              GetTimeStamp_Uint())) {
+            setPortSessionByToday(key, port, nType, nValue);
+            return;
+        }
+        pToday->setBuyType(0);
+    }
+    pRow->setEnumInterface(pRow->getIpTimeType() == kDayPlan ? GET_CHECKIP_RESULT
+                                                              : SET_PORT_SESSION_RESULT);
+    setPortSessionByProxy(key, port, NONE_RESULT, nType, nValue);
+}
+
+void InterfacePost::pushAttachPortSession(const QString& key, const QString& port, int nType,
+                                          int nValue)
+{
+    ProxyDataBase* pRow = proxies()->getListDataByKey(key, nType);
+    if (!pRow) {
+        failBatchPosition(*this, nValue);
+        return;
+    }
+    pRow->setEnumInterface(pRow->getIpTimeType() == kDayPlan ? ATTACH_GET_CHECKIP_RESULT
+                                                              : ATTACH_PORT_SESSION_RESULT);
+    setPortSessionByProxy(key, port, ATTACH_PORT_SESSION_RESULT, nType, nValue);
+}
+
+void InterfacePost::setPortSessionByProxy(const QString& key, const QString& port,
+                                          enmInterface enumCmd, int nType, int nValue)
+{
+    const bool bBatch = enumCmd == ATTACH_PORT_SESSION_RESULT;
+    ProxyDataBase* pRow = proxies()->getListDataByKey(key, nType);
+    const int nIpTimeType = pRow ? pRow->getIpTimeType() : 0;
+    if (pRow && checkUseEnableByIpType(nIpTimeType)) {
+        if (nIpTimeType == kDayPlan)
+            pushSetPortTwentyFour(nIpTimeType, pRow, key, port, enumCmd, nType, nValue);
+        else
+            pushSetPortNormal(nIpTimeType, pRow, key, port, enumCmd, nType, nValue);
+        return;
+    }
+    if (pRow)
+        reportBalanceShort(nIpTimeType);
+    else if (!bBatch)
+        emit signal_SetUiData(kUiBindFailed, lineGoneText(), nType);
+    if (bBatch) {
+        failBatchPosition(*this, nValue);
+    }
+}
+
+void InterfacePost::setPortSessionByToday(const QString& key, const QString& port, int nType,
+                                          int nValue)
+{
+    const ProxyDataBase* pRow = proxies()->getListDataByKey(key, nType);
+    if (!pRow) {
+        emit signal_SetUiData(kUiBindFailed, lineGoneText(), nType);
+        return;
+    }
+    HTTPEvent_KX* pEvent =
+        engineRecord(SET_TODAYPORT_SESSION_RESULT, "今日列表分配端口", key, port, nType);
+    pEvent->m_nParam6 = pRow->getIpTimeType();
+    pEvent->m_nParam8 = nValue;
+    pEvent->m_vetParams =
+        portSessionParams(*pRow, port, pRow->getIpTimeType(), PortSessionKind::TodayReuse);
+    handOverBrowserWindow(pEvent);
+    sendRequest(pEvent);
+}
+
+// The row is found again by key and list type when the answer comes; no pointer travels.
+void InterfacePost::pushSetPortTwentyFour(int, ProxyDataBase* pRow, const QString& key,
+                                          const QString& port, enmInterface, int nType,
+                                          int nValue)
+{
+    HTTPEvent_KX* pEvent =
+        serviceRecord(pRow->getEnumInterface(), "验证24小时是否可用", "/api/client/check_ip", 1);
+    pEvent->m_nParam6 = kDayPlan;
+    pEvent->m_nParam7 = nType;
+    pEvent->m_nParam8 = nValue;
+    pEvent->m_strGbk = key.toStdString();
+    pEvent->m_strMd5 = port.toStdString();
+    const QJsonObject line = pRow->getqjsonLine();
+    sendRequest(pEvent, {{"ip", lineText(line, "ip").toStdString()},
+                         {"region", lineText(line, "region").toStdString()}});
+}
+
+void InterfacePost::pushSetPortNormal(int nIpTimeType, ProxyDataBase* pRow, const QString& key,
+                                      const QString& port, enmInterface, int nType, int nValue)
+{
+    HTTPEvent_KX* pEvent = engineRecord(pRow->getEnumInterface(), "分配端口", key, port, nType);
+    pEvent->m_nParam6 = nIpTimeType;
+    pEvent->m_nParam8 = nValue;
+    pEvent->m_vetParams =
+        portSessionParams(*pRow, port, nIpTimeType, PortSessionKind::NewBinding);
+    handOverBrowserWindow(pEvent);
+    sendRequest(pEvent);
+}
+
+HTTPEvent_KX* InterfacePost::newUsedPortSessionRecord(const QString& key, const QString& port)
+{
+    const ProxyDataBase* pRow = proxies()->getListDataByKey(key, Proxy_Today);
+    if (!pRow)
+        return nullptr;
+    HTTPEvent_KX* pEvent =
+        engineRecord(SET_USEDPORT_SESSION_RESULT, "分配端口", key, port, Proxy_Today);
+    pEvent->m_vetParams =
+        portSessionParams(*pRow, port, pRow->getIpTimeType(), PortSessionKind::Reannounce);
+    return pEvent;
+}
+
+bool InterfacePost::checkUseEnableByIpType(int nIpTimeType)
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    if (!pParam)
+        return false;
+    switch (nIpTimeType) {
+    case 1: return pParam->getIpNums() > 0;
+    case kDayPlan: return pParam->getDayIpNums() > 0;
+    case kStaticPlan: return pParam->getStaticIpNums() > 0;
+    case kTrafficPlan: return pParam->getRealTrafficPlanNums() > 0.0f;
+    default: return false;
+    }
+}
+
+void InterfacePost::reportBalanceShort(int nIpTimeType)
+{
+    if (nIpTimeType == kTrafficPlan)
+        emit signal_SetUiData(kUiBalanceShort, tr("Your data plan is insufficient,please renew."),
+                              kTrafficPlan);
+    else
+        emit signal_SetUiData(kUiBalanceShort, tr("Your IP number is insufficient,please renew."),
+                              nIpTimeType);
+}
+
+bool InterfacePost::isBoughtWithinDay(const QString& qstrBuyTime, std::uint32_t nNow)
+{
+    const QDateTime bought =
+        QDateTime::fromString(qstrBuyTime, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const qint64 nBought = bought.isValid() ? bought.toSecsSinceEpoch() : 0;
+    if (nBought <= 0 || nBought > std::numeric_limits<std::uint32_t>::max())
+        return false;
+    return static_cast<std::uint32_t>(nNow - static_cast<std::uint32_t>(nBought)) <= kDaySeconds;
+}
+
+void InterfaceRecv::slotCheckIp(HTTPEvent_KX* pEvent)
+{
+    answerCheckIp(pEvent, false);
+}
+
+void InterfaceRecv::slotAttachGetCheckIp(HTTPEvent_KX* pEvent)
+{
+    answerCheckIp(pEvent, true);
+}
+
+void InterfaceRecv::answerCheckIp(HTTPEvent_KX* pEvent, bool bBatch)
+{
+    const BindContext context = contextOf(pEvent);
+    ProxyDataBase* pRow = proxies()->getListDataByKey(context.qstrKey, context.nType);
+    const bool bAccepted = answerCode(pEvent) == 0;
+    if (bAccepted && pRow) {
+        pRow->setEnumInterface(bBatch ? ATTACH_PORT_SESSION_RESULT : SET_PORT_SESSION_RESULT);
+        pushSetPortNormal(context.nIpTimeType, pRow, context.qstrKey, context.qstrPort,
+                          NONE_RESULT, context.nType, context.nValue);
+        return;
+    }
+    emit signal_SetUiData(kUiBindFailed,
+                          bAccepted ? lineGoneText() : QString::fromStdString(answerMsg(pEvent)),
+                          context.nType);
+    if (bBatch) {
+        failBatchPosition(*this, context.nValue);
+    }
+}
+
+void InterfaceRecv::slotSetPortSession(HTTPEvent_KX* pEvent)
+{
+    const BindContext context = contextOf(pEvent);
+    if (answerCode(pEvent) != 0) {
+        emit signal_SetUiData(kUiBindFailed, QString::fromStdString(answerMsg(pEvent)),
+                              context.nType);
+        return;
+    }
+    minusIpNumByIpTimeType(context.nIpTimeType);
+    emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType,
+                            context.nIpTimeType, 0);
+    updateBrowserWindow(*this, pEvent, context.qstrPort);
+    emit signal_SetUiData(kUiBound, context.qstrPort, context.nValue);
+}
+
+void InterfaceRecv::slotSetTodayPortSession(HTTPEvent_KX* pEvent)
+{
+    const BindContext context = contextOf(pEvent);
+    if (answerCode(pEvent) != 0) {
+        emit signal_SetUiData(kUiBindFailed, QString::fromStdString(answerMsg(pEvent)),
+                              context.nType);
+        return;
+    }
+    emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType,
+                            context.nIpTimeType, 1);
+    updateBrowserWindow(*this, pEvent, context.qstrPort);
+}
+
+void InterfaceRecv::slotAttachPortSession(HTTPEvent_KX* pEvent)
+{
+    const BindContext context = contextOf(pEvent);
+    if (answerCode(pEvent) == 0) {
+        minusIpNumByIpTimeType(context.nIpTimeType);
+        emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType,
+                                context.nIpTimeType, 2);
+        emit signal_SetUiData(kUiBatchSuccess, QStringLiteral("success"), 0);
+    } else {
+        emit signal_SetUiData(kUiBindFailed, QString::fromStdString(answerMsg(pEvent)), 0);
+        emit signal_SetUiData(kUiBatchFailed, QStringLiteral("failed"), 0);
+    }
+    emit signal_SetUiData(kUiBatchContinue, QStringLiteral("continue"), context.nValue);
+}
+
+void InterfaceRecv::minusIpNumByIpTimeType(int nIpTimeType, int)
+{
+    emit signal_SetUiData(kUiMinusIpNum, QStringLiteral("minusIpNumByIpTimeType"), nIpTimeType);
+}
+
+void InterfaceRecv::slot_RunBindPort(QString qstrKey, QString qstrPort, int enumType,
+                                     int nIpTimeType, int nValue)
+{
+    proxies()->runBindPortBySession(qstrKey, qstrPort, enumType, nIpTimeType, nValue);
+}
+
+// A binding whose transfer failed still ends: a single one is shown, a batch goes on.
+bool InterfaceRecv::reportBindFailure(HTTPEvent_KX* pEvent)
+{
+    switch (pEvent->m_nCmd) {
+    case SET_PORT_SESSION_RESULT:
+    case SET_TODAYPORT_SESSION_RESULT:
+    case GET_CHECKIP_RESULT:
+        emit signal_SetUiData(kUiBindFailed, transportText(pEvent), 0);
+        return true;
+    case ATTACH_PORT_SESSION_RESULT:
+    case ATTACH_GET_CHECKIP_RESULT:
+        failBatchPosition(*this, static_cast<int>(pEvent->m_nParam8));
+        return true;
+    default:
+        return false;
+    }
+}
