@@ -91,8 +91,7 @@ std::vector<ParamItem> portSessionParams(const ProxyDataBase& row, const QString
     else if (nIpTimeType == kTrafficPlan)
         params.push_back({"use_type", "3"});
     if (kind != PortSessionKind::NewBinding)
-        params.push_back(
-            {"open_port", Encryption::GetInstance()->encode(qstrPort.toStdString())});
+        params.push_back({"open_port", Encryption::GetInstance()->encode(qstrPort.toStdString())});
     return params;
 }
 
@@ -194,15 +193,14 @@ void InterfacePost::pushSetPortSessionSecond(const QString& key, const QString& 
     }
     if (bInToday) {
         ProxyDataBase* pToday = pProxies->getListDataByKey(key, Proxy_Today);
-        if (isBoughtWithinDay(static_cast<TodayList*>(pToday)->getBuyTime(),
-                              GetTimeStamp_Uint())) {
+        if (isBoughtWithinDay(static_cast<TodayList*>(pToday)->getBuyTime(), GetTimeStamp_Uint())) {
             setPortSessionByToday(key, port, nType, nValue);
             return;
         }
         pToday->setBuyType(0);
     }
     pRow->setEnumInterface(pRow->getIpTimeType() == kDayPlan ? GET_CHECKIP_RESULT
-                                                              : SET_PORT_SESSION_RESULT);
+                                                             : SET_PORT_SESSION_RESULT);
     setPortSessionByProxy(key, port, NONE_RESULT, nType, nValue);
 }
 
@@ -215,7 +213,7 @@ void InterfacePost::pushAttachPortSession(const QString& key, const QString& por
         return;
     }
     pRow->setEnumInterface(pRow->getIpTimeType() == kDayPlan ? ATTACH_GET_CHECKIP_RESULT
-                                                              : ATTACH_PORT_SESSION_RESULT);
+                                                             : ATTACH_PORT_SESSION_RESULT);
     setPortSessionByProxy(key, port, ATTACH_PORT_SESSION_RESULT, nType, nValue);
 }
 
@@ -261,8 +259,7 @@ void InterfacePost::setPortSessionByToday(const QString& key, const QString& por
 
 // The row is found again by key and list type when the answer comes; no pointer travels.
 void InterfacePost::pushSetPortTwentyFour(int, ProxyDataBase* pRow, const QString& key,
-                                          const QString& port, enmInterface, int nType,
-                                          int nValue)
+                                          const QString& port, enmInterface, int nType, int nValue)
 {
     HTTPEvent_KX* pEvent =
         serviceRecord(pRow->getEnumInterface(), "验证24小时是否可用", "/api/client/check_ip", 1);
@@ -282,8 +279,7 @@ void InterfacePost::pushSetPortNormal(int nIpTimeType, ProxyDataBase* pRow, cons
     HTTPEvent_KX* pEvent = engineRecord(pRow->getEnumInterface(), "分配端口", key, port, nType);
     pEvent->m_nParam6 = nIpTimeType;
     pEvent->m_nParam8 = nValue;
-    pEvent->m_vetParams =
-        portSessionParams(*pRow, port, nIpTimeType, PortSessionKind::NewBinding);
+    pEvent->m_vetParams = portSessionParams(*pRow, port, nIpTimeType, PortSessionKind::NewBinding);
     handOverBrowserWindow(pEvent);
     sendRequest(pEvent);
 }
@@ -306,11 +302,16 @@ bool InterfacePost::checkUseEnableByIpType(int nIpTimeType)
     if (!pParam)
         return false;
     switch (nIpTimeType) {
-    case 1: return pParam->getIpNums() > 0;
-    case kDayPlan: return pParam->getDayIpNums() > 0;
-    case kStaticPlan: return pParam->getStaticIpNums() > 0;
-    case kTrafficPlan: return pParam->getRealTrafficPlanNums() > 0.0f;
-    default: return false;
+    case 1:
+        return pParam->getIpNums() > 0;
+    case kDayPlan:
+        return pParam->getDayIpNums() > 0;
+    case kStaticPlan:
+        return pParam->getStaticIpNums() > 0;
+    case kTrafficPlan:
+        return pParam->getRealTrafficPlanNums() > 0.0f;
+    default:
+        return false;
     }
 }
 
@@ -351,8 +352,8 @@ void InterfaceRecv::answerCheckIp(HTTPEvent_KX* pEvent, bool bBatch)
     const bool bAccepted = answerCode(pEvent) == 0;
     if (bAccepted && pRow) {
         pRow->setEnumInterface(bBatch ? ATTACH_PORT_SESSION_RESULT : SET_PORT_SESSION_RESULT);
-        pushSetPortNormal(context.nIpTimeType, pRow, context.qstrKey, context.qstrPort,
-                          NONE_RESULT, context.nType, context.nValue);
+        pushSetPortNormal(context.nIpTimeType, pRow, context.qstrKey, context.qstrPort, NONE_RESULT,
+                          context.nType, context.nValue);
         return;
     }
     emit signal_SetUiData(kUiBindFailed,
@@ -372,8 +373,8 @@ void InterfaceRecv::slotSetPortSession(HTTPEvent_KX* pEvent)
         return;
     }
     minusIpNumByIpTimeType(context.nIpTimeType);
-    emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType,
-                            context.nIpTimeType, 0);
+    emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType, context.nIpTimeType,
+                            0);
     updateBrowserWindow(*this, pEvent, context.qstrPort);
     emit signal_SetUiData(kUiBound, context.qstrPort, context.nValue);
 }
@@ -386,8 +387,8 @@ void InterfaceRecv::slotSetTodayPortSession(HTTPEvent_KX* pEvent)
                               context.nType);
         return;
     }
-    emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType,
-                            context.nIpTimeType, 1);
+    emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType, context.nIpTimeType,
+                            1);
     updateBrowserWindow(*this, pEvent, context.qstrPort);
 }
 

@@ -228,20 +228,28 @@ private slots:
         QTest::addColumn<QString>("qstrUseType");
         QTest::addColumn<bool>("bReuse");
         QTest::newRow("online") << 1 << "New York" << qint64(-1) << "US-NewYork-NorthAmerica"
-                                << "<none>" << "<none>" << false;
-        QTest::newRow("static, no city")
-            << 6 << "" << qint64(-1) << "US-random-US" << "" << "2" << false;
+                                << "<none>"
+                                << "<none>" << false;
+        QTest::newRow("static, no city") << 6 << "" << qint64(-1) << "US-random-US"
+                                         << ""
+                                         << "2" << false;
         QTest::newRow("traffic") << 11 << "Austin" << qint64(-1) << "US-Austin-NorthAmerica"
-                                 << "<none>" << "3" << false;
-        QTest::newRow("today, 100 s") << 1 << "New York" << qint64(100)
-                                      << "US-NewYork-NorthAmerica" << "<none>" << "<none>" << true;
+                                 << "<none>"
+                                 << "3" << false;
+        QTest::newRow("today, 100 s") << 1 << "New York" << qint64(100) << "US-NewYork-NorthAmerica"
+                                      << "<none>"
+                                      << "<none>" << true;
         QTest::newRow("today, reuse keeps an empty city")
-            << 1 << "" << qint64(100) << "US--NorthAmerica" << "<none>" << "<none>" << true;
+            << 1 << "" << qint64(100) << "US--NorthAmerica"
+            << "<none>"
+            << "<none>" << true;
         QTest::newRow("today, a day and a minute")
-            << 1 << "New York" << qint64(86460) << "US-NewYork-NorthAmerica" << "<none>"
+            << 1 << "New York" << qint64(86460) << "US-NewYork-NorthAmerica"
+            << "<none>"
             << "<none>" << false;
         QTest::newRow("today, bought in the future")
-            << 1 << "New York" << qint64(-3600) << "US-NewYork-NorthAmerica" << "<none>"
+            << 1 << "New York" << qint64(-3600) << "US-NewYork-NorthAmerica"
+            << "<none>"
             << "<none>" << false;
     }
     void singleBinding()
@@ -301,8 +309,8 @@ private slots:
 
     void heldPortIsShownAndChangesNothing()
     {
-        QVERIFY(m_service.script(answerScript(
-            kBindRoute, answer(4, "port 30000 is in use by another program"), -1)));
+        QVERIFY(m_service.script(
+            answerScript(kBindRoute, answer(4, "port 30000 is in use by another program"), -1)));
         const QString qstrKey = addOnline(1, 1);
         QSignalSpy ui(m_recv.get(), &InterfaceRecv::signal_SetUiData);
         proxies().bindPortBySession(qstrKey, "30000", 1);

@@ -104,8 +104,8 @@ QString ProxyManager::setCopyUrlByParam(int nMealType, QString qstrLineNum, QStr
     link += "&country=" + locationValue(qstrCountry) + "&state=" + locationValue(qstrState) +
             "&city=" + locationValue(qstrCity) + "&zip=" + locationValue(qstrZip) +
             "&isp=" + locationValue(qstrIsp);
-    link += '&' + planPart(nMealType) + "&t=1&port=" +
-            QByteArray::number(nBeginPort == 0 ? kDefaultBeginPort : nBeginPort);
+    link += '&' + planPart(nMealType) +
+            "&t=1&port=" + QByteArray::number(nBeginPort == 0 ? kDefaultBeginPort : nBeginPort);
     if (!qstrIp.isEmpty())
         link += "&ip_part=" + QUrl::toPercentEncoding(qstrIp);
     emit signal_ResetApiUrl(QString::fromUtf8(link), 1);

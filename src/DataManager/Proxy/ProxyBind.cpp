@@ -255,14 +255,21 @@ void ProxyManager::setPortArrayAllocByKey(QString qstrKey, int nIpTimeType, int)
     int nLimit = 0;
     int enumSource = Proxy_Online;
     switch (nIpTimeType) {
-    case 1: nLimit = pParam->getIpNums(); break;
-    case 3: nLimit = pParam->getDayIpNums(); break;
+    case 1:
+        nLimit = pParam->getIpNums();
+        break;
+    case 3:
+        nLimit = pParam->getDayIpNums();
+        break;
     case 6:
         nLimit = pParam->getStaticIpNums();
         enumSource = Proxy_StaticOnline;
         break;
-    case 11: nLimit = kTrafficBlockLimit; break;
-    default: break;
+    case 11:
+        nLimit = kTrafficBlockLimit;
+        break;
+    default:
+        break;
     }
     if (nCount > nLimit)
         return refuse();

@@ -279,8 +279,7 @@ private:
     ProxyListModel* portModel();
     void updateListBind(const QString& qstrKey, const QString& qstrPort, int enumType,
                         int nIpTimeType);
-    TodayList* todayFromLine(const ProxyDataBase& source, const QString& qstrPort,
-                             int nIpTimeType);
+    TodayList* todayFromLine(const ProxyDataBase& source, const QString& qstrPort, int nIpTimeType);
     void storeTodayRow(const TodayList& row);
     void clearAttach();
 

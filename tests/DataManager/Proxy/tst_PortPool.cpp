@@ -107,8 +107,7 @@ private slots:
         QTest::addColumn<int>("nCount");
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<QList<int>>("counts");
-        QTest::newRow("50 ports") << 50
-                                  << QStringList{"30000-30019", "30020-30039", "30040-30049"}
+        QTest::newRow("50 ports") << 50 << QStringList{"30000-30019", "30020-30039", "30040-30049"}
                                   << QList<int>{20, 20, 10};
         QTest::newRow("40 ports") << 40 << QStringList{"30000-30019", "30020-30039"}
                                   << QList<int>{20, 20};
@@ -148,7 +147,8 @@ private slots:
         m_param->setBeginPort(kBegin + 20);
         proxies().refreshPortByUser();
         for (int n = kBegin; n < kBegin + 90; ++n)
-            QCOMPARE(proxies().isExistByKey(port(n), Proxy_Port), n >= kBegin + 20 && n < kBegin + 70);
+            QCOMPARE(proxies().isExistByKey(port(n), Proxy_Port),
+                     n >= kBegin + 20 && n < kBegin + 70);
         QCOMPARE(usedPorts(proxies()), QStringList{port(kBegin + 25) + "=kept"});
         QCOMPARE(todayPorts(proxies()), (QStringList{"gone=", "kept=" + port(kBegin + 25)}));
         QCOMPARE(ui.count(), 1);
@@ -177,6 +177,23 @@ private slots:
         QCOMPARE(proxies().getRandomEnablePort(), QString());
     }
 
+    // What the callback server would answer the engine.
+    void callbackAnswers()
+    {
+        makePool(kBegin, 5);
+        bindToday(proxies(), "10.0.0.1", port(kBegin));
+        Json::Value today(Json::arrayValue);
+        proxies().getTodayListJson(today);
+        QCOMPARE(today.size(), 1u);
+        QCOMPARE(today[0]["ip"].asString(), std::string("10.0.0.1"));
+        QCOMPARE(today[0]["port"].asString(), std::string("30000"));
+        QCOMPARE(today[0]["time_type"].asString(), std::string("Popular Plan"));
+        QCOMPARE(today[0]["online"].asString(), std::string("TRUE"));
+        QCOMPARE(today[0]["country"].asString(), std::string());
+        QCOMPARE(proxies().modifyTodayBySessionAndPort("10.0.0.1", "40000"), 1);
+        QCOMPARE(proxies().modifyTodayBySessionAndPort("10.0.0.2", "30001"), 2);
+    }
+
     void datagramsThatAct()
     {
         makePool(kBegin, 5);
@@ -202,7 +219,8 @@ private slots:
         QTest::newRow("code as text") << QByteArray(R"({"code":"1","data":{"ip":"10.0.0.1"}})");
         QTest::newRow("code 1 without ip") << QByteArray(R"({"code":1,"data":{"port":"30000"}})");
         QTest::newRow("code 1 with a numeric ip") << QByteArray(R"({"code":1,"data":{"ip":7}})");
-        QTest::newRow("code 2 with an object") << QByteArray(R"({"code":2,"data":{"port":"30000"}})");
+        QTest::newRow("code 2 with an object")
+            << QByteArray(R"({"code":2,"data":{"port":"30000"}})");
         QTest::newRow("code 2 without data") << QByteArray(R"({"code":2})");
         QTest::newRow("code 3") << QByteArray(R"({"code":3,"data":"30000"})");
         QTest::newRow("an array") << QByteArray(R"([{"code":2,"data":"30000"}])");
@@ -236,21 +254,41 @@ private slots:
         QTest::addColumn<int>("nBeginPort");
         QTest::addColumn<QString>("qstrTail"); // what follows "/api/get_ip_list?"
         const QString all = "country=all&state=all&city=all&zip=all&isp=all&";
-        QTest::newRow("example") << 1 << "5" << "" << "" << "" << 30000
-                                 << "num=5&" + all + "ip_time=1&t=1&port=30000";
-        QTest::newRow("begin port 0") << 1 << "5" << "" << "" << "" << 0
-                                      << "num=5&" + all + "ip_time=1&t=1&port=30000";
-        QTest::newRow("count capped") << 4 << "500" << "" << "" << "" << 40000
-                                      << "num=50&" + all + "use_type=1&t=1&port=40000";
-        QTest::newRow("negative count") << 11 << "-3" << "" << "" << "" << 40000
-                                        << "num=1&" + all + "use_type=3&ip_time=1&t=1&port=40000";
-        QTest::newRow("count not a number") << 3 << "five" << "random" << "" << "" << 40000
-                                            << "num=1&" + all + "ip_time=3&t=1&port=40000";
+        QTest::newRow("example") << 1 << "5"
+                                 << ""
+                                 << ""
+                                 << "" << 30000 << "num=5&" + all + "ip_time=1&t=1&port=30000";
+        QTest::newRow("begin port 0") << 1 << "5"
+                                      << ""
+                                      << ""
+                                      << "" << 0 << "num=5&" + all + "ip_time=1&t=1&port=30000";
+        QTest::newRow("count capped")
+            << 4 << "500"
+            << ""
+            << ""
+            << "" << 40000 << "num=50&" + all + "use_type=1&t=1&port=40000";
+        QTest::newRow("negative count")
+            << 11 << "-3"
+            << ""
+            << ""
+            << "" << 40000 << "num=1&" + all + "use_type=3&ip_time=1&t=1&port=40000";
+        QTest::newRow("count not a number")
+            << 3 << "five"
+            << "random"
+            << ""
+            << "" << 40000 << "num=1&" + all + "ip_time=3&t=1&port=40000";
         QTest::newRow("operator with & and a space")
-            << 1 << "2" << "US" << "A&B Net" << "" << 40000
-            << "num=2&country=US&state=all&city=all&zip=all&isp=A%26B%20Net&ip_time=1&t=1&port=40000";
-        QTest::newRow("IP segment") << 1 << "2" << "" << "" << "10.1" << 40000
-                                    << "num=2&" + all + "ip_time=1&t=1&port=40000&ip_part=10.1";
+            << 1 << "2"
+            << "US"
+            << "A&B Net"
+            << "" << 40000
+            << "num=2&country=US&state=all&city=all&zip=all&isp=A%26B%20Net&ip_time=1&t=1&port="
+               "40000";
+        QTest::newRow("IP segment")
+            << 1 << "2"
+            << ""
+            << ""
+            << "10.1" << 40000 << "num=2&" + all + "ip_time=1&t=1&port=40000&ip_part=10.1";
     }
     void links()
     {
@@ -267,9 +305,9 @@ private slots:
         m_param->setPortNumber(50);
         m_param->setBeginPort(nBeginPort);
         QSignalSpy link(&proxies(), &ProxyManager::signal_ResetApiUrl);
-        QCOMPARE(proxies().setCopyUrlByParam(nMeal, qstrCount, qstrCountry, "", "", qstrIsp, "",
-                                             qstrIp),
-                 QString());
+        QCOMPARE(
+            proxies().setCopyUrlByParam(nMeal, qstrCount, qstrCountry, "", "", qstrIsp, "", qstrIp),
+            QString());
         QCOMPARE(link.count(), 1);
         QCOMPARE(link[0][0].toString(), "http://127.0.0.1:42333/api/get_ip_list?" + qstrTail);
         QCOMPARE(link[0][1].toInt(), 1);
