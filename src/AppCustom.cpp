@@ -8,6 +8,7 @@
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "Interface/ProxyGoProxy.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
 
 #include <QDebug>
@@ -26,6 +27,8 @@ void CAppCustom::RegisterCpp()
                                             virtualSearchManager);
     qmlRegisterSingletonType<DownloadManager>("Download.Param", 1, 0, "DownloadManager",
                                               virtualDownloadManager);
+    qmlRegisterSingletonType<ProxyGoProxy>("QelProxy.Param", 1, 0, "ProxyGoProxy",
+                                           virtualProxyGoProxy);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
     qmlRegisterType<PaintItem>("PaintItemModule", 1, 0, "PaintItem");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");

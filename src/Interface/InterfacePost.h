@@ -4,6 +4,9 @@
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
 #include <initializer_list>
+#include <vector>
+
+class ProxyDataBase;
 
 // Command numbers of the program's own service calls; each names a call and its handler.
 enum enmInterface
@@ -158,10 +161,33 @@ public:
     Q_INVOKABLE void checkUserStaticIPExpire(QString qstrIp, int nValue = 0);
     Q_INVOKABLE void pushSaveRepeatTime(int nValue = 0);
 
+    // The engine's local API.
+    Q_INVOKABLE void pushGetServerStatus(int nValue = 0);
+    Q_INVOKABLE void pushFreePortByKey(const QString& qstrKey, int nValue = 0);
+    Q_INVOKABLE void pushFreePortAll(int nValue = 0);
+    Q_INVOKABLE void pushSetPortScope(int nValue = 0);
+    // Announces a bound port again. The record is built here (the GUI thread) from the row
+    // of list nType and only its transfer runs on the job pool; false when the row is gone.
+    bool pushSetUsedPortSession(const QString& key, const QString& port, int nType,
+                                int nValue = 0);
+    // Two GETs through the freshly bound local port used as an HTTP proxy; answers unread.
+    void pushLocalIpVerify(const QString& port, int nValue = 0);
+    static QString getLocalHttpSimple(const QString& port);
+    // The fields of "/api/set_port_session" for a row bound to qstrPort, in the engine's
+    // order. nCmd is the command the record is sent under: 137 keeps an empty city and adds
+    // "open_port", 139 adds "open_port", 136 and 138 neither.
+    std::vector<ParamItem> setPortSessionParams(const ProxyDataBase& row, const QString& qstrPort,
+                                                int nIpTimeType, int nCmd);
+
 protected:
     // A signed form post to the main API host with 3 attempts; callers change what differs.
     static HTTPEvent_KX* newRequest(int nCmd, const char* szDescription, const char* szRoute,
                                     int nValue);
+    // A signed form post to the engine's API port as it stands now.
+    static HTTPEvent_KX* newEngineRequest(int nCmd, const char* szDescription,
+                                          const char* szRoute, int nAttempts);
+    // Logs the record's fields, secrets masked.
+    static void logRequest(const HTTPEvent_KX* pEvent);
     // Appends the fields in order, logs them (secrets masked) and hands the record over.
     void sendRequest(HTTPEvent_KX* pEvent,
                      std::initializer_list<ParamItem> params = std::initializer_list<ParamItem>());

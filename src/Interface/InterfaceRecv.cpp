@@ -122,6 +122,11 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case EN_SOCKS_STATIC_ZIP_LIST: slotGetCatalogue(pEvent); break;
     case RESULT_SAVEJSON: slotRunSaveByJson(pEvent); break;
     case CHECKUSERSTATICIP_RESULT: slotCheckUserStaticIPExpire(pEvent); break;
+    case GET_SERVER_STATUS_RESULT: slotGetServerStatus(pEvent); break;
+    case SET_USEDPORT_SESSION_RESULT: slotSetUsedPortSession(pEvent); break;
+    case FREE_PORT_SESSION_RESULT: slotFreePortByKey(pEvent); break;
+    case FREE_PORT_ALL_RESULT: slotFreePortAll(pEvent); break;
+    case SET_PORT_SCOPE_RESULT: slotSetPortScope(pEvent); break;
     default: break;
     }
 }
@@ -166,6 +171,9 @@ void InterfaceRecv::reportTransportFailure(HTTPEvent_KX* pEvent)
         break;
     case CHECKUSERSTATICIP_RESULT:
         slotCheckUserStaticIPExpire(pEvent);
+        break;
+    case GET_SERVER_STATUS_RESULT:
+        slotGetServerStatus(pEvent);
         break;
     default:
         break;
@@ -242,6 +250,8 @@ void InterfaceRecv::slot_TimerRecv(int nTimerId, int nState)
             pTimer->start(rule.nIntervalMs);
         else if (nState == kTimerTick && nTimerId == kTimerStart)
             qDebug() << "111111111111111111:102";
+        else if (nState == kTimerTick && nTimerId == kTimerCheckProxy)
+            pushGetServerStatus(0);
         else if (nState == kTimerTick && nTimerId == kTimerCheckSn)
             ProxyManager::GetInstance()->checkArraySn(0);
     }

@@ -84,6 +84,14 @@ public:
     void slotBatchSaveTodaylist(HTTPEvent_KX* pEvent);
     void slotUserFlow(HTTPEvent_KX* pEvent);
 
+    // The engine's local API.
+    void slotGetServerStatus(HTTPEvent_KX* pEvent);
+    void checkServerStatusSuccess();
+    void slotSetUsedPortSession(HTTPEvent_KX* pEvent);
+    void slotFreePortByKey(HTTPEvent_KX* pEvent);
+    void slotFreePortAll(HTTPEvent_KX* pEvent);
+    void slotSetPortScope(HTTPEvent_KX* pEvent);
+
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
     QTimer* getTimerCheckSn();

@@ -186,6 +186,9 @@ public:
     void releasePortBind(const QString& qstrPort, int nValue);
     void setEquipmentByJson(EquipmentList* pRow, const QJsonObject& record, int nMode);
     void setRandomEnablePort(const QString& qstrPort);
+    // After the engine answered its first status: re-announces every bound port (job pool),
+    // then asks the extraction page for a fresh link.
+    void initStartSuccess(int nValue = 0);
 
     // MD5 of the cycle counter's text (0 here) followed by the key.
     Q_INVOKABLE QString buildRandSession(QString qstrKey, int nValue = 0);
