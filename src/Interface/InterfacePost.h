@@ -183,7 +183,8 @@ protected:
     // A signed form post to the main API host with 3 attempts; callers change what differs.
     static HTTPEvent_KX* newRequest(int nCmd, const char* szDescription, const char* szRoute,
                                     int nValue);
-    // A signed form post to the engine's API port as it stands now.
+    // A signed form post to the engine's API port as it stands now. Built on the GUI thread,
+    // where the engine controller lives.
     static HTTPEvent_KX* newEngineRequest(int nCmd, const char* szDescription,
                                           const char* szRoute, int nAttempts);
     // Logs the record's fields, secrets masked.
