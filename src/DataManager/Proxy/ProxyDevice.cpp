@@ -2,6 +2,7 @@
 // sent to the service and the page's filter.
 #include "ProxyManager.h"
 
+#include "DataManager/Proxy/DeviceJson.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -14,21 +15,15 @@
 
 namespace {
 
+using DeviceJson::compact;
+using DeviceJson::number;
+using DeviceJson::text;
+
 constexpr int kUiDeviceFilter = 178;
 constexpr int kSortDeviceLogin = 22;
 constexpr int kOpRemarkSelected = 4;
 constexpr int kOpProxyOffSelected = 5;
 constexpr int kOpProxyOnSelected = 8;
-
-QString textOf(const QJsonObject& object, const char* szKey)
-{
-    return object.value(QLatin1String(szKey)).toVariant().toString();
-}
-
-int numberOf(const QJsonObject& object, const char* szKey)
-{
-    return object.value(QLatin1String(szKey)).toVariant().toInt();
-}
 
 void setLineKey(ProxyDataBase* pDevice, const QString& qstrName, const QJsonValue& value)
 {
@@ -37,11 +32,6 @@ void setLineKey(ProxyDataBase* pDevice, const QString& qstrName, const QJsonValu
     QJsonObject line = pDevice->getqjsonLine();
     line.insert(qstrName, value);
     pDevice->setqjsonLine(line);
-}
-
-QString compactText(const QJsonObject& object)
-{
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
 // A remark as the service keeps it.
@@ -73,11 +63,11 @@ struct DeviceFilter
     bool passes(const EquipmentList& device) const
     {
         const QJsonObject line = device.getqjsonLine();
-        const bool bText = textOf(line, "name").contains(qstrText, Qt::CaseInsensitive) ||
-                           textOf(line, "out_ip").contains(qstrText, Qt::CaseInsensitive);
-        return bText && (qstrCountry.isEmpty() || textOf(line, "country_code") == qstrCountry) &&
-               (nStatus == -1 || numberOf(line, "online_status") == nStatus) &&
-               (nLineStatus == -1 || numberOf(line, "proxy_status") == nLineStatus);
+        const bool bText = text(line, "name").contains(qstrText, Qt::CaseInsensitive) ||
+                           text(line, "out_ip").contains(qstrText, Qt::CaseInsensitive);
+        return bText && (qstrCountry.isEmpty() || text(line, "country_code") == qstrCountry) &&
+               (nStatus == -1 || number(line, "online_status") == nStatus) &&
+               (nLineStatus == -1 || number(line, "proxy_status") == nLineStatus);
     }
 };
 
@@ -85,12 +75,12 @@ struct DeviceFilter
 
 void ProxyManager::setEquipmentByJson(EquipmentList* pRow, const QJsonObject& record, int)
 {
-    QJsonObject operate = QJsonDocument::fromJson(textOf(record, "pc_extra").toUtf8()).object();
+    QJsonObject operate = QJsonDocument::fromJson(text(record, "pc_extra").toUtf8()).object();
     checkOperateQJsonObj(operate);
     pRow->setJsonOperate(operate);
-    pRow->setIsProxy(numberOf(record, "proxy_status") == 1);
-    pRow->setIsBindLine(!textOf(record, "ip_sn").isEmpty());
-    pRow->setLastLoginTime(numberOf(record, "last_login_time"));
+    pRow->setIsProxy(number(record, "proxy_status") == 1);
+    pRow->setIsBindLine(!text(record, "ip_sn").isEmpty());
+    pRow->setLastLoginTime(number(record, "last_login_time"));
 }
 
 // Table order is key order, so batches and line picks do not depend on hashing.
@@ -226,11 +216,11 @@ void ProxyManager::setEquipmentParamBySession(const QString& qstrKey, const QStr
     line.insert(qstrName,
                 qstrName == QLatin1String("remark") ? encodedRemark(qstrValue) : qstrValue);
     pRecv->pushBatchSaveDevice(
-        textOf(line, "device_sn"), textOf(line, "remark"), textOf(line, "out_ip"),
-        textOf(line, "country_code"), textOf(line, "st_code"), textOf(line, "city_code"),
-        textOf(line, "ip_sn"), textOf(line, "server_ip"), textOf(line, "proxy_status"),
-        textOf(line, "session_id"), textOf(line, "isp_code"), textOf(line, "zip_code"),
-        textOf(line, "continent"), compactText(pDevice->getJsonOperate()), nValue);
+        text(line, "device_sn"), text(line, "remark"), text(line, "out_ip"),
+        text(line, "country_code"), text(line, "st_code"), text(line, "city_code"),
+        text(line, "ip_sn"), text(line, "server_ip"), text(line, "proxy_status"),
+        text(line, "session_id"), text(line, "isp_code"), text(line, "zip_code"),
+        text(line, "continent"), compact(pDevice->getJsonOperate()), nValue);
 }
 
 // The operation code follows from the change, whatever the screen passed.
@@ -300,5 +290,5 @@ void ProxyManager::getDeviceByKey(QString qstrKey, int)
 {
     if (const auto* pDevice =
             static_cast<EquipmentList*>(getListDataByKey(qstrKey, Proxy_Equipment)))
-        qDebug() << "getDeviceByKey:" << compactText(pDevice->getJsonOperate());
+        qDebug() << "getDeviceByKey:" << compact(pDevice->getJsonOperate());
 }

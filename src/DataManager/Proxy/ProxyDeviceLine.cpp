@@ -2,6 +2,7 @@
 // on a line of its own; the line history each bind uploads.
 #include "ProxyManager.h"
 
+#include "DataManager/Proxy/DeviceJson.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
@@ -13,25 +14,18 @@
 
 namespace {
 
+using DeviceJson::compact;
+using DeviceJson::text;
+
 constexpr int kOpBindOne = 2;
 constexpr int kOpBindSelected = 6;
 constexpr int kFromHistory = 2; // codes from here on pick from the line history
 constexpr int kHistoryCodes = 100;
 const char* const kBuyTimeFormat = "yyyy-MM-dd hh:mm:ss";
 
-QString field(const QJsonObject& object, const char* szKey)
-{
-    return object.value(QLatin1String(szKey)).toVariant().toString();
-}
-
 std::string utf8Field(const QJsonObject& object, const char* szKey)
 {
-    return field(object, szKey).toUtf8().toStdString();
-}
-
-QString compactText(const QJsonObject& object)
-{
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    return text(object, szKey).toUtf8().toStdString();
 }
 
 // A history entry counts while the history view shows it and the service still has it; a
@@ -148,13 +142,13 @@ void ProxyManager::bindEquipmentParamAndLine(const QString& qstrDeviceKey,
     const Json::Value place = placeOf(line);
     const bool bProxyOn = nCode == 1 || nCode == kHistoryCodes + 1;
     pRecv->pushBatchSaveDevice(
-        field(device, "device_sn"), field(device, "remark"), placeText(place, "out_ip"),
+        text(device, "device_sn"), text(device, "remark"), placeText(place, "out_ip"),
         placeText(place, "country_code"), placeText(place, "st_code"),
         placeText(place, "city_code"), placeText(place, "ip_sn"), placeText(place, "server_ip"),
-        bProxyOn ? QStringLiteral("1") : field(device, "proxy_status"),
-        buildRandSession(qstrDeviceKey + field(line, "sn")), placeText(place, "isp_code"),
+        bProxyOn ? QStringLiteral("1") : text(device, "proxy_status"),
+        buildRandSession(qstrDeviceKey + text(line, "sn")), placeText(place, "isp_code"),
         placeText(place, "zip_code"), placeText(place, "continent"),
-        compactText(pDevice->getJsonOperate()), kOpBindOne);
+        compact(pDevice->getJsonOperate()), kOpBindOne);
     if (!bHistory) {
         m_mapEquipmentHistory.clear();
         const BindTime now;
@@ -176,7 +170,7 @@ void ProxyManager::bindEquipmentArrayAndLine(const QString& qstrLineKey, int nCo
         Json::Value device(Json::objectValue);
         device["device_sn"] = pDevice->getSession().toStdString();
         device["session_id"] =
-            buildRandSession(pDevice->getSession() + field(line, "sn")).toStdString();
+            buildRandSession(pDevice->getSession() + text(line, "sn")).toStdString();
         devices.append(device);
     }
     const Json::Value place = placeOf(line);
@@ -185,7 +179,7 @@ void ProxyManager::bindEquipmentArrayAndLine(const QString& qstrLineKey, int nCo
         placeText(place, "country_code"), placeText(place, "st_code"),
         placeText(place, "city_code"), placeText(place, "ip_sn"), placeText(place, "server_ip"),
         QString(), placeText(place, "isp_code"), placeText(place, "zip_code"),
-        placeText(place, "continent"), compactText(getBatchJsonOperate()), kOpBindSelected);
+        placeText(place, "continent"), compact(getBatchJsonOperate()), kOpBindSelected);
     if (!bHistory) {
         m_mapEquipmentHistory.clear();
         const BindTime now;
@@ -214,13 +208,13 @@ void ProxyManager::bindEquipmentAndLineRandom(int nCode)
         Json::Value device = placeOf(line);
         device["device_sn"] = pDevice->getSession().toStdString();
         device["session_id"] =
-            buildRandSession(pDevice->getSession() + field(line, "sn")).toStdString();
+            buildRandSession(pDevice->getSession() + text(line, "sn")).toStdString();
         devices.append(device);
         if (!bHistory)
             addEquipmentLineHistoryCache(line, now.qstrText, now.nStamp);
     }
     pRecv->pushBatchSaveEnableDifferent(QString::fromStdString(devices.toStyledString()),
-                                        compactText(getBatchJsonOperate()), kOpBindSelected);
+                                        compact(getBatchJsonOperate()), kOpBindSelected);
     if (!bHistory)
         batchEquipmentLineHistory();
 }
@@ -230,12 +224,12 @@ void ProxyManager::addEquipmentLineHistoryCache(const QJsonObject& qjsonLine,
 {
     QJsonObject line = qjsonLine;
     line.insert(QStringLiteral("buy_time"), qstrBuyTime);
-    const QString qstrIp = field(qjsonLine, "ip");
+    const QString qstrIp = text(qjsonLine, "ip");
     const QString qstrSession = userSession(qstrIp);
     Json::Value entry(Json::objectValue);
     entry["ip"] = qstrIp.toStdString();
     entry["session"] = qstrSession.toStdString();
-    entry["line"] = Encryption::GetInstance()->encode(compactText(line).toStdString());
+    entry["line"] = Encryption::GetInstance()->encode(compact(line).toStdString());
     entry["create_time"] = nStamp;
     entry["update_time"] = nStamp;
     m_mapEquipmentHistory.insert(qstrSession, entry);
