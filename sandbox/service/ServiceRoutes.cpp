@@ -46,7 +46,7 @@ const std::string* generatedCatalogue(const std::string& path)
 
 ServiceRoutes::ServiceRoutes(const ServiceOptions& options, const FixtureStore& fixtures,
                              RequestLog& log, ScriptTable& scripts)
-    : m_options(options), m_fixtures(fixtures), m_log(log), m_scripts(scripts)
+    : m_options(options), m_fixtures(fixtures), m_log(log), m_scripts(scripts), m_devices(fixtures)
 {
     if (isGeneratedCatalogue(m_options))
         CatalogueGenerator::texts(); // built before the first request waits on it
@@ -113,6 +113,8 @@ void ServiceRoutes::answerRoute(const httplib::Request& req, const Json::Value& 
         StaticAnswer::notFound(res);
     else if (const auto lines = m_lines.answer(req.path, form))
         res.set_content(toNormalString(*lines), "application/json");
+    else if (const auto devices = m_devices.answer(req.path, form))
+        res.set_content(toNormalString(*devices), "application/json");
     else if (const std::string* catalogue =
                  isGeneratedCatalogue(m_options) ? generatedCatalogue(req.path) : nullptr)
         res.set_content(*catalogue, "application/json");
@@ -138,6 +140,7 @@ void ServiceRoutes::answerReset(httplib::Response& res)
     m_log.clear();
     m_scripts.reset();
     m_lines.reset();
+    m_devices.reset();
     answerJson(res, 200, 0, "success");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceStore.h"
 #include "FixtureStore.h"
 #include "LinePool.h"
 #include "RequestLog.h"
@@ -36,4 +37,5 @@ private:
     RequestLog& m_log;
     ScriptTable& m_scripts;
     LinePool m_lines;
+    DeviceStore m_devices;
 };

@@ -144,6 +144,28 @@ public:
     void pushBatchSaveCollectlist(const QString& data, int nValue = 0);
     Q_INVOKABLE void pushUserFlow(int nValue = 0);
 
+    // Devices: their list, the device line popup's lines and history, and the saves
+    // (nValue is the operation code the screen words its wait note by).
+    Q_INVOKABLE void pushGetDeviceList(int nValue = 0);
+    Q_INVOKABLE void pushGetEquipmentLineList(int nMeal, int nValue = 0);
+    Q_INVOKABLE void pushGetEquipmentListHistory(int nMeal, int nValue = 0);
+    Q_INVOKABLE void pushBatchSaveDevice(const QString& deviceSn, const QString& remark,
+                                         const QString& outIp, const QString& countryCode,
+                                         const QString& stCode, const QString& cityCode,
+                                         const QString& ipSn, const QString& serverIp,
+                                         const QString& proxyStatus, const QString& sessionId,
+                                         const QString& ispCode, const QString& zipCode,
+                                         const QString& continent, const QString& pcExtra,
+                                         int nValue = 0);
+    // `unused` is kept for the callers' argument order; the service takes no such field.
+    void pushBatchSaveSessionId(const QString& data, const QString& outIp,
+                                const QString& countryCode, const QString& stCode,
+                                const QString& cityCode, const QString& ipSn,
+                                const QString& serverIp, const QString& unused,
+                                const QString& ispCode, const QString& zipCode,
+                                const QString& continent, const QString& pcExtra, int nValue = 0);
+    void pushBatchSaveEnableDifferent(const QString& data, const QString& pcExtra, int nValue = 0);
+
     // Web pages.
     Q_INVOKABLE void openUrlExternally(const QString& qstrUrl, int nValue = 0);
     Q_INVOKABLE QString getWebPageUrl(int nValue = 0);

@@ -114,6 +114,10 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case GET_COLLCET_LIST_RESULT: slotGetCollectlist(pEvent); break;
     case BATCH_SAVE_TODAYLIST_RESULT: slotBatchSaveTodaylist(pEvent); break;
     case USER_FLOW_RESULT: slotUserFlow(pEvent); break;
+    case GET_DEVICE_LIST_RESULT: slotGetDeviceList(pEvent); break;
+    case GET_EQUIPMENT_LINE_LIST_RESULT: slotGetEquipmentLineList(pEvent); break;
+    case CLIENT_GET_TODAYLIST_RESULT: slotGetEquipmentListHistory(pEvent); break;
+    case BATCH_SAVE_DEVICE_RESULT: slotBatchSaveDevice(pEvent); break;
     case GET_AREA_LIST_V2_RESULT:
     case GET_ISP_LIST_RESULT:
     case GET_ZIP_LIST_RESULT:
@@ -134,7 +138,7 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
 void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
     qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
-    if (!reportProxyListFailure(pEvent))
+    if (!reportProxyListFailure(pEvent) && !reportDeviceFailure(pEvent))
         reportTransportFailure(pEvent);
 }
 

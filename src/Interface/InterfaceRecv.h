@@ -92,6 +92,12 @@ public:
     void slotFreePortAll(HTTPEvent_KX* pEvent);
     void slotSetPortScope(HTTPEvent_KX* pEvent);
 
+    // Devices.
+    void slotGetDeviceList(HTTPEvent_KX* pEvent);
+    void slotGetEquipmentLineList(HTTPEvent_KX* pEvent);
+    void slotGetEquipmentListHistory(HTTPEvent_KX* pEvent);
+    void slotBatchSaveDevice(HTTPEvent_KX* pEvent);
+
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
     QTimer* getTimerCheckSn();
@@ -117,9 +123,12 @@ private:
     void reportTransportFailure(HTTPEvent_KX* pEvent);
     // The same for the line-list and serial-check commands; false for any other.
     bool reportProxyListFailure(HTTPEvent_KX* pEvent);
-    // Stores a line list answer; the UI message value is the list's origin.
+    // The same for the device commands; false for any other.
+    bool reportDeviceFailure(HTTPEvent_KX* pEvent);
+    // Stores a line list answer; the UI message value is the list's origin, and
+    // `nStoredMessage` tells the screen a first page was stored.
     void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
-                       int nOrigin);
+                       int nOrigin, int nStoredMessage = 113);
     void answerSerialCheck(HTTPEvent_KX* pEvent, void (ProxyManager::*setState)(const Json::Value&));
 
     QTimer* m_timerCheckProxy = nullptr;

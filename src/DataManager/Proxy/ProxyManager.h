@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -83,6 +84,8 @@ public:
     static QString IntToQstr(int nValue);
     static QString Int64ToQstr(qint64 nValue);
     static int QstrToInt(const QString& qstrValue);
+    // The key of an exit: MD5 of the signed-in user name followed by its IP text.
+    static QString userSession(const QString& qstrIp);
 
     // Parse entries: each files its cache's records as rows and empties the cache.
     Q_INVOKABLE void beginRarseProxyListData(int nValue = 0);
@@ -194,6 +197,33 @@ public:
     Q_INVOKABLE QString buildRandSession(QString qstrKey, int nValue = 0);
     Q_INVOKABLE int getSizeEquipmentAppend(int enumType, int nValue = 0);
 
+    // Devices of the group control page (keyed by "device_sn"): ticks, operate objects,
+    // changes sent to the service and the page's filter.
+    Q_INVOKABLE void setEquipmentStatus(QString qstrKey, bool bStatus);
+    Q_INVOKABLE void setAllEquipmentStatus(bool bStatus);
+    void autoEquipmentCount(int nCount, bool bAdd);
+    Q_INVOKABLE void setEquipmentKeyValueBySession(QString qstrKey, QString qstrName,
+                                                   QString qstrValue);
+    Q_INVOKABLE void setEquipmentKeyValueBySession(QString qstrKey, QString qstrName, int nValue);
+    Q_INVOKABLE void setEquipmentOperateBySession(QString qstrKey, QString qstrName,
+                                                  QString qstrValue);
+    Q_INVOKABLE void setEquipmentOperateBySession(QString qstrKey, QString qstrName, int nValue);
+    Q_INVOKABLE void setEquipmentInterfaceBySession(QString qstrKey, QString qstrName,
+                                                    QString qstrValue, int nValue);
+    QJsonObject getBatchJsonOperate() const;
+    Q_INVOKABLE QList<QObject*> searchDeviceByKey(QString qstrText, int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getDataEquipmentAppend(int enumValue, int nValue = 0);
+    Q_INVOKABLE int getEquipmentSize();
+    Q_INVOKABLE void getDeviceByKey(QString qstrKey, int nValue = 0);
+
+    // Binding device lines (codes 0/1 from the line list, 100/101 from the history).
+    Q_INVOKABLE void bindEquipmentAndLine(QString qstrDeviceKey, QString qstrLineKey, int nValue);
+    Q_INVOKABLE void bindEquipmentAndLineWidthEnable(QString qstrDeviceKey, QString qstrLineKey,
+                                                     int nValue);
+    Q_INVOKABLE void bindEquipmentAndLineHistory(QString qstrDeviceKey, QString qstrLineKey,
+                                                 int nValue, int nDifferent);
+    Q_INVOKABLE void checkEquipmentLineHistoryArraySn(int nValue = 0);
+
 signals:
     void signal_ResetApiUrl(QString qstrValue, int nValue = 0);
     void signal_InitApiUrl(int nValue = 0);
@@ -220,7 +250,8 @@ private:
     ProxyManager();
     using SnTable = QHash<QString, ProxyDataBase*>;
     RowTable* mutableTable(int enumType);
-    void checkSerials(int enumType, SnTable& serials,
+    // False when no row takes part, so nothing was sent.
+    bool checkSerials(int enumType, SnTable& serials,
                       void (InterfacePost::*pushCheck)(const QString&, int), int nValue);
     static void applySerialStates(const SnTable& serials, const Json::Value& data);
     void storeCache(CacheKind kind, const Json::Value& value);
@@ -246,6 +277,25 @@ private:
         Present,
         Malformed
     };
+    // Devices and their lines (ProxyDevice.cpp, ProxyDeviceLine.cpp).
+    QList<EquipmentList*> devicesInOrder() const;
+    QList<EquipmentList*> chosenDevices() const;
+    void recountSelectedDevices();
+    void setEquipmentOperate(const QString& qstrKey, const QString& qstrName,
+                             const QJsonValue& value);
+    void setEquipmentParamBySession(const QString& qstrKey, const QString& qstrName,
+                                    const QString& qstrValue, int nValue);
+    void setEquipmentParamArray(const QString& qstrName, const QString& qstrValue);
+    void bindEquipmentParamAndLine(const QString& qstrDeviceKey, const QString& qstrLineKey,
+                                   int nCode);
+    void bindEquipmentArrayAndLine(const QString& qstrLineKey, int nCode);
+    void bindEquipmentAndLineRandom(int nCode);
+    QList<ProxyDataBase*> equipmentLines(bool bHistory) const;
+    ProxyDataBase* findEquipmentLine(const QString& qstrLineKey, bool bHistory) const;
+    void addEquipmentLineHistoryCache(const QJsonObject& qjsonLine, const QString& qstrBuyTime,
+                                      int nStamp);
+    void batchEquipmentLineHistory();
+
     void beginPass(ProxyEnum enumType, int nMode);
     void endPass(ProxyEnum enumType, int nMode, int nFiled);
     Outcome addDataByJsonObj(const Json::Value& record, ProxyEnum enumType, int nMode);
@@ -285,6 +335,8 @@ private:
     SnTable m_hashSnTemp;
     SnTable m_hashFavoriteSnTemp;
     SnTable m_hashEquipmentLineHistoryTemp;
+    QJsonObject m_jsonBatchOperate;                   // the device line popup's batch choice
+    QMap<QString, Json::Value> m_mapEquipmentHistory; // lines of the last bind, by session
 
     mutable std::mutex m_cacheMutex;
     std::array<Json::Value, Cache_Count> m_caches;

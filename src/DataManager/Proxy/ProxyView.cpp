@@ -202,6 +202,18 @@ struct LocationFilter
                 chosen(pSearch->getCurrentCityCode())};
     }
 
+    // The device line popup's own choice, which its history view follows.
+    static LocationFilter equipment()
+    {
+        SearchManager* pSearch = SearchManager::GetInstance();
+        return {chosen(pSearch->getEquipmentIpSearch()),
+                chosen(pSearch->getEquipmentCurrentPostalCode()),
+                chosen(pSearch->getEquipmentCurrentIspCode()),
+                chosen(pSearch->getEquipmentCurrentCountryCode()),
+                chosen(pSearch->getEquipmentCurrentStateCode()),
+                chosen(pSearch->getEquipmentCurrentCityCode())};
+    }
+
     bool isEmpty() const
     {
         return qstrIp.isEmpty() && qstrPostal.isEmpty() && qstrIsp.isEmpty() &&
@@ -406,7 +418,7 @@ QList<QObject*> ProxyManager::refreshFavoriteList(int)
 QList<QObject*> ProxyManager::equipmentLineHistoryView(bool bSearch, int nValue)
 {
     m_listEquipmentLineHistory.clear();
-    const LocationFilter filter = LocationFilter::current();
+    const LocationFilter filter = LocationFilter::equipment();
     const bool bFiltered = bSearch && nValue == 1 && !filter.isEmpty();
     QList<QObject*> rows;
     int nCount = 0;
@@ -416,10 +428,7 @@ QList<QObject*> ProxyManager::equipmentLineHistoryView(bool bSearch, int nValue)
         const bool bMatch = !bPlaceholder && !(bSearch && isStatic(pHistory)) &&
                             (!bFiltered || filter.passes(pHistory));
         pHistory->setIsShow(bMatch);
-        if (bMatch) {
-            ++nCount;
-            m_listEquipmentLineHistory.append(pHistory);
-        }
+        nCount += bMatch ? 1 : 0;
         if (bMatch || bPlaceholder)
             rows.append(pHistory);
     }
@@ -428,6 +437,11 @@ QList<QObject*> ProxyManager::equipmentLineHistoryView(bool bSearch, int nValue)
         rows.clear();
     rows =
         finishView(Proxy_EquipmentLineHistory, rows, kSortNewest, [](QObject*) { return false; });
+    // Binds pick from the history in the order it is shown.
+    for (QObject* pRow : qAsConst(rows)) {
+        if (static_cast<TodayList*>(pRow)->getIsShow())
+            m_listEquipmentLineHistory.append(pRow);
+    }
     setCount(&GlobleParam::setEquipmentLineHistoryDataNumbs, nCount);
     return rows;
 }
