@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -29,12 +28,17 @@ constexpr int kAppendedPage = 100;
 std::vector<qulonglong> ipNumbers(const QString& qstrIp)
 {
     std::vector<qulonglong> numbers;
-    for (const QString& part : qstrIp.split(QLatin1Char('.'))) {
+    numbers.reserve(4);
+    for (int nStart = 0;;) {
+        const int nDot = qstrIp.indexOf(QLatin1Char('.'), nStart);
         bool bOk = false;
-        const qulonglong nPart = part.toULongLong(&bOk);
+        const qulonglong nPart =
+            qstrIp.midRef(nStart, nDot < 0 ? -1 : nDot - nStart).toULongLong(&bOk);
         numbers.push_back(bOk ? nPart : 0);
+        if (nDot < 0)
+            return numbers;
+        nStart = nDot + 1;
     }
-    return numbers;
 }
 
 const ProxyDataBase* asRow(QObject* pObject)
@@ -48,16 +52,31 @@ QString ipOf(QObject* pObject)
     return pRow ? pRow->getIp() : QString();
 }
 
-QString lineText(QObject* pObject, const char* szKey)
+// The line texts sort types 5 to 14 order by, in pairs.
+QString lineSortText(QObject* pObject, int nSortType)
 {
     const ProxyDataBase* pRow = asRow(pObject);
-    return pRow ? pRow->getqjsonLine().value(QLatin1String(szKey)).toString() : QString();
+    if (!pRow)
+        return QString();
+    const ProxyDataBase::LineKeys& keys = pRow->lineKeys();
+    switch ((nSortType - 5) / 2) {
+    case 0:
+        return keys.country;
+    case 1:
+        return keys.state;
+    case 2:
+        return keys.city;
+    case 3:
+        return keys.postal;
+    default:
+        return keys.isp;
+    }
 }
 
-double lineNumber(QObject* pObject, const char* szKey)
+double expireTimeOf(QObject* pObject)
 {
     const ProxyDataBase* pRow = asRow(pObject);
-    return pRow ? pRow->getqjsonLine().value(QLatin1String(szKey)).toDouble() : 0.0;
+    return pRow ? pRow->lineKeys().expireTime : 0.0;
 }
 
 int pingOf(QObject* pObject)
@@ -97,64 +116,6 @@ int lastLoginOf(QObject* pObject)
     return pRow ? pRow->getLastLoginTime() : 0;
 }
 
-// What a row is ordered by under one sort type, compared as (numbers, number, text).
-// Addresses: their numeric parts in turn, a shorter address before one it is a prefix
-// of, then the text; so the order is a strict weak one and "01" and "1" keep one order.
-struct SortKey
-{
-    std::vector<qulonglong> numbers;
-    double number = 0;
-    QString text;
-
-    bool operator<(const SortKey& other) const
-    {
-        return std::tie(numbers, number, text) < std::tie(other.numbers, other.number, other.text);
-    }
-};
-
-SortKey sortKeyOf(int nSortType, QObject* pRow)
-{
-    static const char* const kLineKeys[] = {"country", "state", "city", "postal", "isp"};
-    SortKey key;
-    switch (nSortType) {
-    case 1:
-    case 2:
-        key.text = ipOf(pRow);
-        key.numbers = ipNumbers(key.text);
-        break;
-    case 3:
-    case 4:
-        key.number = pingOf(pRow);
-        break;
-    case kSortFirstText:
-        key.text = firstTextOf(pRow);
-        break;
-    case kSortBuyTime:
-        key.text = buyTimeOf(pRow);
-        break;
-    case 17:
-    case 18:
-        key.number = favoriteUpdateOf(pRow);
-        break;
-    case 19:
-    case 20:
-        key.number = lineNumber(pRow, "expire_time");
-        break;
-    case 21:
-    case 22:
-        key.number = lastLoginOf(pRow);
-        break;
-    case kSortNewest:
-        key.number = createTimeOf(pRow);
-        break;
-    default:
-        if (nSortType >= 5 && nSortType <= 14)
-            key.text = lineText(pRow, kLineKeys[(nSortType - 5) / 2]);
-        break;
-    }
-    return key;
-}
-
 bool isSortType(int nSortType)
 {
     return nSortType >= 1 && nSortType <= kSortNewest;
@@ -166,19 +127,109 @@ bool isDescending(int nSortType)
     return nSortType == kSortNewest || (nSortType % 2 == 0 && nSortType != kSortBuyTime);
 }
 
-// A stable sort on keys taken once per row rather than once per comparison.
+// Addresses order by their numeric parts in turn, a shorter address before one it is a
+// prefix of, then by the text; so the order is a strict weak one and "01" and "1" keep
+// one order.
+struct IpKey
+{
+    std::vector<qulonglong> numbers;
+    QString text;
+};
+
+int compareKeys(const IpKey& a, const IpKey& b)
+{
+    const auto differ =
+        std::mismatch(a.numbers.cbegin(), a.numbers.cend(), b.numbers.cbegin(), b.numbers.cend());
+    if (differ.first != a.numbers.cend() && differ.second != b.numbers.cend())
+        return *differ.first < *differ.second ? -1 : 1;
+    if (a.numbers.size() != b.numbers.size())
+        return a.numbers.size() < b.numbers.size() ? -1 : 1;
+    return a.text.compare(b.text);
+}
+
+IpKey ipKeyOf(QObject* pRow)
+{
+    IpKey key{{}, ipOf(pRow)};
+    key.numbers = ipNumbers(key.text);
+    return key;
+}
+
+double numberKeyOf(int nSortType, QObject* pRow)
+{
+    switch (nSortType) {
+    case 3:
+    case 4:
+        return pingOf(pRow);
+    case 17:
+    case 18:
+        return favoriteUpdateOf(pRow);
+    case 19:
+    case 20:
+        return expireTimeOf(pRow);
+    case 21:
+    case 22:
+        return lastLoginOf(pRow);
+    default:
+        return createTimeOf(pRow);
+    }
+}
+
+QString textKeyOf(int nSortType, QObject* pRow)
+{
+    if (nSortType == kSortFirstText)
+        return firstTextOf(pRow);
+    if (nSortType == kSortBuyTime)
+        return buyTimeOf(pRow);
+    return lineSortText(pRow, nSortType);
+}
+
+// Calls `use` with the sort type's key function: addresses (1, 2), texts (5 to 16) or
+// numbers (the rest).
+template <typename Use> auto withKeyOf(int nSortType, Use use)
+{
+    if (nSortType <= 2)
+        return use(&ipKeyOf);
+    if (nSortType >= 5 && nSortType <= kSortBuyTime)
+        return use([nSortType](QObject* pRow) { return textKeyOf(nSortType, pRow); });
+    return use([nSortType](QObject* pRow) { return numberKeyOf(nSortType, pRow); });
+}
+
+// Three-way comparisons, so that a sort compares each pair of keys once.
+int compareKeys(double a, double b)
+{
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+int compareKeys(const QString& a, const QString& b)
+{
+    return a.compare(b);
+}
+
+
+// A stable sort on keys taken once per row rather than once per comparison: equal keys
+// keep the rows' order through their positions, which lets the faster unstable sort run.
 void sortRows(QList<QObject*>& rows, int nSortType)
 {
-    std::vector<std::pair<SortKey, QObject*>> keyed;
-    keyed.reserve(static_cast<size_t>(rows.size()));
-    for (QObject* pRow : qAsConst(rows))
-        keyed.emplace_back(sortKeyOf(nSortType, pRow), pRow);
     const bool bDescending = isDescending(nSortType);
-    std::stable_sort(keyed.begin(), keyed.end(), [bDescending](const auto& a, const auto& b) {
-        return bDescending ? b.first < a.first : a.first < b.first;
+    withKeyOf(nSortType, [&rows, bDescending](auto keyOf) {
+        using Key = decltype(keyOf(nullptr));
+        struct Keyed
+        {
+            Key key;
+            int nAt;
+        };
+        std::vector<Keyed> keyed;
+        keyed.reserve(static_cast<size_t>(rows.size()));
+        for (int i = 0; i < rows.size(); ++i)
+            keyed.push_back({keyOf(rows.at(i)), i});
+        std::sort(keyed.begin(), keyed.end(), [bDescending](const Keyed& a, const Keyed& b) {
+            const int nOrder = bDescending ? compareKeys(b.key, a.key) : compareKeys(a.key, b.key);
+            return nOrder != 0 ? nOrder < 0 : a.nAt < b.nAt;
+        });
+        const QList<QObject*> unsorted = rows;
+        for (size_t i = 0; i < keyed.size(); ++i)
+            rows[int(i)] = unsorted.at(keyed[i].nAt);
     });
-    for (int i = 0; i < rows.size(); ++i)
-        rows[i] = keyed[static_cast<size_t>(i)].second;
 }
 
 // The location choice of the search, "random" read as no choice.
@@ -209,25 +260,52 @@ struct LocationFilter
     }
 
     // Only the first rule that has a choice applies: IP text, postal, operator, places.
+    bool passes(const ProxyDataBase* pRow) const { return passes(pRow->lineKeys()); }
+
     bool passes(QObject* pObject) const
     {
-        auto has = [pObject](const char* szKey, const QString& qstrCode) {
-            return lineText(pObject, szKey).contains(qstrCode, Qt::CaseInsensitive);
+        static const ProxyDataBase::LineKeys kNoKeys;
+        const ProxyDataBase* pRow = asRow(pObject);
+        return passes(pRow ? pRow->lineKeys() : kNoKeys);
+    }
+
+    bool passes(const ProxyDataBase::LineKeys& keys) const
+    {
+        const auto has = [](const QString& qstrText, const QString& qstrCode) {
+            return qstrText.contains(qstrCode, Qt::CaseInsensitive);
         };
         if (!qstrIp.isEmpty())
-            return has("ip", qstrIp);
+            return has(keys.ip, qstrIp);
         if (!qstrPostal.isEmpty())
-            return has("postal", qstrPostal);
+            return has(keys.postal, qstrPostal);
         if (!qstrIsp.isEmpty())
-            return has("isp", qstrIsp);
-        return has("country", qstrCountry) && has("state", qstrState) && has("city", qstrCity);
+            return has(keys.isp, qstrIsp);
+        return has(keys.country, qstrCountry) && has(keys.state, qstrState) &&
+               has(keys.city, qstrCity);
     }
+
 };
+
+bool isStatic(const ProxyDataBase* pRow)
+{
+    return pRow->getIpTimeType() == kStaticPlan;
+}
 
 bool isStatic(QObject* pObject)
 {
     const ProxyDataBase* pRow = asRow(pObject);
-    return pRow && pRow->getIpTimeType() == kStaticPlan;
+    return pRow && isStatic(pRow);
+}
+
+// The rows of a table that `passes` takes, straight from the table.
+template <typename Passes> QList<QObject*> pickRows(const ProxyManager::RowTable& rows, Passes passes)
+{
+    QList<QObject*> picked;
+    picked.reserve(rows.size());
+    for (ProxyDataBase* pRow : rows)
+        if (passes(pRow))
+            picked.append(pRow);
+    return picked;
 }
 
 void setCount(void (GlobleParam::*setter)(const int&), int nCount)
@@ -242,9 +320,11 @@ bool ProxyManager::lessBy(int nSortType, QObject* a, QObject* b)
 {
     if (!isSortType(nSortType))
         return false;
-    const SortKey keyA = sortKeyOf(nSortType, a);
-    const SortKey keyB = sortKeyOf(nSortType, b);
-    return isDescending(nSortType) ? keyB < keyA : keyA < keyB;
+    const bool bDescending = isDescending(nSortType);
+    return withKeyOf(nSortType, [a, b, bDescending](auto keyOf) {
+        const int nOrder = compareKeys(keyOf(a), keyOf(b));
+        return bDescending ? nOrder > 0 : nOrder < 0;
+    });
 }
 
 bool ProxyManager::CompareSort(QObject* a, QObject* b)
@@ -255,12 +335,7 @@ bool ProxyManager::CompareSort(QObject* a, QObject* b)
 QList<QObject*> ProxyManager::rowsOf(int enumType,
                                      const std::function<bool(QObject*)>& accepts) const
 {
-    QList<QObject*> rows;
-    for (ProxyDataBase* pRow : table(enumType)) {
-        if (!accepts || accepts(pRow))
-            rows.append(pRow);
-    }
-    return rows;
+    return pickRows(table(enumType), [&accepts](QObject* pRow) { return !accepts || accepts(pRow); });
 }
 
 // Sorts stably, logs, and loads the list type's model with the rows.
@@ -343,12 +418,12 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
 
 QList<QObject*> ProxyManager::todayView(int nValue)
 {
-    const auto notStatic = [](QObject* pRow) { return !isStatic(pRow); };
+    const auto notStatic = [](const ProxyDataBase* pRow) { return !isStatic(pRow); };
     QList<QObject*> rows;
     std::function<bool(QObject*)> accepts = [](QObject*) { return false; };
     if (nValue == 0) {
-        rows = rowsOf(Proxy_Today, notStatic);
-        accepts = notStatic;
+        rows = pickRows(table(Proxy_Today), notStatic);
+        accepts = [](QObject* pRow) { return !isStatic(pRow); };
     } else if (nValue == 1) {
         const LocationFilter filter = LocationFilter::current();
         if (filter.isEmpty())
@@ -357,7 +432,9 @@ QList<QObject*> ProxyManager::todayView(int nValue)
         accepts = [filter](QObject* pRow) { return !isStatic(pRow) && filter.passes(pRow); };
     }
     rows = finishView(Proxy_Today, rows, kSortBuyTime, accepts);
-    const int nCount = nValue == 1 ? rowsOf(Proxy_Today, notStatic).size() : rows.size();
+    const auto& all = table(Proxy_Today);
+    const int nCount = nValue == 1 ? int(std::count_if(all.cbegin(), all.cend(), notStatic))
+                                   : rows.size();
     setCount(&GlobleParam::setTodayDataNumbs, nCount);
     return rows;
 }
@@ -387,7 +464,7 @@ QList<QObject*> ProxyManager::locationView(int enumType, bool bSkipStatic)
     const LocationFilter filter = LocationFilter::current();
     if (filter.isEmpty())
         return getDataType(enumType, 0);
-    return rowsOf(enumType, [&filter, bSkipStatic](QObject* pRow) {
+    return pickRows(table(enumType), [&filter, bSkipStatic](const ProxyDataBase* pRow) {
         return !(bSkipStatic && isStatic(pRow)) && filter.passes(pRow);
     });
 }
