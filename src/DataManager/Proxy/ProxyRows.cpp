@@ -25,8 +25,12 @@ const ProxyDataBase::LineKeys& ProxyDataBase::lineKeys() const
     const auto text = [this](const char* szKey) {
         return m_qjsonLine.value(QLatin1String(szKey)).toString();
     };
-    m_lineKeys = {text("ip"),     text("country"), text("state"),
-                  text("city"),   text("postal"),  text("isp"),
+    m_lineKeys = {text("ip"),
+                  text("country"),
+                  text("state"),
+                  text("city"),
+                  text("postal"),
+                  text("isp"),
                   m_qjsonLine.value(QLatin1String("expire_time")).toDouble()};
     return m_lineKeys;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -183,13 +184,18 @@ QString textKeyOf(int nSortType, QObject* pRow)
     return lineSortText(pRow, nSortType);
 }
 
+bool isTextSort(int nSortType)
+{
+    return nSortType >= 5 && nSortType <= kSortBuyTime;
+}
+
 // Calls `use` with the sort type's key function: addresses (1, 2), texts (5 to 16) or
 // numbers (the rest).
 template <typename Use> auto withKeyOf(int nSortType, Use use)
 {
     if (nSortType <= 2)
         return use(&ipKeyOf);
-    if (nSortType >= 5 && nSortType <= kSortBuyTime)
+    if (isTextSort(nSortType))
         return use([nSortType](QObject* pRow) { return textKeyOf(nSortType, pRow); });
     return use([nSortType](QObject* pRow) { return numberKeyOf(nSortType, pRow); });
 }
@@ -200,35 +206,56 @@ int compareKeys(double a, double b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-int compareKeys(const QString& a, const QString& b)
+int compareKeys(QStringView a, QStringView b)
 {
     return a.compare(b);
 }
 
+// Orders the rows by their keys (one per row, in row order). Equal keys keep the rows'
+// order through their positions, so the faster unstable sort gives the stable result.
+template <typename Key>
+void sortByKeys(QList<QObject*>& rows, const std::vector<Key>& keys, bool bDescending)
+{
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&keys, bDescending](int a, int b) {
+        const size_t nA = size_t(a), nB = size_t(b);
+        const int nOrder =
+            bDescending ? compareKeys(keys[nB], keys[nA]) : compareKeys(keys[nA], keys[nB]);
+        return nOrder != 0 ? nOrder < 0 : a < b;
+    });
+    const QList<QObject*> unsorted = rows;
+    for (size_t i = 0; i < order.size(); ++i)
+        rows[int(i)] = unsorted.at(order[i]);
+}
 
-// A stable sort on keys taken once per row rather than once per comparison: equal keys
-// keep the rows' order through their positions, which lets the faster unstable sort run.
+// Keys are taken once per row rather than once per comparison; texts are laid side by
+// side so that comparisons read neighbouring memory.
 void sortRows(QList<QObject*>& rows, int nSortType)
 {
     const bool bDescending = isDescending(nSortType);
+    if (isTextSort(nSortType)) {
+        QString qstrTexts;
+        std::vector<std::pair<int, int>> spans;
+        spans.reserve(size_t(rows.size()));
+        for (QObject* pRow : qAsConst(rows)) {
+            const QString qstrText = textKeyOf(nSortType, pRow);
+            spans.emplace_back(qstrTexts.size(), qstrText.size());
+            qstrTexts += qstrText;
+        }
+        std::vector<QStringView> keys;
+        keys.reserve(spans.size());
+        for (const auto& span : spans)
+            keys.emplace_back(qstrTexts.constData() + span.first, span.second);
+        sortByKeys(rows, keys, bDescending);
+        return;
+    }
     withKeyOf(nSortType, [&rows, bDescending](auto keyOf) {
-        using Key = decltype(keyOf(nullptr));
-        struct Keyed
-        {
-            Key key;
-            int nAt;
-        };
-        std::vector<Keyed> keyed;
-        keyed.reserve(static_cast<size_t>(rows.size()));
-        for (int i = 0; i < rows.size(); ++i)
-            keyed.push_back({keyOf(rows.at(i)), i});
-        std::sort(keyed.begin(), keyed.end(), [bDescending](const Keyed& a, const Keyed& b) {
-            const int nOrder = bDescending ? compareKeys(b.key, a.key) : compareKeys(a.key, b.key);
-            return nOrder != 0 ? nOrder < 0 : a.nAt < b.nAt;
-        });
-        const QList<QObject*> unsorted = rows;
-        for (size_t i = 0; i < keyed.size(); ++i)
-            rows[int(i)] = unsorted.at(keyed[i].nAt);
+        std::vector<decltype(keyOf(nullptr))> keys;
+        keys.reserve(size_t(rows.size()));
+        for (QObject* pRow : qAsConst(rows))
+            keys.push_back(keyOf(pRow));
+        sortByKeys(rows, keys, bDescending);
     });
 }
 
@@ -259,7 +286,6 @@ struct LocationFilter
                qstrCountry.isEmpty() && qstrState.isEmpty() && qstrCity.isEmpty();
     }
 
-    // Only the first rule that has a choice applies: IP text, postal, operator, places.
     bool passes(const ProxyDataBase* pRow) const { return passes(pRow->lineKeys()); }
 
     bool passes(QObject* pObject) const
@@ -269,6 +295,7 @@ struct LocationFilter
         return passes(pRow ? pRow->lineKeys() : kNoKeys);
     }
 
+    // Only the first rule that has a choice applies: IP text, postal, operator, places.
     bool passes(const ProxyDataBase::LineKeys& keys) const
     {
         const auto has = [](const QString& qstrText, const QString& qstrCode) {
@@ -283,7 +310,6 @@ struct LocationFilter
         return has(keys.country, qstrCountry) && has(keys.state, qstrState) &&
                has(keys.city, qstrCity);
     }
-
 };
 
 bool isStatic(const ProxyDataBase* pRow)
@@ -298,7 +324,8 @@ bool isStatic(QObject* pObject)
 }
 
 // The rows of a table that `passes` takes, straight from the table.
-template <typename Passes> QList<QObject*> pickRows(const ProxyManager::RowTable& rows, Passes passes)
+template <typename Passes>
+QList<QObject*> pickRows(const ProxyManager::RowTable& rows, Passes passes)
 {
     QList<QObject*> picked;
     picked.reserve(rows.size());
@@ -335,7 +362,8 @@ bool ProxyManager::CompareSort(QObject* a, QObject* b)
 QList<QObject*> ProxyManager::rowsOf(int enumType,
                                      const std::function<bool(QObject*)>& accepts) const
 {
-    return pickRows(table(enumType), [&accepts](QObject* pRow) { return !accepts || accepts(pRow); });
+    return pickRows(table(enumType),
+                    [&accepts](QObject* pRow) { return !accepts || accepts(pRow); });
 }
 
 // Sorts stably, logs, and loads the list type's model with the rows.
@@ -433,8 +461,8 @@ QList<QObject*> ProxyManager::todayView(int nValue)
     }
     rows = finishView(Proxy_Today, rows, kSortBuyTime, accepts);
     const auto& all = table(Proxy_Today);
-    const int nCount = nValue == 1 ? int(std::count_if(all.cbegin(), all.cend(), notStatic))
-                                   : rows.size();
+    const int nCount =
+        nValue == 1 ? int(std::count_if(all.cbegin(), all.cend(), notStatic)) : rows.size();
     setCount(&GlobleParam::setTodayDataNumbs, nCount);
     return rows;
 }
