@@ -26,11 +26,9 @@ constexpr int kSortDeviceLogin = 22;
 constexpr int kSortNewest = 23;
 constexpr int kAppendedPage = 100;
 
-// The numbers of a dotted address, a part that is not a number counting 0.
-std::vector<qulonglong> ipNumbers(const QString& qstrIp)
+// Appends the numbers of a dotted address, a part that is not a number counting 0.
+void appendIpNumbers(const QString& qstrIp, std::vector<qulonglong>& numbers)
 {
-    std::vector<qulonglong> numbers;
-    numbers.reserve(4);
     for (int nStart = 0;;) {
         const int nDot = qstrIp.indexOf(QLatin1Char('.'), nStart);
         bool bOk = false;
@@ -38,7 +36,7 @@ std::vector<qulonglong> ipNumbers(const QString& qstrIp)
             qstrIp.midRef(nStart, nDot < 0 ? -1 : nDot - nStart).toULongLong(&bOk);
         numbers.push_back(bOk ? nPart : 0);
         if (nDot < 0)
-            return numbers;
+            return;
         nStart = nDot + 1;
     }
 }
@@ -129,32 +127,98 @@ bool isDescending(int nSortType)
     return nSortType == kSortNewest || (nSortType % 2 == 0 && nSortType != kSortBuyTime);
 }
 
+// QString's order (UTF-16 units, then length), inline: texts sharing a long start, such as
+// the times of one purchase, are settled by one memcmp.
+int compareKeys(QStringView a, QStringView b)
+{
+    const qsizetype nCommon = std::min(a.size(), b.size());
+    if (nCommon > 0 && std::memcmp(a.data(), b.data(), size_t(nCommon) * sizeof(QChar)) != 0) {
+        const auto differ = std::mismatch(a.begin(), a.begin() + nCommon, b.begin());
+        return differ.first->unicode() < differ.second->unicode() ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (b.size() < a.size() ? 1 : 0);
+}
+
 // Addresses order by their numeric parts in turn, a shorter address before one it is a
 // prefix of, then by the text; so the order is a strict weak one and "01" and "1" keep
 // one order.
 struct IpKey
 {
-    std::vector<qulonglong> numbers;
-    QString text;
+    const qulonglong* pNumbers;
+    size_t nNumbers;
+    QStringView text;
 };
 
 int compareKeys(const IpKey& a, const IpKey& b)
 {
     const auto differ =
-        std::mismatch(a.numbers.cbegin(), a.numbers.cend(), b.numbers.cbegin(), b.numbers.cend());
-    if (differ.first != a.numbers.cend() && differ.second != b.numbers.cend())
+        std::mismatch(a.pNumbers, a.pNumbers + a.nNumbers, b.pNumbers, b.pNumbers + b.nNumbers);
+    if (differ.first != a.pNumbers + a.nNumbers && differ.second != b.pNumbers + b.nNumbers)
         return *differ.first < *differ.second ? -1 : 1;
-    if (a.numbers.size() != b.numbers.size())
-        return a.numbers.size() < b.numbers.size() ? -1 : 1;
-    return a.text.compare(b.text);
+    if (a.nNumbers != b.nNumbers)
+        return a.nNumbers < b.nNumbers ? -1 : 1;
+    return compareKeys(a.text, b.text);
 }
 
-IpKey ipKeyOf(QObject* pRow)
+// The addresses of rows side by side: their texts in one string, their numbers in one
+// vector, so that keys cost no allocation each and comparisons read neighbouring memory.
+class IpKeys
 {
-    IpKey key{{}, ipOf(pRow)};
-    key.numbers = ipNumbers(key.text);
-    return key;
-}
+public:
+    void add(const QString& qstrIp)
+    {
+        const size_t nFirst = m_numbers.size();
+        appendIpNumbers(qstrIp, m_numbers);
+        m_spans.push_back({m_qstrTexts.size(), qstrIp.size(), nFirst, m_numbers.size() - nFirst});
+        m_qstrTexts += qstrIp;
+    }
+
+    // Valid while nothing is added.
+    std::vector<IpKey> keys() const
+    {
+        std::vector<IpKey> keys;
+        keys.reserve(m_spans.size());
+        for (const Span& span : m_spans)
+            keys.push_back({m_numbers.data() + span.nFirstNumber, span.nNumbers,
+                            QStringView(m_qstrTexts.constData() + span.nText, span.nTextSize)});
+        return keys;
+    }
+
+private:
+    struct Span
+    {
+        int nText, nTextSize;
+        size_t nFirstNumber, nNumbers;
+    };
+    QString m_qstrTexts;
+    std::vector<qulonglong> m_numbers;
+    std::vector<Span> m_spans;
+};
+
+// Texts side by side in one string, for the same reasons.
+class TextKeys
+{
+public:
+    void add(const QString& qstrText)
+    {
+        m_spans.emplace_back(m_qstrTexts.size(), qstrText.size());
+        m_qstrTexts += qstrText;
+    }
+
+    // Valid while nothing is added.
+    std::vector<QStringView> keys() const
+    {
+        std::vector<QStringView> keys;
+        keys.reserve(m_spans.size());
+        for (const auto& span : m_spans)
+            keys.emplace_back(m_qstrTexts.constData() + span.first, span.second);
+        return keys;
+    }
+
+private:
+    QString m_qstrTexts;
+    std::vector<std::pair<int, int>> m_spans;
+};
 
 double numberKeyOf(int nSortType, QObject* pRow)
 {
@@ -185,38 +249,32 @@ QString textKeyOf(int nSortType, QObject* pRow)
     return lineSortText(pRow, nSortType);
 }
 
-bool isTextSort(int nSortType)
+// Calls `use` with the rows' keys under a sort type, in row order: addresses (1, 2),
+// texts (5 to 16) or numbers (the rest). Each row's key is taken once.
+template <typename Use> void withKeys(int nSortType, const QList<QObject*>& rows, Use use)
 {
-    return nSortType >= 5 && nSortType <= kSortBuyTime;
+    if (nSortType <= 2) {
+        IpKeys keys;
+        for (QObject* pRow : rows)
+            keys.add(ipOf(pRow));
+        use(keys.keys());
+    } else if (nSortType >= 5 && nSortType <= kSortBuyTime) {
+        TextKeys keys;
+        for (QObject* pRow : rows)
+            keys.add(textKeyOf(nSortType, pRow));
+        use(keys.keys());
+    } else {
+        std::vector<double> keys;
+        keys.reserve(size_t(rows.size()));
+        for (QObject* pRow : rows)
+            keys.push_back(numberKeyOf(nSortType, pRow));
+        use(keys);
+    }
 }
 
-// Calls `use` with the sort type's key function: addresses (1, 2), texts (5 to 16) or
-// numbers (the rest).
-template <typename Use> auto withKeyOf(int nSortType, Use use)
-{
-    if (nSortType <= 2)
-        return use(&ipKeyOf);
-    if (isTextSort(nSortType))
-        return use([nSortType](QObject* pRow) { return textKeyOf(nSortType, pRow); });
-    return use([nSortType](QObject* pRow) { return numberKeyOf(nSortType, pRow); });
-}
-
-// Three-way comparisons, so that a sort compares each pair of keys once.
 int compareKeys(double a, double b)
 {
     return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-// QString's order (UTF-16 units, then length), inline: texts sharing a long start, such as
-// the times of one purchase, are settled by one memcmp.
-int compareKeys(QStringView a, QStringView b)
-{
-    const qsizetype nCommon = std::min(a.size(), b.size());
-    if (std::memcmp(a.data(), b.data(), size_t(nCommon) * sizeof(QChar)) != 0) {
-        const auto differ = std::mismatch(a.begin(), a.begin() + nCommon, b.begin());
-        return differ.first->unicode() < differ.second->unicode() ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (b.size() < a.size() ? 1 : 0);
 }
 
 // Orders the rows by their keys (one per row, in row order). Equal keys keep the rows'
@@ -237,34 +295,11 @@ void sortByKeys(QList<QObject*>& rows, const std::vector<Key>& keys, bool bDesce
         rows[int(i)] = unsorted.at(order[i]);
 }
 
-// Keys are taken once per row rather than once per comparison; texts are laid side by
-// side so that comparisons read neighbouring memory.
 void sortRows(QList<QObject*>& rows, int nSortType)
 {
     const bool bDescending = isDescending(nSortType);
-    if (isTextSort(nSortType)) {
-        QString qstrTexts;
-        std::vector<std::pair<int, int>> spans;
-        spans.reserve(size_t(rows.size()));
-        for (QObject* pRow : qAsConst(rows)) {
-            const QString qstrText = textKeyOf(nSortType, pRow);
-            spans.emplace_back(qstrTexts.size(), qstrText.size());
-            qstrTexts += qstrText;
-        }
-        std::vector<QStringView> keys;
-        keys.reserve(spans.size());
-        for (const auto& span : spans)
-            keys.emplace_back(qstrTexts.constData() + span.first, span.second);
-        sortByKeys(rows, keys, bDescending);
-        return;
-    }
-    withKeyOf(nSortType, [&rows, bDescending](auto keyOf) {
-        std::vector<decltype(keyOf(nullptr))> keys;
-        keys.reserve(size_t(rows.size()));
-        for (QObject* pRow : qAsConst(rows))
-            keys.push_back(keyOf(pRow));
-        sortByKeys(rows, keys, bDescending);
-    });
+    withKeys(nSortType, rows,
+             [&rows, bDescending](const auto& keys) { sortByKeys(rows, keys, bDescending); });
 }
 
 // The location choice of the search, "random" read as no choice.
@@ -356,10 +391,12 @@ bool ProxyManager::lessBy(int nSortType, QObject* a, QObject* b)
     if (!isSortType(nSortType))
         return false;
     const bool bDescending = isDescending(nSortType);
-    return withKeyOf(nSortType, [a, b, bDescending](auto keyOf) {
-        const int nOrder = compareKeys(keyOf(a), keyOf(b));
-        return bDescending ? nOrder > 0 : nOrder < 0;
+    bool bLess = false;
+    withKeys(nSortType, {a, b}, [&bLess, bDescending](const auto& keys) {
+        const int nOrder = compareKeys(keys[0], keys[1]);
+        bLess = bDescending ? nOrder > 0 : nOrder < 0;
     });
+    return bLess;
 }
 
 bool ProxyManager::CompareSort(QObject* a, QObject* b)
