@@ -356,10 +356,14 @@ ProxyManager::Outcome ProxyManager::addLineRow(const Json::Value& record, ProxyE
     // Program lines: a later record replaces the earlier one.
     if (enumType != Proxy_ProgramLine && isExistByKey(qstrKey, enumType))
         return Outcome::Present;
-    Json::Value line = record;
+    // The record is copied only when the plan rule changes it.
     const bool bPlanRule = enumType == Proxy_Online || enumType == Proxy_EquipmentLine;
-    if (bPlanRule && mealType() == kTrafficPlan)
-        line["ip_time_type"] = "11";
+    Json::Value traffic;
+    if (bPlanRule && mealType() == kTrafficPlan) {
+        traffic = record;
+        traffic["ip_time_type"] = "11";
+    }
+    const Json::Value& line = traffic.isNull() ? record : traffic;
     QJsonObject qjsonLine;
     QString qstrLine;
     encodeRecord(line, qjsonLine, qstrLine);
