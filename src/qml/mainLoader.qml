@@ -492,16 +492,26 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         y: 60 * dp
         height: 35 * dp
-        width: tipText.implicitWidth + 60 * dp
+        width: tipRow.implicitWidth + 40 * dp
         radius: 4 * dp
         color: "#E9FCF7"
         border.color: "#B5EDDF"
         visible: false
-        Text {
-            id: tipText
+        Row {
+            id: tipRow
             anchors.centerIn: parent
-            color: "#07AB84"
-            font.family: openSans.name
+            spacing: 8 * dp
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                width: 16 * dp
+                height: 16 * dp
+                source: "qrc:/image/ico_success.png"
+            }
+            Text {
+                id: tipText
+                color: "#07AB84"
+                font.family: openSans.name
+            }
         }
         Timer {
             id: tipsTimer

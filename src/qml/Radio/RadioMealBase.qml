@@ -36,7 +36,7 @@ Item {
     readonly property bool bHot: checked || hover.containsMouse
     readonly property string balanceText: nUiStyleType === 1
         ? (fFlowNums === 0 && !bAlwaysDecimals ? "0" : fFlowNums.toFixed(2)) + textUnit
-        : nIpNumbs + qsTr("IPs") + globleParam.emptyString
+        : nIpNumbs + " " + qsTr("IPs") + globleParam.emptyString
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
     // The user chose this card.
@@ -154,8 +154,17 @@ Item {
         objectName: "recharge" + card.nMealType
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 10 * dp
+        anchors.margins: 8 * dp
         visible: card.bShowRecharge && globleParam.nIsLogin === 1
-        text: qsTr("Recharge") + globleParam.emptyString
+        flat: true
+        padding: 4 * dp
+        contentItem: Text {
+            text: qsTr("Recharge") + globleParam.emptyString
+            color: recharge.hovered ? "#FF583E" : "#55687D"
+            font.pixelSize: 12 * dp
+            font.underline: recharge.hovered
+            font.family: openSans.name
+        }
+        background: Item {}
     }
 }
