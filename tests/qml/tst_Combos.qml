@@ -23,6 +23,7 @@ TestCase {
 
     Component { id: countryBox; ComboBoxCountry { width: 240; service: curlRecv } }
     Component { id: searchBox; ComboBoxSearch { width: 240; service: curlRecv } }
+    Component { id: apiBox; ComboBoxApiCountry { width: 240; service: curlRecv } }
     Component { id: statusBox; ComboBoxDeviceStatus { width: 240 } }
     Component { id: mealBox; ComboBoxApiMeal { width: 240; globals: globleParam } }
     Component { id: localIpBox; LocalIpComboBox { width: 240; globals: globleParam } }
@@ -30,7 +31,9 @@ TestCase {
     // The runner's two countries, "United States" and "France", in the lists' catalogue.
     function initTestCase() {
         globleParam.nMealType = 1
+        globleParam.nApiMealType = 1
         SearchManager.beginRarseAreaData(true)
+        SearchManager.beginParseApiAreaData(true)
     }
 
     function init() {
@@ -56,7 +59,8 @@ TestCase {
             { tag: "country box, proxy list", component: countryBox, origin: 1 },
             { tag: "country box, favourites", component: countryBox, origin: 3 },
             { tag: "search box, static list", component: searchBox, origin: 10 },
-            { tag: "search box, programs", component: searchBox, origin: 6 }
+            { tag: "search box, programs", component: searchBox, origin: 6 },
+            { tag: "extraction page", component: apiBox, origin: 4 }
         ]
     }
 

@@ -58,7 +58,7 @@ Item {
                 objectName: "sortIcon"
                 anchors.verticalCenter: parent.verticalCenter
                 visible: head.bAllowSort
-                width: 12 * Theme.dp
+                width: 14 * Theme.dp
                 height: width
                 source: head.sortIcon
             }

@@ -44,10 +44,9 @@ Item {
             Image {
                 visible: entry.active
                 anchors.verticalCenter: parent.verticalCenter
-                width: 6 * Theme.dp
+                width: 4 * Theme.dp
                 height: 24 * Theme.dp
                 source: "qrc:/image/rad_proxy_logo.png"
-                fillMode: Image.PreserveAspectFit
             }
         }
 

@@ -178,7 +178,7 @@ Window {
     Column {
         id: form
         x: 32 * Theme.dp
-        y: (login.bEnableGoogle ? carousel.height + 24 : 48) * Theme.dp
+        y: login.bEnableGoogle ? carousel.height + 24 * Theme.dp : (parent.height - height) / 2
         width: parent.width - 2 * x
         spacing: 14 * Theme.dp
 
@@ -286,6 +286,22 @@ Window {
                 font.family: Theme.fontFamily
                 font.pixelSize: 13 * Theme.dp
                 onToggled: login.globals.bAutoLogin = checked
+                spacing: 6 * Theme.dp
+                indicator: Image {
+                    x: autoLogin.leftPadding
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 16 * Theme.dp
+                    height: width
+                    source: autoLogin.checked ? "qrc:/image/checkbox_checked.png"
+                                              : "qrc:/image/checkbox_unchecked.png"
+                }
+                contentItem: Text {
+                    leftPadding: autoLogin.indicator.width + autoLogin.spacing
+                    verticalAlignment: Text.AlignVCenter
+                    text: autoLogin.text
+                    color: "#55687D"
+                    font: autoLogin.font
+                }
             }
             AutoTextButton {
                 objectName: "forgetLink"
