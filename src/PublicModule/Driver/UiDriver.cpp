@@ -83,9 +83,16 @@ void UiDriver::startIfAsked(QQmlApplicationEngine& engine, const QStringList& ar
     pDriver->setParent(&engine);
 }
 
-UiDriver::UiDriver(QQmlApplicationEngine& engine, QStringList steps)
-    : m_engine(engine), m_steps(std::move(steps))
+UiDriver::UiDriver(QQmlApplicationEngine& engine, QStringList steps,
+                   std::function<void(const QString&)> report)
+    : m_engine(engine), m_report(std::move(report)), m_steps(std::move(steps))
 {
+    if (!m_report) {
+        m_report = [](const QString& qstrLine) {
+            std::fprintf(stdout, "%s\n", qPrintable(qstrLine));
+            std::fflush(stdout);
+        };
+    }
     if (auto* pWindow = qobject_cast<QQuickWindow*>(m_engine.rootObjects().value(0))) {
         connect(pWindow, &QQuickWindow::frameSwapped, this, [this] {
             if (m_nFirstFrameMs == 0)
@@ -112,8 +119,7 @@ void UiDriver::report(bool bOk, const QString& qstrText)
     QString qstrLine = (bOk ? QStringLiteral("ok: ") : QStringLiteral("FAIL: ")) + m_steps.at(m_nStep);
     if (!qstrText.isEmpty())
         qstrLine += bOk ? QLatin1Char(' ') + qstrText : QStringLiteral(" (%1)").arg(qstrText);
-    std::fprintf(stdout, "%s\n", qPrintable(qstrLine));
-    std::fflush(stdout);
+    m_report(qstrLine);
 }
 
 void UiDriver::next()
@@ -191,8 +197,11 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         return pObject->property(words.value(2).toUtf8().constData()).toString() == restOf(words, 3);
     } else if (qstrVerb == QLatin1String("grab")) {
         QQuickWindow* pWindow = pItem ? pItem->window() : qobject_cast<QQuickWindow*>(pObject);
-        if (!pWindow || !pWindow->grabWindow().save(words.value(2)))
+        const QImage image = pWindow ? pWindow->grabWindow() : QImage();
+        if (image.isNull())
             qstrReason = QStringLiteral("window not grabbed");
+        else if (!image.save(words.value(2)))
+            qstrReason = QStringLiteral("picture not written");
     } else {
         qstrReason = QStringLiteral("unknown step");
     }

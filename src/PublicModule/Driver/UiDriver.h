@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class QQmlApplicationEngine;
 class QQuickItem;
 
@@ -33,7 +35,9 @@ public:
     // Starts the driver when the run asks for it; otherwise does nothing.
     static void startIfAsked(QQmlApplicationEngine& engine, const QStringList& arguments);
 
-    UiDriver(QQmlApplicationEngine& engine, QStringList steps);
+    // Each result line goes to report; by default standard output.
+    UiDriver(QQmlApplicationEngine& engine, QStringList steps,
+             std::function<void(const QString&)> report = {});
 
     // The first object named qstrName under the engine's roots, searching QObject children,
     // visual children and content items.
@@ -48,6 +52,7 @@ private:
     bool typeKey(QQuickItem* pItem, const QString& qstrKey);
 
     QQmlApplicationEngine& m_engine;
+    std::function<void(const QString&)> m_report;
     QStringList m_steps;
     int m_nStep = -1;
     int m_nWaitedMs = 0;
