@@ -99,14 +99,14 @@ Item {
             Repeater {
                 id: sideEntries
                 model: [
-                    { "name": "Proxy List", "number": 1 },
-                    { "name": "Static ISP Proxy", "number": 10 },
-                    { "name": "Today List", "number": 2 },
-                    { "name": "Favorite List", "number": 3 },
-                    { "name": "API", "number": 4 },
-                    { "name": "Program", "number": 5 },
-                    { "name": "Group Control", "number": 11 },
-                    { "name": "Settings", "number": 6 }
+                    { "name": QT_TR_NOOP("Proxy List"), "number": 1 },
+                    { "name": QT_TR_NOOP("Static ISP Proxy"), "number": 10 },
+                    { "name": QT_TR_NOOP("Today List"), "number": 2 },
+                    { "name": QT_TR_NOOP("Favorite List"), "number": 3 },
+                    { "name": QT_TR_NOOP("API"), "number": 4 },
+                    { "name": QT_TR_NOOP("Program"), "number": 5 },
+                    { "name": QT_TR_NOOP("Group Control"), "number": 11 },
+                    { "name": QT_TR_NOOP("Settings"), "number": 6 }
                 ]
                 delegate: RadioMain {
                     objectName: "sideEntry" + modelData.number
