@@ -574,6 +574,7 @@ Item {
             }
         }
         ButtonText {
+            objectName: "activityClose"
             anchors.top: activityImage.top
             anchors.left: activityImage.right
             textShow: "\u00d7"

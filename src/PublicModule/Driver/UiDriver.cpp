@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -65,6 +66,51 @@ QVariant argumentOf(const QString& qstrWord)
     bool bNumber = false;
     const int nValue = qstrWord.toInt(&bNumber);
     return bNumber ? QVariant(nValue) : QVariant(qstrWord);
+}
+
+// Calls the method or emits the signal named qstrName that takes as many arguments as
+// given, each converted to its parameter's type (a QML function's QVariant gets a number for
+// a whole number, else the text).
+bool invoke(QObject* pObject, const QByteArray& name, const QStringList& words)
+{
+    constexpr int kMaxArgs = 10;
+    if (words.size() > kMaxArgs)
+        return false;
+    const QMetaObject* pMeta = pObject->metaObject();
+    for (int nMethod = pMeta->methodCount() - 1; nMethod >= 0; --nMethod) {
+        const QMetaMethod method = pMeta->method(nMethod);
+        if (method.name() != name || method.parameterCount() != words.size())
+            continue;
+        QVariant values[kMaxArgs];
+        QGenericArgument args[kMaxArgs];
+        for (int i = 0; i < words.size(); ++i) {
+            const int nType = method.parameterType(i);
+            if (nType == QMetaType::QVariant) {
+                values[i] = argumentOf(words.at(i));
+                args[i] = QGenericArgument("QVariant", &values[i]);
+                continue;
+            }
+            values[i] = words.at(i);
+            if (!values[i].convert(nType))
+                return false;
+            args[i] = QGenericArgument(QMetaType::typeName(nType), values[i].constData());
+        }
+        return method.invoke(pObject, Qt::DirectConnection, args[0], args[1], args[2], args[3],
+                             args[4], args[5], args[6], args[7], args[8], args[9]);
+    }
+    return false;
+}
+
+// The window that shows an object: itself, an item's window, or a popup's content's window.
+QQuickWindow* windowOf(QObject* pObject)
+{
+    if (auto* pWindow = qobject_cast<QQuickWindow*>(pObject))
+        return pWindow;
+    if (auto* pItem = qobject_cast<QQuickItem*>(pObject))
+        return pItem->window();
+    const QVariant content = pObject->property("contentItem");
+    auto* pContent = content.value<QQuickItem*>();
+    return pContent ? pContent->window() : nullptr;
 }
 
 QString restOf(const QStringList& words, int nFrom)
@@ -179,24 +225,12 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         if (!pObject->setProperty(words.value(2).toUtf8().constData(), restOf(words, 3)))
             qstrReason = QStringLiteral("property not written");
     } else if (qstrVerb == QLatin1String("call")) {
-        QVariant args[3];
-        for (int i = 0; i < 3; ++i)
-            args[i] = argumentOf(words.value(3 + i));
-        const int nArgs = qMin(3, words.size() - 3);
-        const QByteArray method = words.value(2).toUtf8();
-        const bool bCalled =
-            nArgs <= 0 ? QMetaObject::invokeMethod(pObject, method.constData())
-            : nArgs == 1 ? QMetaObject::invokeMethod(pObject, method.constData(), Q_ARG(QVariant, args[0]))
-            : nArgs == 2 ? QMetaObject::invokeMethod(pObject, method.constData(), Q_ARG(QVariant, args[0]),
-                                                     Q_ARG(QVariant, args[1]))
-                         : QMetaObject::invokeMethod(pObject, method.constData(), Q_ARG(QVariant, args[0]),
-                                                     Q_ARG(QVariant, args[1]), Q_ARG(QVariant, args[2]));
-        if (!bCalled)
-            qstrReason = QStringLiteral("no such method");
+        if (!invoke(pObject, words.value(2).toUtf8(), words.mid(3)))
+            qstrReason = QStringLiteral("no such method taking these arguments");
     } else if (qstrVerb == QLatin1String("wait")) {
         return pObject->property(words.value(2).toUtf8().constData()).toString() == restOf(words, 3);
     } else if (qstrVerb == QLatin1String("grab")) {
-        QQuickWindow* pWindow = pItem ? pItem->window() : qobject_cast<QQuickWindow*>(pObject);
+        QQuickWindow* pWindow = windowOf(pObject);
         const QImage image = pWindow ? pWindow->grabWindow() : QImage();
         if (image.isNull())
             qstrReason = QStringLiteral("window not grabbed");
