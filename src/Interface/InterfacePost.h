@@ -3,6 +3,8 @@
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceRecvBase.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
+#include <QVariantMap>
+
 #include <initializer_list>
 #include <vector>
 
@@ -171,6 +173,21 @@ public:
     Q_INVOKABLE QString getWebPageUrl(int nValue = 0);
     Q_INVOKABLE bool checkRefershWebPage(int nValue = 0);
     Q_INVOKABLE void openDesktop(int nValue = 0);
+
+    // Screen helpers (InterfaceScreens.cpp).
+    // "1.2.3.4" -> "1.2.***.***"; one dot only: cut once, no stars; no dot: unchanged.
+    Q_INVOKABLE QString hideIPPart(const QString& qstrIp) const;
+    // Local "yyyy-MM-dd hh:mm:ss"; a stamp above 10000000000 is in milliseconds.
+    Q_INVOKABLE QString formatTimeFromTimeStamp(double dTimeStamp) const;
+    // The local-IP check's reply: only a JSON object holding a "ret_data" object counts; it
+    // sets the local IP and the mainland flag and gives {"code", "msg"}. Anything else
+    // changes nothing and gives an empty map.
+    Q_INVOKABLE QVariantMap applyLocalIpResult(const QString& qstrReply);
+    // A web page opened from the client: checkOpenUrl(url) + "&la=" + the language code.
+    Q_INVOKABLE QString languagePageUrl(const QString& qstrUrl);
+    // The recharge page of a plan card (0 when there is none): plan types 1, 3, 6 and 11 of
+    // the plan group, or 6 of the static group.
+    Q_INVOKABLE QString rechargeUrl(int nMealType, bool bStaticGroup = false);
 
     // Location catalogues (saved as the cache files), static IP expiry and repeat time.
     Q_INVOKABLE void pushGetAreaListV2(int nValue = 0);

@@ -195,8 +195,8 @@ private slots:
             QVERIFY2(typesOf(ui).contains(answerUi), qPrintable(route));
     }
 
-    // Each broken answer (not JSON, members of the wrong types, a closed connection) ends in
-    // the treatment the screen waits for, or in silence.
+    // Each broken answer (not JSON, members of the wrong types, a closed connection, HTTP 500
+    // with a text page) ends in the treatment the screen waits for, or in silence.
     void brokenAnswersReachTheirTreatment_data()
     {
         QTest::addColumn<Call>("call");
@@ -227,7 +227,7 @@ private slots:
              "/api/client/get_unread_num", 0},
         };
         for (const Treatment& t : treatments)
-            for (const char* szMode : {"nonjson", "wrongtypes", "close"})
+            for (const char* szMode : {"nonjson", "wrongtypes", "close", "http500"})
                 QTest::addRow("%s %s", t.szName, szMode)
                     << t.call << QString(t.szRoute) << t.nUi << QString(szMode);
     }
@@ -239,10 +239,15 @@ private slots:
         QFETCH(int, expectedUi);
         QFETCH(QString, mode);
         Json::Value fault = script(route.toUtf8().constData(), "body", -1);
-        if (mode == "wrongtypes")
+        if (mode == "wrongtypes") {
             fault["body"] = R"({"code":1,"msg":{"a":1},"ret_data":"x","data":[7]})";
-        else
+        } else if (mode == "http500") {
+            fault["mode"] = "status";
+            fault["status"] = 500;
+            fault["body"] = "Internal Server Error";
+        } else {
             fault["mode"] = mode.toStdString();
+        }
         QVERIFY(m_service.script(fault));
         const int nUnread = m_param->getUnreadMsgNum();
 
