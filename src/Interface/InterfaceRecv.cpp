@@ -122,14 +122,14 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case EN_SOCKS_STATIC_ZIP_LIST: slotGetCatalogue(pEvent); break;
     case RESULT_SAVEJSON: slotRunSaveByJson(pEvent); break;
     case CHECKUSERSTATICIP_RESULT: slotCheckUserStaticIPExpire(pEvent); break;
-    default: break;
+    default: answerBrowser(pEvent); break;
     }
 }
 
 void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
     qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
-    if (!reportProxyListFailure(pEvent))
+    if (!answerBrowser(pEvent) && !reportProxyListFailure(pEvent))
         reportTransportFailure(pEvent);
 }
 

@@ -84,6 +84,15 @@ public:
     void slotBatchSaveTodaylist(HTTPEvent_KX* pEvent);
     void slotUserFlow(HTTPEvent_KX* pEvent);
 
+    // The outside browser's answers, failed transfers included (each handler looks at
+    // m_bResult). True for the browser's commands.
+    bool answerBrowser(HTTPEvent_KX* pEvent);
+    void slotPushCheckBrowser(HTTPEvent_KX* pEvent);
+    void slotPushGetBrowserList(HTTPEvent_KX* pEvent);
+    void slotPushUpdateBrowserWnd(HTTPEvent_KX* pEvent);
+    void slotPushCloseBrowserWnd(HTTPEvent_KX* pEvent);
+    void slotPushOpenBrowserWnd(HTTPEvent_KX* pEvent);
+
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
     QTimer* getTimerCheckSn();
@@ -112,6 +121,7 @@ private:
     // Stores a line list answer; the UI message value is the list's origin.
     void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
                        int nOrigin);
+    void reportBrowserRefusal(HTTPEvent_KX* pEvent);
     void answerSerialCheck(HTTPEvent_KX* pEvent, void (ProxyManager::*setState)(const Json::Value&));
 
     QTimer* m_timerCheckProxy = nullptr;
