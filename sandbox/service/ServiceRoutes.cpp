@@ -37,7 +37,7 @@ const std::string* generatedCatalogue(const std::string& path)
 ServiceRoutes::ServiceRoutes(const ServiceOptions& options, const FixtureStore& fixtures,
                              RequestLog& log, ScriptTable& scripts)
     : m_options(options), m_fixtures(fixtures),
-      m_control(log, scripts, [this] { m_lines.reset(); },
+      m_control(log, scripts, [this] { resetState(); },
                 [this](Json::Value& spec, std::string& error) {
                     return fillFixtureBody(spec, error);
                 })
@@ -101,6 +101,12 @@ void ServiceRoutes::answerFixture(const std::string& name, httplib::Response& re
         res.set_content(*text, "application/json");
     else
         HttpAnswer::notFound(res);
+}
+
+// What a reset restores besides the log and the scripts.
+void ServiceRoutes::resetState()
+{
+    m_lines.reset();
 }
 
 // A script naming a "fixture" answers that fixture's JSON as its body.

@@ -26,6 +26,7 @@ private:
     void handle(const std::string& listener, const httplib::Request& req, httplib::Response& res);
     void answerRoute(const httplib::Request& req, const Json::Value& form, httplib::Response& res);
     void answerFixture(const std::string& name, httplib::Response& res);
+    void resetState();
     bool fillFixtureBody(Json::Value& spec, std::string& error) const;
 
     const ServiceOptions& m_options;
