@@ -2,6 +2,7 @@
 
 #include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Language/LanguageManager.h"
+#include "DataManager/ListModel/BrowserWndModel.h"
 #include "DataManager/ListModel/ServiceListModels.h"
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Paint/PaintItem.h"
@@ -33,6 +34,7 @@ void CAppCustom::RegisterCpp()
     qmlRegisterType<PaintItem>("PaintItemModule", 1, 0, "PaintItem");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
     qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");
+    qmlRegisterType<BrowserWndModel>("Data.ListModel", 1, 0, "BrowserWndModel");
 }
 
 void CAppCustom::InitApp()

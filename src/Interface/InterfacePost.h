@@ -218,6 +218,15 @@ public:
     std::vector<ParamItem> setPortSessionParams(const ProxyDataBase& row, const QString& qstrPort,
                                                 int nIpTimeType, int nCmd);
 
+    // The outside browser's local API (nothing is sent while no browser is configured) and
+    // the usage report. A port binding hands its waiting profile to pushUpdateBrowserWnd.
+    Q_INVOKABLE void pushCheckBrowser(int nValue = 0);
+    Q_INVOKABLE void pushGetBrowserList(int nValue = 0);
+    void pushUpdateBrowserWnd(std::string qstrID, std::string qstrPort, int nValue = 0);
+    void pushCloseBrowserWnd(std::string strid, int nValue = 0);
+    void pushOpenBrowserWnd(std::string strid, int nValue = 0);
+    Q_INVOKABLE void pushBrowserBehavior(int nValue = 0);
+
 protected:
     // A signed form post to the main API host with 3 attempts; callers change what differs.
     static HTTPEvent_KX* newRequest(int nCmd, const char* szDescription, const char* szRoute,

@@ -131,14 +131,14 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case FREE_PORT_SESSION_RESULT: slotFreePortByKey(pEvent); break;
     case FREE_PORT_ALL_RESULT: slotFreePortAll(pEvent); break;
     case SET_PORT_SCOPE_RESULT: slotSetPortScope(pEvent); break;
-    default: break;
+    default: answerBrowser(pEvent); break;
     }
 }
 
 void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
     qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
-    if (!reportProxyListFailure(pEvent) && !reportDeviceFailure(pEvent))
+    if (!answerBrowser(pEvent) && !reportProxyListFailure(pEvent) && !reportDeviceFailure(pEvent))
         reportTransportFailure(pEvent);
 }
 

@@ -98,6 +98,15 @@ public:
     void slotGetEquipmentListHistory(HTTPEvent_KX* pEvent);
     void slotBatchSaveDevice(HTTPEvent_KX* pEvent);
 
+    // The outside browser's answers, failed transfers included (each handler looks at
+    // m_bResult). True for the browser's commands.
+    bool answerBrowser(HTTPEvent_KX* pEvent);
+    void slotPushCheckBrowser(HTTPEvent_KX* pEvent);
+    void slotPushGetBrowserList(HTTPEvent_KX* pEvent);
+    void slotPushUpdateBrowserWnd(HTTPEvent_KX* pEvent);
+    void slotPushCloseBrowserWnd(HTTPEvent_KX* pEvent);
+    void slotPushOpenBrowserWnd(HTTPEvent_KX* pEvent);
+
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
     QTimer* getTimerCheckSn();
@@ -129,6 +138,7 @@ private:
     // `nStoredMessage` tells the screen a first page was stored.
     void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
                        int nOrigin, int nStoredMessage = 113);
+    void reportBrowserRefusal(HTTPEvent_KX* pEvent);
     void answerSerialCheck(HTTPEvent_KX* pEvent, void (ProxyManager::*setState)(const Json::Value&));
 
     QTimer* m_timerCheckProxy = nullptr;

@@ -1,9 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import Curl.InterfaceRecv 1.0
+import Data.ListModel 1.0
 import Globle.Param 1.0
 import Proxy.Param 1.0
 import Search.Param 1.0
+import "Window"
 
 // The root window until the real screens exist: it creates the service object and the
 // global parameters, asks for the service domain and shows the program's name, version
@@ -73,6 +75,10 @@ Window {
             case 137:
                 favoriteSaveTimer.restart()
                 break
+            case 143:
+                browserWndModel.setJsonText(qstrValue)
+                popupBrowser.signal_SetUiData(nType, qstrValue, nValue)
+                break
             case 163:
                 ProxyManager.beginRarseLocalApiHistoryData()
                 break
@@ -94,6 +100,18 @@ Window {
             SearchManager["beginRarse" + strKind + "Data"](true)
         else if (nValue === 2)
             SearchManager["beginRarse" + strKind + "DataSecond"](true)
+    }
+
+    // The outside browser's profiles, shown by its settings popup and by port binding.
+    BrowserWndModel {
+        id: browserWndModel
+    }
+
+    PopupBrowser {
+        id: popupBrowser
+        service: curlRecv
+        globals: globleParam
+        profiles: browserWndModel
     }
 
     // Favourite edits are saved once, 3 seconds after the last one.

@@ -44,6 +44,7 @@ qel_render_picture(${CMAKE_CURRENT_LIST_DIR}/Popup/close.svg Popup/close.png 32 
 qel_render_picture(${CMAKE_CURRENT_LIST_DIR}/Popup/notice_empty.svg Popup/notice_empty.png 240 192)
 qel_render_picture(${CMAKE_CURRENT_LIST_DIR}/Popup/add_picture.svg Popup/add_picture.png 48 48)
 qel_render_picture(${CMAKE_CURRENT_LIST_DIR}/Popup/delete_picture.svg Popup/delete_picture.png 32 32)
+qel_render_picture(${CMAKE_CURRENT_LIST_DIR}/Popup/video.svg Popup/video.png 40 40)
 
 set(QEL_PICTURE_QRC ${QEL_PICTURE_DIR}/pictures.qrc)
 file(CONFIGURE OUTPUT ${QEL_PICTURE_QRC}
