@@ -8,6 +8,7 @@ QEL_PACKAGES=(
     qml-module-qtgraphicaleffects qml-module-qttest qml-module-qt-labs-platform
     libcurl4-openssl-dev libjsoncpp-dev libcpp-httplib-dev libbenchmark-dev
     curl sqlite3 desktop-file-utils xvfb xauth x11-utils imagemagick fonts-dejavu-core
+    fonts-open-sans fonts-wqy-microhei
 )
 
 qel_install_deps() {

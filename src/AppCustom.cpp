@@ -2,12 +2,14 @@
 
 #include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Language/LanguageManager.h"
+#include "DataManager/ListModel/BrowserWndModel.h"
 #include "DataManager/ListModel/ServiceListModels.h"
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Paint/PaintItem.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "Interface/ProxyGoProxy.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
 
 #include <QDebug>
@@ -26,10 +28,13 @@ void CAppCustom::RegisterCpp()
                                             virtualSearchManager);
     qmlRegisterSingletonType<DownloadManager>("Download.Param", 1, 0, "DownloadManager",
                                               virtualDownloadManager);
+    qmlRegisterSingletonType<ProxyGoProxy>("QelProxy.Param", 1, 0, "ProxyGoProxy",
+                                           virtualProxyGoProxy);
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
     qmlRegisterType<PaintItem>("PaintItemModule", 1, 0, "PaintItem");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
     qmlRegisterType<FeedbackCategoryModel>("Data.ListModel", 1, 0, "FeedbackCategoryModel");
+    qmlRegisterType<BrowserWndModel>("Data.ListModel", 1, 0, "BrowserWndModel");
 }
 
 void CAppCustom::InitApp()

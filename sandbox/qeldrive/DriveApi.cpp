@@ -19,16 +19,29 @@ void answer(httplib::Response& res, int code, const std::string& msg,
     res.set_content(toNormalString(body), "application/json");
 }
 
+// One reader for query, urlencoded and multipart fields: the client posts multipart forms,
+// the extraction link and hand-made requests use the other two.
+bool readField(const httplib::Request& req, const char* name, std::string& value)
+{
+    if (req.has_param(name)) {
+        value = req.get_param_value(name);
+        return true;
+    }
+    if (req.has_file(name)) {
+        value = req.get_file_value(name).content;
+        return true;
+    }
+    return false;
+}
+
 // A required field: false (with the answer written) when the request lacks it.
 bool field(const httplib::Request& req, httplib::Response& res, const char* name,
            std::string& value)
 {
-    if (!req.has_param(name)) {
-        answer(res, DriveApi::CodeMissingField, std::string("missing field \"") + name + "\"");
-        return false;
-    }
-    value = req.get_param_value(name);
-    return true;
+    if (readField(req, name, value))
+        return true;
+    answer(res, DriveApi::CodeMissingField, std::string("missing field \"") + name + "\"");
+    return false;
 }
 
 // A required decimal field within bounds.
@@ -47,7 +60,8 @@ bool intField(const httplib::Request& req, httplib::Response& res, const char* n
 
 std::string optional(const httplib::Request& req, const char* name, const std::string& def)
 {
-    return req.has_param(name) ? req.get_param_value(name) : def;
+    std::string value;
+    return readField(req, name, value) ? value : def;
 }
 
 std::string rangeText(const std::pair<int, int>& range)
@@ -63,12 +77,37 @@ Json::Value portArray(const std::vector<int>& ports)
     return array;
 }
 
-// A made-up exit address per extraction, unique for a while, so the client files each
-// extracted exit as a row of its own.
-std::string madeUpIp(unsigned serial, int port)
+// The leading parts of an IPv4 address ("71.183"); false unless 1 to 4 decimal parts of
+// 0-255.
+bool parseIpSegment(const std::string& text, std::vector<int>& parts)
 {
-    return "10." + std::to_string(serial % 256) + "." + std::to_string((port >> 8) & 0xff) + "." +
-           std::to_string(port & 0xff);
+    parts.clear();
+    std::string part;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '.') {
+            part += text[i];
+            continue;
+        }
+        int value = 0;
+        if (!parseBoundedInt(part, 0, 255, value) || parts.size() == 4)
+            return false;
+        parts.push_back(value);
+        part.clear();
+    }
+    return true;
+}
+
+// A made-up exit address per extraction inside the segment asked for (10. by default),
+// unique for a while, so the client files each extracted exit as a row of its own.
+std::string madeUpIp(const std::vector<int>& segment, unsigned serial, int port)
+{
+    const int filler[] = {int(serial % 256), (port >> 8) & 0xff, port & 0xff};
+    std::string ip;
+    for (size_t i = 0; i < 4; ++i) {
+        const int value = i < segment.size() ? segment[i] : filler[i - 1];
+        ip += (i ? "." : "") + std::to_string(value);
+    }
+    return ip;
 }
 
 // Location codes of the extraction link: "all" stands for any.
@@ -159,9 +198,10 @@ bool DriveApi::readExitLine(const Request& req, Response& res, ExitLine& line, i
 // one that names another port is refused rather than trusted.
 bool DriveApi::checkOpenPort(const Request& req, Response& res, int port)
 {
-    if (!req.has_param("open_port"))
+    std::string encoded;
+    if (!readField(req, "open_port", encoded))
         return true;
-    const std::string decoded = Encryption::GetInstance()->decode(req.get_param_value("open_port"));
+    const std::string decoded = Encryption::GetInstance()->decode(encoded);
     if (decoded == std::to_string(port))
         return true;
     answer(res, CodeBadValue, "open_port does not match port " + std::to_string(port));
@@ -175,14 +215,17 @@ void DriveApi::setPortSession(const Request& req, Response& res)
     if (!readExitLine(req, res, line, port))
         return;
     const std::string portText = std::to_string(port);
+    // "open_port" comes with a binding of an exit bought before: no new purchase.
+    std::string openPort;
+    const std::string reuse = readField(req, "open_port", openPort) ? " (reuse)" : "";
     Json::Value data(Json::objectValue);
     data["port"] = port;
     switch (m_ports.bind(port, line)) {
     case PortTable::BindResult::Bound:
-        driveLog("port " + portText + " bound to exit " + line.describe());
+        driveLog("port " + portText + " bound to exit " + line.describe() + reuse);
         return answer(res, CodeOk, "success", data);
     case PortTable::BindResult::Rebound:
-        driveLog("port " + portText + " now for exit " + line.describe());
+        driveLog("port " + portText + " now for exit " + line.describe() + reuse);
         return answer(res, CodeOk, "success", data);
     case PortTable::BindResult::OutOfRange:
         return answer(res, CodeOutOfRange,
@@ -231,16 +274,18 @@ void DriveApi::setPortProxyScope(const Request& req, Response& res)
         std::lock_guard<std::mutex> lock(m_accountMutex);
         m_strUser = user;
     }
-    // Ports bound before keep running; the client frees or rebinds them itself.
-    m_ports.setRange(start, count);
+    // Bindings outside the new range end, and the client hears of each like of any freed port.
+    for (int port : m_ports.setRange(start, count))
+        m_datagrams.sendFreedPort(port);
     driveLog("user " + user + ", port range " + rangeText({start, count}));
     answer(res, CodeOk, "success");
 }
 
-ExitLine DriveApi::extractedLine(const Request& req, int port)
+ExitLine DriveApi::extractedLine(const Request& req, const std::vector<int>& segment,
+                                 int port)
 {
     ExitLine line;
-    line.strIp = madeUpIp(m_nExtracted++, port);
+    line.strIp = madeUpIp(segment, m_nExtracted++, port);
     line.strServer = "stand-in";
     line.strTimeType = optional(req, "ip_time", "");
     line.strUseType = optional(req, "use_type", "");
@@ -277,11 +322,16 @@ void DriveApi::getIpList(const Request& req, Response& res)
     int num = 0;
     if (!intField(req, res, "num", 1, 65535, num))
         return;
+    std::vector<int> segment{10};
+    const std::string ipPart = optional(req, "ip_part", "");
+    if (!ipPart.empty() && !parseIpSegment(ipPart, segment))
+        return answer(res, CodeBadValue, "bad value for \"ip_part\"");
     int firstPort = 0;
     parseBoundedInt(optional(req, "port", ""), 1, 65535, firstPort);
     std::map<int, ExitLine> lines;
-    const std::vector<int> ports = m_ports.bindFree(
-        num, firstPort, [&](int port) { return lines[port] = extractedLine(req, port); });
+    const std::vector<int> ports = m_ports.bindFree(num, firstPort, [&](int port) {
+        return lines[port] = extractedLine(req, segment, port);
+    });
     if (ports.empty())
         return answer(res, CodeNoFreePort,
                       "no free port in the proxy port range " + rangeText(m_ports.range()));

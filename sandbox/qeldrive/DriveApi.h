@@ -10,6 +10,7 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // The engine's local HTTP API on 127.0.0.1. Every answer is one JSON object with "code"
 // (0 = done), "msg" (a text the client can show) and "data"; the extraction link answers its
@@ -53,7 +54,7 @@ private:
     // Reads the exit of a set_port_session request; false with the answer already written.
     bool readExitLine(const Request& req, Response& res, ExitLine& line, int& port);
     bool checkOpenPort(const Request& req, Response& res, int port);
-    ExitLine extractedLine(const Request& req, int port);
+    ExitLine extractedLine(const Request& req, const std::vector<int>& segment, int port);
     Json::Value extractionRecord(const Request& req, const ExitLine& line, int port) const;
 
     httplib::Server m_server;

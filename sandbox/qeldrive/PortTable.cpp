@@ -9,11 +9,28 @@ PortTable::~PortTable()
     unbindAll();
 }
 
-void PortTable::setRange(int start, int count)
+std::vector<int> PortTable::setRange(int start, int count)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_nStart = start;
-    m_nCount = count;
+    std::map<int, std::unique_ptr<ExitRelay>> outside;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_nStart = start;
+        m_nCount = count;
+        for (auto it = m_relays.begin(); it != m_relays.end();) {
+            if (inRange(it->first)) {
+                ++it;
+                continue;
+            }
+            outside.insert(std::move(*it));
+            it = m_relays.erase(it);
+        }
+    }
+    std::vector<int> ports;
+    for (auto& [port, relay] : outside) {
+        relay->stop(); // outside the lock, as in unbind()
+        ports.push_back(port);
+    }
+    return ports;
 }
 
 std::pair<int, int> PortTable::range() const

@@ -24,7 +24,8 @@ public:
         Busy, // another program holds the port
     };
 
-    void setRange(int start, int count);
+    // Unbinds the ports outside the new range and returns them.
+    std::vector<int> setRange(int start, int count);
     std::pair<int, int> range() const;
 
     BindResult bind(int port, const ExitLine& line);

@@ -1,16 +1,15 @@
 #include "ServiceRoutes.h"
 
 #include "CatalogueGenerator.h"
+#include "HttpAnswer.h"
 #include "PlainText.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 #include "RequestSign.h"
-#include "ScriptedAnswer.h"
 #include "StaticAnswer.h"
 
 namespace {
 
-const char kControlPrefix[] = "/_sandbox/";
 const char kFilesPrefix[] = "/files/";
 const char kRedirectPrefix[] = "/redirect/";
 
@@ -18,15 +17,6 @@ const char kRedirectPrefix[] = "/redirect/";
 bool isVariantName(const std::string& path)
 {
     return path.find('.', path.rfind('/') + 1) != std::string::npos;
-}
-
-void answerJson(httplib::Response& res, int status, int code, const std::string& msg)
-{
-    Json::Value answer;
-    answer["code"] = code;
-    answer["msg"] = msg;
-    res.status = status;
-    res.set_content(toNormalString(answer), "application/json");
 }
 
 // The generated catalogue's answer for a catalogue route; null for any other route.
@@ -46,7 +36,11 @@ const std::string* generatedCatalogue(const std::string& path)
 
 ServiceRoutes::ServiceRoutes(const ServiceOptions& options, const FixtureStore& fixtures,
                              RequestLog& log, ScriptTable& scripts)
-    : m_options(options), m_fixtures(fixtures), m_log(log), m_scripts(scripts)
+    : m_options(options), m_fixtures(fixtures), m_devices(fixtures),
+      m_control(log, scripts, [this] { resetState(); },
+                [this](Json::Value& spec, std::string& error) {
+                    return fillFixtureBody(spec, error);
+                })
 {
     if (isGeneratedCatalogue(m_options))
         CatalogueGenerator::texts(); // built before the first request waits on it
@@ -68,38 +62,19 @@ void ServiceRoutes::install(httplib::Server& server, const std::string& listener
 void ServiceRoutes::handle(const std::string& listener, const httplib::Request& req,
                            httplib::Response& res)
 {
-    if (startsWith(req.path, kControlPrefix)) {
-        if (!handleControl(req, res))
-            StaticAnswer::notFound(res);
+    if (ControlRoutes::isControl(req.path)) {
+        m_control.handle(req, res);
         return;
     }
     const Json::Value signOk = RequestSign::checkSign(req);
     const Json::Value entry = RequestLog::describe(listener, req, signOk);
-    m_log.add(entry);
-    // A script stands for the whole service, so it answers before any check.
-    if (const auto script = m_scripts.take(req.path)) {
-        answerScript(*script, m_scripts, req, res);
+    if (m_control.logAndAnswerScript(entry, req, res))
         return;
-    }
     if (signOk.isBool() && !signOk.asBool()) {
-        answerJson(res, 200, 4001, "bad sign");
+        HttpAnswer::codeAndMsg(res, 200, 4001, "bad sign");
         return;
     }
     answerRoute(req, entry["form"], res);
-}
-
-bool ServiceRoutes::handleControl(const httplib::Request& req, httplib::Response& res)
-{
-    const std::string route = req.method + " " + req.path.substr(sizeof(kControlPrefix) - 1);
-    if (route == "GET log")
-        answerLog(res);
-    else if (route == "POST reset")
-        answerReset(res);
-    else if (route == "POST script")
-        answerScriptInstall(req, res);
-    else
-        return false;
-    return true;
 }
 
 void ServiceRoutes::answerRoute(const httplib::Request& req, const Json::Value& form,
@@ -110,9 +85,11 @@ void ServiceRoutes::answerRoute(const httplib::Request& req, const Json::Value& 
     else if (startsWith(req.path, kRedirectPrefix))
         StaticAnswer::redirectToFile(req.path.substr(sizeof(kRedirectPrefix) - 1), req, res);
     else if (isVariantName(req.path))
-        StaticAnswer::notFound(res);
+        HttpAnswer::notFound(res);
     else if (const auto lines = m_lines.answer(req.path, form))
         res.set_content(toNormalString(*lines), "application/json");
+    else if (const auto devices = m_devices.answer(req.path, form))
+        res.set_content(toNormalString(*devices), "application/json");
     else if (const std::string* catalogue =
                  isGeneratedCatalogue(m_options) ? generatedCatalogue(req.path) : nullptr)
         res.set_content(*catalogue, "application/json");
@@ -125,31 +102,14 @@ void ServiceRoutes::answerFixture(const std::string& name, httplib::Response& re
     if (const auto text = m_fixtures.text(name))
         res.set_content(*text, "application/json");
     else
-        StaticAnswer::notFound(res);
+        HttpAnswer::notFound(res);
 }
 
-void ServiceRoutes::answerLog(httplib::Response& res)
+// What a reset restores besides the log and the scripts.
+void ServiceRoutes::resetState()
 {
-    res.set_content(toNormalString(m_log.entries()), "application/json");
-}
-
-void ServiceRoutes::answerReset(httplib::Response& res)
-{
-    m_log.clear();
-    m_scripts.reset();
     m_lines.reset();
-    answerJson(res, 200, 0, "success");
-}
-
-void ServiceRoutes::answerScriptInstall(const httplib::Request& req, httplib::Response& res)
-{
-    Json::Value spec;
-    std::string error = "script is not a JSON object";
-    if (JsonRead::parse(req.body, spec) && spec.isObject() && fillFixtureBody(spec, error) &&
-        m_scripts.install(spec, error))
-        answerJson(res, 200, 0, "success");
-    else
-        answerJson(res, 400, 1, error);
+    m_devices.reset();
 }
 
 // A script naming a "fixture" answers that fixture's JSON as its body.

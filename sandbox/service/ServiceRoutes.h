@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceStore.h"
+#include "ControlRoutes.h"
 #include "FixtureStore.h"
 #include "LinePool.h"
 #include "RequestLog.h"
@@ -23,17 +25,14 @@ public:
 
 private:
     void handle(const std::string& listener, const httplib::Request& req, httplib::Response& res);
-    bool handleControl(const httplib::Request& req, httplib::Response& res);
     void answerRoute(const httplib::Request& req, const Json::Value& form, httplib::Response& res);
     void answerFixture(const std::string& name, httplib::Response& res);
-    void answerLog(httplib::Response& res);
-    void answerReset(httplib::Response& res);
-    void answerScriptInstall(const httplib::Request& req, httplib::Response& res);
+    void resetState();
     bool fillFixtureBody(Json::Value& spec, std::string& error) const;
 
     const ServiceOptions& m_options;
     const FixtureStore& m_fixtures;
-    RequestLog& m_log;
-    ScriptTable& m_scripts;
     LinePool m_lines;
+    DeviceStore m_devices;
+    ControlRoutes m_control;
 };

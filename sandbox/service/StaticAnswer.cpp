@@ -1,5 +1,7 @@
 #include "StaticAnswer.h"
 
+#include "HttpAnswer.h"
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -33,12 +35,6 @@ size_t throttledChunk(const httplib::Request& req)
 
 namespace StaticAnswer {
 
-void notFound(httplib::Response& res)
-{
-    res.status = 404;
-    res.set_content("404 page not found", "text/plain");
-}
-
 bool isSafeRelative(const std::string& path)
 {
     std::stringstream parts(path);
@@ -55,7 +51,7 @@ void file(const std::string& dir, const std::string& name, const httplib::Reques
 {
     const std::string path = dir + "/" + name;
     if (name.empty() || !isSafeRelative(name) || !isRegularFile(path)) {
-        notFound(res);
+        HttpAnswer::notFound(res);
         return;
     }
     auto in = std::make_shared<std::ifstream>(path, std::ios::binary);

@@ -7,9 +7,6 @@
 // Answers from the file folder.
 namespace StaticAnswer {
 
-// HTTP 404 with the body the real service sends for unknown routes.
-void notFound(httplib::Response& res);
-
 // A path below a folder that cannot climb out of it (no ".." segment, no NUL byte).
 bool isSafeRelative(const std::string& path);
 

@@ -3,6 +3,7 @@
 // relay. Prints "<api_port> <res_port> <socks_port>" first, then serves until SIGTERM/SIGINT.
 
 #include "FixtureStore.h"
+#include "HttpListener.h"
 #include "RequestLog.h"
 #include "ScriptTable.h"
 #include "ServiceOptions.h"
@@ -10,44 +11,10 @@
 #include "Socks5Relay.h"
 #include "StopSignals.h"
 
-#include <httplib.h>
-
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <memory>
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace {
-
-const char kHost[] = "127.0.0.1";
-constexpr size_t kWorkerThreads = 64; // held (hang) requests must not starve the others
-constexpr time_t kKeepAliveSeconds = 1;
-
-struct Listener
-{
-    std::string name;
-    int port = 0;
-    httplib::Server server;
-    std::thread thread;
-};
-
-// 0 asks the system for a free port. Returns the bound port, or 0.
-int bindListener(Listener& listener, int port)
-{
-    listener.server.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
-    listener.server.set_keep_alive_timeout(kKeepAliveSeconds);
-    if (port == 0)
-        return std::max(0, listener.server.bind_to_any_port(kHost));
-    return listener.server.bind_to_port(kHost, port) ? port : 0;
-}
-
-std::string baseAddress(int port)
-{
-    return std::string("http://") + kHost + ":" + std::to_string(port);
-}
 
 void logLine(const std::string& text)
 {
@@ -71,26 +38,19 @@ int main(int argc, char** argv)
     }
     const sigset_t stopSignals = blockStopSignals();
 
-    std::vector<std::unique_ptr<Listener>> listeners;
-    for (const auto& [name, port] :
-         {std::make_pair("api", options.apiPort), std::make_pair("res", options.resPort)}) {
-        auto listener = std::make_unique<Listener>();
-        listener->name = name;
-        listener->port = bindListener(*listener, port);
-        if (listener->port == 0) {
-            logLine(std::string("cannot listen for ") + name);
-            return 1;
-        }
-        listeners.push_back(std::move(listener));
+    HttpListener api;
+    HttpListener res;
+    if (api.bind(options.apiPort) == 0 || res.bind(options.resPort) == 0) {
+        logLine(api.port() == 0 ? "cannot listen for api" : "cannot listen for res");
+        return 1;
     }
     // Fixtures name the service's own addresses, known once both listeners are bound.
-    const FixtureStore fixtures(fixtureFolders(options), baseAddress(listeners[0]->port),
-                                baseAddress(listeners[1]->port));
+    const FixtureStore fixtures(fixtureFolders(options), api.baseAddress(), res.baseAddress());
     RequestLog log;
     ScriptTable scripts;
     ServiceRoutes routes(options, fixtures, log, scripts);
-    for (auto& listener : listeners)
-        routes.install(listener->server, listener->name);
+    routes.install(api.server(), "api");
+    routes.install(res.server(), "res");
     Socks5Relay relay(logLine);
     const int socksPort = options.socksPort < 0 ? 0 : relay.start(options.socksPort);
     if (options.socksPort >= 0 && socksPort == 0) {
@@ -98,23 +58,15 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    for (auto& listener : listeners)
-        listener->thread =
-            std::thread([&server = listener->server] { server.listen_after_bind(); });
-    // Announce the ports only once both listeners run: a stop that came earlier would
-    // be lost and leave a listener thread that never ends.
-    for (auto& listener : listeners)
-        while (!listener->server.is_running())
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    std::printf("%d %d %d\n", listeners[0]->port, listeners[1]->port, socksPort);
+    api.start();
+    res.start();
+    std::printf("%d %d %d\n", api.port(), res.port(), socksPort);
     std::fflush(stdout);
 
     waitForStop(stopSignals);
     scripts.shutdown();
-    for (auto& listener : listeners)
-        listener->server.stop();
+    api.stop();
+    res.stop();
     relay.stop();
-    for (auto& listener : listeners)
-        listener->thread.join();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "GlobleParam.h"
 
+#include "BuildConfig.h"
 #include "Interface/CConfig.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
@@ -22,7 +23,6 @@ GlobleParam* s_pInstance = nullptr;
 const QString kWebSite = QStringLiteral("https://www.qelproxy.com");
 const QString kCheckoutHost = QStringLiteral("https://pay.qelproxy.com");
 const QString kSignInHost = QStringLiteral("https://passport.qelproxy.com");
-const QString kIpInfoPage = QStringLiteral("https://ipinfo.io");
 
 // The version digits the service knows this build by.
 const QString kCompactVersion = QStringLiteral("211");
@@ -176,7 +176,7 @@ void GlobleParam::InitQmlProperty()
     setProgramSettingUrl(kWebSite +
                          QStringLiteral("/userguide/basicfunctionintroduction/112.html"));
     setProxyIP(QString());
-    setVerifyUrl(kIpInfoPage + QStringLiteral("/?lang=en"));
+    setVerifyUrl(QStringLiteral(QEL_VERIFY_URL));
     setCdkHelpUrl(kWebSite + QStringLiteral("/userguide/basicfunctionintroduction/117.html"));
     setS5HelpUrl(kWebSite + QStringLiteral("/userguide/"));
     setTutorialHelpUrl(QString());

@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QStringList>
+#include <QVariantMap>
 #include <json/json.h>
 
 #include <functional>
@@ -142,6 +143,12 @@ public:
     Q_INVOKABLE bool checkFileExist(QString qstrPath);
     // Saves the settings file and lets the settings go; later calls do nothing.
     Q_INVOKABLE void clearConfig(int nValue = 0);
+
+    // The settings page's port range, as typed: a begin port within 1..65534 and a count
+    // within 1..200 that stays within 65535 from the begin port (the one just stored) are
+    // stored; the others are refused and nothing of them is stored. Gives
+    // {"changed": bool, "refused": ["begin"|"count"...]}.
+    Q_INVOKABLE QVariantMap applyPortRange(const QString& qstrBegin, const QString& qstrCount);
 
     // The repeat-proxy time in seconds (the property holds hours).
     int getPushRepeatTime();

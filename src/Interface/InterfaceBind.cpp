@@ -3,7 +3,6 @@
 #include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
-#include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -22,24 +21,11 @@ constexpr int kUiBatchContinue = 133;
 constexpr int kUiBound = 148;
 constexpr int kUiBindStart = 158;
 constexpr std::uint32_t kDaySeconds = 86400;
+constexpr int kRotatingPlan = 1;
 constexpr int kDayPlan = 3;
 constexpr int kStaticPlan = 6;
 constexpr int kTrafficPlan = 11;
 const char* const kRouteSetPortSession = "/api/set_port_session";
-
-enum class PortSessionKind
-{
-    NewBinding,
-    TodayReuse,
-    Reannounce
-};
-
-// The engine's API port as the requests name it.
-std::string engineApiPortText()
-{
-    const GlobleParam* pParam = GlobleParam::GetInstance();
-    return std::to_string(pParam ? pParam->getApiPort() : 0);
-}
 
 // A line value as text: a JSON string gives its text, anything else nothing.
 QString lineText(const QJsonObject& line, const char* szKey)
@@ -47,65 +33,9 @@ QString lineText(const QJsonObject& line, const char* szKey)
     return line.value(QLatin1String(szKey)).toString();
 }
 
-QString orRandom(const QString& qstrText)
+// The engine's binding request carries the pairing to its answer.
+HTTPEvent_KX* withPairing(HTTPEvent_KX* pEvent, const QString& key, const QString& port, int nType)
 {
-    return qstrText.isEmpty() ? QStringLiteral("random") : qstrText;
-}
-
-QString withoutSpaces(QString qstrText)
-{
-    return qstrText.remove(QLatin1Char(' '));
-}
-
-std::string areaText(const QJsonObject& line, int nIpTimeType, bool bKeepEmptyCity)
-{
-    const QString qstrCountry = orRandom(lineText(line, "country"));
-    const QString qstrCity = lineText(line, "city");
-    const QString qstrThird = nIpTimeType == kDayPlan || nIpTimeType == kStaticPlan
-                                  ? qstrCountry
-                                  : withoutSpaces(orRandom(lineText(line, "continent")));
-    return (withoutSpaces(qstrCountry) + '-' +
-            withoutSpaces(bKeepEmptyCity ? qstrCity : orRandom(qstrCity)) + '-' + qstrThird)
-        .toStdString();
-}
-
-// The one field list of "/api/set_port_session", for every request that sends it.
-std::vector<ParamItem> portSessionParams(const ProxyDataBase& row, const QString& qstrPort,
-                                         int nIpTimeType, PortSessionKind kind)
-{
-    const QJsonObject line = row.getqjsonLine();
-    const GlobleParam* pParam = GlobleParam::GetInstance();
-    std::vector<ParamItem> params{
-        {"user_session", pParam ? pParam->getUsernameSession().toStdString() : std::string()},
-        {"session_id", row.getSession().toStdString()},
-        {"port", qstrPort.toStdString()},
-        {"sn", lineText(line, "sn").toStdString()},
-        {"server", lineText(line, "server").toStdString()},
-        {"ip", row.getIp().toStdString()},
-        {"time_type", std::to_string(nIpTimeType)}};
-    if (nIpTimeType == kDayPlan || nIpTimeType == kStaticPlan)
-        params.push_back({"server_port", lineText(line, "server_port").toStdString()});
-    params.push_back({"area", areaText(line, nIpTimeType, kind == PortSessionKind::TodayReuse)});
-    if (nIpTimeType == kStaticPlan)
-        params.push_back({"use_type", "2"});
-    else if (nIpTimeType == kTrafficPlan)
-        params.push_back({"use_type", "3"});
-    if (kind != PortSessionKind::NewBinding)
-        params.push_back({"open_port", Encryption::GetInstance()->encode(qstrPort.toStdString())});
-    return params;
-}
-
-// A record of the engine's binding route, carrying the pairing to its answer.
-HTTPEvent_KX* engineRecord(int nCmd, const char* szDescription, const QString& key,
-                           const QString& port, int nType)
-{
-    auto* pEvent = new HTTPEvent_KX(nCmd);
-    pEvent->m_nRequestType = REQUEST_ENCODE;
-    pEvent->m_strInterDescription = szDescription;
-    pEvent->m_strInterface = kRouteSetPortSession;
-    pEvent->m_DomainType = DOMAIN_LOCAL;
-    pEvent->m_strApiPort = engineApiPortText();
-    pEvent->m_nParam1 = 1;
     pEvent->m_nParam7 = nType;
     pEvent->m_strGbk = key.toStdString();
     pEvent->m_strMd5 = port.toStdString();
@@ -134,7 +64,7 @@ void updateBrowserWindow(InterfacePost& post, const HTTPEvent_KX* pEvent, const 
 {
     const GlobleParam* pParam = GlobleParam::GetInstance();
     if (pParam && pParam->getBrowserBindOpen() && !pEvent->m_strfilekey.empty())
-        post.pushUpdateBrowserWnd(QString::fromStdString(pEvent->m_strfilekey), port);
+        post.pushUpdateBrowserWnd(pEvent->m_strfilekey, port.toStdString());
 }
 
 QString lineGoneText()
@@ -157,6 +87,13 @@ BindContext contextOf(const HTTPEvent_KX* pEvent)
     return {QString::fromStdString(pEvent->m_strGbk), QString::fromStdString(pEvent->m_strMd5),
             static_cast<int>(pEvent->m_nParam6), static_cast<int>(pEvent->m_nParam7),
             static_cast<int>(pEvent->m_nParam8)};
+}
+
+// Rotating and 24-hour exits open their line once through the new port, so it is warm.
+void verifyBoundPort(InterfacePost& post, const BindContext& context)
+{
+    if (context.nIpTimeType == kRotatingPlan || context.nIpTimeType == kDayPlan)
+        post.pushLocalIpVerify(context.qstrPort, context.nIpTimeType);
 }
 
 QString transportText(const HTTPEvent_KX* pEvent)
@@ -247,12 +184,13 @@ void InterfacePost::setPortSessionByToday(const QString& key, const QString& por
         emit signal_SetUiData(kUiBindFailed, lineGoneText(), nType);
         return;
     }
-    HTTPEvent_KX* pEvent =
-        engineRecord(SET_TODAYPORT_SESSION_RESULT, "今日列表分配端口", key, port, nType);
+    HTTPEvent_KX* pEvent = withPairing(
+        newEngineRequest(SET_TODAYPORT_SESSION_RESULT, "今日列表分配端口", kRouteSetPortSession, 1),
+        key, port, nType);
     pEvent->m_nParam6 = pRow->getIpTimeType();
     pEvent->m_nParam8 = nValue;
     pEvent->m_vetParams =
-        portSessionParams(*pRow, port, pRow->getIpTimeType(), PortSessionKind::TodayReuse);
+        setPortSessionParams(*pRow, port, pRow->getIpTimeType(), SET_TODAYPORT_SESSION_RESULT);
     handOverBrowserWindow(pEvent);
     sendRequest(pEvent);
 }
@@ -276,24 +214,14 @@ void InterfacePost::pushSetPortTwentyFour(int, ProxyDataBase* pRow, const QStrin
 void InterfacePost::pushSetPortNormal(int nIpTimeType, ProxyDataBase* pRow, const QString& key,
                                       const QString& port, enmInterface, int nType, int nValue)
 {
-    HTTPEvent_KX* pEvent = engineRecord(pRow->getEnumInterface(), "分配端口", key, port, nType);
+    HTTPEvent_KX* pEvent =
+        withPairing(newEngineRequest(pRow->getEnumInterface(), "分配端口", kRouteSetPortSession, 1),
+                    key, port, nType);
     pEvent->m_nParam6 = nIpTimeType;
     pEvent->m_nParam8 = nValue;
-    pEvent->m_vetParams = portSessionParams(*pRow, port, nIpTimeType, PortSessionKind::NewBinding);
+    pEvent->m_vetParams = setPortSessionParams(*pRow, port, nIpTimeType, pEvent->m_nCmd);
     handOverBrowserWindow(pEvent);
     sendRequest(pEvent);
-}
-
-HTTPEvent_KX* InterfacePost::newUsedPortSessionRecord(const QString& key, const QString& port)
-{
-    const ProxyDataBase* pRow = proxies()->getListDataByKey(key, Proxy_Today);
-    if (!pRow)
-        return nullptr;
-    HTTPEvent_KX* pEvent =
-        engineRecord(SET_USEDPORT_SESSION_RESULT, "分配端口", key, port, Proxy_Today);
-    pEvent->m_vetParams =
-        portSessionParams(*pRow, port, pRow->getIpTimeType(), PortSessionKind::Reannounce);
-    return pEvent;
 }
 
 bool InterfacePost::checkUseEnableByIpType(int nIpTimeType)
@@ -377,6 +305,7 @@ void InterfaceRecv::slotSetPortSession(HTTPEvent_KX* pEvent)
                             0);
     updateBrowserWindow(*this, pEvent, context.qstrPort);
     emit signal_SetUiData(kUiBound, context.qstrPort, context.nValue);
+    verifyBoundPort(*this, context);
 }
 
 void InterfaceRecv::slotSetTodayPortSession(HTTPEvent_KX* pEvent)
@@ -400,6 +329,7 @@ void InterfaceRecv::slotAttachPortSession(HTTPEvent_KX* pEvent)
         emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType,
                                 context.nIpTimeType, 2);
         emit signal_SetUiData(kUiBatchSuccess, QStringLiteral("success"), 0);
+        verifyBoundPort(*this, context);
     } else {
         emit signal_SetUiData(kUiBindFailed, QString::fromStdString(answerMsg(pEvent)), 0);
         emit signal_SetUiData(kUiBatchFailed, QStringLiteral("failed"), 0);

@@ -27,14 +27,19 @@ HTTPEvent_KX* InterfacePost::newRequest(int nCmd, const char* szDescription, con
     return pEvent;
 }
 
-void InterfacePost::sendRequest(HTTPEvent_KX* pEvent, std::initializer_list<ParamItem> params)
+void InterfacePost::logRequest(const HTTPEvent_KX* pEvent)
 {
-    pEvent->m_vetParams.insert(pEvent->m_vetParams.end(), params.begin(), params.end());
     qDebug() << "request" << pEvent->m_nCmd << pEvent->m_strInterDescription.c_str();
     for (const ParamItem& item : pEvent->m_vetParams) {
         qDebug() << "strKey: " << item.strKey.c_str();
         qDebug() << "strValue: " << (isSecretField(item.strKey) ? "***" : item.strValue.c_str());
     }
+}
+
+void InterfacePost::sendRequest(HTTPEvent_KX* pEvent, std::initializer_list<ParamItem> params)
+{
+    pEvent->m_vetParams.insert(pEvent->m_vetParams.end(), params.begin(), params.end());
+    logRequest(pEvent);
     WebInterface::GetInstance()->StartThread(pEvent);
 }
 

@@ -3,8 +3,11 @@
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceRecvBase.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
+#include <QVariantMap>
+
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 class ProxyDataBase;
 
@@ -144,11 +147,48 @@ public:
     void pushBatchSaveCollectlist(const QString& data, int nValue = 0);
     Q_INVOKABLE void pushUserFlow(int nValue = 0);
 
+    // Devices: their list, the device line popup's lines and history, and the saves
+    // (nValue is the operation code the screen words its wait note by).
+    Q_INVOKABLE void pushGetDeviceList(int nValue = 0);
+    Q_INVOKABLE void pushGetEquipmentLineList(int nMeal, int nValue = 0);
+    Q_INVOKABLE void pushGetEquipmentListHistory(int nMeal, int nValue = 0);
+    Q_INVOKABLE void pushBatchSaveDevice(const QString& deviceSn, const QString& remark,
+                                         const QString& outIp, const QString& countryCode,
+                                         const QString& stCode, const QString& cityCode,
+                                         const QString& ipSn, const QString& serverIp,
+                                         const QString& proxyStatus, const QString& sessionId,
+                                         const QString& ispCode, const QString& zipCode,
+                                         const QString& continent, const QString& pcExtra,
+                                         int nValue = 0);
+    // `unused` is kept for the callers' argument order; the service takes no such field.
+    void pushBatchSaveSessionId(const QString& data, const QString& outIp,
+                                const QString& countryCode, const QString& stCode,
+                                const QString& cityCode, const QString& ipSn,
+                                const QString& serverIp, const QString& unused,
+                                const QString& ispCode, const QString& zipCode,
+                                const QString& continent, const QString& pcExtra, int nValue = 0);
+    void pushBatchSaveEnableDifferent(const QString& data, const QString& pcExtra, int nValue = 0);
+
     // Web pages.
     Q_INVOKABLE void openUrlExternally(const QString& qstrUrl, int nValue = 0);
     Q_INVOKABLE QString getWebPageUrl(int nValue = 0);
     Q_INVOKABLE bool checkRefershWebPage(int nValue = 0);
     Q_INVOKABLE void openDesktop(int nValue = 0);
+
+    // Screen helpers (InterfaceScreens.cpp).
+    // "1.2.3.4" -> "1.2.***.***"; one dot only: cut once, no stars; no dot: unchanged.
+    Q_INVOKABLE QString hideIPPart(const QString& qstrIp) const;
+    // Local "yyyy-MM-dd hh:mm:ss"; a stamp above 10000000000 is in milliseconds.
+    Q_INVOKABLE QString formatTimeFromTimeStamp(double dTimeStamp) const;
+    // The local-IP check's reply: only a JSON object holding a "ret_data" object counts; it
+    // sets the local IP and the mainland flag and gives {"code", "msg"}. Anything else
+    // changes nothing and gives an empty map.
+    Q_INVOKABLE QVariantMap applyLocalIpResult(const QString& qstrReply);
+    // A web page opened from the client: checkOpenUrl(url) + "&la=" + the language code.
+    Q_INVOKABLE QString languagePageUrl(const QString& qstrUrl);
+    // The recharge page of a plan card (0 when there is none): plan types 1, 3, 6 and 11 of
+    // the plan group, or 6 of the static group.
+    Q_INVOKABLE QString rechargeUrl(int nMealType, bool bStaticGroup = false);
 
     // Location catalogues (saved as the cache files), static IP expiry and repeat time.
     Q_INVOKABLE void pushGetAreaListV2(int nValue = 0);
@@ -180,15 +220,44 @@ public:
     // Whether a buy time ("yyyy-MM-dd hh:mm:ss", local) lies at most a day before nNow,
     // as an unsigned difference: a time in the future is not today's.
     static bool isBoughtWithinDay(const QString& qstrBuyTime, std::uint32_t nNow);
-    // The re-announcement (139) of a bound port from its today row; null without one.
-    static HTTPEvent_KX* newUsedPortSessionRecord(const QString& key, const QString& port);
-    // Moves a waiting outside browser window to a newly bound port.
-    void pushUpdateBrowserWnd(const QString& qstrWndId, const QString& qstrPort, int nValue = 0);
+
+    // The engine's local API.
+    Q_INVOKABLE void pushGetServerStatus(int nValue = 0);
+    Q_INVOKABLE void pushFreePortByKey(const QString& qstrKey, int nValue = 0);
+    Q_INVOKABLE void pushFreePortAll(int nValue = 0);
+    Q_INVOKABLE void pushSetPortScope(int nValue = 0);
+    // Announces a bound port again. The record is built here (the GUI thread) from the row
+    // of list nType and only its transfer runs on the job pool; false when the row is gone.
+    bool pushSetUsedPortSession(const QString& key, const QString& port, int nType,
+                                int nValue = 0);
+    // Two GETs through the freshly bound local port used as an HTTP proxy; answers unread.
+    void pushLocalIpVerify(const QString& port, int nValue = 0);
+    static QString getLocalHttpSimple(const QString& port);
+    // The fields of "/api/set_port_session" for a row bound to qstrPort, in the engine's
+    // order. nCmd is the command the record is sent under: 137 keeps an empty city and adds
+    // "open_port", 139 adds "open_port", 136 and 138 neither.
+    std::vector<ParamItem> setPortSessionParams(const ProxyDataBase& row, const QString& qstrPort,
+                                                int nIpTimeType, int nCmd);
+
+    // The outside browser's local API (nothing is sent while no browser is configured) and
+    // the usage report. A port binding hands its waiting profile to pushUpdateBrowserWnd.
+    Q_INVOKABLE void pushCheckBrowser(int nValue = 0);
+    Q_INVOKABLE void pushGetBrowserList(int nValue = 0);
+    void pushUpdateBrowserWnd(std::string qstrID, std::string qstrPort, int nValue = 0);
+    void pushCloseBrowserWnd(std::string strid, int nValue = 0);
+    void pushOpenBrowserWnd(std::string strid, int nValue = 0);
+    Q_INVOKABLE void pushBrowserBehavior(int nValue = 0);
 
 protected:
     // A signed form post to the main API host with 3 attempts; callers change what differs.
     static HTTPEvent_KX* newRequest(int nCmd, const char* szDescription, const char* szRoute,
                                     int nValue);
+    // A signed form post to the engine's API port as it stands now. Built on the GUI thread,
+    // where the engine controller lives.
+    static HTTPEvent_KX* newEngineRequest(int nCmd, const char* szDescription,
+                                          const char* szRoute, int nAttempts);
+    // Logs the record's fields, secrets masked.
+    static void logRequest(const HTTPEvent_KX* pEvent);
     // Appends the fields in order, logs them (secrets masked) and hands the record over.
     void sendRequest(HTTPEvent_KX* pEvent,
                      std::initializer_list<ParamItem> params = std::initializer_list<ParamItem>());

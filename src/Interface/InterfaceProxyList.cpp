@@ -21,6 +21,8 @@ constexpr int kUiMainListButtons = 165;
 constexpr int kUiPageAppended = 167;
 constexpr int kUiPageEmpty = 168;
 constexpr int kUiStaticListButtons = 169;
+constexpr int kUiDeviceLinesStored = 170;
+constexpr int kUiDeviceLineButtons = 171;
 constexpr int kUiDeviceCheckButton = 187;
 constexpr int kAppendPage = 10;
 
@@ -79,6 +81,20 @@ LineQuery currentSearch()
     query.qstrIpPart = pSearch->getIpSearch();
     query.qstrIsp = pSearch->getCurrentOperatorCode();
     query.qstrPostal = pSearch->getCurrentPostalCode();
+    return query;
+}
+
+// The device line popup's own choice.
+LineQuery equipmentSearch()
+{
+    SearchManager* pSearch = SearchManager::GetInstance();
+    LineQuery query;
+    query.qstrCountry = pSearch->getEquipmentCurrentCountryCode();
+    query.qstrState = pSearch->getEquipmentCurrentStateCode();
+    query.qstrCity = pSearch->getEquipmentCurrentCityCode();
+    query.qstrIpPart = pSearch->getEquipmentIpSearch();
+    query.qstrIsp = pSearch->getEquipmentCurrentIspCode();
+    query.qstrPostal = pSearch->getEquipmentCurrentPostalCode();
     return query;
 }
 
@@ -185,6 +201,26 @@ void InterfacePost::pushGetProgramLineList(const QString& country, const QString
     sendRequest(pEvent);
 }
 
+void InterfacePost::pushGetEquipmentLineList(int nMeal, int nValue)
+{
+    emit signal_SetUiData(kUiDeviceLineButtons, QStringLiteral("disable"), 0);
+    qDebug() << "nMealType:" << nMeal << "nValue:" << nValue;
+    GlobleParam* pParam = GlobleParam::GetInstance();
+    if (!pParam)
+        return;
+    pParam->setEquipmentMealType(nMeal);
+    LineQuery query = equipmentSearch();
+    query.nPlan = nMeal;
+    query.strPlanText = planText(nMeal, true);
+    const LineRoute route = mainListRoute(nMeal);
+    HTTPEvent_KX* pEvent =
+        newRequest(GET_EQUIPMENT_LINE_LIST_RESULT, "获取在线列表", route.szRoute, nValue);
+    pEvent->m_DomainType = route.domain;
+    pEvent->m_nParam7 = nMeal;
+    appendLineParams(pEvent, query, *pParam);
+    sendRequest(pEvent);
+}
+
 namespace {
 
 HTTPEvent_KX* serialCheck(HTTPEvent_KX* pEvent, const QString& sn)
@@ -269,7 +305,8 @@ void InterfacePost::pushUserFlow(int nValue)
 // A failed fetch stores nothing; only an answer with code 0 replaces the shown list. An
 // object "data" empties the list, except on a request for one more page.
 void InterfaceRecv::storeLineList(HTTPEvent_KX* pEvent,
-                                  void (ProxyManager::*setList)(const Json::Value&), int nOrigin)
+                                  void (ProxyManager::*setList)(const Json::Value&), int nOrigin,
+                                  int nStoredMessage)
 {
     const Json::Value& data = JsonRead::member(pEvent->m_jsValue, "data");
     const bool bPage = pEvent->m_nParam6 == kAppendPage;
@@ -278,7 +315,7 @@ void InterfaceRecv::storeLineList(HTTPEvent_KX* pEvent,
         return;
     (ProxyManager::GetInstance()->*setList)(data);
     if (!bPage) {
-        emit signal_SetUiData(kUiListState, msgOf(pEvent), nOrigin);
+        emit signal_SetUiData(nStoredMessage, msgOf(pEvent), nOrigin);
         return;
     }
     qDebug() << "slotGetLineList:" << data.size();
@@ -300,6 +337,13 @@ void InterfaceRecv::slotGetStaticLineList(HTTPEvent_KX* pEvent)
     else
         storeLineList(pEvent, &ProxyManager::setStaticProxyListDataJson, Proxy_StaticOnline);
     emit signal_SetUiData(kUiStaticListButtons, QStringLiteral("enable"), 1);
+}
+
+void InterfaceRecv::slotGetEquipmentLineList(HTTPEvent_KX* pEvent)
+{
+    storeLineList(pEvent, &ProxyManager::setEquipmentLineListDataJson, Proxy_EquipmentLine,
+                  kUiDeviceLinesStored);
+    emit signal_SetUiData(kUiDeviceLineButtons, QStringLiteral("enable"), 1);
 }
 
 void InterfaceRecv::slotGetProgramLineList(HTTPEvent_KX* pEvent)

@@ -115,6 +115,10 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case GET_COLLCET_LIST_RESULT: slotGetCollectlist(pEvent); break;
     case BATCH_SAVE_TODAYLIST_RESULT: slotBatchSaveTodaylist(pEvent); break;
     case USER_FLOW_RESULT: slotUserFlow(pEvent); break;
+    case GET_DEVICE_LIST_RESULT: slotGetDeviceList(pEvent); break;
+    case GET_EQUIPMENT_LINE_LIST_RESULT: slotGetEquipmentLineList(pEvent); break;
+    case CLIENT_GET_TODAYLIST_RESULT: slotGetEquipmentListHistory(pEvent); break;
+    case BATCH_SAVE_DEVICE_RESULT: slotBatchSaveDevice(pEvent); break;
     case GET_AREA_LIST_V2_RESULT:
     case GET_ISP_LIST_RESULT:
     case GET_ZIP_LIST_RESULT:
@@ -128,14 +132,20 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case SET_PORT_SESSION_RESULT: slotSetPortSession(pEvent); break;
     case SET_TODAYPORT_SESSION_RESULT: slotSetTodayPortSession(pEvent); break;
     case ATTACH_PORT_SESSION_RESULT: slotAttachPortSession(pEvent); break;
-    default: break;
+    case GET_SERVER_STATUS_RESULT: slotGetServerStatus(pEvent); break;
+    case SET_USEDPORT_SESSION_RESULT: slotSetUsedPortSession(pEvent); break;
+    case FREE_PORT_SESSION_RESULT: slotFreePortByKey(pEvent); break;
+    case FREE_PORT_ALL_RESULT: slotFreePortAll(pEvent); break;
+    case SET_PORT_SCOPE_RESULT: slotSetPortScope(pEvent); break;
+    default: answerBrowser(pEvent); break;
     }
 }
 
 void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 {
     qDebug() << "PostEventInterfaceError" << pEvent->m_nCmd;
-    if (!reportProxyListFailure(pEvent) && !reportBindFailure(pEvent))
+    if (!answerBrowser(pEvent) && !reportProxyListFailure(pEvent) &&
+        !reportBindFailure(pEvent) && !reportDeviceFailure(pEvent))
         reportTransportFailure(pEvent);
 }
 
@@ -172,6 +182,9 @@ void InterfaceRecv::reportTransportFailure(HTTPEvent_KX* pEvent)
         break;
     case CHECKUSERSTATICIP_RESULT:
         slotCheckUserStaticIPExpire(pEvent);
+        break;
+    case GET_SERVER_STATUS_RESULT:
+        slotGetServerStatus(pEvent);
         break;
     default:
         break;
@@ -248,6 +261,8 @@ void InterfaceRecv::slot_TimerRecv(int nTimerId, int nState)
             pTimer->start(rule.nIntervalMs);
         else if (nState == kTimerTick && nTimerId == kTimerStart)
             qDebug() << "111111111111111111:102";
+        else if (nState == kTimerTick && nTimerId == kTimerCheckProxy)
+            pushGetServerStatus(0);
         else if (nState == kTimerTick && nTimerId == kTimerCheckSn)
             ProxyManager::GetInstance()->checkArraySn(0);
     }

@@ -91,6 +91,28 @@ public:
     void slotSetTodayPortSession(HTTPEvent_KX* pEvent);
     void slotAttachPortSession(HTTPEvent_KX* pEvent);
     void minusIpNumByIpTimeType(int nIpTimeType, int nValue = 0);
+    // The engine's local API.
+    void slotGetServerStatus(HTTPEvent_KX* pEvent);
+    void checkServerStatusSuccess();
+    void slotSetUsedPortSession(HTTPEvent_KX* pEvent);
+    void slotFreePortByKey(HTTPEvent_KX* pEvent);
+    void slotFreePortAll(HTTPEvent_KX* pEvent);
+    void slotSetPortScope(HTTPEvent_KX* pEvent);
+
+    // Devices.
+    void slotGetDeviceList(HTTPEvent_KX* pEvent);
+    void slotGetEquipmentLineList(HTTPEvent_KX* pEvent);
+    void slotGetEquipmentListHistory(HTTPEvent_KX* pEvent);
+    void slotBatchSaveDevice(HTTPEvent_KX* pEvent);
+
+    // The outside browser's answers, failed transfers included (each handler looks at
+    // m_bResult). True for the browser's commands.
+    bool answerBrowser(HTTPEvent_KX* pEvent);
+    void slotPushCheckBrowser(HTTPEvent_KX* pEvent);
+    void slotPushGetBrowserList(HTTPEvent_KX* pEvent);
+    void slotPushUpdateBrowserWnd(HTTPEvent_KX* pEvent);
+    void slotPushCloseBrowserWnd(HTTPEvent_KX* pEvent);
+    void slotPushOpenBrowserWnd(HTTPEvent_KX* pEvent);
 
     // Request timers, created on first use.
     QTimer* getTimerCheckProxy();
@@ -126,8 +148,13 @@ private:
     bool reportBindFailure(HTTPEvent_KX* pEvent);
     void answerCheckIp(HTTPEvent_KX* pEvent, bool bBatch);
     // Stores a line list answer; the UI message value is the list's origin.
+    // The same for the device commands; false for any other.
+    bool reportDeviceFailure(HTTPEvent_KX* pEvent);
+    // Stores a line list answer; the UI message value is the list's origin, and
+    // `nStoredMessage` tells the screen a first page was stored.
     void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
-                       int nOrigin);
+                       int nOrigin, int nStoredMessage = 113);
+    void reportBrowserRefusal(HTTPEvent_KX* pEvent);
     void answerSerialCheck(HTTPEvent_KX* pEvent, void (ProxyManager::*setState)(const Json::Value&));
 
     QTimer* m_timerCheckProxy = nullptr;

@@ -4,8 +4,11 @@
 #include <QRunnable>
 #include <QString>
 
-// One job of the job pool. Run type 2 hands its item to the procedure of the component that
-// queued it, which does the work and frees the item; other run types join with their users.
+class HTTPEvent_KX;
+
+// One job of the job pool. Run type 1 runs the transfer of a request record built by its
+// caller (the answer is queued to the service object like any other); run type 2 hands its
+// item to the procedure of the component that queued it, which does the work and frees it.
 class MyThread : public QObject, public QRunnable
 {
     Q_OBJECT
@@ -13,6 +16,8 @@ public:
     using ItemProc = int (*)(void*);
 
     explicit MyThread(int nType);
+    // A run-type-1 job dropped before it ran frees its record.
+    ~MyThread() override;
 
     void setRunType(int nType) { m_nType = nType; }
     int getRunType() const { return m_nType; }
@@ -20,6 +25,8 @@ public:
     void* getVoid() const { return m_pVoid; }
     // The procedure that works on and frees a run-type-2 item.
     void setItemProc(ItemProc pProc) { m_pItemProc = pProc; }
+    // Run type 1 and its record, owned by the job until the transfer takes it.
+    void setRecord(HTTPEvent_KX* pRecord);
 
     void run() override;
 

@@ -1,8 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import Curl.InterfaceRecv 1.0
+import Data.ListModel 1.0
 import Globle.Param 1.0
 import Proxy.Param 1.0
+import Search.Param 1.0
+import "Window"
 
 // The root window until the real screens exist: it creates the service object and the
 // global parameters, asks for the service domain and shows the program's name, version
@@ -46,6 +49,11 @@ Window {
             case 100:
                 curlRecv.mainLoadReady()
                 break
+            case 110:
+            case 111:
+            case 112:
+                root.parseCatalogue(nType, nValue)
+                break
             case 113:
                 if (nValue === 1)
                     ProxyManager.beginRarseProxyListData()
@@ -67,6 +75,10 @@ Window {
             case 137:
                 favoriteSaveTimer.restart()
                 break
+            case 143:
+                browserWndModel.setJsonText(qstrValue)
+                popupBrowser.signal_SetUiData(nType, qstrValue, nValue)
+                break
             case 163:
                 ProxyManager.beginRarseLocalApiHistoryData()
                 break
@@ -76,6 +88,30 @@ Window {
             }
             root.lastMessage = nType + (qstrValue.length ? ": " + qstrValue.replace(/\s+/g, " ") : "")
         }
+    }
+
+    // Catalogue data is ready (110 areas, 111 operators, 112 postal codes): 0 reads it, 1
+    // reads it anew, 2 reads it anew for the second (static) catalogue.
+    function parseCatalogue(nType, nValue) {
+        var strKind = ["Area", "Isp", "Zip"][nType - 110]
+        if (nValue === 0)
+            SearchManager["beginRarse" + strKind + "Data"]()
+        else if (nValue === 1)
+            SearchManager["beginRarse" + strKind + "Data"](true)
+        else if (nValue === 2)
+            SearchManager["beginRarse" + strKind + "DataSecond"](true)
+    }
+
+    // The outside browser's profiles, shown by its settings popup and by port binding.
+    BrowserWndModel {
+        id: browserWndModel
+    }
+
+    PopupBrowser {
+        id: popupBrowser
+        service: curlRecv
+        globals: globleParam
+        profiles: browserWndModel
     }
 
     // Favourite edits are saved once, 3 seconds after the last one.

@@ -129,6 +129,43 @@ private slots:
         QVERIFY(!receiver.offGuiThread);
     }
 
+    // Begin 30000 and count 50 are the start values.
+    void portRange_data()
+    {
+        QTest::addColumn<QString>("begin");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("storedBegin");
+        QTest::addColumn<int>("storedCount");
+        QTest::addColumn<QStringList>("refused");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("unchanged") << "30000" << "50" << 30000 << 50 << QStringList() << false;
+        QTest::newRow("both new") << "40000" << "200" << 40000 << 200 << QStringList() << true;
+        QTest::newRow("begin 0") << "0" << "50" << 30000 << 50 << QStringList{"begin"} << false;
+        QTest::newRow("begin 65535") << "65535" << "1" << 30000 << 1 << QStringList{"begin"}
+                                     << true;
+        QTest::newRow("letters") << "3a000" << "x" << 30000 << 50
+                                 << QStringList{"begin", "count"} << false;
+        QTest::newRow("count 201") << "30000" << "201" << 30000 << 50 << QStringList{"count"}
+                                   << false;
+        QTest::newRow("count 0") << "30000" << "0" << 30000 << 50 << QStringList{"count"} << false;
+        QTest::newRow("new begin, count past 65535")
+            << "65500" << "50" << 65500 << 50 << QStringList{"count"} << true;
+        QTest::newRow("last fitting count") << "65335" << "200" << 65335 << 200 << QStringList()
+                                            << true;
+    }
+
+    void portRange()
+    {
+        QFETCH(QString, begin);
+        QFETCH(QString, count);
+        GlobleParam param;
+        const QVariantMap result = param.applyPortRange(begin, count);
+        QTEST(param.getBeginPort(), "storedBegin");
+        QTEST(param.getPortNumber(), "storedCount");
+        QTEST(result.value("refused").toStringList(), "refused");
+        QTEST(result.value("changed").toBool(), "changed");
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QDateTime>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -534,6 +535,76 @@ private slots:
         QVERIFY(!pTimer->isSingleShot());
         emit m_recv->signal_StartCheckProxy(id, 0);
         QVERIFY(!pTimer->isActive());
+    }
+
+    void hideIPPart_data()
+    {
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("IPv4") << "10.0.0.1" << "10.0.***.***";
+        QTest::newRow("one dot: cut once") << "host.name" << "host";
+        QTest::newRow("no dot") << "localhost" << "localhost";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void hideIPPart()
+    {
+        QFETCH(QString, ip);
+        QTEST(m_recv->hideIPPart(ip), "shown");
+    }
+
+    void formatTimeSecondsAndMilliseconds()
+    {
+        const QString qstrSeconds = m_recv->formatTimeFromTimeStamp(1700000000);
+        QCOMPARE(qstrSeconds, QDateTime::fromSecsSinceEpoch(1700000000)
+                                  .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        QCOMPARE(m_recv->formatTimeFromTimeStamp(1700000000000.0), qstrSeconds);
+    }
+
+    // Only an object holding a "ret_data" object is a result; a failure reply of the check
+    // program must not tell an offline user anything.
+    void localIpResult_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("code"); // -2: not a result
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<bool>("china");
+        QTest::newRow("abroad") << R"({"code":0,"msg":"ok","ret_data":{"ip":"8.8.4.4"}})" << 0
+                                << "8.8.4.4" << false;
+        QTest::newRow("mainland, code as text")
+            << R"({"code":"1","msg":"cn","ret_data":{"ip":"1.2.3.4"}})" << 1 << "1.2.3.4" << true;
+        QTest::newRow("failure reply") << R"({"code":1,"msg":"offline"})" << -2 << "" << false;
+        QTest::newRow("ret_data not an object") << R"({"code":1,"ret_data":"x"})" << -2 << ""
+                                                << false;
+        QTest::newRow("not JSON") << "offline" << -2 << "" << false;
+        QTest::newRow("array") << R"([{"ret_data":{}}])" << -2 << "" << false;
+    }
+
+    void localIpResult()
+    {
+        QFETCH(QString, reply);
+        QFETCH(int, code);
+        m_param->setLocalIP(QString());
+        m_param->setChina(false);
+        const QVariantMap result = m_recv->applyLocalIpResult(reply);
+        QCOMPARE(result.isEmpty() ? -2 : result.value("code").toInt(), code);
+        QTEST(m_param->getLocalIP(), "ip");
+        QTEST(m_param->getChina(), "china");
+    }
+
+    void pageUrls()
+    {
+        m_param->setLangCode("_de");
+        m_param->setToken("tok");
+        m_param->setWebPayLong("https://w/pay?paynavVal=3");
+        m_param->setWebsitePayUrl("https://w/flow?a=1");
+        m_param->setPayStaticUrl("https://w/static");
+        const QString qstrSuffix = m_recv->additionalUrl(1);
+        QCOMPARE(m_recv->rechargeUrl(3), m_recv->checkOpenUrl("https://w/pay?paynavVal=3") + "&la=_de");
+        QCOMPARE(m_recv->rechargeUrl(11), "https://w/flow?a=1&s=tok" + qstrSuffix);
+        QCOMPARE(m_recv->rechargeUrl(6, true), "https://w/static?s=tok" + qstrSuffix);
+        QCOMPARE(m_recv->rechargeUrl(12, true), QString());
+        QCOMPARE(m_recv->rechargeUrl(100), QString());
     }
 
     void jobPool_data()

@@ -7,6 +7,7 @@
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
+#include "Interface/ProxyGoProxy.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QDateTime>
@@ -166,7 +167,7 @@ private slots:
         m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
         m_recv->SetVipDomian(m_service.apiUrl().toStdString());
         m_recv->SetLocalDomian("http://127.0.0.1");
-        m_param->setApiPort(m_service.apiPort());
+        ProxyGoProxy::GetInstance()->setApiPort(m_service.apiPort());
         m_param->SetUsername("bind_user");
         MySqllite::GetInstance()->createMySqllite("bind_user", 0);
     }
@@ -174,6 +175,7 @@ private slots:
     {
         QVERIFY(settle());
         m_recv.reset();
+        delete ProxyGoProxy::GetInstance();
         delete ProxyManager::GetInstance();
         m_param.reset();
     }
@@ -434,7 +436,7 @@ private slots:
         proxies().updatePortBind(qstrFirst, "30004", {}, 1);
         proxies().updatePortBind(qstrSecond, "30005", {}, 1);
         proxies().updatePortBind("no-today-row", "30006", {}, 1);
-        proxies().setUsedPortSession();
+        proxies().initStartSuccess();
         QVERIFY(settle());
         QList<Json::Value> sent = requests(kBindRoute);
         QCOMPARE(sent.size(), 2);
@@ -451,7 +453,7 @@ private slots:
     // Transfers that fail still end: a single binding shows it, a batch goes on.
     void failedTransfersAreReported()
     {
-        m_param->setApiPort(1);
+        ProxyGoProxy::GetInstance()->setApiPort(1);
         const QString qstrKey = addOnline(1, 1);
         addOnline(2, 1);
         proxies().refreshPortList();
@@ -460,7 +462,7 @@ private slots:
         proxies().attachPortAndSession(qstrKey, "30001", 1, 0);
         proxies().attachPortAndSession("no-such-exit", "30002", 1, 1);
         QVERIFY(settle());
-        m_param->setApiPort(m_service.apiPort());
+        ProxyGoProxy::GetInstance()->setApiPort(m_service.apiPort());
         QCOMPARE(uiValues(ui, 40).size(), 1);
         QCOMPARE(uiValues(ui, 132).size(), 2);
         QList<int> next = uiValues(ui, 133);

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,12 +28,16 @@ const char* const kDemoPassword = "QelDemo#2024";
 using Call = std::function<void(InterfaceRecv&)>;
 using UiMessage = QList<QVariant>;
 
-// Everything the program logged while the test ran.
+// Everything the program logged while the test ran; the request pool logs too.
+QMutex g_loggedMutex;
 QStringList g_logged;
 QtMessageHandler g_previousHandler = nullptr;
 void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& qstrText)
 {
-    g_logged.append(qstrText);
+    {
+        QMutexLocker lock(&g_loggedMutex);
+        g_logged.append(qstrText);
+    }
     if (type != QtDebugMsg && g_previousHandler)
         g_previousHandler(type, context, qstrText);
 }
@@ -195,8 +200,8 @@ private slots:
             QVERIFY2(typesOf(ui).contains(answerUi), qPrintable(route));
     }
 
-    // Each broken answer (not JSON, members of the wrong types, a closed connection) ends in
-    // the treatment the screen waits for, or in silence.
+    // Each broken answer (not JSON, members of the wrong types, a closed connection, HTTP 500
+    // with a text page) ends in the treatment the screen waits for, or in silence.
     void brokenAnswersReachTheirTreatment_data()
     {
         QTest::addColumn<Call>("call");
@@ -227,7 +232,7 @@ private slots:
              "/api/client/get_unread_num", 0},
         };
         for (const Treatment& t : treatments)
-            for (const char* szMode : {"nonjson", "wrongtypes", "close"})
+            for (const char* szMode : {"nonjson", "wrongtypes", "close", "http500"})
                 QTest::addRow("%s %s", t.szName, szMode)
                     << t.call << QString(t.szRoute) << t.nUi << QString(szMode);
     }
@@ -239,10 +244,15 @@ private slots:
         QFETCH(int, expectedUi);
         QFETCH(QString, mode);
         Json::Value fault = script(route.toUtf8().constData(), "body", -1);
-        if (mode == "wrongtypes")
+        if (mode == "wrongtypes") {
             fault["body"] = R"({"code":1,"msg":{"a":1},"ret_data":"x","data":[7]})";
-        else
+        } else if (mode == "http500") {
+            fault["mode"] = "status";
+            fault["status"] = 500;
+            fault["body"] = "Internal Server Error";
+        } else {
             fault["mode"] = mode.toStdString();
+        }
         QVERIFY(m_service.script(fault));
         const int nUnread = m_param->getUnreadMsgNum();
 
@@ -423,7 +433,10 @@ private slots:
     void thePasswordReachesNoLogOrFile()
     {
         // The encoded form changes with every encoding, so no "pwd" member may show at all.
-        for (const QString& qstrLine : g_logged)
+        QMutexLocker lock(&g_loggedMutex);
+        const QStringList logged = g_logged;
+        lock.unlock();
+        for (const QString& qstrLine : logged)
             QVERIFY2(!qstrLine.contains(kDemoPassword) && !qstrLine.contains("\"pwd\""),
                      qPrintable(qstrLine));
         QDirIterator files(QCoreApplication::applicationDirPath(), {"*.error"}, QDir::Files);

@@ -1,11 +1,24 @@
+// The Qt Quick test runner: CTest runs it once per tst_*.qml file (-input FILE), each in a
+// folder of its own. A test file asks for more with lines near its top:
+//   //@mock <module> <Name>        registers tests/qml/mocks/<Name>.qml under that module
+//                                  (as a singleton when the file says so), in place of
+//                                  the native type
+//   //@sandbox                     starts the stand-in web service for the file
+// Any QML warning a test did not expect fails the CTest entry (see CMakeLists.txt).
 #include "AppCustom.h"
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Search/SearchManager.h"
+#include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "SandboxService.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QObject>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QRegularExpression>
 #include <QtQuickTest>
 
 // Leaves extraction records for the proxy store, as the engine's datagrams would.
@@ -25,19 +38,114 @@ public:
     }
 };
 
-// Registers the native types exactly as the program does before it loads main.qml.
+// The stand-in web service as QML sees it ("sandbox"): its addresses, its request log,
+// scripts and reset.
+class SandboxFixture : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString apiUrl READ apiUrl CONSTANT)
+    Q_PROPERTY(QString resUrl READ resUrl CONSTANT)
+
+public:
+    bool start() { return m_service.start(); }
+    void stop() { m_service.stop(); }
+    QString apiUrl() const { return m_service.apiUrl(); }
+    QString resUrl() const { return m_service.resUrl(); }
+
+    // Points a service object at the stand-in.
+    Q_INVOKABLE void attach(QObject* pRecv)
+    {
+        if (auto* pInterface = qobject_cast<InterfaceRecv*>(pRecv)) {
+            pInterface->SetLoginDomian(apiUrl().toStdString());
+            pInterface->SetVipDomian(resUrl().toStdString());
+        }
+    }
+    // The logged requests in arrival order, as JSON text.
+    Q_INVOKABLE QString log() { return QString::fromStdString(toNormalString(m_service.log())); }
+    Q_INVOKABLE void reset() { m_service.reset(); }
+    Q_INVOKABLE bool script(const QString& qstrScript)
+    {
+        Json::Value value;
+        return JsonRead::parse(qstrScript.toStdString(), value) && m_service.script(value);
+    }
+
+private:
+    SandboxService m_service;
+};
+
+namespace {
+
+struct TestFileNeeds
+{
+    QList<QPair<QString, QString>> mocks; // module, singleton name
+    bool bSandbox = false;
+};
+
+QString inputFile(const QStringList& args)
+{
+    const int nIndex = args.indexOf(QStringLiteral("-input"));
+    return nIndex >= 0 && nIndex + 1 < args.size() ? args.at(nIndex + 1) : QString();
+}
+
+TestFileNeeds readNeeds(const QString& qstrFile)
+{
+    TestFileNeeds needs;
+    QFile file(qstrFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return needs;
+    const QRegularExpression mockLine(QStringLiteral("^//@mock\\s+(\\S+)\\s+(\\S+)"));
+    while (!file.atEnd()) {
+        const QString qstrLine = QString::fromUtf8(file.readLine()).trimmed();
+        const QRegularExpressionMatch match = mockLine.match(qstrLine);
+        if (match.hasMatch())
+            needs.mocks.append({match.captured(1), match.captured(2)});
+        else if (qstrLine == QLatin1String("//@sandbox"))
+            needs.bSandbox = true;
+    }
+    return needs;
+}
+
+bool isSingletonFile(const QString& qstrFile)
+{
+    QFile file(qstrFile);
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains("pragma Singleton");
+}
+
+} // namespace
+
 class QmlTestSetup : public QObject
 {
     Q_OBJECT
 
 public slots:
-    void applicationAvailable() { CAppCustom().RegisterInit(); }
+    // Mocks last: the type registered last under a name is the one QML finds.
+    void applicationAvailable()
+    {
+        // Every run starts without the settings an earlier run saved beside the program.
+        QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/QelProxy.ini"));
+        m_needs = readNeeds(inputFile(QCoreApplication::arguments()));
+        CAppCustom().RegisterInit();
+        for (const auto& mock : m_needs.mocks) {
+            const QUrl url = QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/mocks/") +
+                                                 mock.second + QStringLiteral(".qml"));
+            const QByteArray uri = mock.first.toUtf8();
+            const QByteArray name = mock.second.toUtf8();
+            if (isSingletonFile(url.toLocalFile()))
+                qmlRegisterSingletonType(url, uri.constData(), 1, 0, name.constData());
+            else
+                qmlRegisterType(url, uri.constData(), 1, 0, name.constData());
+        }
+        if (m_needs.bSandbox && !m_sandbox.start())
+            qFatal("the stand-in web service did not start");
+    }
 
-    // Each test file's engine gets the proxy fixture and a catalogue of its own with two
-    // plain countries.
+    // Each test file's engine gets the fixtures and a catalogue of its own with two plain
+    // countries.
     void qmlEngineAvailable(QQmlEngine* engine)
     {
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
+        if (m_needs.bSandbox)
+            engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
         Json::Value countries;
         JsonRead::parse(R"([{"code": "US", "name": "United States"},
                             {"code": "FR", "name": "France"}])",
@@ -45,10 +153,21 @@ public slots:
         SearchManager::GetInstance()->setAreaDataJson(countries, 1);
     }
 
+    void cleanupTestCase() { m_sandbox.stop(); }
+
 private:
+    TestFileNeeds m_needs;
     ProxyFixture m_proxyFixture;
+    SandboxFixture m_sandbox;
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(qml, QmlTestSetup)
+int main(int argc, char** argv)
+{
+    QTEST_SET_MAIN_SOURCE_PATH
+    // The tray and its menu are widgets.
+    QApplication app(argc, argv);
+    QmlTestSetup setup;
+    return quick_test_main_with_setup(argc, argv, "qml", QUICK_TEST_SOURCE_DIR, &setup);
+}
 
 #include "tst_qml.moc"

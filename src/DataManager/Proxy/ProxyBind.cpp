@@ -1,14 +1,11 @@
 // Binding exits to local ports: the request, the confirmed pairing, releases, a block's
-// batch and the re-announcement of bound ports to a (re)started engine.
+// batch and the answers of the callback server.
 #include "ProxyManager.h"
 
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
-#include "Interface/MyThread.h"
-#include "Interface/MyThreadPool.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
-#include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -25,7 +22,6 @@ constexpr int kUiAttachPort = 129;
 constexpr int kUiAttachIndex = 130;
 constexpr int kUiListRefresh = 138;
 constexpr int kUiClosePopup = 160;
-constexpr int kRunTransfer = 1;
 constexpr int kTrafficBlockLimit = 20;
 
 int nowSeconds()
@@ -307,24 +303,6 @@ void ProxyManager::attachPortAndSession(QString qstrKey, QString qstrPort, int e
     sendUi(kUiAttachIndex, QStringLiteral("index"), nCurIndex + 1);
     if (InterfaceRecv* pRecv = InterfaceRecv::GetInstance())
         pRecv->pushAttachPortSession(qstrKey, qstrPort, enumType, nCurIndex + 1);
-}
-
-// Each record is built here, on the GUI thread, from the today row; the job only runs the
-// transfer, so no job reads a row the GUI may delete meanwhile.
-void ProxyManager::setUsedPortSession()
-{
-    for (const Port* pPort : qAsConst(m_hashPort)) {
-        if (!pPort->getUsed() || pPort->getSession().isEmpty())
-            continue;
-        HTTPEvent_KX* pEvent =
-            InterfacePost::newUsedPortSessionRecord(pPort->getSession(), pPort->getPort());
-        if (!pEvent)
-            continue;
-        auto* pJob = new MyThread(kRunTransfer);
-        pJob->setVoid(pEvent);
-        pJob->setItemProc(&WebInterface::ThreadProc);
-        MyThreadPool::GetInstance()->addThread(pJob, true);
-    }
 }
 
 void ProxyManager::getTodayListJson(Json::Value& out)

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -85,6 +86,8 @@ public:
     static int QstrToInt(const QString& qstrValue);
     // A UI message through the service object, when there is one.
     static void sendUi(int nType, const QString& qstrValue, int nValue);
+    // The key of an exit: MD5 of the signed-in user name followed by its IP text.
+    static QString userSession(const QString& qstrIp);
 
     // Parse entries: each files its cache's records as rows and empties the cache.
     Q_INVOKABLE void beginRarseProxyListData(int nValue = 0);
@@ -188,6 +191,9 @@ public:
     void releasePortBind(const QString& qstrPort, int nValue);
     void setEquipmentByJson(EquipmentList* pRow, const QJsonObject& record, int nMode);
     void setRandomEnablePort(const QString& qstrPort);
+    // After the engine answered its first status: re-announces every bound port (job pool),
+    // then asks the extraction page for a fresh link.
+    void initStartSuccess(int nValue = 0);
 
     // The local port pool, keyed by port text, and its blocks of at most 20 for the picker.
     Q_INVOKABLE void addPortData(int nBegin, int nSize);
@@ -219,12 +225,11 @@ public:
     Q_INVOKABLE QString getCurIpByKey(QString qstrKey, int nValue = 0);
     TodayList* getTodayByIp(const QString& qstrIp, int nValue = 0) const;
 
-    // A block's batch, one pairing at a time, and the engine's re-announcement.
+    // A block's batch, one pairing at a time.
     Q_INVOKABLE void setPortArrayAllocByKey(QString qstrKey, int nIpTimeType, int nValue = 0);
     Q_INVOKABLE void allotPortArray(int nAll, int nValue = 0, int nProxyType = 1);
     Q_INVOKABLE void attachPortAndSession(QString qstrKey, QString qstrPort, int enumType = 1,
                                           int nCurIndex = 0);
-    void setUsedPortSession();
     // Answers of the callback server.
     void getTodayListJson(Json::Value& out);
     int modifyTodayBySessionAndPort(const std::string& strIp, const std::string& strPort);
@@ -239,6 +244,33 @@ public:
     // MD5 of the cycle counter's text (0 here) followed by the key.
     Q_INVOKABLE QString buildRandSession(QString qstrKey, int nValue = 0);
     Q_INVOKABLE int getSizeEquipmentAppend(int enumType, int nValue = 0);
+
+    // Devices of the group control page (keyed by "device_sn"): ticks, operate objects,
+    // changes sent to the service and the page's filter.
+    Q_INVOKABLE void setEquipmentStatus(QString qstrKey, bool bStatus);
+    Q_INVOKABLE void setAllEquipmentStatus(bool bStatus);
+    void autoEquipmentCount(int nCount, bool bAdd);
+    Q_INVOKABLE void setEquipmentKeyValueBySession(QString qstrKey, QString qstrName,
+                                                   QString qstrValue);
+    Q_INVOKABLE void setEquipmentKeyValueBySession(QString qstrKey, QString qstrName, int nValue);
+    Q_INVOKABLE void setEquipmentOperateBySession(QString qstrKey, QString qstrName,
+                                                  QString qstrValue);
+    Q_INVOKABLE void setEquipmentOperateBySession(QString qstrKey, QString qstrName, int nValue);
+    Q_INVOKABLE void setEquipmentInterfaceBySession(QString qstrKey, QString qstrName,
+                                                    QString qstrValue, int nValue);
+    QJsonObject getBatchJsonOperate() const;
+    Q_INVOKABLE QList<QObject*> searchDeviceByKey(QString qstrText, int nValue = 0);
+    Q_INVOKABLE QList<QObject*> getDataEquipmentAppend(int enumValue, int nValue = 0);
+    Q_INVOKABLE int getEquipmentSize();
+    Q_INVOKABLE void getDeviceByKey(QString qstrKey, int nValue = 0);
+
+    // Binding device lines (codes 0/1 from the line list, 100/101 from the history).
+    Q_INVOKABLE void bindEquipmentAndLine(QString qstrDeviceKey, QString qstrLineKey, int nValue);
+    Q_INVOKABLE void bindEquipmentAndLineWidthEnable(QString qstrDeviceKey, QString qstrLineKey,
+                                                     int nValue);
+    Q_INVOKABLE void bindEquipmentAndLineHistory(QString qstrDeviceKey, QString qstrLineKey,
+                                                 int nValue, int nDifferent);
+    Q_INVOKABLE void checkEquipmentLineHistoryArraySn(int nValue = 0);
 
 signals:
     void signal_ResetApiUrl(QString qstrValue, int nValue = 0);
@@ -266,7 +298,8 @@ private:
     ProxyManager();
     using SnTable = QHash<QString, ProxyDataBase*>;
     RowTable* mutableTable(int enumType);
-    void checkSerials(int enumType, SnTable& serials,
+    // False when no row takes part, so nothing was sent.
+    bool checkSerials(int enumType, SnTable& serials,
                       void (InterfacePost::*pushCheck)(const QString&, int), int nValue);
     static void applySerialStates(const SnTable& serials, const Json::Value& data);
     void storeCache(CacheKind kind, const Json::Value& value);
@@ -298,6 +331,25 @@ private:
         Present,
         Malformed
     };
+    // Devices and their lines (ProxyDevice.cpp, ProxyDeviceLine.cpp).
+    QList<EquipmentList*> devicesInOrder() const;
+    QList<EquipmentList*> chosenDevices() const;
+    void recountSelectedDevices();
+    void setEquipmentOperate(const QString& qstrKey, const QString& qstrName,
+                             const QJsonValue& value);
+    void setEquipmentParamBySession(const QString& qstrKey, const QString& qstrName,
+                                    const QString& qstrValue, int nValue);
+    void setEquipmentParamArray(const QString& qstrName, const QString& qstrValue);
+    void bindEquipmentParamAndLine(const QString& qstrDeviceKey, const QString& qstrLineKey,
+                                   int nCode);
+    void bindEquipmentArrayAndLine(const QString& qstrLineKey, int nCode);
+    void bindEquipmentAndLineRandom(int nCode);
+    QList<ProxyDataBase*> equipmentLines(bool bHistory) const;
+    ProxyDataBase* findEquipmentLine(const QString& qstrLineKey, bool bHistory) const;
+    void addEquipmentLineHistoryCache(const QJsonObject& qjsonLine, const QString& qstrBuyTime,
+                                      int nStamp);
+    void batchEquipmentLineHistory();
+
     void beginPass(ProxyEnum enumType, int nMode);
     void endPass(ProxyEnum enumType, int nMode, int nFiled);
     Outcome addDataByJsonObj(const Json::Value& record, ProxyEnum enumType, int nMode);
@@ -339,6 +391,8 @@ private:
     SnTable m_hashEquipmentLineHistoryTemp;
     QList<LineAttachPort*> m_listAttach;
     QList<TodayList*> m_listFreePortCache; // not owned
+    QJsonObject m_jsonBatchOperate;                   // the device line popup's batch choice
+    QMap<QString, Json::Value> m_mapEquipmentHistory; // lines of the last bind, by session
 
     mutable std::mutex m_cacheMutex;
     std::array<Json::Value, Cache_Count> m_caches;

@@ -57,13 +57,6 @@ int planFromLine(const QJsonObject& line)
     return value.isDouble() ? value.toInt() : 1;
 }
 
-QString userKey(const QString& qstrIp)
-{
-    const GlobleParam* pParam = GlobleParam::GetInstance();
-    const QString qstrUser = pParam ? pParam->GetUsername() : QString();
-    return QString::fromStdString(WebRecv::encode_to_md5((qstrUser + qstrIp).toStdString()));
-}
-
 int mealType()
 {
     const GlobleParam* pParam = GlobleParam::GetInstance();
@@ -125,6 +118,13 @@ qint64 buyTimeSeconds(const QString& qstrBuyTime)
 }
 
 } // namespace
+
+QString ProxyManager::userSession(const QString& qstrIp)
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    const QString qstrUser = pParam ? pParam->GetUsername() : QString();
+    return QString::fromStdString(WebRecv::encode_to_md5((qstrUser + qstrIp).toStdString()));
+}
 
 void ProxyManager::beginRarseProxyListData(int)
 {
@@ -193,14 +193,18 @@ void ProxyManager::beginParseListDataByProxyType(int enumType, int)
         clearDataJsonByProxyType(enumType);
         addDataByJsonArray(array, static_cast<ProxyEnum>(enumType), 0);
     }
+    if (enumType == Proxy_Equipment)
+        recountSelectedDevices();
 }
 
 void ProxyManager::modifyParseListDataByProxyType(int enumType, int)
 {
     const Json::Value array = getDataJsonByProxyType(enumType);
     clearDataJsonByProxyType(enumType);
-    if (enumType == Proxy_Equipment)
+    if (enumType == Proxy_Equipment) {
         modifyDataByJsonArray(array, Proxy_Equipment, 0);
+        recountSelectedDevices();
+    }
 }
 
 int ProxyManager::addDataByJsonArray(const Json::Value& array, ProxyEnum enumType, int nMode,
@@ -348,14 +352,18 @@ ProxyManager::Outcome ProxyManager::addLineRow(const Json::Value& record, ProxyE
     const QString qstrIp = textOf(record, "ip");
     if (qstrIp.isEmpty())
         return Outcome::Malformed;
-    const QString qstrKey = enumType == Proxy_EquipmentLine ? qstrIp : userKey(qstrIp);
+    const QString qstrKey = enumType == Proxy_EquipmentLine ? qstrIp : userSession(qstrIp);
     // Program lines: a later record replaces the earlier one.
     if (enumType != Proxy_ProgramLine && isExistByKey(qstrKey, enumType))
         return Outcome::Present;
-    Json::Value line = record;
+    // The record is copied only when the plan rule changes it.
     const bool bPlanRule = enumType == Proxy_Online || enumType == Proxy_EquipmentLine;
-    if (bPlanRule && mealType() == kTrafficPlan)
-        line["ip_time_type"] = "11";
+    Json::Value traffic;
+    if (bPlanRule && mealType() == kTrafficPlan) {
+        traffic = record;
+        traffic["ip_time_type"] = "11";
+    }
+    const Json::Value& line = traffic.isNull() ? record : traffic;
     QJsonObject qjsonLine;
     QString qstrLine;
     encodeRecord(line, qjsonLine, qstrLine);
@@ -439,7 +447,7 @@ ProxyManager::Outcome ProxyManager::addExtractHistory(const Json::Value& record)
     const QString qstrIp = textOf(record, "ip");
     if (qstrIp.isEmpty())
         return Outcome::Malformed;
-    const QString qstrKey = userKey(qstrIp);
+    const QString qstrKey = userSession(qstrIp);
     if (isExistByKey(qstrKey, Proxy_ApiHistory))
         return Outcome::Present;
     Json::Value line = record;
@@ -464,7 +472,7 @@ ProxyManager::Outcome ProxyManager::addRandomHistory(const Json::Value& record)
     const QString qstrIp = textOf(record, "ip");
     if (qstrIp.isEmpty())
         return Outcome::Malformed;
-    const QString qstrKey = userKey(qstrIp);
+    const QString qstrKey = userSession(qstrIp);
     if (isExistByKey(qstrKey, Proxy_EquipmentLineHistory))
         return Outcome::Present;
     QJsonObject qjsonLine;
@@ -544,7 +552,7 @@ ProxyManager::Outcome ProxyManager::addExtractToday(const Json::Value& record)
     const QString qstrIp = textOf(record, "ip");
     if (qstrIp.isEmpty())
         return Outcome::Malformed;
-    const QString qstrKey = userKey(qstrIp);
+    const QString qstrKey = userSession(qstrIp);
     if (ProxyDataBase* pOld = getListDataByKey(qstrKey, Proxy_Today)) {
         pOld->setFavorite(isFavoriteKey(qstrKey));
         return Outcome::Present;
@@ -599,7 +607,7 @@ ProxyManager::Outcome ProxyManager::addServiceFavorite(const Json::Value& record
     const QString qstrIp = textOf(record, "line_ip");
     if (qstrIp.isEmpty())
         return Outcome::Malformed;
-    const QString qstrKey = userKey(qstrIp);
+    const QString qstrKey = userSession(qstrIp);
     if (isExistByKey(qstrKey, Proxy_Favorite))
         return Outcome::Present;
     const QString qstrLine = textOf(record, "line_info");
@@ -617,9 +625,4 @@ ProxyManager::Outcome ProxyManager::addServiceFavorite(const Json::Value& record
     stored["update_time"] = pRow->getUpdateTime();
     addFavoriteAddData(stored);
     return Outcome::Filed;
-}
-
-void ProxyManager::setEquipmentByJson(EquipmentList*, const QJsonObject&, int)
-{
-    // The device operations fill a device's own fields from its record.
 }

@@ -16,6 +16,25 @@ ProxyDataBase::ProxyDataBase(ProxyEnum enumType)
     setProxyType(enumType);
 }
 
+const ProxyDataBase::LineKeys& ProxyDataBase::lineKeys() const
+{
+    // An unchanged line still shares its data with the copy kept, which compares at once.
+    if (m_qjsonKeysFrom == m_qjsonLine)
+        return m_lineKeys;
+    m_qjsonKeysFrom = m_qjsonLine;
+    const auto text = [this](const char* szKey) {
+        return m_qjsonLine.value(QLatin1String(szKey)).toString();
+    };
+    m_lineKeys = {text("ip"),
+                  text("country"),
+                  text("state"),
+                  text("city"),
+                  text("postal"),
+                  text("isp"),
+                  m_qjsonLine.value(QLatin1String("expire_time")).toDouble()};
+    return m_lineKeys;
+}
+
 TodayList::TodayList() : ProxyDataBase(Proxy_Today)
 {
     initParam();

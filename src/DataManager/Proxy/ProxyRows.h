@@ -45,11 +45,24 @@ class ProxyDataBase : public QObject
     NOTIFY_PROPERTY(int, nEnumInterface, getEnumInterface, setEnumInterface, 0)
 
 public:
+    // The line's members that views filter and sort by.
+    struct LineKeys
+    {
+        QString ip, country, state, city, postal, isp;
+        double expireTime = 0;
+    };
+
     explicit ProxyDataBase(ProxyEnum enumType);
     ProxyEnum proxyType() const { return static_cast<ProxyEnum>(getProxyType()); }
+    // Read from the line once, and again only after the line changed.
+    const LineKeys& lineKeys() const;
 
 signals:
     void signal_ClickFavorite(bool bFavorite);
+
+private:
+    mutable QJsonObject m_qjsonKeysFrom; // the line the keys were read from
+    mutable LineKeys m_lineKeys;
 };
 
 // An exit of the rotating (1), static (10) or device (12) line list.

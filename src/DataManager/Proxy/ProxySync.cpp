@@ -12,6 +12,7 @@ namespace {
 constexpr int kUiCheckState = 113;
 constexpr int kUiFavoritesRefresh = 135;
 constexpr int kUiFavoriteEdited = 137;
+constexpr int kUiDeviceCheckButton = 187;
 constexpr int kEditAdded = 1;
 constexpr int kEditRemoved = 2;
 constexpr int kEditRemark = 3;
@@ -42,16 +43,26 @@ QString decodedSerial(const ProxyDataBase* pRow)
 
 void ProxyManager::checkArraySn(int nValue)
 {
-    checkSerials(Proxy_Today, m_hashSnTemp, &InterfacePost::pushSnIsExist, nValue);
+    if (!checkSerials(Proxy_Today, m_hashSnTemp, &InterfacePost::pushSnIsExist, nValue))
+        sendUi(kUiCheckState, QStringLiteral("enable"), nValue);
 }
 
 void ProxyManager::checkFavoriteArraySn(int nValue)
 {
-    checkSerials(Proxy_Favorite, m_hashFavoriteSnTemp, &InterfacePost::pushFavoriteSnIsExist,
-                 nValue);
+    if (!checkSerials(Proxy_Favorite, m_hashFavoriteSnTemp, &InterfacePost::pushFavoriteSnIsExist,
+                      nValue))
+        sendUi(kUiCheckState, QStringLiteral("enable"), nValue);
 }
 
-void ProxyManager::checkSerials(int enumType, SnTable& serials,
+void ProxyManager::checkEquipmentLineHistoryArraySn(int nValue)
+{
+    sendUi(kUiDeviceCheckButton, QStringLiteral("disable"), 0);
+    if (!checkSerials(Proxy_EquipmentLineHistory, m_hashEquipmentLineHistoryTemp,
+                      &InterfacePost::pushEquipmentLineHistorySnIsExist, nValue))
+        sendUi(kUiDeviceCheckButton, QStringLiteral("enable"), 1);
+}
+
+bool ProxyManager::checkSerials(int enumType, SnTable& serials,
                                 void (InterfacePost::*pushCheck)(const QString&, int), int nValue)
 {
     serials.clear();
@@ -64,11 +75,10 @@ void ProxyManager::checkSerials(int enumType, SnTable& serials,
         batch << qstrSerial;
     }
     InterfaceRecv* pRecv = InterfaceRecv::GetInstance();
-    if (batch.isEmpty() || !pRecv) {
-        sendUi(kUiCheckState, QStringLiteral("enable"), nValue);
-        return;
-    }
+    if (batch.isEmpty() || !pRecv)
+        return false;
     (pRecv->*pushCheck)(batch.join(QLatin1Char(',')), nValue);
+    return true;
 }
 
 void ProxyManager::applySerialStates(const SnTable& serials, const Json::Value& data)

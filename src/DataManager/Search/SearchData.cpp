@@ -1,10 +1,9 @@
 #include "DataManager/Search/SearchData.h"
 
-QString foldedForSearch(const QString& qstrText)
+namespace {
+
+void foldInPlace(QChar* pChars, int nSize)
 {
-    QString qstrFolded = qstrText;
-    QChar* pChars = qstrFolded.data();
-    const int nSize = qstrFolded.size();
     for (int i = 0; i < nSize; ++i) {
         if (pChars[i].isHighSurrogate() && i + 1 < nSize && pChars[i + 1].isLowSurrogate()) {
             const uint ucs4 = QChar::toCaseFolded(QChar::surrogateToUcs4(pChars[i], pChars[i + 1]));
@@ -14,10 +13,30 @@ QString foldedForSearch(const QString& qstrText)
             pChars[i] = pChars[i].toCaseFolded();
         }
     }
+}
+
+} // namespace
+
+QString foldedForSearch(const QString& qstrText)
+{
+    QString qstrFolded = qstrText;
+    foldInPlace(qstrFolded.data(), qstrFolded.size());
     return qstrFolded;
 }
 
+quint64 SearchDataBase::s_nIndexedNameChanges = 0;
+
 SearchDataBase::SearchDataBase(QObject* parent) : QObject(parent) {}
+
+void SearchDataBase::setName(const QString& qstrName)
+{
+    if (m_qstrName == qstrName)
+        return;
+    m_qstrName = qstrName;
+    if (m_bIndexed)
+        ++s_nIndexedNameChanges;
+    emit qstrNameChanged(qstrName);
+}
 
 const QString& SearchDataBase::foldedName() const
 {
@@ -88,4 +107,32 @@ PostalData::PostalData(QObject* parent) : SearchDataBase(parent)
 CarouseData::CarouseData(QObject* parent) : SearchDataBase(parent)
 {
     setDataType(Data_CarouseData);
+}
+
+void FoldedNameIndex::update(const QList<SearchDataBase*>& entries)
+{
+    if (size_t(entries.size()) == m_entries.size() &&
+        m_nNameChanges == SearchDataBase::indexedNameChanges())
+        return;
+    clear();
+    m_entries.assign(entries.cbegin(), entries.cend());
+    m_nNameChanges = SearchDataBase::indexedNameChanges();
+    m_ends.reserve(m_entries.size());
+    for (SearchDataBase* pEntry : m_entries) {
+        const int nStart = m_text.size();
+        if (pEntry) {
+            pEntry->m_bIndexed = true;
+            m_text += pEntry->m_qstrName;
+        }
+        // Each name on its own, as foldedForSearch folds it.
+        foldInPlace(m_text.data() + nStart, m_text.size() - nStart);
+        m_ends.push_back(m_text.size());
+    }
+}
+
+void FoldedNameIndex::clear()
+{
+    m_entries.clear();
+    m_text.clear();
+    m_ends.clear();
 }

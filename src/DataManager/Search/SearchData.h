@@ -3,8 +3,12 @@
 #include "PublicModule/HttpCurl/features/JsonMetaType.h"
 #include "PublicModule/HttpCurl/globleBase/NotifyProperty.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <algorithm>
+#include <vector>
 
 // The level of a catalogue entry; QML passes it as a plain int.
 enum SearchEnum
@@ -34,11 +38,13 @@ class SearchDataBase : public QObject
     Q_OBJECT
     Q_PROPERTY(void* pParent READ getParentLink WRITE setParentLink NOTIFY pParentChanged)
     NOTIFY_PROPERTY(QString, qstrCode, getCode, setCode)
-    NOTIFY_PROPERTY(QString, qstrName, getName, setName)
+    Q_PROPERTY(QString qstrName READ getName WRITE setName NOTIFY qstrNameChanged)
     NOTIFY_PROPERTY(int, enumDataType, getDataType, setDataType)
 
 public:
     explicit SearchDataBase(QObject* parent = nullptr);
+    QString getName() const { return m_qstrName; }
+    void setName(const QString& qstrName);
     // The entry one level up (a state's country, a city's state); not owned.
     void* getParentLink() const { return m_pParent; }
     void setParentLink(void* pParent);
@@ -47,15 +53,59 @@ public:
     // The name as foldedForSearch gives it, folded again only after the name changed.
     const QString& foldedName() const;
 
+    // Counts name changes of entries that a FoldedNameIndex holds.
+    static quint64 indexedNameChanges() { return s_nIndexedNameChanges; }
+
 signals:
     void pParentChanged(void* pParent);
+    void qstrNameChanged(QString qstrName);
 
 private:
+    friend class FoldedNameIndex;
+    static quint64 s_nIndexedNameChanges;
+
+    QString m_qstrName;
+    bool m_bIndexed = false;
     void* m_pParent = nullptr;
     // The name the folded copy was made from: it holds that text's data, so a new name
     // never has the same data address.
     mutable QString m_qstrFoldedFrom;
     mutable QString m_qstrFolded;
+};
+
+// The folded names of a list of entries laid end to end, so that one scan of one text finds
+// every entry whose name contains a key instead of visiting each entry. The list's owner
+// clears the index whenever it clears the list; a name change is noticed here.
+class FoldedNameIndex
+{
+public:
+    // Builds the index again when the entry count or an indexed name changed since.
+    void update(const QList<SearchDataBase*>& entries);
+    void clear();
+
+    // Calls `found` in list order for every entry whose folded name contains `foldedKey`
+    // (from foldedForSearch, not empty).
+    template <typename Found> void forEachMatch(const QString& foldedKey, Found found) const
+    {
+        const int nKey = foldedKey.size();
+        auto end = m_ends.cbegin();
+        int nFrom = 0;
+        for (int nAt; (nAt = m_text.indexOf(foldedKey, nFrom)) >= 0;) {
+            end = std::upper_bound(end, m_ends.cend(), nAt);
+            // A match running past its entry's end holds none of that entry's matches.
+            if (nAt + nKey <= *end)
+                found(m_entries[size_t(end - m_ends.cbegin())]);
+            nFrom = *end++;
+            if (end == m_ends.cend())
+                break;
+        }
+    }
+
+private:
+    std::vector<SearchDataBase*> m_entries;
+    QString m_text;
+    std::vector<int> m_ends; // where each entry's folded name ends in m_text
+    quint64 m_nNameChanges = 0;
 };
 
 class CountryData : public SearchDataBase

@@ -311,20 +311,20 @@ void SearchManager::clearLevels(Catalogue& catalogue, Level level)
 {
     if (level == CatalogueFile::Area) {
         // Cities and states first: they point at their parents.
-        clearData(catalogue.at(Data_City));
-        clearData(catalogue.at(Data_State));
-        clearData(catalogue.at(Data_Country));
+        catalogue.clearLevel(Data_City);
+        catalogue.clearLevel(Data_State);
+        catalogue.clearLevel(Data_Country);
         return;
     }
-    clearData(catalogue.at(entryLevelOf(level)));
+    catalogue.clearLevel(entryLevelOf(level));
 }
 
 void SearchManager::clearCatalogue(Catalogue& catalogue)
 {
     for (int level = Data_City; level >= Data_Country; --level)
-        clearData(catalogue.at(level));
-    clearData(catalogue.at(Data_Isp));
-    clearData(catalogue.at(Data_Postal));
+        catalogue.clearLevel(level);
+    catalogue.clearLevel(Data_Isp);
+    catalogue.clearLevel(Data_Postal);
 }
 
 void SearchManager::clearAllData()
@@ -346,6 +346,10 @@ void SearchManager::rebuild(Catalogue& catalogue, Level level, RawSet set, bool 
     if (set == Raw_None || !m_raw[level][set])
         return;
     addEntries(&catalogue, *m_raw[level][set], nullptr, nEntryLevel);
+    // Indexed at load rather than by the first search.
+    const int nLastLevel = level == CatalogueFile::Area ? Data_City : nEntryLevel;
+    for (int nLevel = nEntryLevel; nLevel <= nLastLevel; ++nLevel)
+        catalogue.namesAt(nLevel);
 }
 
 // A null catalogue builds the device countries: no children, kept in their own list.
@@ -390,13 +394,12 @@ SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Valu
         pEntry->setName(QString::fromStdString(JsonRead::getString(element, "name")));
         if (pCatalogue && level < Data_City) {
             const char* szChildren = level == Data_Country ? "state_list" : "city_list";
-            addEntries(pCatalogue, JsonRead::getArray(element, szChildren), pEntry, level + 1);
+            addEntries(pCatalogue, JsonRead::member(element, szChildren), pEntry, level + 1);
         }
     }
     // Borrowed by QML, never collected by it.
     QQmlEngine::setObjectOwnership(pEntry, QQmlEngine::CppOwnership);
     pEntry->setParentLink(pParent);
-    pEntry->foldedName(); // folded at load rather than by the first search
     if (pCatalogue)
         pCatalogue->at(level).append(pEntry);
     return pEntry;
@@ -535,18 +538,53 @@ bool parentFits(const SearchDataBase* pParent, const QString& qstrChosen)
 
 } // namespace
 
-QList<QObject*> SearchManager::searchChoices(const EntryList& page, const EntryList& all,
+const FoldedNameIndex& SearchManager::Catalogue::namesAt(int level)
+{
+    FoldedNameIndex& index = names[level - 1];
+    index.update(at(level));
+    return index;
+}
+
+void SearchManager::Catalogue::clearLevel(int level)
+{
+    clearData(at(level));
+    names[level - 1].clear();
+}
+
+// Appends the entries of a catalogue level whose names contain the key and that `accepts`
+// takes, in list order.
+template <typename Accepts>
+void SearchManager::collect(Catalogue& catalogue, int level, const QString& foldedKey,
+                            QList<QObject*>& result, Accepts accepts)
+{
+    const auto take = [&result, &accepts](SearchDataBase* pEntry) {
+        if (accepts(pEntry))
+            result.append(pEntry);
+    };
+    if (foldedKey.isEmpty()) { // every name contains it
+        for (SearchDataBase* pEntry : catalogue.at(level))
+            if (pEntry)
+                take(pEntry);
+        return;
+    }
+    catalogue.namesAt(level).forEachMatch(foldedKey, take);
+}
+
+QList<QObject*> SearchManager::searchChoices(const EntryList& page, Catalogue& catalogue, int level,
                                              bool bFallBack, const QString& current,
                                              const QString& foldedKey)
 {
-    const EntryList& candidates = page.isEmpty() && bFallBack ? all : page;
+    const auto fits = [&current](const SearchDataBase* pEntry) {
+        return isAny(current) || pEntry->getCode().isEmpty() || pEntry->getCode() == current;
+    };
     QList<QObject*> result;
-    for (SearchDataBase* pEntry : candidates) {
-        if (!nameMatches(pEntry, foldedKey))
-            continue;
-        if (isAny(current) || pEntry->getCode().isEmpty() || pEntry->getCode() == current)
-            result.append(pEntry);
+    if (page.isEmpty() && bFallBack) {
+        collect(catalogue, level, foldedKey, result, fits);
+        return result;
     }
+    for (SearchDataBase* pEntry : page)
+        if (nameMatches(pEntry, foldedKey) && fits(pEntry))
+            result.append(pEntry);
     return result;
 }
 
@@ -557,33 +595,37 @@ QList<QObject*> SearchManager::searchCatalogue(Catalogue& catalogue, const QStri
 {
     static const EntryList kNone;
     const QString key = foldedForSearch(qstrKey);
+    const auto any = [](const SearchDataBase*) { return true; };
     QList<QObject*> result;
     switch (level) {
     case Data_Country:
-        for (SearchDataBase* pEntry : catalogue.at(Data_Country))
-            if (nameMatches(pEntry, key))
-                result.append(pEntry);
+        collect(catalogue, level, key, result, any);
         break;
     case Data_State:
-        for (SearchDataBase* pEntry : catalogue.at(Data_State))
-            if (nameMatches(pEntry, key) && parentFits(pEntry->parentEntry(), choice.country))
-                result.append(pEntry);
+        if (isAny(choice.country))
+            collect(catalogue, level, key, result, any);
+        else
+            collect(catalogue, level, key, result, [&choice](const SearchDataBase* pEntry) {
+                return parentFits(pEntry->parentEntry(), choice.country);
+            });
         break;
     case Data_City:
-        for (SearchDataBase* pEntry : catalogue.at(Data_City)) {
-            const SearchDataBase* pState = pEntry ? pEntry->parentEntry() : nullptr;
-            if (nameMatches(pEntry, key) && parentFits(pState, choice.state) &&
-                parentFits(pState ? pState->parentEntry() : nullptr, choice.country))
-                result.append(pEntry);
-        }
+        if (isAny(choice.country) && isAny(choice.state))
+            collect(catalogue, level, key, result, any);
+        else
+            collect(catalogue, level, key, result, [&choice](const SearchDataBase* pEntry) {
+                const SearchDataBase* pState = pEntry->parentEntry();
+                return parentFits(pState, choice.state) &&
+                       parentFits(pState ? pState->parentEntry() : nullptr, choice.country);
+            });
         break;
     case Data_Isp:
-        result = searchChoices(pIspCandidates ? *pIspCandidates : kNone, catalogue.at(Data_Isp),
+        result = searchChoices(pIspCandidates ? *pIspCandidates : kNone, catalogue, level,
                                isAny(choice.country), choice.isp, key);
         break;
     case Data_Postal:
-        result = searchChoices(pZipCandidates ? *pZipCandidates : kNone, catalogue.at(Data_Postal),
-                               true, choice.postal, key);
+        result = searchChoices(pZipCandidates ? *pZipCandidates : kNone, catalogue, level, true,
+                               choice.postal, key);
         break;
     default:
         break;

@@ -193,7 +193,12 @@ private:
     struct Catalogue
     {
         EntryList lists[5];
+        FoldedNameIndex names[5];
         EntryList& at(int level) { return lists[level - 1]; }
+        // The name index of a level, brought up to date.
+        const FoldedNameIndex& namesAt(int level);
+        // Deletes a level's entries and drops its index.
+        void clearLevel(int level);
     };
 
     // How a rebuild maps a plan to a raw array.
@@ -243,7 +248,10 @@ private:
     static QList<QObject*> searchCatalogue(Catalogue& catalogue, const QString& key, int level,
                                            const Choice& choice, const EntryList* pIspCandidates,
                                            const EntryList* pZipCandidates);
-    static QList<QObject*> searchChoices(const EntryList& page, const EntryList& all,
+    template <typename Accepts>
+    static void collect(Catalogue& catalogue, int level, const QString& foldedKey,
+                        QList<QObject*>& result, Accepts accepts);
+    static QList<QObject*> searchChoices(const EntryList& page, Catalogue& catalogue, int level,
                                          bool bFallBack, const QString& current,
                                          const QString& foldedKey);
     static SearchDataBase* findByCode(Catalogue& catalogue, const QString& key, int level);

@@ -302,6 +302,13 @@ private slots:
                     expected.append(qstrName);
             QCOMPARE(names(pSearch->getDataByKeyAndType(key, Data_City, 1)), expected);
         }
+        // A name changed after the load is found under its new text only.
+        auto* pCity = static_cast<SearchDataBase*>(
+            pSearch->getDataByKeyAndType(QString(), Data_City, 1).first());
+        const QString qstrOld = pCity->getName();
+        pCity->setName(QStringLiteral("Zzq"));
+        QCOMPARE(names(pSearch->getDataByKeyAndType("zZQ", Data_City, 1)), QStringList{"Zzq"});
+        QVERIFY(!pSearch->getDataByKeyAndType(qstrOld, Data_City, 1).contains(pCity));
     }
 
     // One pick per catalogue: the messages sent, the chain of codes it leaves, and the

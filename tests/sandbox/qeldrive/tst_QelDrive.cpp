@@ -121,6 +121,15 @@ public:
         return curl(args << apiUrl(route));
     }
 
+    // The same fields as multipart/form-data, the form the client itself posts.
+    Answer postMultipart(const QString& route, const QStringList& form) const
+    {
+        QStringList args;
+        for (const QString& field : form)
+            args << "--form-string" << field;
+        return curl(args << apiUrl(route));
+    }
+
     Answer get(const QString& routeAndQuery) const { return curl({apiUrl(routeAndQuery)}); }
 
     QString apiUrl(const QString& route) const
@@ -302,8 +311,15 @@ void tst_QelDrive::extractionLinkBindsPortsAndReportsThem()
     QCOMPARE(JsonRead::getString(JsonRead::member(nextDatagram(), "data"), "use_type"),
              std::string("3"));
 
+    // An IP segment: the made-up exit lies inside it; a malformed one binds nothing.
+    QCOMPARE(m_drive->get("/api/get_ip_list?num=1&ip_part=71.183").body,
+             socksProxy(m_nRange + 4).toUtf8());
+    QVERIFY(JsonRead::getString(JsonRead::member(nextDatagram(), "data"), "ip").rfind("71.183.", 0) ==
+            0);
+    QCOMPARE(m_drive->get("/api/get_ip_list?num=1&ip_part=71.300").code(), 2);
+
     // Asking for more than is free binds what is left, then nothing.
-    QCOMPARE(m_drive->get("/api/get_ip_list?num=100").body.count("127.0.0.1:"), kRangeSize - 4);
+    QCOMPARE(m_drive->get("/api/get_ip_list?num=100").body.count("127.0.0.1:"), kRangeSize - 5);
     QCOMPARE(m_drive->get("/api/get_ip_list?num=1").code(), 6);
     while (m_udp->hasPendingDatagrams())
         m_udp->receiveDatagram();
@@ -327,8 +343,9 @@ void tst_QelDrive::rebindingAndScopeChange()
     QVERIFY(m_drive->waitReady());
     const int port = m_nRange + 1;
     QCOMPARE(m_drive->post("/api/set_port_session", bindForm(port)).code(), 0);
-    // A rebinding replaces the exit without dropping the port.
-    QCOMPARE(m_drive->post("/api/set_port_session", bindForm(port, "198.51.100.4")).code(), 0);
+    // A rebinding replaces the exit without dropping the port; multipart fields count alike.
+    QCOMPARE(m_drive->postMultipart("/api/set_port_session", bindForm(port, "198.51.100.4")).code(),
+             0);
     QCOMPARE(fetch({"--socks5-hostname", socksProxy(port)}),
              QByteArray::fromStdString(PageServer::page()));
     QTRY_VERIFY(m_drive->log().contains("for exit ip=198.51.100.4"));
@@ -342,9 +359,11 @@ void tst_QelDrive::rebindingAndScopeChange()
     QCOMPARE(scope.code(), 0);
     QCOMPARE(m_drive->post("/api/set_port_session", bindForm(m_nRange + 2)).code(), 3);
     QCOMPARE(m_drive->post("/api/set_port_session", bindForm(newStart + 3)).code(), 0);
-    // The port bound before keeps serving until the client frees it.
-    QCOMPARE(fetch({"--proxy", "http://" + socksProxy(port)}),
-             QByteArray::fromStdString(PageServer::page()));
+    // The binding outside the new range ended, and the client was told.
+    const Json::Value freed = nextDatagram();
+    QCOMPARE(JsonRead::getInt(freed, "code"), 2);
+    QCOMPARE(JsonRead::getString(freed, "data"), std::to_string(port));
+    QCOMPARE(fetch({"--proxy", "http://" + socksProxy(port)}), QByteArray("curl exit 7"));
     QVERIFY(!m_drive->log().contains("other-pass"));
 }
 
@@ -462,6 +481,8 @@ void tst_QelDrive::badRequestsGetACodeAndAMessage()
         m_drive->post("/api/set_port_session", bindForm(m_nRange + 1) << "open_port=" + encoded)
             .code(),
         0);
+    QTRY_VERIFY(m_drive->log().contains(QString("port %1 bound to exit").arg(m_nRange + 1)));
+    QVERIFY(m_drive->log().contains("(reuse)"));
 }
 
 void tst_QelDrive::survivesHostileClientsWithoutLeakingDescriptors()

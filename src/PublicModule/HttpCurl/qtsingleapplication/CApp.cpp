@@ -1,5 +1,6 @@
 #include "CApp.h"
 
+#include "PublicModule/Driver/UiDriver.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 #include "PublicModule/HttpCurl/globleBase/PoolDrain.h"
 #include "PublicModule/HttpCurl/httpBase/HttpCurl.h"
@@ -104,6 +105,7 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
         return -1;
     CppDataBase::GetInstance()->setMainQWindow(
         qobject_cast<QWindow*>(engine.rootObjects().first()));
+    UiDriver::startIfAsked(engine, QCoreApplication::arguments());
     const int nResult = appRun.execStart();
     // Running requests and jobs use objects the engine is about to delete. Transfers are
     // cut short so that the bounded drain is enough for them.

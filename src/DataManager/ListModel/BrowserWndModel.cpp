@@ -1,0 +1,5 @@
+#include "DataManager/ListModel/BrowserWndModel.h"
+
+BrowserWndModel::BrowserWndModel(QObject* parent) : JsonListModel({"id", "seq", "name"}, parent)
+{
+}

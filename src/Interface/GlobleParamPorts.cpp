@@ -1,0 +1,41 @@
+#include "Interface/GlobleParam.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr int kLastPort = 65535;
+constexpr int kMaxPortCount = 200;
+
+// A whole decimal number, or -1 (refused) for anything else.
+int portField(const QString& qstrText)
+{
+    bool bOk = false;
+    const int nValue = qstrText.trimmed().toInt(&bOk);
+    return bOk ? nValue : -1;
+}
+
+} // namespace
+
+QVariantMap GlobleParam::applyPortRange(const QString& qstrBegin, const QString& qstrCount)
+{
+    bool bChanged = false;
+    QStringList refused;
+    const int nBegin = portField(qstrBegin);
+    if (nBegin > 0 && nBegin < kLastPort) {
+        bChanged = nBegin != getBeginPort();
+        setBeginPort(nBegin);
+        qDebug() << "portBegin:" << nBegin;
+    } else {
+        refused << QStringLiteral("begin");
+    }
+    const int nCount = portField(qstrCount);
+    if (nCount > 0 && nCount <= kMaxPortCount && nCount + getBeginPort() <= kLastPort) {
+        bChanged = bChanged || nCount != getPortNumber();
+        setPortNumber(nCount);
+        qDebug() << "portNum:" << nCount;
+    } else {
+        refused << QStringLiteral("count");
+    }
+    return {{QStringLiteral("changed"), bChanged}, {QStringLiteral("refused"), refused}};
+}

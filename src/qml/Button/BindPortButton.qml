@@ -1,0 +1,5 @@
+import QtQuick 2.15
+
+// A row of the port and port-range lists.
+ForwaredHoverButton {
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.15
+
+// A text on a light background.
+HoverButton {
+}

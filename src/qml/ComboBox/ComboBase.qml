@@ -1,0 +1,200 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../Style"
+import "../Scrollbar"
+
+// The base of the kit's drop-down lists: a box with a text input (typing can filter the
+// rows), a clear icon while there is text, a triangle that points up while the list is open,
+// and a pop-up list of at most `nMaxRows` rows of 29 units. The members decide what a
+// choice, an edit and a clear do through `entryChosen`, `edited` and `cleared`.
+Item {
+    id: combo
+
+    property var dataModel: []
+    property string defaultText: ""
+    property string currentCode: ""
+    property string currentName: ""
+    property string textTitle: ""
+    // The entry's member shown in a row, unless the member gives `rowText`.
+    property string textRole: "qstrName"
+    property var rowText: function (entry) { return entry ? entry[textRole] : "" }
+    property bool bReadOnly: false
+    property bool bClearable: !bReadOnly
+    // The list keeps 7 rows of height even when it has fewer entries.
+    property bool bFixedRows: false
+    property int nMaxRows: 7
+
+    property alias comboBoxModel: dropDown
+    property alias editTextModel: edit
+    property alias comboBoxEdit: box
+
+    signal signal_SetUiData(int nType, string qstrValue, int nValue)
+    signal entryChosen(var entry)
+    signal edited(string qstrText)
+    signal cleared()
+
+    function choose(entry) {
+        dropDown.close()
+        entryChosen(entry)
+        edit.focus = false
+    }
+
+    function clear() {
+        dropDown.close()
+        currentName = ""
+        currentCode = ""
+        cleared()
+    }
+
+    implicitWidth: 200 * Theme.dp
+    implicitHeight: 36 * Theme.dp
+
+    Rectangle {
+        id: box
+        anchors.fill: parent
+        radius: 4 * Theme.dp
+        color: edit.activeFocus ? "white" : "#FAFBFD"
+        border.color: edit.activeFocus || dropDown.visible ? "#FF5C00" : "#EBEDF4"
+
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onClicked: dropDown.visible ? dropDown.close() : dropDown.open()
+        }
+
+        Text {
+            id: title
+            visible: text !== ""
+            x: 12 * Theme.dp
+            anchors.verticalCenter: parent.verticalCenter
+            text: combo.textTitle
+            color: "#8C92AC"
+            font.family: Theme.fontFamily
+            font.pixelSize: 12 * Theme.dp
+        }
+
+        TextField {
+            id: edit
+            objectName: "comboEdit"
+            anchors.left: title.visible ? title.right : parent.left
+            anchors.right: clearIcon.visible ? clearIcon.left : triangle.left
+            anchors.top: parent.top
+            anchors.bottom: parent.bottom
+            leftPadding: (title.visible ? 6 : 12) * Theme.dp
+            rightPadding: 4 * Theme.dp
+            verticalAlignment: TextInput.AlignVCenter
+            readOnly: combo.bReadOnly
+            selectByMouse: !combo.bReadOnly
+            color: "#042040"
+            font.family: Theme.fontFamily
+            font.pixelSize: 13 * Theme.dp
+            placeholderText: activeFocus ? "" : combo.defaultText
+            placeholderTextColor: "#B4BCCC"
+            background: null
+            onTextEdited: text === "" ? combo.clear() : combo.edited(text)
+
+            MouseArea {
+                anchors.fill: parent
+                visible: combo.bReadOnly
+                cursorShape: Qt.PointingHandCursor
+                onClicked: dropDown.visible ? dropDown.close() : dropDown.open()
+            }
+        }
+
+        Image {
+            id: clearIcon
+            objectName: "comboClear"
+            visible: combo.bClearable && edit.text !== ""
+            anchors.right: triangle.left
+            anchors.rightMargin: 6 * Theme.dp
+            anchors.verticalCenter: parent.verticalCenter
+            width: 14 * Theme.dp
+            height: width
+            source: "qrc:/image/clear_logo.png"
+
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: {
+                    if (!combo.bReadOnly)
+                        edit.text = ""
+                    combo.clear()
+                }
+            }
+        }
+
+        Canvas {
+            id: triangle
+            anchors.right: parent.right
+            anchors.rightMargin: 10 * Theme.dp
+            anchors.verticalCenter: parent.verticalCenter
+            width: 8 * Theme.dp
+            height: 5 * Theme.dp
+            rotation: dropDown.visible ? 180 : 0
+            onPaint: {
+                var ctx = getContext("2d")
+                ctx.reset()
+                ctx.fillStyle = "#8C92AC"
+                ctx.beginPath()
+                ctx.moveTo(0, 0)
+                ctx.lineTo(width, 0)
+                ctx.lineTo(width / 2, height)
+                ctx.closePath()
+                ctx.fill()
+            }
+        }
+    }
+
+    Popup {
+        id: dropDown
+        objectName: "comboDropDown"
+        y: combo.height + 2 * Theme.dp
+        width: combo.width
+        height: Math.min(combo.bFixedRows ? combo.nMaxRows : Math.max(rows.count, 1),
+                         combo.nMaxRows) * 29 * Theme.dp + 2 * Theme.dp
+        padding: 1 * Theme.dp
+        closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutsideParent
+
+        background: Rectangle {
+            radius: 4 * Theme.dp
+            color: "white"
+            border.color: "#EBEDF4"
+        }
+
+        contentItem: ListView {
+            id: rows
+            objectName: "comboRows"
+            clip: true
+            model: combo.dataModel
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollbarVertical {}
+
+            delegate: Rectangle {
+                readonly property var entry: model.modelData !== undefined ? model.modelData : model
+
+                width: rows.width
+                height: 29 * Theme.dp
+                color: rowArea.containsMouse ? "#FFEFEB" : "white"
+
+                Text {
+                    x: 12 * Theme.dp
+                    width: parent.width - 2 * x
+                    anchors.verticalCenter: parent.verticalCenter
+                    elide: Text.ElideRight
+                    text: combo.rowText(parent.entry)
+                    color: "#042040"
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 13 * Theme.dp
+                }
+
+                MouseArea {
+                    id: rowArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: combo.choose(parent.entry)
+                }
+            }
+        }
+    }
+}

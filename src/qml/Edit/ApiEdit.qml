@@ -1,0 +1,5 @@
+import QtQuick 2.15
+
+// A one-line field (program and API pages).
+FieldBox {
+}

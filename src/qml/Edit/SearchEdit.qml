@@ -1,0 +1,5 @@
+import QtQuick 2.15
+
+// A one-line field with a hint.
+FieldBox {
+}

@@ -1,0 +1,165 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Globle.Param 1.0
+import Search.Param 1.0
+import "../../src/qml/ComboBox"
+
+TestCase {
+    id: testCase
+    name: "Combos"
+    width: 400
+    height: 400
+    visible: true
+    when: windowShown
+
+    QtObject {
+        id: curlRecv
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+    }
+    GlobleParam {
+        id: globleParam
+    }
+    SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
+
+    Component { id: countryBox; ComboBoxCountry { width: 240; service: curlRecv } }
+    Component { id: searchBox; ComboBoxSearch { width: 240; service: curlRecv } }
+    Component { id: apiBox; ComboBoxApiCountry { width: 240; service: curlRecv } }
+    Component { id: statusBox; ComboBoxDeviceStatus { width: 240 } }
+    Component { id: mealBox; ComboBoxApiMeal { width: 240; globals: globleParam } }
+    Component { id: localIpBox; LocalIpComboBox { width: 240; globals: globleParam } }
+
+    // The runner's two countries, "United States" and "France", in the lists' catalogue.
+    function initTestCase() {
+        globleParam.nMealType = 1
+        globleParam.nApiMealType = 1
+        SearchManager.beginRarseAreaData(true)
+        SearchManager.beginParseApiAreaData(true)
+    }
+
+    function init() {
+        uiSpy.clear()
+    }
+
+    function pageMessages() {
+        var sent = []
+        for (var i = 0; i < uiSpy.count; ++i)
+            sent.push([uiSpy.signalArguments[i][0], uiSpy.signalArguments[i][2]])
+        return sent
+    }
+
+    function clickRow(box, nRow) {
+        box.comboBoxModel.open()
+        var rows = box.comboBoxModel.contentItem
+        tryVerify(function () { return rows.itemAtIndex(nRow) !== null })
+        mouseClick(rows.itemAtIndex(nRow))
+    }
+
+    function test_location_data() {
+        return [
+            { tag: "country box, proxy list", component: countryBox, origin: 1 },
+            { tag: "country box, favourites", component: countryBox, origin: 3 },
+            { tag: "search box, static list", component: searchBox, origin: 10 },
+            { tag: "search box, programs", component: searchBox, origin: 6 },
+            { tag: "extraction page", component: apiBox, origin: 4 }
+        ]
+    }
+
+    // Typing filters and opens; a choice and a clear both have the page reload its states
+    // and cities; deleting the typed text clears the choice.
+    function test_location(data) {
+        var box = createTemporaryObject(data.component, testCase, { nOrigin: data.origin })
+        var clickSpy = createTemporaryObject(spyComponent, testCase, { target: box, signalName: "signal_ClickSel" })
+        box.editTextModel.forceActiveFocus()
+        keyClick(Qt.Key_F)
+        compare(box.dataModel.length, 1)
+        compare(box.dataModel[0].qstrName, "France")
+        compare(box.currentCode, "f")
+        verify(box.comboBoxModel.visible)
+
+        clickRow(box, 0)
+        compare(box.currentCode, "FR")
+        compare(box.currentName, "France")
+        compare(box.editTextModel.text, "France")
+        verify(!box.comboBoxModel.visible)
+        compare(pageMessages(), [[120, data.origin], [121, data.origin]])
+        compare(clickSpy.count, 1)
+
+        uiSpy.clear()
+        mouseClick(findChild(box, "comboClear"))
+        compare(box.currentCode, "")
+        compare(box.editTextModel.text, "")
+        compare(pageMessages(), [[120, data.origin], [121, data.origin]])
+        compare(clickSpy.count, 2)
+
+        box.editTextModel.forceActiveFocus()
+        keyClick(Qt.Key_U)
+        compare(box.currentCode, "u")
+        uiSpy.clear()
+        keyClick(Qt.Key_Backspace)
+        compare(box.currentCode, "")
+        compare(pageMessages(), [[120, data.origin], [121, data.origin]])
+    }
+
+    function test_resetMessageEmptiesTheText() {
+        var box = createTemporaryObject(countryBox, testCase, {
+            nOrigin: 2, dataModel: SearchManager.getDataByKeyAndType("", 1, 0)
+        })
+        clickRow(box, 0)
+        compare(box.editTextModel.text, "United States")
+        verify(box.currentCode !== "")
+        box.signal_SetUiData(0, "", 2)
+        compare(box.editTextModel.text, "")
+        compare(box.currentCode, "")
+        box.signal_SetUiData(3, "", 2)
+        box.signal_SetUiData(210, "", 2)
+    }
+
+    Component { id: spyComponent; SignalSpy {} }
+
+    function test_deviceStatus() {
+        var box = createTemporaryObject(statusBox, testCase, {
+            dataModel: [{ qstrCode: "0", qstrName: "", enumDataType: 8, nStatus: 0 },
+                        { qstrCode: "1", qstrName: "", enumDataType: 8, nStatus: 1 },
+                        { qstrCode: "2", qstrName: "", enumDataType: 8, nStatus: 2 }]
+        })
+        verify(box.editTextModel.readOnly)
+        box.editTextModel.forceActiveFocus()
+        keyClick(Qt.Key_A)
+        compare(box.editTextModel.text, "")
+        compare([0, 1, 2].map(function (n) { return box.rowText(box.dataModel[n]) }),
+                ["Offline", "Online", "Dropped"])
+        clickRow(box, 2)
+        compare(box.currentStatus, 2)
+        box.signal_SetUiData(0, "", 11)
+        compare(box.currentStatus, -1)
+    }
+
+    function test_planBox() {
+        globleParam.nApiMealType = 3
+        var box = createTemporaryObject(mealBox, testCase, {
+            dataModel: [{ nMealData: 1 }, { nMealData: 3 }, { nMealData: 6 }, { nMealData: 11 }]
+        })
+        var clickSpy = createTemporaryObject(spyComponent, testCase, { target: box, signalName: "signal_ClickSel" })
+        compare(box.editTextModel.text, "Long Acting ISP Plan")
+        compare(box.rowText(box.dataModel[3]), "Random")
+        clickRow(box, 2)
+        compare(globleParam.nApiMealType, 6)
+        compare(box.editTextModel.text, "Static ISP Proxy")
+        mouseClick(findChild(box, "comboClear"))
+        compare(globleParam.nApiMealType, 1)
+        compare(box.editTextModel.text, "Popular Plan")
+        compare(clickSpy.count, 2)
+    }
+
+    function test_localIpWritesTheListenAddress() {
+        globleParam.qstrInternalNetIP = "127.0.0.1"
+        var box = createTemporaryObject(localIpBox, testCase, {
+            dataModel: [{ qstrName: "192.168.7.20" }, { qstrName: "10.0.0.3" }]
+        })
+        compare(box.editTextModel.text, "127.0.0.1:random")
+        clickRow(box, 1)
+        compare(globleParam.qstrInternalNetIP, "10.0.0.3")
+        compare(box.currentName, "10.0.0.3")
+        compare(box.editTextModel.text, "10.0.0.3:random")
+    }
+}

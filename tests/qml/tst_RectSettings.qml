@@ -1,0 +1,105 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Globle.Param 1.0
+import "../../src/qml/Rect"
+
+// The settings page against the real global parameters and settings file.
+TestCase {
+    id: testCase
+    name: "RectSettings"
+    width: 1000
+    height: 600
+    visible: true
+    when: windowShown
+
+    property real dp: 1
+    QtObject { id: openSans; property string name: "Open Sans" }
+    QtObject { id: mainLoader; property int nRectPage: 1 }
+    QtObject {
+        id: curlRecv
+        property var calls: []
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+        function pushSetPortScope() { calls.push("pushSetPortScope") }
+        function pushSaveRepeatTime() { calls.push("pushSaveRepeatTime") }
+        function autoStartClient(qstrPath, bStart) { calls.push("autoStart " + bStart); return true }
+    }
+    GlobleParam { id: globleParam }
+    Component { id: freshParam; GlobleParam {} }
+
+    RectSettings {
+        id: page
+        anchors.fill: parent
+        nBandMs: 60000
+    }
+    SignalSpy { id: loginSpy; target: page; signalName: "loginRequested" }
+
+    function field(name) { return findChild(page, name) }
+
+    function save(begin, count) {
+        field("beginPortField").text = begin
+        field("portNumberField").text = count
+        mouseClick(field("saveButton"))
+    }
+
+    function init() {
+        curlRecv.calls = []
+        loginSpy.clear()
+        globleParam.nIsLogin = 1
+        globleParam.nBeginPort = 30000
+        globleParam.nPortNumber = 50
+    }
+
+    function test_visiblePageNumber() {
+        page.visible = false
+        mainLoader.nRectPage = 1
+        page.visible = true
+        compare(mainLoader.nRectPage, 8)
+    }
+
+    function test_signedOutShowsSignIn() {
+        globleParam.nIsLogin = 0
+        save("40000", "20")
+        compare(loginSpy.count, 1)
+        compare([globleParam.nBeginPort, globleParam.nPortNumber], [30000, 50])
+    }
+
+    // A refused field is shown again with the stored value and named in the failure band.
+    function test_portRange_data() {
+        return [
+            { tag: "both valid", begin: "40000", count: "120", stored: [40000, 120], sent: 1, band: "Successfully" },
+            { tag: "unchanged", begin: "30000", count: "50", stored: [30000, 50], sent: 0, band: "Successfully" },
+            { tag: "begin 0", begin: "0", count: "50", stored: [30000, 50], sent: 0, band: "Not saved: Begin Port" },
+            { tag: "begin 65535", begin: "65535", count: "50", stored: [30000, 50], sent: 0, band: "Not saved: Begin Port" },
+            { tag: "letters", begin: "abc", count: "5x", stored: [30000, 50], sent: 0,
+              band: "Not saved: Begin Port, Port Number" },
+            { tag: "count 201", begin: "30000", count: "201", stored: [30000, 50], sent: 0, band: "Not saved: Port Number" },
+            { tag: "new begin, count past the last port", begin: "65500", count: "50", stored: [65500, 50],
+              sent: 1, band: "Not saved: Port Number" }
+        ]
+    }
+    function test_portRange(data) {
+        save(data.begin, data.count)
+        compare([globleParam.nBeginPort, globleParam.nPortNumber], data.stored)
+        compare([field("beginPortField").text, field("portNumberField").text],
+                [String(data.stored[0]), String(data.stored[1])])
+        compare(curlRecv.calls.length, data.sent)
+        compare(field("resultBandText").text, data.band)
+        compare(field("resultBand").bSuccess, data.band === "Successfully")
+        verify(field("resultBand").visible)
+    }
+
+    // Port range, repeat time and start with the system reach QelProxy.ini and come back.
+    function test_savedToSettingsFile() {
+        save("41000", "150")
+        save("0", "201")
+        var hours = field("hoursBox")
+        hours.currentIndex = 3
+        hours.activated(3)
+        mouseClick(field("autoStartSwitch"))
+        compare(curlRecv.calls, ["pushSetPortScope", "pushSaveRepeatTime", "autoStart true"])
+        globleParam.clearConfig()
+        var reread = createTemporaryObject(freshParam, testCase)
+        compare([reread.nBeginPort, reread.nPortNumber, reread.nRepeatProxyTime, reread.bAutoStartClient],
+                [41000, 150, 12, true])
+    }
+}

@@ -1,0 +1,300 @@
+//@mock Curl.InterfaceRecv CurlInterfaceRecv
+//@mock Proxy.Param ProxyManager
+//@mock QelProxy.Param ProxyGoProxy
+//@mock Search.Param SearchManager
+import QtQuick 2.15
+import QtTest 1.15
+import Proxy.Param 1.0
+import QelProxy.Param 1.0
+import Search.Param 1.0
+
+// The root window and the main screen with recording stand-ins for the native objects:
+// both router levels, the side bar, the local-IP result and the saved update package.
+TestCase {
+    id: testCase
+    name: "MainWindow"
+
+    property var root: null
+    property var curl: null
+    property var frame: null
+    property var received: []
+    readonly property var mocks: ({ "ProxyManager": ProxyManager, "ProxyGoProxy": ProxyGoProxy,
+                                    "SearchManager": SearchManager })
+    readonly property var receivers: ["rectProxyListID", "rectStaticProxyListID", "rectTodayListID",
+        "rectFavoriteListID", "rectApi", "rectProgram", "rectEquipmentId", "popupEquipmentLine",
+        "popupBatchDisconnect", "popupCustom", "apiHistoryPopup", "radioIpBalanceId",
+        "radioDayIpBalanceId", "radioStaticIpBalanceId", "radioTrafficPlanId",
+        "radioDedicateStaticIpId", "radioDedicateStaticIpIdSecond", "mainLoader"]
+
+    function initTestCase() {
+        var component = Qt.createComponent(Qt.resolvedUrl("../../src/qml/mainWindow.qml"))
+        compare(component.status, Component.Ready, component.errorString())
+        root = component.createObject(null)
+        root.nDebounceMs = 50
+        curl = findChild(root, "curlRecv")
+        tryVerify(function () { return curl.called("getDomain").length === 1 })
+        curl.signal_SetUiData(100, "", 0)
+        frame = findChild(root, "loaderMain").item
+        verify(frame)
+        compare(curl.called("mainLoadReady").length, 1)
+        compare(ProxyManager.called("addPortData"), [["addPortData", 30000, 50]])
+        receivers.forEach(function (name) {
+            var target = name === "mainLoader" ? frame : findChild(frame, name)
+            verify(target, name)
+            target.signal_SetUiData.connect(function (t, s, n) { received.push([name, t, s, n]) })
+        })
+        findChild(root, "popupTips").signal_SetUiData.connect(function (t, s, n) {
+            received.push(["popupTips", t, s, n])
+        })
+    }
+
+    function cleanupTestCase() { root.destroy() }
+
+    function init() {
+        received = []
+        curl.clear()
+        for (var name in mocks)
+            mocks[name].clear()
+        findChild(root, "globleParam").nIsLogin = 1
+        // A modal tip left open by an earlier test would take the clicks.
+        findChild(root, "popupTips").close()
+    }
+
+    function send(nType, qstrValue, nValue) { curl.signal_SetUiData(nType, qstrValue, nValue) }
+
+    // What reached one receiver, as [type, text, value].
+    function got(name) {
+        return received.filter(function (r) { return r[0] === name })
+                       .map(function (r) { return r.slice(1) })
+    }
+
+    function calls(mock, name) { return (mock === "curl" ? curl : mocks[mock]).called(name) }
+
+    // First level: what the root window calls and what the main screen then gets.
+    function test_rootRouter_data() {
+        return [
+            { tag: "2 starts catalogue and local-IP check", type: 2, value: 0, text: "",
+              calls: [["SearchManager", "initSearch"], ["curl", "openCheckLocalIp"]], main: [] },
+            { tag: "4 datagram", type: 4, value: 7, text: "d",
+              calls: [["ProxyManager", "parseApiRecv", "d", 7]], main: [] },
+            { tag: "13 starts the engine", type: 13, value: 1, text: "",
+              calls: [["ProxyGoProxy", "startProxy", 1]], main: [] },
+            { tag: "22 signed in", type: 22, value: 1, text: "ok",
+              calls: [["ProxyGoProxy", "startProxy", 1]], main: [[114, "ok", 1], [22, "ok", 1]] },
+            { tag: "22 failed stays with the sign-in window", type: 22, value: 0, text: "bad",
+              calls: [], main: [] },
+            { tag: "23 signed out", type: 23, value: 0, text: "",
+              calls: [["ProxyGoProxy", "stopProxy"]], main: [[23, "", 0], [147, "", 0]] },
+            { tag: "27", type: 27, value: 0, text: "",
+              calls: [["ProxyGoProxy", "startMonitorProxyProcess"]], main: [] },
+            { tag: "28 to 41", type: 28, value: 0, text: "t", calls: [], main: [[41, "t", 0]] },
+            { tag: "50 failed", type: 50, value: 0, text: "x", calls: [], main: [[50, "Failed", 0]] },
+            { tag: "50 ok", type: 50, value: 3, text: "x", calls: [], main: [[50, "Successfully", 3]] },
+            { tag: "101", type: 101, value: 0, text: "",
+              calls: [["ProxyManager", "refreshPortByUser"]], main: [] },
+            { tag: "110 reads", type: 110, value: 0, text: "",
+              calls: [["SearchManager", "beginRarseAreaData"]], main: [[110, "", 0]] },
+            { tag: "111 reads anew", type: 111, value: 1, text: "",
+              calls: [["SearchManager", "beginRarseIspData", true]], main: [[111, "", 1]] },
+            { tag: "112 second catalogue", type: 112, value: 2, text: "",
+              calls: [["SearchManager", "beginRarseZipDataSecond", true]], main: [[112, "", 2]] },
+            { tag: "113 proxy list", type: 113, value: 1, text: "",
+              calls: [["ProxyManager", "beginRarseProxyListData"]], main: [[113, "", 1]] },
+            { tag: "113 static list", type: 113, value: 10, text: "",
+              calls: [["ProxyManager", "beginRarseStaticProxyListData"]], main: [[113, "", 10]] },
+            { tag: "115 as 114", type: 115, value: 4, text: "r",
+              calls: [["ProxyManager", "beginRarseRemoteTodayListData"]], main: [[114, "r", 4]] },
+            { tag: "125", type: 125, value: 0, text: "",
+              calls: [["SearchManager", "beginRarseCarouselData"]], main: [[125, "", 0]] },
+            { tag: "136 as 135", type: 136, value: 2, text: "f",
+              calls: [["ProxyManager", "beginRarseRemoteFavoriteListData"]], main: [[135, "f", 2]] },
+            { tag: "138 as 113", type: 138, value: 5, text: "s", calls: [], main: [[113, "s", 5]] },
+            { tag: "145 connects at once", type: 145, value: 0, text: "",
+              calls: [["ProxyManager", "autoProgramConnect"]], main: [] },
+            { tag: "163", type: 163, value: 0, text: "",
+              calls: [["ProxyManager", "beginRarseLocalApiHistoryData"]], main: [[163, "", 0]] },
+            { tag: "166 refreshes balances", type: 166, value: 0, text: "",
+              calls: [["curl", "pushGetIpNum"]], main: [[166, "", 0]] },
+            { tag: "173 by type", type: 173, value: 11, text: "",
+              calls: [["ProxyManager", "beginParseListDataByProxyType", 11, 0]], main: [[173, "", 11]] },
+            { tag: "plain forward 40", type: 40, value: 1, text: "a", calls: [], main: [[40, "a", 1]] },
+            { tag: "plain forward 189", type: 189, value: 3, text: "", calls: [], main: [[189, "", 3]] },
+            { tag: "unknown", type: 999, value: 1, text: "", calls: [], main: [] }
+        ]
+    }
+
+    function test_rootRouter(data) {
+        send(data.type, data.text, data.value)
+        data.calls.forEach(function (call) {
+            tryVerify(function () { return calls(call[0], call[1]).length === 1 }, 1000, call[1])
+            compare(calls(call[0], call[1])[0].slice(1), call.slice(2), call[1])
+        })
+        var main = got("mainLoader")
+        data.main.forEach(function (message) {
+            verify(main.some(function (m) { return JSON.stringify(m) === JSON.stringify(message) }),
+                   JSON.stringify(message) + " not in " + JSON.stringify(main))
+        })
+        if (data.main.length === 0)
+            compare(main, [])
+    }
+
+    // A burst of 5 (or 137) leads to one re-read after the last one.
+    function test_debounce_data() {
+        return [{ tag: "api", type: 5, call: "beginParseApiTodayListData" },
+                { tag: "favourites", type: 137, call: "runFavoriteCache" }]
+    }
+    function test_debounce(data) {
+        for (var i = 0; i < 3; ++i)
+            send(data.type, "", 0)
+        compare(ProxyManager.called(data.call).length, 0)
+        tryVerify(function () { return ProxyManager.called(data.call).length === 1 })
+        wait(100)
+        compare(ProxyManager.called(data.call).length, 1)
+    }
+
+    function test_renewStatic_data() {
+        return [{ tag: "expired", value: 0, text: "", login: 1, opened: 0, tip: 1 },
+                { tag: "stored address", value: 1, text: "", login: 1, opened: 1, tip: 0 },
+                { tag: "signed out", value: 1, text: "", login: 0, opened: 0, tip: 0 }]
+    }
+    function test_renewStatic(data) {
+        var param = findChild(root, "globleParam")
+        param.qstrUserStaticRenewUrl = "https://w/renew?a=1"
+        param.nIsLogin = data.login
+        send(159, data.text, data.value)
+        compare(curl.called("openUrlExternally").length, data.opened)
+        if (data.opened)
+            verify(curl.called("openUrlExternally")[0][1].indexOf("https://w/renew?a=1&p=linux&s=") === 0)
+        compare(got("popupTips").length, data.tip)
+    }
+
+    // Second level: which receivers get a message, and under which number.
+    function test_frameRouter_data() {
+        var lists = ["rectProxyListID", "rectStaticProxyListID", "rectTodayListID", "rectFavoriteListID"]
+        var six = ["rectProxyListID", "rectTodayListID", "rectFavoriteListID", "rectApi", "rectProgram",
+                   "rectStaticProxyListID"]
+        var radios = ["radioIpBalanceId", "radioDayIpBalanceId", "radioStaticIpBalanceId",
+                      "radioTrafficPlanId", "radioDedicateStaticIpId"]
+        return [
+            { tag: "1 clears six pages", type: 1, value: 0, to: six, as: 0 },
+            { tag: "22 plan radios", type: 22, value: 1, to: radios, as: 22 },
+            { tag: "23", type: 23, value: 0, as: 23, to: ["rectProxyListID", "rectTodayListID",
+              "rectFavoriteListID", "rectStaticProxyListID", "rectEquipmentId", "popupEquipmentLine"] },
+            { tag: "40 lists and API, Program, Group Control", type: 40, value: 0, as: 40,
+              to: lists.concat(["rectApi", "rectProgram", "rectEquipmentId"]) },
+            { tag: "41 lists and Group Control", type: 41, value: 0, as: 41,
+              to: lists.concat(["rectEquipmentId"]) },
+            { tag: "158", type: 158, value: 0, as: 158, to: ["rectProxyListID", "rectTodayListID",
+              "rectFavoriteListID", "rectEquipmentId", "popupEquipmentLine"] },
+            { tag: "50 API page", type: 50, value: 1, to: ["rectApi"], as: 50 },
+            { tag: "110 six and Group Control", type: 110, value: 0, to: six.concat(["rectEquipmentId"]), as: 110 },
+            { tag: "116 origin 1", type: 116, value: 1, to: ["rectProxyListID"], as: 116 },
+            { tag: "118 origin 4", type: 118, value: 4, to: ["rectApi"], as: 118 },
+            { tag: "120 origin 6", type: 120, value: 6, to: ["rectProgram"], as: 120 },
+            { tag: "122 origin 10", type: 122, value: 10, to: ["rectStaticProxyListID"], as: 122 },
+            { tag: "117 origin 5 dropped", type: 117, value: 5, to: [], as: 0 },
+            { tag: "119 origin 7 dropped", type: 119, value: 7, to: [], as: 0 },
+            { tag: "120 origin 8 dropped", type: 120, value: 8, to: [], as: 0 },
+            { tag: "121 origin 11 dropped", type: 121, value: 11, to: [], as: 0 },
+            { tag: "135 as 134", type: 135, value: 0, to: ["rectFavoriteListID"], as: 134 },
+            { tag: "155 radios and device lines", type: 155, value: 3, as: 155,
+              to: radios.concat(["popupEquipmentLine"]) },
+            { tag: "160 row popup", type: 160, value: 0, to: ["popupCustom"], as: 160 },
+            { tag: "165 proxy page", type: 165, value: 1, to: ["rectProxyListID"], as: 165 },
+            { tag: "169 static page as 165", type: 169, value: 1, to: ["rectStaticProxyListID"], as: 165 },
+            { tag: "172 as 165", type: 172, value: 0, to: ["rectEquipmentId"], as: 165 },
+            { tag: "180 as 113", type: 180, value: 0, to: ["rectEquipmentId"], as: 113 },
+            { tag: "185 as 113", type: 185, value: 0, to: ["popupEquipmentLine"], as: 113 },
+            { tag: "177", type: 177, value: 0, as: 177,
+              to: ["rectEquipmentId", "popupEquipmentLine", "popupBatchDisconnect"] },
+            { tag: "2 on the proxy page", type: 2, value: 0, to: [], as: 0 },
+            { tag: "unknown", type: 998, value: 0, to: [], as: 0 }
+        ]
+    }
+
+    function test_frameRouter(data) {
+        frame.nShowPage = 1
+        frame.signal_SetUiData(data.type, "t", data.value)
+        var reached = received.filter(function (r) { return r[0] !== "mainLoader" && r[1] === data.as })
+                              .map(function (r) { return r[0] })
+        compare(reached.sort(), data.to.slice().sort())
+    }
+
+    function test_recheckVisibleList_data() {
+        return [{ tag: "today", page: 2, receiver: "rectTodayListID", call: "checkArraySn" },
+                { tag: "favourites", page: 3, receiver: "rectFavoriteListID", call: "checkFavoriteArraySn" }]
+    }
+    function test_recheckVisibleList(data) {
+        frame.nShowPage = data.page
+        frame.signal_SetUiData(0, "", data.page)
+        compare(got(data.receiver), [[2, "unenable", 0]])
+        compare(ProxyManager.called(data.call), [[data.call, data.page]])
+        findChild(root, "globleParam").nIsLogin = 0
+        frame.signal_SetUiData(0, "", data.page)
+        compare(ProxyManager.called(data.call).length, 1)
+        frame.nShowPage = 1
+    }
+
+    function test_countsNeverBelowZero() {
+        var param = findChild(root, "globleParam")
+        param.nIpNums = 1
+        param.nDayIpNums = 0
+        param.nStaticIpNums = 5
+        frame.signal_SetUiData(126, "", 1)
+        frame.signal_SetUiData(126, "", 1)
+        frame.signal_SetUiData(126, "", 3)
+        frame.signal_SetUiData(126, "", 6)
+        compare([param.nIpNums, param.nDayIpNums, param.nStaticIpNums], [0, 0, 5])
+    }
+
+    // UI 3: only a real result acts; the first after start or sign-out shows no tip.
+    function test_localIpResult() {
+        var warning = findChild(frame, "localWrongTipID")
+        curl.localIpResult = {}
+        frame.signal_SetUiData(3, "{\"code\":1}", 0)
+        compare([warning.visible, frame.bchecked, got("popupTips").length], [false, false, 0])
+        curl.localIpResult = { "code": 1, "msg": "mainland" }
+        frame.signal_SetUiData(3, "r", 0)
+        compare([warning.visible, frame.bchecked, got("popupTips").length], [true, true, 0])
+        curl.localIpResult = { "code": 0, "msg": "fine" }
+        frame.signal_SetUiData(3, "r", 0)
+        compare([warning.visible, got("popupTips")], [false, [[1, "fine", 0]]])
+        frame.signal_SetUiData(23, "", 0)
+        frame.signal_SetUiData(3, "r", 0)
+        compare(got("popupTips").length, 1)
+    }
+
+    // Every shown side-bar entry sets its page; Program (5) is shown too.
+    function test_sideBarEntries_data() {
+        return [1, 2, 3, 4, 5, 11, 6].map(function (n) { return { tag: "entry " + n, number: n } })
+    }
+    function test_sideBarEntries(data) {
+        var entry = findChild(frame, "sideEntry" + data.number)
+        verify(entry.visible)
+        mouseClick(entry)
+        compare([frame.nShowPage, frame.nProxyType], [data.number, data.number])
+    }
+
+    function test_programEntryByMessage_data() {
+        return [{ tag: "102", type: 102 }, { tag: "162", type: 162 }]
+    }
+    function test_programEntryByMessage(data) {
+        findChild(frame, "sideEntry1").checked = true
+        frame.signal_SetUiData(data.type, "", 0)
+        compare(frame.nShowPage, 5)
+    }
+
+    // UI 17: the saved package's path, selectable; OK closes; the client keeps running.
+    function test_updateSaved() {
+        var popup = findChild(root, "popupUpdate")
+        send(17, "/opt/qel/temp/exe/updatepack.exe", 0)
+        tryCompare(popup, "opened", true)
+        var path = findChild(popup.contentItem, "packagePath")
+        compare(path.text, "/opt/qel/temp/exe/updatepack.exe")
+        verify(path.selectByMouse && path.readOnly)
+        mouseClick(findChild(popup.contentItem, "savedOkButton"))
+        tryCompare(popup, "opened", false)
+        verify(root.visible)
+        compare(curl.called("openUrlExternally").length, 0)
+    }
+}
