@@ -64,15 +64,24 @@ const std::map<int, const char*>& reasonPhrases()
 }
 
 const char* const kMimeTypes[][2] = {
-    {".html", "text/html"},         {".xml", "text/xml"},
-    {".xhtml", "application/xhtml+xml"}, {".txt", "text/plain"},
-    {".rtf", "application/rtf"},    {".pdf", "application/pdf"},
-    {".word", "application/msword"}, {".png", "image/png"},
-    {".gif", "image/gif"},          {".jpg", "image/jpeg"},
-    {".jpeg", "image/jpeg"},        {".au", "audio/basic"},
-    {".mpeg", "video/mpeg"},        {".mpg", "video/mpeg"},
-    {".avi", "video/x-msvideo"},    {".gz", "application/x-gzip"},
-    {".tar", "application/x-tar"},  {".css", "text/css"},
+    {".html", "text/html"},
+    {".xml", "text/xml"},
+    {".xhtml", "application/xhtml+xml"},
+    {".txt", "text/plain"},
+    {".rtf", "application/rtf"},
+    {".pdf", "application/pdf"},
+    {".word", "application/msword"},
+    {".png", "image/png"},
+    {".gif", "image/gif"},
+    {".jpg", "image/jpeg"},
+    {".jpeg", "image/jpeg"},
+    {".au", "audio/basic"},
+    {".mpeg", "video/mpeg"},
+    {".mpg", "video/mpeg"},
+    {".avi", "video/x-msvideo"},
+    {".gz", "application/x-gzip"},
+    {".tar", "application/x-tar"},
+    {".css", "text/css"},
     {".ico", "application/x-ico"},
 };
 
@@ -83,8 +92,7 @@ const char kErrorPage[] =
 
 bool equalsNoCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -466,8 +474,8 @@ void CHttpServer::buildErrorPage(int status)
     const char* phrase = found == reasonPhrases().end() ? "unknown error" : found->second;
     char page[kErrorPageCapacity];
     const int n = std::snprintf(page, sizeof page, kErrorPage, status, phrase);
-    m_strResponseBody.assign(page, static_cast<std::size_t>(
-                                       std::clamp(n, 0, kErrorPageCapacity - 1)));
+    m_strResponseBody.assign(page,
+                             static_cast<std::size_t>(std::clamp(n, 0, kErrorPageCapacity - 1)));
 }
 
 int CHttpServer::GetResponseContentLength()
@@ -482,11 +490,12 @@ int CHttpServer::GetResponseContentLength()
 int CHttpServer::HttpResponseHeader(int status, tagHttpResponseData* out)
 {
     const bool bKeepAlive = CheckHeaderValueForKey("Connection", "keep-alive");
-    std::string head = "HTTP/1.1 " + std::to_string(status) + " " + GetStatusCodeName(status) +
-                       "\r\n";
+    std::string head =
+        "HTTP/1.1 " + std::to_string(status) + " " + GetStatusCodeName(status) + "\r\n";
     if (bKeepAlive)
-        head += "Connection: keep-alive\r\nKeep-Alive: timeout=" +
-                std::to_string(kKeepAliveSeconds) + "\r\n";
+        head +=
+            "Connection: keep-alive\r\nKeep-Alive: timeout=" + std::to_string(kKeepAliveSeconds) +
+            "\r\n";
     else
         head += "Connection: close\r\n";
     head += "Content-type: " +

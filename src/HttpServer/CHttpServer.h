@@ -42,8 +42,8 @@ using HttpRequestBodyCallBack = std::function<void(const char* pBody, int nLen)>
 // What the engine's callback routes read from and change in the client.
 struct CallbackRouteHooks
 {
-    std::function<Json::Value()> todayList;     // today's rows in the engine's format
-    std::function<std::string()> clientMac;     // the machine identity
+    std::function<Json::Value()> todayList; // today's rows in the engine's format
+    std::function<std::string()> clientMac; // the machine identity
     // 0 bound, 1 not one of the client's ports, 2 no today row for that ip.
     std::function<int(const std::string& strIp, const std::string& strPort)> bindPort;
     std::function<std::pair<int, int>()> portRange; // first port and port count
@@ -66,7 +66,8 @@ public:
 
     // 200 when a request is complete, -2 when more data is needed, else an HTTP error code.
     // After -2 the next call passes the same buffer: with the whole received length while
-    // the head was incomplete, else with the number of bytes added since.
+    // the head was incomplete, else with the number of bytes added since. Any other buffer,
+    // or a call after another result, starts a new request.
     int HttpParser(const char* buf, int len);
     int GetStatusCode() const { return m_nStatusCode; }
 

@@ -50,15 +50,16 @@ private slots:
         const QByteArray chunked = "Transfer-Encoding: chunked\r\n";
 
         QTest::newRow("200 GET with keep-alive")
-            << get + "Host: x\r\nConnection: keep-alive\r\n\r\n" << 200;
-        QTest::newRow("200 query leaves the path") << QByteArray("GET /api/a?x=1 HTTP/1.0\r\n\r\n")
-                                                   << 200;
+            << get + "Host: x\r\nConnection: keep-alive\r\n\r\n"
+            << 200;
+        QTest::newRow("200 query leaves the path")
+            << QByteArray("GET /api/a?x=1 HTTP/1.0\r\n\r\n") << 200;
         QTest::newRow("200 lone ? stays in the path")
             << QByteArray("GET /api/a? HTTP/1.1\r\n\r\n") << 200;
-        QTest::newRow("200 api anywhere is a route") << QByteArray("GET /rapid.html HTTP/1.1\r\n\r\n")
-                                                     << 200;
-        QTest::newRow("200 form body") << post("/api/server/bind_port", "ip=1.2.3.4&port=30001")
-                                       << 200;
+        QTest::newRow("200 api anywhere is a route")
+            << QByteArray("GET /rapid.html HTTP/1.1\r\n\r\n") << 200;
+        QTest::newRow("200 form body")
+            << post("/api/server/bind_port", "ip=1.2.3.4&port=30001") << 200;
         QTest::newRow("200 identity coding")
             << post("/api/x", "a=b", "Transfer-Encoding: identity\r\n") << 200;
         QTest::newRow("200 chunk size a is ten bytes")
@@ -71,10 +72,8 @@ private slots:
         QTest::newRow("-2 blank line cut") << get + "\r" << -2;
         QTest::newRow("-2 announced body missing")
             << QByteArray("POST /api/x HTTP/1.1\r\nContent-Length: 20\r\n\r\nip=1.2.3.4&po") << -2;
-        QTest::newRow("-2 chunk data ends exactly")
-            << post("/api/x", "3\r\na=b", chunked) << -2;
-        QTest::newRow("-2 chunk data still arriving")
-            << post("/api/x", "5\r\na=b", chunked) << -2;
+        QTest::newRow("-2 chunk data ends exactly") << post("/api/x", "3\r\na=b", chunked) << -2;
+        QTest::newRow("-2 chunk data still arriving") << post("/api/x", "5\r\na=b", chunked) << -2;
         QTest::newRow("-2 last chunk without its CR LF")
             << post("/api/x", "3\r\na=b\r\n0\r\n", chunked) << -2;
 
@@ -104,8 +103,8 @@ private slots:
         QTest::newRow("400 URI only a query") << QByteArray("GET ?x HTTP/1.1\r\n\r\n") << 400;
         QTest::newRow("400 empty URI") << QByteArray("GET  HTTP/1.1\r\n\r\n") << 400;
 
-        QTest::newRow("404 file path, existing") << QByteArray("GET /etc/passwd HTTP/1.1\r\n\r\n")
-                                                 << 404;
+        QTest::newRow("404 file path, existing")
+            << QByteArray("GET /etc/passwd HTTP/1.1\r\n\r\n") << 404;
         QTest::newRow("404 folder path") << QByteArray("GET /index HTTP/1.1\r\n\r\n") << 404;
 
         QTest::newRow("405 small letters") << QByteArray("get / HTTP/1.1\r\n\r\n") << 405;
@@ -114,13 +113,14 @@ private slots:
         QTest::newRow("413 body above 8192")
             << QByteArray("POST /api/x HTTP/1.1\r\nContent-Length: 8193\r\n\r\n") << 413;
 
-        QTest::newRow("414 path of 512")
-            << "GET /api" + QByteArray(508, 'x') + " HTTP/1.1\r\n\r\n" << 414;
+        QTest::newRow("414 path of 512") << "GET /api" + QByteArray(508, 'x') + " HTTP/1.1\r\n\r\n"
+                                         << 414;
         QTest::newRow("414 with the appended slash")
-            << "GET /" + QByteArray(510, 'x') + " HTTP/1.1\r\n\r\n" << 414;
+            << "GET /" + QByteArray(510, 'x') + " HTTP/1.1\r\n\r\n"
+            << 414;
 
-        QTest::newRow("501 other coding") << post("/api/x", "a=b", "Transfer-Encoding: gzip\r\n")
-                                          << 501;
+        QTest::newRow("501 other coding")
+            << post("/api/x", "a=b", "Transfer-Encoding: gzip\r\n") << 501;
 
         QTest::newRow("505 version 2.0") << QByteArray("GET / HTTP/2.0\r\n\r\n") << 505;
         QTest::newRow("505 empty version") << QByteArray("GET / HTTP/\r\n\r\n") << 505;
@@ -157,9 +157,9 @@ private slots:
         std::string seen;
         server.SetHttpRequestBodyCallBack(
             [&seen](const char* pBody, int nLen) { seen.assign(pBody, nLen); });
-        QCOMPARE(parseExact(server, post("/api/x", chunks, "Transfer-Encoding: chunked\r\n"),
-                            &keep),
-                 200);
+        QCOMPARE(
+            parseExact(server, post("/api/x", chunks, "Transfer-Encoding: chunked\r\n"), &keep),
+            200);
         QCOMPARE(server.GetBodyLen(), chunks.size());
         QCOMPARE(seen, chunks.toStdString());
 
@@ -199,12 +199,11 @@ private slots:
         QTest::addColumn<QString>("msg");
         const QByteArray bind = "/api/server/bind_port";
         const QByteArray both = "ip=1.2.3.4&port=30001";
-        QTest::newRow("today list") << post("/api/server/get_todaylist", "") << 0 << 200
-                                    << "success";
+        QTest::newRow("today list")
+            << post("/api/server/get_todaylist", "") << 0 << 200 << "success";
         QTest::newRow("mac") << post("/api/server/get_mac?x=1", "") << 0 << 200 << "success";
-        QTest::newRow("GET is refused")
-            << QByteArray("GET /api/server/get_mac HTTP/1.1\r\n\r\n") << 0 << 404
-            << "please use the \"Post\" method";
+        QTest::newRow("GET is refused") << QByteArray("GET /api/server/get_mac HTTP/1.1\r\n\r\n")
+                                        << 0 << 404 << "please use the \"Post\" method";
         QTest::newRow("no ip") << post(bind, "port=30001") << 0 << 301 << "ip can not empty";
         QTest::newRow("no port") << post(bind, "ip=1.2.3.4") << 0 << 302 << "port can not empty";
         QTest::newRow("bound") << post(bind, both) << 0 << 200 << "success";
@@ -214,9 +213,8 @@ private slots:
             << "Not supported port, the allowable port range is 30000-30049";
         QTest::newRow("no today row") << post(bind, both) << 2 << 312
                                       << "Not supported line,the line is not exist in todaylist";
-        QTest::newRow("lone ? stays in path")
-            << post("/api/server/get_mac?", "") << 0 << 404
-            << "the router is incorrect,please check your method";
+        QTest::newRow("lone ? stays in path") << post("/api/server/get_mac?", "") << 0 << 404
+                                              << "the router is incorrect,please check your method";
         QTest::newRow("case differs") << post("/api/server/GET_MAC", "") << 0 << 404
                                       << "the router is incorrect,please check your method";
     }
@@ -265,10 +263,10 @@ private slots:
             << QByteArray("GET /api/server/get_mac HTTP/1.1\r\nHost: x\r\nConnection: "
                           "Keep-Alive\r\n\r\n")
             << true << QByteArray("text/plain");
-        QTest::newRow("route by file type") << post("/rapid.HTML", "") << false
-                                            << QByteArray("text/html");
-        QTest::newRow("error page") << QByteArray("GET /index HTTP/1.1\r\n\r\n") << false
-                                    << QByteArray("text/html");
+        QTest::newRow("route by file type")
+            << post("/rapid.HTML", "") << false << QByteArray("text/html");
+        QTest::newRow("error page")
+            << QByteArray("GET /index HTTP/1.1\r\n\r\n") << false << QByteArray("text/html");
     }
 
     // The head announces exactly the body that follows it.
@@ -288,17 +286,16 @@ private slots:
         if (nStatus != 200)
             QCOMPARE(server.HttpResponseBody(&body), 1);
         const QByteArray headText = QByteArray::fromStdString(text(head));
-        QVERIFY(headText.startsWith("HTTP/1.1 " + QByteArray::number(nStatus) + " " +
-                                    QByteArray::fromStdString(CHttpServer::GetStatusCodeName(
-                                        nStatus)) +
-                                    "\r\n"));
+        QVERIFY(headText.startsWith(
+            "HTTP/1.1 " + QByteArray::number(nStatus) + " " +
+            QByteArray::fromStdString(CHttpServer::GetStatusCodeName(nStatus)) + "\r\n"));
         QCOMPARE(head.u.bIsKeepAlive, keepAlive);
         QCOMPARE(headText.contains("Connection: keep-alive\r\nKeep-Alive: timeout=500\r\n"),
                  keepAlive);
         QCOMPARE(headText.contains("Connection: close\r\n"), !keepAlive);
         QVERIFY(headText.contains("Content-type: " + type + "\r\n"));
-        QVERIFY(headText.contains("Content-length: " + QByteArray::number(body.nBuffLen) +
-                                  "\r\n\r\n"));
+        QVERIFY(
+            headText.contains("Content-length: " + QByteArray::number(body.nBuffLen) + "\r\n\r\n"));
         QVERIFY(headText.endsWith("\r\n\r\n"));
         if (nStatus != 200)
             QVERIFY(text(body).find("404 Not Found") != std::string::npos);
@@ -317,11 +314,26 @@ private slots:
     // the parser's documented results, and every answer can be written.
     void randomBuffersGiveKnownResults()
     {
-        const QList<QByteArray> pieces{"GET ",   "POST ",  "/api/server/bind_port", "/x.txt",
-                                       " HTTP/1.1", "HTTP/1.0", "\r\n",           "\r",
-                                       "\n",     ": ",     "Content-Length: 5",   "ip=1&port=2",
-                                       "=",      "&",      "?",                   "Transfer-Encoding: chunked",
-                                       "0\r\n\r\n", "5\r\n", QByteArray(1, '\0'),   " "};
+        const QList<QByteArray> pieces{"GET ",
+                                       "POST ",
+                                       "/api/server/bind_port",
+                                       "/x.txt",
+                                       " HTTP/1.1",
+                                       "HTTP/1.0",
+                                       "\r\n",
+                                       "\r",
+                                       "\n",
+                                       ": ",
+                                       "Content-Length: 5",
+                                       "ip=1&port=2",
+                                       "=",
+                                       "&",
+                                       "?",
+                                       "Transfer-Encoding: chunked",
+                                       "0\r\n\r\n",
+                                       "5\r\n",
+                                       QByteArray(1, '\0'),
+                                       " "};
         QRandomGenerator random(20261209);
         for (int i = 0; i < 400; ++i) {
             QByteArray request;

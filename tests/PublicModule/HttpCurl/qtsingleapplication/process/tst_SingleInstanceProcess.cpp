@@ -346,8 +346,9 @@ void TestSingleInstanceProcess::updateEndToEnd_data()
     QTest::newRow("address accepted") << QString() << QByteArray() << 1 << answer;
     const QByteArray refused = "{ \"code\": 1002, \"msg\": \"not accepted\" }\n";
     QTest::newRow("non-zero code") << "body" << refused << 1 << refused;
-    QTest::newRow("connection closed") << "close" << QByteArray() << 3
-                                       << QByteArray(R"({"code":404,"msg":"Network disconnected"})");
+    QTest::newRow("connection closed")
+        << "close" << QByteArray() << 3
+        << QByteArray(R"({"code":404,"msg":"Network disconnected"})");
 }
 
 // The client starts update beside it (a second check meanwhile starts nothing); update posts
@@ -381,6 +382,7 @@ void TestSingleInstanceProcess::updateEndToEnd()
     QByteArray errors;
     QTRY_VERIFY_WITH_TIMEOUT((errors += probe->readAllStandardError()).contains("exe finished:"),
                              5000 * QEL_TIME_FACTOR);
+    QVERIFY(errors.contains("exe finished: 0"));
     QVERIFY(errors.contains("ip check still running; none started"));
     const int nClosing = errors.indexOf("delete_window_noop");
     const int nNotice = errors.indexOf("notice_window_noop");
@@ -425,7 +427,8 @@ void TestSingleInstanceProcess::updateWithoutClientEndsAtOnce()
     timer.start();
     QProcess* update = start(QEL_UPDATE_BIN, args + QStringList{"--x"}, env);
     QVERIFY(update->waitForFinished(5000 * QEL_TIME_FACTOR));
-    QVERIFY2(timer.elapsed() < 3000 * QEL_TIME_FACTOR, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 3000 * QEL_TIME_FACTOR,
+             qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(update->exitStatus(), QProcess::NormalExit);
     QCOMPARE(update->exitCode(), 0);
     QCOMPARE(update->readAllStandardError(), line + "\n");
