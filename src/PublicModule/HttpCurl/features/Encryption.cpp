@@ -33,11 +33,10 @@ constexpr std::array<signed char, 256> makeDecodeTable()
 // Value of each byte as a base64 character; -1 for "=" and anything else outside the alphabet.
 constexpr std::array<signed char, 256> kDecode = makeDecodeTable();
 
-// Encoding goes through blocks on the stack: 576 plain bytes are 768 base64 characters, a
-// whole number of digest periods and of 3-byte groups, which base64 again makes 1024.
+// The body goes through blocks: 576 plain bytes are 768 base64 characters, a whole number
+// of digest periods and of 3-byte groups, so blocks join without seams.
 const std::size_t kPlainBlock = 576;
 const std::size_t kInnerBlock = kPlainBlock / 3 * 4;
-const std::size_t kOuterBlock = kInnerBlock / 3 * 4;
 static_assert(kInnerBlock % kDigestLen == 0 && kInnerBlock % 3 == 0, "blocks must align");
 
 inline int valueOf(char c)
@@ -48,13 +47,6 @@ inline int valueOf(char c)
 std::size_t encodedLength(std::size_t bytes)
 {
     return (bytes + 2) / 3 * 4;
-}
-
-// Bytes that `chars` alphabet characters read as (a lone last character gives none).
-std::size_t decodedLength(std::size_t chars)
-{
-    const std::size_t rest = chars % 4;
-    return chars / 4 * 3 + (rest == 0 ? 0 : rest - 1);
 }
 
 // Standard base64 of `length` bytes, "=" padded, written at `out`; returns its end.
@@ -84,7 +76,8 @@ char* encodeBase64(const char* in, std::size_t length, char* out)
 
 // Lenient base64 reading of `length` characters at `out` (at most length / 4 * 3 + 2 bytes):
 // stops at the first character outside the alphabet, then setting `*stopped`; a last group
-// of two or three characters gives one or two bytes. Returns the bytes written.
+// of two or three characters gives one or two bytes. Returns the bytes written. `out` may
+// be `in` or lie before it: a group is read before its bytes are written.
 std::size_t decodeBase64(const char* in, std::size_t length, char* out, bool* stopped = nullptr)
 {
     char* const start = out;
@@ -117,15 +110,6 @@ std::size_t decodeBase64(const char* in, std::size_t length, char* out, bool* st
     if (k >= 3)
         *out++ = static_cast<char>(v >> 8);
     return static_cast<std::size_t>(out - start);
-}
-
-// Characters before the first one outside the base64 alphabet.
-std::size_t alphabetPrefix(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && valueOf(text[i]) >= 0)
-        ++i;
-    return i;
 }
 
 // Cyclic XOR of `length` bytes with a non-empty key, from `in` to `out` (which may be `in`).
@@ -221,18 +205,18 @@ std::string Encryption::encode(const std::string& plain)
 std::string Encryption::decode(const std::string& encoded)
 {
     const std::string& key = m_strKey;
-    const std::size_t chars = alphabetPrefix(encoded);
-    const std::size_t length = decodedLength(chars);
+    // The outer base64 is read whole into the result; the body is then read in place, as
+    // base64 reading never writes ahead of what it has read.
+    std::string out(encoded.size() / 4 * 3 + 2, '\0');
+    char* const data = &out[0];
+    const std::size_t length = decodeBase64(encoded.data(), encoded.size(), data);
     if (length < kTailLen)
         return std::string();
     const std::size_t bodyLength = length - kTailLen;
 
     // The fields: R is the last keyed by K, T the one before keyed by R; both are empty
     // when K is (XorEncode's rule).
-    const std::size_t firstGroup = bodyLength / 3;
-    char fields[kTailLen + 3];
-    decodeBase64(encoded.data() + firstGroup * 4, chars - firstGroup * 4, fields);
-    const char* tail = fields + (bodyLength - firstGroup * 3);
+    const char* tail = data + bodyLength;
     const std::size_t fieldLength = key.empty() ? 0 : kFieldLen;
     char r[kFieldLen];
     char t[kFieldLen];
@@ -245,18 +229,14 @@ std::string Encryption::decode(const std::string& encoded)
 
     // The body is base64 text keyed by H; its reading stops at its first character outside
     // the alphabet.
-    std::string out(bodyLength / 4 * 3 + 2, '\0');
-    char* dst = &out[0];
-    char inner[kInnerBlock];
+    std::size_t written = 0;
     bool stopped = false;
     for (std::size_t done = 0; done < bodyLength && !stopped; done += kInnerBlock) {
         const std::size_t blockLength = std::min(kInnerBlock, bodyLength - done);
-        const std::size_t from = done / 3 * 4;
-        decodeBase64(encoded.data() + from, std::min(kOuterBlock, chars - from), inner);
-        xorCyclic(inner, blockLength, h, kDigestLen, inner);
-        dst += decodeBase64(inner, blockLength, dst, &stopped);
+        xorCyclic(data + done, blockLength, h, kDigestLen, data + done);
+        written += decodeBase64(data + done, blockLength, data + written, &stopped);
     }
-    out.resize(static_cast<std::size_t>(dst - out.data()));
+    out.resize(written);
     return out;
 }
 

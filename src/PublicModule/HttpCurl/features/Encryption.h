@@ -9,8 +9,8 @@
 // One encoder for the process (GetInstance). encode/decode only read the key and the
 // stamp; the key is written only by SetKey (the settings writer at exit), so the encoder
 // is shared without a lock. Nothing here throws; bad input decodes to the empty text or
-// to meaningless bytes. encode and decode stream through small blocks on the stack, so the
-// result is their only allocation (list caches encode every record).
+// to meaningless bytes. encode goes through small blocks on the stack and decode works in
+// its result, so the result is their only allocation (list caches encode every record).
 class Encryption
 {
 public:
