@@ -174,6 +174,9 @@ public:
     Q_INVOKABLE QString getWebPageUrl(int nValue = 0);
     Q_INVOKABLE bool checkRefershWebPage(int nValue = 0);
     Q_INVOKABLE void openDesktop(int nValue = 0);
+    // Starts the update program beside this one to check the IP address; its answer comes
+    // back over the single-instance channel as UI message 3. Nothing starts while one runs.
+    Q_INVOKABLE void openCheckLocalIp(int nValue = 0);
 
     // Screen helpers (InterfaceScreens.cpp).
     // "1.2.3.4" -> "1.2.***.***"; one dot only: cut once, no stars; no dot: unchanged.

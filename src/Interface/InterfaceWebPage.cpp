@@ -42,5 +42,24 @@ bool InterfacePost::checkRefershWebPage(int)
     return GetTimeStamp_Uint() - nStamp > kWebPageLifeSeconds;
 }
 
+void InterfacePost::openCheckLocalIp(int nValue)
+{
+    if (GlobleParam* pParam = GlobleParam::GetInstance())
+        pParam->setIpCheckState(nValue);
+    if (m_pWebProcess->state() != QProcess::NotRunning) {
+        qDebug() << "ip check still running; none started";
+        return;
+    }
+    const QString qstrFileName = StrToQstr(GetCurrentExe()) + QStringLiteral("/update");
+    qDebug() << "qstrFileName:" << qstrFileName;
+    // The program's own path leads its arguments, as it does for every start of it.
+    QStringList listParam{qstrFileName, QStringLiteral("--check_enable"), QStringLiteral("--lang"),
+                          StrToQstr(GetLanguage())};
+    // A test run's check goes to the same test service.
+    if (IsTestServer())
+        listParam << QStringLiteral("--x");
+    openExeByProcess(qstrFileName, listParam, nValue);
+}
+
 // This platform has no program picker; there is nothing to add.
 void InterfacePost::openDesktop(int) {}

@@ -1,5 +1,6 @@
 #include "Interface/ProxyGoProxy.h"
 
+#include "HttpServer/WebServer.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
@@ -195,7 +196,8 @@ void ProxyGoProxy::reportStartFailure()
 
 void ProxyGoProxy::startHttpServer()
 {
-    qDebug() << "callback server not started";
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    WebServer::GetInstance()->startWebServer(pParam ? pParam->getHttpServerPort() : 0);
 }
 
 bool ProxyGoProxy::CheckAPIPort(int nPort)

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import Curl.InterfaceRecv 1.0
+import Data.ListModel 1.0
 import Globle.Param 1.0
 import Language.Param 1.0
 import Proxy.Param 1.0
@@ -75,7 +76,8 @@ ApplicationWindow {
     SystemLine {
         id: lineDraw
     }
-    ListModel {
+    // The outside browser's profiles, shown by its settings popup and by port binding.
+    BrowserWndModel {
         id: browserWndModel
     }
 
@@ -180,9 +182,11 @@ ApplicationWindow {
         service: curlRecv
         globals: globleParam
     }
-    Item {
+    PopupBrowser {
         id: popupBrowser
-        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+        service: curlRecv
+        globals: globleParam
+        profiles: browserWndModel
     }
 
     Timer {
@@ -253,16 +257,6 @@ ApplicationWindow {
     function hideIPPart(ip) { return curlRecv.hideIPPart(ip) }
     function formatTimeFromTimeStamp(t) { return curlRecv.formatTimeFromTimeStamp(t) }
     function openPage(strUrl) { curlRecv.openUrlExternally(strUrl, 0) }
-
-    function parseBrowserJsonData(strData) {
-        browserWndModel.clear()
-        var rows = []
-        try { rows = JSON.parse(strData) } catch (e) { return }
-        if (!Array.isArray(rows))
-            return
-        for (var i = 0; i < rows.length; ++i)
-            browserWndModel.append(rows[i])
-    }
 
     // A server-driven side-bar entry was clicked.
     function onColumnBtnClick(nType, strUrl) {
@@ -390,7 +384,7 @@ ApplicationWindow {
         140: function (s, n) { popupFeedback.signal_SetUiData(140, s, n) },
         141: function (s, n) { popupFeedback.signal_SetUiData(141, s, n) },
         142: function (s, n) { popupFeedback.signal_SetUiData(142, s, n) },
-        143: function (s, n) { parseBrowserJsonData(s); popupBrowser.signal_SetUiData(143, s, n) },
+        143: function (s, n) { browserWndModel.setJsonText(s); popupBrowser.signal_SetUiData(143, s, n) },
         144: function (s, n) { popupTips.signal_SetUiData(1, s, 0) },
         145: function (s, n) { timerAutoProgram.restart() },
         146: function (s, n) { timerAutoProgram.stop(); loaderMain.emitItem(146, s, n) },

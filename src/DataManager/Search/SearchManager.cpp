@@ -180,14 +180,14 @@ std::mutex& SearchManager::levelMutex(Level level)
     }
 }
 
-void SearchManager::setRaw(Level level, int nPlan, const Json::Value& value)
+void SearchManager::setRaw(Level level, int nPlan, Json::Value value)
 {
     const RawSet set = rawSetForPlan(nPlan);
     if (set == Raw_None)
         return;
-    auto copy = std::make_shared<const Json::Value>(value);
+    auto array = std::make_shared<const Json::Value>(std::move(value));
     std::lock_guard<std::mutex> lock(levelMutex(level));
-    m_raw[level][set] = std::move(copy);
+    m_raw[level][set] = std::move(array);
 }
 
 SearchManager::RawArray SearchManager::raw(Level level, RawSet set)
@@ -196,19 +196,19 @@ SearchManager::RawArray SearchManager::raw(Level level, RawSet set)
     return m_raw[level][set];
 }
 
-void SearchManager::setAreaDataJson(const Json::Value& value, int nPlan, int)
+void SearchManager::setAreaDataJson(Json::Value value, int nPlan, int)
 {
-    setRaw(CatalogueFile::Area, nPlan, value);
+    setRaw(CatalogueFile::Area, nPlan, std::move(value));
 }
 
-void SearchManager::setIspDataJson(const Json::Value& value, int nPlan, int)
+void SearchManager::setIspDataJson(Json::Value value, int nPlan, int)
 {
-    setRaw(CatalogueFile::Isp, nPlan, value);
+    setRaw(CatalogueFile::Isp, nPlan, std::move(value));
 }
 
-void SearchManager::setZipDataJson(const Json::Value& value, int nPlan, int)
+void SearchManager::setZipDataJson(Json::Value value, int nPlan, int)
 {
-    setRaw(CatalogueFile::Zip, nPlan, value);
+    setRaw(CatalogueFile::Zip, nPlan, std::move(value));
 }
 
 void SearchManager::initAllData()

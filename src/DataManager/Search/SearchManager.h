@@ -78,9 +78,10 @@ public:
     void reloadEmptyLevel(int nKind);
 
     // Replace one raw array: plan 1 plain, 3 static, 6 dedicated; other plans do nothing.
-    void setAreaDataJson(const Json::Value& value, int nPlan, int nValue = 0);
-    void setIspDataJson(const Json::Value& value, int nPlan, int nValue = 0);
-    void setZipDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+    // Taken by value: a caller done with its array moves it in rather than copying it.
+    void setAreaDataJson(Json::Value value, int nPlan, int nValue = 0);
+    void setIspDataJson(Json::Value value, int nPlan, int nValue = 0);
+    void setZipDataJson(Json::Value value, int nPlan, int nValue = 0);
 
     Q_INVOKABLE void refershComboCountry(int nValue = 0);
 
@@ -221,7 +222,7 @@ private:
 
     static RawSet rawSetFor(PlanMap map, int nPlan);
     static RawSet rawSetForPlan(int nPlan);
-    void setRaw(CatalogueFile::Level level, int nPlan, const Json::Value& value);
+    void setRaw(CatalogueFile::Level level, int nPlan, Json::Value value);
     RawArray raw(CatalogueFile::Level level, RawSet set);
     std::mutex& levelMutex(CatalogueFile::Level level);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 // The program's reversible text encoding: base64, three XOR layers keyed by
@@ -10,7 +9,8 @@
 // One encoder for the process (GetInstance). encode/decode only read the key and the
 // stamp; the key is written only by SetKey (the settings writer at exit), so the encoder
 // is shared without a lock. Nothing here throws; bad input decodes to the empty text or
-// to meaningless bytes.
+// to meaningless bytes. encode goes through small blocks on the stack and decode works in
+// its result, so the result is their only allocation (list caches encode every record).
 class Encryption
 {
 public:
@@ -43,10 +43,7 @@ private:
     Encryption();
     ~Encryption() = default;
 
-    // Lower-case hexadecimal MD5 of T, then R, then K.
-    static std::string digestOf(const std::string& t, const std::string& r, const std::string& k);
-
-    std::string m_strBaseChar;
     std::string m_strKey;
-    std::int64_t m_curTime;
+    // Milliseconds since the epoch at start plus ten minutes, as decimal text.
+    std::string m_strStamp;
 };

@@ -64,13 +64,13 @@ void load(SearchManager* pManager, CatalogueFile::Level level)
     if (!CatalogueFile::read(CatalogueFile::path(level, false), array, why))
         std::fprintf(stderr, "unreadable: %s\n", qPrintable(why));
     if (level == CatalogueFile::Area) {
-        pManager->setAreaDataJson(array, 1);
+        pManager->setAreaDataJson(std::move(array), 1);
         pManager->beginRarseAreaData(true);
     } else if (level == CatalogueFile::Isp) {
-        pManager->setIspDataJson(array, 1);
+        pManager->setIspDataJson(std::move(array), 1);
         pManager->beginRarseIspData(true);
     } else {
-        pManager->setZipDataJson(array, 1);
+        pManager->setZipDataJson(std::move(array), 1);
         pManager->beginRarseZipData(true);
     }
 }

@@ -1,7 +1,9 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/MD5.h"
 
 #include <QtTest>
 
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,6 +27,88 @@ std::string b64(const std::string& s)
 {
     return Encryption::GetInstance()->base64_encode(
         reinterpret_cast<const unsigned char*>(s.data()), static_cast<unsigned int>(s.size()));
+}
+
+// The encoding written plainly, a character at a time: the block encoder must give the same
+// text for the same stamp T and random text R, and read everything the same way.
+namespace reference {
+
+std::string b64(const std::string& s)
+{
+    static const char chars[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); i += 3) {
+        unsigned v = 0;
+        for (std::size_t k = 0; k < 3; ++k)
+            v = v << 8 | (i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0u);
+        for (std::size_t k = 0; k < 4; ++k)
+            out += k <= s.size() - i ? chars[(v >> (18 - 6 * k)) & 0x3F] : '=';
+    }
+    return out;
+}
+
+std::string unb64(const std::string& s)
+{
+    static const std::string chars =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    unsigned v = 0;
+    int bits = 0;
+    for (char c : s) {
+        const std::size_t pos = c == '\0' ? std::string::npos : chars.find(c);
+        if (pos == std::string::npos)
+            break;
+        v = v << 6 | unsigned(pos);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out += static_cast<char>((v >> bits) & 0xFF);
+        }
+    }
+    return out;
+}
+
+std::string xorWith(std::string text, const std::string& key)
+{
+    if (key.empty())
+        return std::string();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char>(text[i] ^ key[i % key.size()]);
+    return text;
+}
+
+std::string digest(std::string all)
+{
+    MD5 md5;
+    md5.GenerateMD5(reinterpret_cast<unsigned char*>(&all[0]), static_cast<int>(all.size()));
+    return md5.ToString();
+}
+
+std::string encode(const std::string& p, const std::string& t, const std::string& r,
+                   const std::string& k)
+{
+    return b64(xorWith(b64(p), digest(t + r + k)) + xorWith(t, r) + xorWith(r, k));
+}
+
+std::string decode(const std::string& e, const std::string& k)
+{
+    const std::string d = unb64(e);
+    if (d.size() < 26)
+        return std::string();
+    const std::string r = xorWith(d.substr(d.size() - 13), k);
+    const std::string t = xorWith(d.substr(d.size() - 26, 13), r);
+    return unb64(xorWith(d.substr(0, d.size() - 26), digest(t + r + k)));
+}
+
+} // namespace reference
+
+std::string randomBytes(std::mt19937& random, std::size_t n)
+{
+    std::string s(n, '\0');
+    for (char& c : s)
+        c = static_cast<char>(random() & 0xFF);
+    return s;
 }
 
 } // namespace
@@ -262,6 +346,46 @@ private slots:
                 bytes += static_cast<char>((i * 13 + n * 5) & 0xFF);
             e->decode(bytes);
         }
+    }
+
+    // Lengths around the encoder's 576-byte blocks, random bytes, several keys; then each
+    // encoding damaged (a character replaced, the text cut) must read as the plain reading does.
+    void sameAsReference()
+    {
+        Encryption* e = Encryption::GetInstance();
+        std::mt19937 random(20261209);
+        std::vector<std::size_t> lengths;
+        for (std::size_t n = 0; n < 200; ++n)
+            lengths.push_back(n);
+        for (std::size_t n : {575, 576, 577, 1151, 1152, 1153, 1730, 5000})
+            lengths.push_back(n);
+        const std::string damage = "=!A/\xc3\n";
+        for (const std::string key : {kKey, "another.key!!", "a key longer than thirty-two bytes"}) {
+            e->SetKey(key);
+            for (std::size_t n : lengths) {
+                const std::string p = randomBytes(random, n);
+                QCOMPARE(e->base64_encode(reinterpret_cast<const unsigned char*>(p.data()),
+                                          static_cast<unsigned int>(n)),
+                         reference::b64(p));
+                QCOMPARE(e->base64_decode(p), reference::unb64(p));
+                const std::string enc = e->encode(p);
+                const std::string d = reference::unb64(enc);
+                const std::string r = reference::xorWith(d.substr(d.size() - 13), key);
+                const std::string t = reference::xorWith(d.substr(d.size() - 26, 13), r);
+                QCOMPARE(enc, reference::encode(p, t, r, key));
+                QCOMPARE(e->decode(enc), p);
+
+                std::string bad = enc;
+                bad[random() % bad.size()] = damage[random() % damage.size()];
+                QCOMPARE(e->decode(bad), reference::decode(bad, key));
+                const std::string cut = enc.substr(0, random() % enc.size());
+                QCOMPARE(e->decode(cut), reference::decode(cut, key));
+            }
+        }
+        e->SetKey("");
+        const std::string enc = e->encode("plain");
+        QCOMPARE(e->decode(enc), reference::decode(enc, ""));
+        e->SetDefaultKey();
     }
 
     void concurrentUse()

@@ -40,6 +40,10 @@ private slots:
     void noFolderEndsWithReason();
     void quitDuringHungTransfersIsBounded_data();
     void quitDuringHungTransfersIsBounded();
+    void updateEndToEnd_data();
+    void updateEndToEnd();
+    void updateWithoutClientEndsAtOnce_data();
+    void updateWithoutClientEndsAtOnce();
 
 private:
     QProcess* start(const QString& program, const QStringList& args,
@@ -325,9 +329,110 @@ void TestSingleInstanceProcess::quitDuringHungTransfersIsBounded()
     QCOMPARE(probe->exitCode(), 0);
     QVERIFY(settings.open(QIODevice::ReadOnly));
     const QByteArray saved = settings.readAll();
-    QVERIFY(saved.contains("\"other_proxy\" : true")); // only a save writes it
+    QVERIFY(saved.contains("\"other_proxy\" : false")); // absent reads false, still written
     QVERIFY(saved.contains("\"login\" : \"seed_user\""));
     QVERIFY(saved.contains("\"port_begin\" : 31234"));
+}
+
+void TestSingleInstanceProcess::updateEndToEnd_data()
+{
+    QTest::addColumn<QString>("mode"); // the stand-in's script for the check, empty for none
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<QByteArray>("reply");
+    QFile fixture(QEL_SOURCE_DIR "/sandbox/service/fixtures/api/check/ip.json");
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QByteArray answer = fixture.readAll();
+    QTest::newRow("address accepted") << QString() << QByteArray() << 1 << answer;
+    const QByteArray refused = "{ \"code\": 1002, \"msg\": \"not accepted\" }\n";
+    QTest::newRow("non-zero code") << "body" << refused << 1 << refused;
+    QTest::newRow("connection closed")
+        << "close" << QByteArray() << 3
+        << QByteArray(R"({"code":404,"msg":"Network disconnected"})");
+}
+
+// The client starts update beside it (a second check meanwhile starts nothing); update posts
+// the check and hands the reply back unchanged, after its closing message.
+void TestSingleInstanceProcess::updateEndToEnd()
+{
+    QFETCH(QString, mode);
+    QFETCH(QByteArray, body);
+    QFETCH(int, requests);
+    QFETCH(QByteArray, reply);
+    SandboxService service;
+    QVERIFY(service.start());
+    if (!mode.isEmpty()) {
+        Json::Value script;
+        script["route"] = "/api/check/ip";
+        script["mode"] = mode.toStdString();
+        script["body"] = body.toStdString();
+        QVERIFY(service.script(script));
+    }
+    const QString client = privateCopy(QEL_CLIENT_PROBE_BIN);
+    QVERIFY(!privateCopy(QEL_UPDATE_BIN).isEmpty());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QEL_TEST_API_URL", service.apiUrl());
+    env.insert("QEL_TEST_RES_URL", service.resUrl());
+    QProcess* probe = start(client, {"--x", "--debugging", "--check-ip"}, env);
+
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += probe->readAllStandardOutput()).contains('\n'),
+                             15000 * QEL_TIME_FACTOR);
+    QCOMPARE(out, "UI 3 " + reply.toBase64() + "\n");
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT((errors += probe->readAllStandardError()).contains("exe finished:"),
+                             5000 * QEL_TIME_FACTOR);
+    QVERIFY(errors.contains("exe finished: 0"));
+    QVERIFY(errors.contains("ip check still running; none started"));
+    const int nClosing = errors.indexOf("delete_window_noop");
+    const int nNotice = errors.indexOf("notice_window_noop");
+    QVERIFY(nClosing >= 0 && nClosing < nNotice);
+    const QByteArray noticeLine = errors.mid(nNotice, errors.indexOf('\n', nNotice) - nNotice);
+    QVERIFY2(!noticeLine.contains("socket"), noticeLine.constData());
+
+    int nChecks = 0;
+    for (const Json::Value& entry : service.log()) {
+        if (JsonRead::getString(entry, "path") != "/api/check/ip")
+            continue;
+        ++nChecks;
+        QCOMPARE(JsonRead::getString(entry, "method"), std::string("POST"));
+        QVERIFY(JsonRead::getBool(entry, "sign_ok"));
+    }
+    QCOMPARE(nChecks, requests);
+    QCOMPARE(probe->readAllStandardOutput(), QByteArray());
+}
+
+void TestSingleInstanceProcess::updateWithoutClientEndsAtOnce_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("line");
+    const QByteArray byHand = "update: QelProxy starts this program to check the IP address; "
+                              "run by hand it does nothing";
+    QTest::newRow("by hand") << QStringList() << byHand;
+    QTest::newRow("help") << QStringList{"--check_enable", "--help"} << byHand;
+    QTest::newRow("no client")
+        << QStringList{"--check_enable", "--lang", "_en"}
+        << QByteArray("update: no QelProxy is running to take the answer; nothing was checked");
+}
+
+void TestSingleInstanceProcess::updateWithoutClientEndsAtOnce()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, line);
+    SandboxService service;
+    QVERIFY(service.start());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QEL_TEST_API_URL", service.apiUrl());
+    QElapsedTimer timer;
+    timer.start();
+    QProcess* update = start(QEL_UPDATE_BIN, args + QStringList{"--x"}, env);
+    QVERIFY(update->waitForFinished(5000 * QEL_TIME_FACTOR));
+    QVERIFY2(timer.elapsed() < 3000 * QEL_TIME_FACTOR,
+             qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(update->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(update->exitCode(), 0);
+    QCOMPARE(update->readAllStandardError(), line + "\n");
+    QCOMPARE(service.log().size(), 0u);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstanceProcess)
