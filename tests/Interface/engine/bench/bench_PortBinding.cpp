@@ -9,7 +9,9 @@
 #include "Interface/ProxyGoProxy.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <curl/curl.h>
 
@@ -88,6 +90,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QTemporaryDir workDir; // the account's database goes here, not where the bench was run
+    if (!workDir.isValid() || !QDir::setCurrent(workDir.path()))
+        return fail("no temporary folder");
     SandboxService service;
     if (!service.start())
         return fail("the stand-in service did not start");
