@@ -1,6 +1,7 @@
 // Binding exits to local ports through the client's transport. The stand-in service plays
 // both the service ("/api/client/check_ip") and the engine's API ("/api/set_port_session"),
-// with scripted answers, and its log shows what each request carried.
+// with scripted answers, and its log shows what each request carried. Ports held by another
+// program are refused by the stand-in engine itself, on a range of its own.
 #include "CountingInterfaceRecv.h"
 #include "SandboxService.h"
 
@@ -11,7 +12,10 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QDateTime>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +63,28 @@ Json::Value exitRecord(int n, int nPlan, const char* szCity)
     record["server"] = "s1";
     record["server_port"] = 7000;
     return record;
+}
+
+int freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// A free range of 20 ports away from the scripted tests' range.
+int freeRange()
+{
+    for (int nStart = 40000; nStart < 60000; nStart += 20) {
+        bool bFree = true;
+        for (int nPort = nStart; nPort < nStart + 20 && bFree; ++nPort) {
+            QTcpServer probe;
+            bFree = probe.listen(QHostAddress::LocalHost, quint16(nPort));
+        }
+        if (bFree)
+            return nStart;
+    }
+    return 0;
 }
 
 QString buyTimeAgo(qint64 nSeconds)
@@ -113,6 +139,9 @@ private:
     SandboxService m_service;
     std::unique_ptr<GlobleParam> m_param;
     std::unique_ptr<CountingInterfaceRecv> m_recv;
+    QProcess m_engine;
+    int m_nEngineRange = 0;
+    int m_nEngineApiPort = 0;
     ProxyManager& proxies() { return *ProxyManager::GetInstance(); }
 
     bool settle() { return m_recv->settle(kWaitMs); }
@@ -157,6 +186,34 @@ private:
 
     Port* port(int n) { return proxies().getPortDataByKey(QString::number(n), Proxy_Port); }
 
+    // The stand-in engine on a free range, started once; binding requests go to it and the
+    // pool covers its range. Returns the range's first port, 0 on failure.
+    int useEngine()
+    {
+        if (m_engine.state() == QProcess::NotRunning) {
+            m_nEngineRange = freeRange();
+            m_nEngineApiPort = freePort();
+            m_engine.start(QStringLiteral(QEL_BIN_DIR "/run/qeldrive"),
+                           {QString("-api_port=%1").arg(m_nEngineApiPort), "-user=bind_user",
+                            "-pwd=engine-pass", QString("-proxy_port_start=%1").arg(m_nEngineRange),
+                            "-proxy_port_num=20", "-intranet_ip=127.0.0.1",
+                            QString("-sync_udp_port=%1").arg(freePort()),
+                            "-mac_adds=", "-client_api_port=0"});
+            QTcpSocket api;
+            for (int n = 0; n < 100 && api.state() != QAbstractSocket::ConnectedState; ++n) {
+                QTest::qWait(50);
+                api.connectToHost(QHostAddress::LocalHost, quint16(m_nEngineApiPort));
+                api.waitForConnected(200);
+            }
+            if (api.state() != QAbstractSocket::ConnectedState)
+                return 0;
+        }
+        ProxyGoProxy::GetInstance()->setApiPort(m_nEngineApiPort);
+        m_param->setBeginPort(m_nEngineRange);
+        proxies().refreshPortByUser();
+        return m_nEngineRange;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -174,6 +231,8 @@ private slots:
     void cleanupTestCase()
     {
         QVERIFY(settle());
+        m_engine.terminate();
+        m_engine.waitForFinished(3000);
         m_recv.reset();
         delete ProxyGoProxy::GetInstance();
         delete ProxyManager::GetInstance();
@@ -183,6 +242,7 @@ private slots:
     {
         QVERIFY(settle());
         m_service.reset();
+        ProxyGoProxy::GetInstance()->setApiPort(m_service.apiPort());
         m_param->setBeginPort(kBegin);
         m_param->setPortNumber(20);
         m_param->setIpNums(100);
@@ -311,30 +371,33 @@ private slots:
 
     void heldPortIsShownAndChangesNothing()
     {
-        QVERIFY(m_service.script(
-            answerScript(kBindRoute, answer(4, "port 30000 is in use by another program"), -1)));
+        const int nBegin = useEngine();
+        QVERIFY(nBegin > 0);
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::LocalHost, quint16(nBegin)));
         const QString qstrKey = addOnline(1, 1);
         QSignalSpy ui(m_recv.get(), &InterfaceRecv::signal_SetUiData);
-        proxies().bindPortBySession(qstrKey, "30000", 1);
+        proxies().bindPortBySession(qstrKey, QString::number(nBegin), 1);
         QVERIFY(settle());
-        QCOMPARE(uiTexts(ui, 40), QStringList{"port 30000 is in use by another program"});
+        QCOMPARE(uiTexts(ui, 40),
+                 QStringList{QString("port %1 is in use by another program").arg(nBegin)});
         QCOMPARE(uiValues(ui, 40), QList<int>{1});
         QVERIFY(uiValues(ui, 24).isEmpty());
         QVERIFY(proxies().table(Proxy_Today).isEmpty());
-        QVERIFY(!port(30000)->getUsed());
+        QVERIFY(!port(nBegin)->getUsed());
         QVERIFY(proxies().getListDataByKey(qstrKey, Proxy_Online));
     }
 
     // 20 exits to a block of 20 ports, positions 3 and 12 held by another program.
     void batchSkipsHeldPorts()
     {
-        for (int n = 1; n <= 20; ++n) {
-            const bool bHeld = n == 3 || n == 12;
-            const std::string strMsg = "port " + std::to_string(kBegin + n - 1) + " is in use";
-            QVERIFY(m_service.script(answerScript(
-                kBindRoute, bHeld ? answer(4, strMsg.c_str()) : answer(0, "success"), 1)));
+        const int nBegin = useEngine();
+        QVERIFY(nBegin > 0);
+        QTcpServer holders[2];
+        QVERIFY(holders[0].listen(QHostAddress::LocalHost, quint16(nBegin + 2)));
+        QVERIFY(holders[1].listen(QHostAddress::LocalHost, quint16(nBegin + 11)));
+        for (int n = 1; n <= 20; ++n)
             addOnline(n, 1);
-        }
         proxies().refreshPortList();
         int nAll = 0;
         QSignalSpy ui(m_recv.get(), &InterfaceRecv::signal_SetUiData);
@@ -345,7 +408,7 @@ private slots:
                     else if (nType == 133)
                         proxies().allotPortArray(nAll, nValue, 1);
                 });
-        proxies().setPortArrayAllocByKey("30000-30019", 1);
+        proxies().setPortArrayAllocByKey(QString("%1-%2").arg(nBegin).arg(nBegin + 19), 1);
         QVERIFY(settle());
         disconnect(m_recv.get(), &InterfaceRecv::signal_SetUiData, this, nullptr);
 
@@ -354,13 +417,14 @@ private slots:
         QCOMPARE(uiValues(ui, 133).last(), 20);
         QCOMPARE(uiValues(ui, 131).size(), 18);
         QCOMPARE(uiValues(ui, 132).size(), 2);
-        QCOMPARE(uiTexts(ui, 40), (QStringList{"port 30002 is in use", "port 30011 is in use"}));
-        QCOMPARE(requests(kBindRoute).size(), 20);
+        const QString qstrHeld("port %1 is in use by another program");
+        QCOMPARE(uiTexts(ui, 40),
+                 (QStringList{qstrHeld.arg(nBegin + 2), qstrHeld.arg(nBegin + 11)}));
         int nUsed = 0;
-        for (int n = kBegin; n < kBegin + 20; ++n)
+        for (int n = nBegin; n < nBegin + 20; ++n)
             nUsed += port(n)->getUsed() ? 1 : 0;
         QCOMPARE(nUsed, 18);
-        QVERIFY(!port(30002)->getUsed() && !port(30011)->getUsed());
+        QVERIFY(!port(nBegin + 2)->getUsed() && !port(nBegin + 11)->getUsed());
         QCOMPARE(proxies().table(Proxy_Today).size(), 18);
     }
 
