@@ -337,19 +337,6 @@ private slots:
         QVERIFY(!port(qstrFree)->getUsed());
         QCOMPARE(logCount(kBoundLog), nBound + 1);
 
-        // A port another program holds is refused by the engine and shown; no row changes.
-        QTcpServer holder;
-        QVERIFY(holder.listen(QHostAddress::LocalHost, quint16(qstrFree.toInt())));
-        const QString qstrHeld = addOnline(4, 1);
-        ui.clear();
-        QCOMPARE(bind(qstrHeld, Proxy_Online), qstrFree);
-        QVERIFY(ui.contains(QList<QVariant>{
-            40, QString("port %1 is in use by another program").arg(qstrFree), Proxy_Online}));
-        QVERIFY(!port(qstrFree)->getUsed());
-        QVERIFY(!today(qstrHeld));
-        QCOMPARE(uiCount(ui, 126), 0);
-        holder.close();
-
         // Freed: the port refuses and the stored row loses it.
         m_recv->pushFreePortByKey(qstrDayPort);
         proxies().freePortForwardList(qstrDayPort);
