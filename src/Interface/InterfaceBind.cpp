@@ -8,7 +8,6 @@
 #include <QJsonObject>
 
 #include <limits>
-#include <vector>
 
 namespace {
 
@@ -26,12 +25,6 @@ constexpr int kDayPlan = 3;
 constexpr int kStaticPlan = 6;
 constexpr int kTrafficPlan = 11;
 const char* const kRouteSetPortSession = "/api/set_port_session";
-
-// A line value as text: a JSON string gives its text, anything else nothing.
-QString lineText(const QJsonObject& line, const char* szKey)
-{
-    return line.value(QLatin1String(szKey)).toString();
-}
 
 // The engine's binding request carries the pairing to its answer.
 HTTPEvent_KX* withPairing(HTTPEvent_KX* pEvent, const QString& key, const QString& port, int nType)
@@ -207,8 +200,9 @@ void InterfacePost::pushSetPortTwentyFour(int, ProxyDataBase* pRow, const QStrin
     pEvent->m_strGbk = key.toStdString();
     pEvent->m_strMd5 = port.toStdString();
     const QJsonObject line = pRow->getqjsonLine();
-    sendRequest(pEvent, {{"ip", lineText(line, "ip").toStdString()},
-                         {"region", lineText(line, "region").toStdString()}});
+    // A value that is not text reads as empty.
+    sendRequest(pEvent, {{"ip", line.value("ip").toString().toStdString()},
+                         {"region", line.value("region").toString().toStdString()}});
 }
 
 void InterfacePost::pushSetPortNormal(int nIpTimeType, ProxyDataBase* pRow, const QString& key,
