@@ -27,7 +27,7 @@ TestCase {
         "radioDedicateStaticIpId", "radioDedicateStaticIpIdSecond", "mainLoader"]
 
     function initTestCase() {
-        var component = Qt.createComponent(Qt.resolvedUrl("../../src/qml/mainWindow.qml"))
+        var component = Qt.createComponent(Qt.resolvedUrl("../../src/qml/main.qml"))
         compare(component.status, Component.Ready, component.errorString())
         root = component.createObject(null)
         root.nDebounceMs = 50
