@@ -1,5 +1,6 @@
 #include "HttpServer/WebServer.h"
 
+#include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 
@@ -16,6 +17,14 @@ CallbackRouteHooks clientHooks()
         if (InterfaceRecv* pRecv = InterfaceRecv::GetInstance())
             pRecv->getClientMac(value);
         return value.isMember("mac") ? value["mac"].asString() : std::string();
+    };
+    hooks.todayList = [] {
+        Json::Value list(Json::arrayValue);
+        ProxyManager::GetInstance()->getTodayListJson(list);
+        return list;
+    };
+    hooks.bindPort = [](const std::string& strIp, const std::string& strPort) {
+        return ProxyManager::GetInstance()->modifyTodayBySessionAndPort(strIp, strPort);
     };
     hooks.portRange = [] {
         const GlobleParam* pParam = GlobleParam::GetInstance();
