@@ -24,6 +24,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 
 namespace {
 
@@ -372,6 +373,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!port(qstrFreed)->getUsed(), kWaitMs);
         QCOMPARE(today(qstrKey)->getPort(), QString());
         QTRY_COMPARE_WITH_TIMEOUT(storedPort(qstrKey), QString(), kWaitMs + kDebounceMs);
+    }
+
+    // A crashed engine is started again and every bound port is announced to it anew.
+    void crashRestartAnnouncesBoundPorts()
+    {
+        QString qstrBound;
+        for (int nPort = m_nBegin; nPort < m_nBegin + kRangeSize && qstrBound.isEmpty(); ++nPort)
+            if (port(QString::number(nPort))->getUsed())
+                qstrBound = QString::number(nPort);
+        QVERIFY(!qstrBound.isEmpty());
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(::kill(pid_t(m_pEngine->getEnginePid()), SIGKILL) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(ui.contains(QList<QVariant>{50, QString(), 1}), 2 * kWaitMs);
+        QVERIFY(settle());
+        QTRY_VERIFY_WITH_TIMEOUT(accepts(qstrBound.toInt()), kWaitMs);
+        const auto fetched = curl({"--socks5-hostname", "127.0.0.1:" + qstrBound,
+                                   m_service.resUrl() + "/files/hello.txt"});
+        QCOMPARE(fetched.second, 0);
     }
 
     // Moving the range frees every port of the old one.
