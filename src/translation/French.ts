@@ -5,502 +5,502 @@
     <name>CdkPopup</name>
     <message>
         <source>Please input your CDKEY</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre CDKEY</translation>
     </message>
     <message>
         <source>Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussi</translation>
     </message>
     <message>
         <source>Redeem CDKEY</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un CDKEY</translation>
     </message>
     <message>
         <source>Please enter CDKEY</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le CDKEY</translation>
     </message>
     <message>
         <source>How to generate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment l&apos;obtenir ?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
         <source>Popular Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait populaire</translation>
     </message>
     <message>
         <source>Long Acting ISP Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait ISP longue durée</translation>
     </message>
     <message>
         <source>Static ISP Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy ISP statique</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aléatoire</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxCountry</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxDeviceCountry</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxDeviceStatus</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En ligne</translation>
     </message>
     <message>
         <source>Dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxEquipmentCountry</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
 </context>
 <context>
     <name>ComboCategory</name>
     <message>
         <source>Please select</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir</translation>
     </message>
 </context>
 <context>
     <name>ComboLocation</name>
     <message>
         <source>e.g., US</source>
-        <translation type="unfinished"></translation>
+        <translation>ex. : US</translation>
     </message>
 </context>
 <context>
     <name>EditLogin</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
 </context>
 <context>
     <name>InterfacePost</name>
     <message>
         <source>The line is no longer listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette ligne n&apos;est plus disponible.</translation>
     </message>
     <message>
         <source>The local engine could not be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre le moteur local.</translation>
     </message>
     <message>
         <source>Your data plan is insufficient,please renew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre forfait de données est insuffisant, veuillez le renouveler.</translation>
     </message>
     <message>
         <source>Your IP number is insufficient,please renew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nombre d&apos;IP est insuffisant, veuillez renouveler.</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des programmes est vide, ajoutez d&apos;abord un programme !</translation>
     </message>
 </context>
 <context>
     <name>InterfaceRecv</name>
     <message>
         <source>Please start BitBrowser first</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord démarrer BitBrowser</translation>
     </message>
     <message>
         <source>The service could not be reached. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre le service. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>upload failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l&apos;envoi</translation>
     </message>
     <message>
         <source>Submit failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi</translation>
     </message>
     <message>
         <source>Redeem failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;utilisation</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your account and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion. Vérifiez votre compte et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>Login</name>
     <message>
         <source>Please enter email or username</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre e-mail ou nom d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Please enter password</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe</translation>
     </message>
     <message>
         <source>Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Please enter account or email</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre compte ou e-mail</translation>
     </message>
     <message>
         <source>Auto Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion automatique</translation>
     </message>
     <message>
         <source>Forgot Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe oublié ?</translation>
     </message>
     <message>
         <source>Or login with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou se connecter avec</translation>
     </message>
     <message>
         <source>Not registered yet ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore inscrit ?  </translation>
     </message>
     <message>
         <source>Creat an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
 </context>
 <context>
     <name>PopupBrowser</name>
     <message>
         <source>Unnamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans nom</translation>
     </message>
     <message>
         <source>Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussi !</translation>
     </message>
     <message>
         <source>Anti-detection browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur anti-détection</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>Anti-detection browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur anti-détection :</translation>
     </message>
     <message>
         <source>Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutoriel</translation>
     </message>
     <message>
         <source>Browser profiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils du navigateur :</translation>
     </message>
     <message>
         <source>Please get the latest list</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez récupérer la dernière liste</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>*The browser list has changed, or this function is used for the first time, please synchronize the latest list</source>
-        <translation type="unfinished"></translation>
+        <translation>*La liste des navigateurs a changé ou cette fonction est utilisée pour la première fois, veuillez synchroniser la dernière liste</translation>
     </message>
     <message>
         <source>Automatically restart the browser when the proxy changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer automatiquement le navigateur lorsque le proxy change</translation>
     </message>
     <message>
         <source>Clear Cookies Before Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les cookies avant le lancement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save &amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp; fermer</translation>
     </message>
 </context>
 <context>
     <name>PopupFeedback</name>
     <message>
         <source>Please selete category</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une catégorie</translation>
     </message>
     <message>
         <source>Please input your email</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre e-mail</translation>
     </message>
     <message>
         <source>Please input your problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez décrire votre problème</translation>
     </message>
     <message>
         <source>Thanks! We have received your feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci ! Nous avons bien reçu votre avis.</translation>
     </message>
     <message>
         <source>Select Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Fill in the fields bellow and one of our support agents will personally get back to you very soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissez les champs ci-dessous et l&apos;un de nos agents d&apos;assistance vous répondra personnellement très bientôt.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Your email</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre e-mail</translation>
     </message>
     <message>
         <source>Enter your email</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre e-mail</translation>
     </message>
     <message>
         <source>What&apos;s the problem?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel est le problème ?</translation>
     </message>
     <message>
         <source>Describe your problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Décrivez votre problème</translation>
     </message>
     <message>
         <source>Add picture(Upload up to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une image (3 maximum)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
 </context>
 <context>
     <name>PopupNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>No notification yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune notification pour le moment</translation>
     </message>
 </context>
 <context>
     <name>ProxyManager</name>
     <message>
         <source>No free local port</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port local libre</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aléatoire</translation>
     </message>
 </context>
 <context>
     <name>RadioMealBase</name>
     <message>
         <source>IPs</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Recharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
 </context>
 <context>
     <name>RectSettings</name>
     <message>
         <source>Begin Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de départ</translation>
     </message>
     <message>
         <source>Port Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de ports</translation>
     </message>
     <message>
         <source>Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussi</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré : %1</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres généraux</translation>
     </message>
     <message>
         <source>Begin Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de départ :</translation>
     </message>
     <message>
         <source>Port Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de ports :</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Do not remove duplicate Proxies</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas supprimer les proxys en double</translation>
     </message>
     <message>
         <source>Purchased proxies may appear when refreshing the ProxyList</source>
-        <translation type="unfinished"></translation>
+        <translation>Les proxys achetés peuvent réapparaître lors de l&apos;actualisation de la liste des proxys</translation>
     </message>
     <message>
         <source>Remove duplicate proxies,No duplicate proxies will be acquired within</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les proxys en double : aucun proxy en double ne sera obtenu pendant</translation>
     </message>
     <message>
         <source>Once set, purchased proxies will no longer appear when refreshing the ProxyList</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois activé, les proxys achetés n&apos;apparaîtront plus lors de l&apos;actualisation de la liste des proxys</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue :</translation>
     </message>
     <message>
         <source>Automatically launch Qel Proxy when you turn on your device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Qel Proxy automatiquement au démarrage de l&apos;appareil :</translation>
     </message>
 </context>
 <context>
     <name>SearchManager</name>
     <message>
         <source>Popular Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait populaire</translation>
     </message>
     <message>
         <source>Long Acting ISP Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait ISP longue durée</translation>
     </message>
 </context>
 <context>
     <name>TipsCustomPopup</name>
     <message>
         <source>Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseils</translation>
     </message>
     <message>
         <source>Recharge Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger maintenant</translation>
     </message>
     <message>
         <source>Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>UpdatePopup</name>
     <message>
         <source>Update Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>New version found V</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version disponible V</translation>
     </message>
     <message>
         <source>Update anomalies?</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème de mise à jour ?</translation>
     </message>
     <message>
         <source>To the website</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller sur le site</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>This is the latest version!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la dernière version !</translation>
     </message>
     <message>
         <source>Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The client version you are using has been disabled. Please download and install again from the offical website.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version du client que vous utilisez a été désactivée. Veuillez la télécharger et la réinstaller depuis le site officiel.</translation>
     </message>
     <message>
         <source>Go Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Y aller</translation>
     </message>
     <message>
         <source>Updating......</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour......</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site officiel</translation>
     </message>
     <message>
         <source>The new version was downloaded and saved to:</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle version a été téléchargée et enregistrée dans :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>WebRecv</name>
     <message>
         <source>Only web pages can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les pages web peuvent être ouvertes.</translation>
     </message>
 </context>
 <context>
@@ -519,134 +519,134 @@
     </message>
     <message>
         <source>The proxy has expired and cannot be renewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le proxy a expiré et ne peut pas être renouvelé</translation>
     </message>
     <message>
         <source>Hello World</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour le monde</translation>
     </message>
     <message>
         <source>发送消息</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un message</translation>
     </message>
 </context>
 <context>
     <name>mainLoader</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>Proxy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des proxys</translation>
     </message>
     <message>
         <source>Static ISP Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy ISP statique</translation>
     </message>
     <message>
         <source>Today List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste du jour</translation>
     </message>
     <message>
         <source>Favorite List</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>API</source>
-        <translation type="unfinished"></translation>
+        <translation>API</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes</translation>
     </message>
     <message>
         <source>Group Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle groupé</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>New Version is Online,</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version disponible,</translation>
     </message>
     <message>
         <source>Update Immediately</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour maintenant</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Local Proxy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy local :</translation>
     </message>
     <message>
         <source>Local IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP locale :</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>Popular Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait populaire</translation>
     </message>
     <message>
         <source>Long Acting ISP Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait ISP longue durée</translation>
     </message>
     <message>
         <source>Traffic Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait au trafic</translation>
     </message>
     <message>
         <source>Dedicated Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP statique dédiée</translation>
     </message>
     <message>
         <source>Datacenter Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy de centre de données</translation>
     </message>
     <message>
         <source>Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code pays</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Please use in non Chinese Mainland environment</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez utiliser hors de Chine continentale</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenaires</translation>
     </message>
     <message>
         <source>Log Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
 </context>
 </TS>

@@ -5,502 +5,502 @@
     <name>CdkPopup</name>
     <message>
         <source>Please input your CDKEY</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren CDKEY ein</translation>
     </message>
     <message>
         <source>Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>Redeem CDKEY</source>
-        <translation type="unfinished"></translation>
+        <translation>CDKEY einlösen</translation>
     </message>
     <message>
         <source>Please enter CDKEY</source>
-        <translation type="unfinished"></translation>
+        <translation>CDKEY eingeben</translation>
     </message>
     <message>
         <source>How to generate?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie erstellen?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
         <source>Popular Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebter Tarif</translation>
     </message>
     <message>
         <source>Long Acting ISP Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Langzeit-ISP-Tarif</translation>
     </message>
     <message>
         <source>Static ISP Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Statischer ISP-Proxy</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällig</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxCountry</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxDeviceCountry</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxDeviceStatus</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Online</translation>
     </message>
     <message>
         <source>Dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>ComboBoxEquipmentCountry</name>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
 </context>
 <context>
     <name>ComboCategory</name>
     <message>
         <source>Please select</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen</translation>
     </message>
 </context>
 <context>
     <name>ComboLocation</name>
     <message>
         <source>e.g., US</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. US</translation>
     </message>
 </context>
 <context>
     <name>EditLogin</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
 </context>
 <context>
     <name>InterfacePost</name>
     <message>
         <source>The line is no longer listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Leitung ist nicht mehr verfügbar.</translation>
     </message>
     <message>
         <source>The local engine could not be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die lokale Engine ist nicht erreichbar.</translation>
     </message>
     <message>
         <source>Your data plan is insufficient,please renew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Datenvolumen reicht nicht aus, bitte verlängern Sie.</translation>
     </message>
     <message>
         <source>Your IP number is insufficient,please renew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre IP-Anzahl reicht nicht aus, bitte verlängern Sie.</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programmliste ist leer, bitte zuerst ein Programm hinzufügen!</translation>
     </message>
 </context>
 <context>
     <name>InterfaceRecv</name>
     <message>
         <source>Please start BitBrowser first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie zuerst BitBrowser</translation>
     </message>
     <message>
         <source>The service could not be reached. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dienst ist nicht erreichbar. Bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>upload failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Submit failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden fehlgeschlagen</translation>
     </message>
     <message>
         <source>Redeem failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlösen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Sign-in failed. Please check your account and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen. Bitte Konto prüfen und erneut versuchen.</translation>
     </message>
 </context>
 <context>
     <name>Login</name>
     <message>
         <source>Please enter email or username</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail oder Benutzername eingeben</translation>
     </message>
     <message>
         <source>Please enter password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Please enter account or email</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto oder E-Mail eingeben</translation>
     </message>
     <message>
         <source>Auto Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch anmelden</translation>
     </message>
     <message>
         <source>Forgot Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort vergessen?</translation>
     </message>
     <message>
         <source>Or login with</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder anmelden mit</translation>
     </message>
     <message>
         <source>Not registered yet ?  </source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht registriert?  </translation>
     </message>
     <message>
         <source>Creat an Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erstellen</translation>
     </message>
 </context>
 <context>
     <name>PopupBrowser</name>
     <message>
         <source>Unnamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich!</translation>
     </message>
     <message>
         <source>Anti-detection browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Anti-Detect-Browser</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Anti-detection browser:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anti-Detect-Browser:</translation>
     </message>
     <message>
         <source>Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Anleitung</translation>
     </message>
     <message>
         <source>Browser profiles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Browserprofile:</translation>
     </message>
     <message>
         <source>Please get the latest list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die aktuelle Liste abrufen</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>*The browser list has changed, or this function is used for the first time, please synchronize the latest list</source>
-        <translation type="unfinished"></translation>
+        <translation>*Die Browserliste hat sich geändert oder diese Funktion wird zum ersten Mal genutzt, bitte die aktuelle Liste synchronisieren</translation>
     </message>
     <message>
         <source>Automatically restart the browser when the proxy changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser bei Proxywechsel automatisch neu starten</translation>
     </message>
     <message>
         <source>Clear Cookies Before Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cookies vor dem Start löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save &amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp; schließen</translation>
     </message>
 </context>
 <context>
     <name>PopupFeedback</name>
     <message>
         <source>Please selete category</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Kategorie wählen</translation>
     </message>
     <message>
         <source>Please input your email</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte E-Mail eingeben</translation>
     </message>
     <message>
         <source>Please input your problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Problem beschreiben</translation>
     </message>
     <message>
         <source>Thanks! We have received your feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danke! Wir haben Ihr Feedback erhalten.</translation>
     </message>
     <message>
         <source>Select Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Fill in the fields bellow and one of our support agents will personally get back to you very soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen Sie die Felder unten aus, und ein Support-Mitarbeiter meldet sich in Kürze persönlich bei Ihnen.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Your email</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre E-Mail</translation>
     </message>
     <message>
         <source>Enter your email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail eingeben</translation>
     </message>
     <message>
         <source>What&apos;s the problem?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ist das Problem?</translation>
     </message>
     <message>
         <source>Describe your problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreiben Sie Ihr Problem</translation>
     </message>
     <message>
         <source>Add picture(Upload up to 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild hinzufügen (max. 3)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
 </context>
 <context>
     <name>PopupNotice</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteilungen</translation>
     </message>
     <message>
         <source>No notification yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Mitteilungen</translation>
     </message>
 </context>
 <context>
     <name>ProxyManager</name>
     <message>
         <source>No free local port</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein freier lokaler Port</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällig</translation>
     </message>
 </context>
 <context>
     <name>RadioMealBase</name>
     <message>
         <source>IPs</source>
-        <translation type="unfinished"></translation>
+        <translation>IPs</translation>
     </message>
     <message>
         <source>Recharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufladen</translation>
     </message>
 </context>
 <context>
     <name>RectSettings</name>
     <message>
         <source>Begin Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Startport</translation>
     </message>
     <message>
         <source>Port Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Ports</translation>
     </message>
     <message>
         <source>Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Begin Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startport:</translation>
     </message>
     <message>
         <source>Port Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Ports:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Do not remove duplicate Proxies</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Proxys nicht entfernen</translation>
     </message>
     <message>
         <source>Purchased proxies may appear when refreshing the ProxyList</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekaufte Proxys können beim Aktualisieren der Proxyliste erneut erscheinen</translation>
     </message>
     <message>
         <source>Remove duplicate proxies,No duplicate proxies will be acquired within</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Proxys entfernen: keine doppelten Proxys innerhalb von</translation>
     </message>
     <message>
         <source>Once set, purchased proxies will no longer appear when refreshing the ProxyList</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, erscheinen gekaufte Proxys beim Aktualisieren der Proxyliste nicht mehr</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>Automatically launch Qel Proxy when you turn on your device:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qel Proxy beim Einschalten des Geräts automatisch starten:</translation>
     </message>
 </context>
 <context>
     <name>SearchManager</name>
     <message>
         <source>Popular Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebter Tarif</translation>
     </message>
     <message>
         <source>Long Acting ISP Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Langzeit-ISP-Tarif</translation>
     </message>
 </context>
 <context>
     <name>TipsCustomPopup</name>
     <message>
         <source>Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Recharge Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt aufladen</translation>
     </message>
     <message>
         <source>Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>UpdatePopup</name>
     <message>
         <source>Update Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Update-Hinweis</translation>
     </message>
     <message>
         <source>New version found V</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version gefunden V</translation>
     </message>
     <message>
         <source>Update anomalies?</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme beim Update?</translation>
     </message>
     <message>
         <source>To the website</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Website</translation>
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt aktualisieren</translation>
     </message>
     <message>
         <source>This is the latest version!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist die neueste Version!</translation>
     </message>
     <message>
         <source>Sure</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The client version you are using has been disabled. Please download and install again from the offical website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verwendete Client-Version wurde deaktiviert. Bitte laden Sie sie erneut von der offiziellen Website herunter und installieren Sie sie.</translation>
     </message>
     <message>
         <source>Go Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt öffnen</translation>
     </message>
     <message>
         <source>Updating......</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird aktualisiert......</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Offizielle Website</translation>
     </message>
     <message>
         <source>The new version was downloaded and saved to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Version wurde heruntergeladen und gespeichert unter:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>WebRecv</name>
     <message>
         <source>Only web pages can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Webseiten können geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -519,134 +519,134 @@
     </message>
     <message>
         <source>The proxy has expired and cannot be renewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Proxy ist abgelaufen und kann nicht verlängert werden</translation>
     </message>
     <message>
         <source>Hello World</source>
-        <translation type="unfinished"></translation>
+        <translation>Hallo Welt</translation>
     </message>
     <message>
         <source>发送消息</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht senden</translation>
     </message>
 </context>
 <context>
     <name>mainLoader</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Proxy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxyliste</translation>
     </message>
     <message>
         <source>Static ISP Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Statischer ISP-Proxy</translation>
     </message>
     <message>
         <source>Today List</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige Liste</translation>
     </message>
     <message>
         <source>Favorite List</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
         <source>API</source>
-        <translation type="unfinished"></translation>
+        <translation>API</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Group Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppensteuerung</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>New Version is Online,</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Version verfügbar,</translation>
     </message>
     <message>
         <source>Update Immediately</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort aktualisieren</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Local Proxy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaler Proxy:</translation>
     </message>
     <message>
         <source>Local IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale IP:</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Popular Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebter Tarif</translation>
     </message>
     <message>
         <source>Long Acting ISP Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Langzeit-ISP-Tarif</translation>
     </message>
     <message>
         <source>Traffic Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Traffic-Tarif</translation>
     </message>
     <message>
         <source>Dedicated Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedizierte statische IP</translation>
     </message>
     <message>
         <source>Datacenter Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenzentrums-Proxy</translation>
     </message>
     <message>
         <source>Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Ländercode</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Please use in non Chinese Mainland environment</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte außerhalb von Festlandchina verwenden</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteilungen</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Partner</translation>
     </message>
     <message>
         <source>Log Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
 </context>
 </TS>
