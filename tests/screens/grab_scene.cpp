@@ -1,7 +1,11 @@
 // Loads a QML scene whose root is a window and saves the window, at its own size, once it
-// has rendered and settled. The scene finds two sample pictures under `sampleDir`.
-//   qel_grab_scene <scene.qml> <out.png>
+// has rendered and settled. The scene finds two sample pictures under `sampleDir`, the
+// optional third argument as `sceneParam`, and `sceneCatalogue` to give the location
+// catalogue its countries.
+//   qel_grab_scene <scene.qml> <out.png> [param]
 #include "AppCustom.h"
+#include "DataManager/Search/SearchManager.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -14,6 +18,22 @@
 #include <QTimer>
 
 #include <cstdio>
+
+// What the service's country list would have given the catalogue, for one plan.
+class SceneCatalogue : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE bool setAreas(const QString& qstrJson, int nPlan)
+    {
+        Json::Value countries;
+        if (!JsonRead::parse(qstrJson.toStdString(), countries))
+            return false;
+        SearchManager::GetInstance()->setAreaDataJson(countries, nPlan);
+        return true;
+    }
+};
 
 namespace {
 
@@ -39,8 +59,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: qel_grab_scene scene.qml out.png\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: qel_grab_scene scene.qml out.png [param]\n");
         return 2;
     }
     QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
@@ -51,8 +71,11 @@ int main(int argc, char** argv)
         !writeSamplePicture(samples.filePath("sample2.png"), QColor("#1F3A93")))
         return 1;
 
+    SceneCatalogue catalogue;
     QQmlApplicationEngine engine;
     engine.rootContext()->setContextProperty(QStringLiteral("sampleDir"), samples.path());
+    engine.rootContext()->setContextProperty(QStringLiteral("sceneParam"), args.value(3));
+    engine.rootContext()->setContextProperty(QStringLiteral("sceneCatalogue"), &catalogue);
     engine.load(QUrl::fromLocalFile(args[1]));
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
     if (!window) {
@@ -81,3 +104,5 @@ int main(int argc, char** argv)
     window->show();
     return app.exec();
 }
+
+#include "grab_scene.moc"
