@@ -39,7 +39,6 @@ const IntKey kIntKeys[] = {
     {"meal_static_type", &GlobleParam::getMealStaticType, &GlobleParam::setMealStaticType},
 };
 
-// "other_proxy" is saved but never loaded: any parsed file turns it on.
 const BoolKey kBoolKeys[] = {
     {"auto_start_client", &GlobleParam::getAutoStartClient, &GlobleParam::setAutoStartClient},
     {"dark_mode", &GlobleParam::getDarkMode, &GlobleParam::setDarkMode},
@@ -148,7 +147,8 @@ void CConfig::loadValues(const Json::Value& root)
         (param.*item.set)(JsonRead::getInt(root, item.key, (param.*item.get)()));
     for (const BoolKey& item : kBoolKeys)
         (param.*item.set)(JsonRead::getBool(root, item.key, (param.*item.get)()));
-    param.setOtherProxy(true);
+    // Off unless it was saved on: nothing else turns it off, and it keeps programs apart.
+    param.setOtherProxy(JsonRead::getBool(root, "other_proxy", false));
 
     const Json::Value& programs = JsonRead::member(root, "program_list");
     if (programs.isArray())
