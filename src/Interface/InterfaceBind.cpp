@@ -297,6 +297,7 @@ void InterfaceRecv::slotSetPortSession(HTTPEvent_KX* pEvent)
     minusIpNumByIpTimeType(context.nIpTimeType);
     emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType, context.nIpTimeType,
                             0);
+    proxies()->noteProgramBinding(context.qstrPort, context.nValue);
     updateBrowserWindow(*this, pEvent, context.qstrPort);
     emit signal_SetUiData(kUiBound, context.qstrPort, context.nValue);
     verifyBoundPort(*this, context);
@@ -312,6 +313,8 @@ void InterfaceRecv::slotSetTodayPortSession(HTTPEvent_KX* pEvent)
     }
     emit signal_RunBindPort(context.qstrKey, context.qstrPort, context.nType, context.nIpTimeType,
                             1);
+    // No 148 here, yet a program connection to an exit kept today still gives the port.
+    proxies()->noteProgramBinding(context.qstrPort, context.nValue);
     updateBrowserWindow(*this, pEvent, context.qstrPort);
 }
 

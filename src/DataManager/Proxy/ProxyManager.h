@@ -16,6 +16,7 @@
 #include <mutex>
 
 class InterfacePost;
+class ProgramProcess;
 class ProxyListModel;
 class QJSEngine;
 class QQmlEngine;
@@ -176,8 +177,24 @@ public:
     Q_INVOKABLE void favoriteOpreate(QString qstrKey, int enumType);
     const QList<FavoriteList*>& favoriteCache() const { return m_listFavoriteCache; }
 
-    // The names of the configured programs.
-    QStringList getTargetName() const;
+    // Programs run through a bound port (ProxyProgram.cpp).
+    Q_INVOKABLE void initProgram();
+    Q_INVOKABLE void addProgram(QString qstrPath, QString qstrName, int nValue = 0);
+    Q_INVOKABLE void deleteProgram(QString qstrPath, int nValue = 0);
+    Program* getProgramByPath(const QString& qstrPath, int nValue = 0) const;
+    Json::Value getProgramList() const;
+    // "A|null|B|null" for programs A and B; empty without programs.
+    QString getTargetName() const;
+    Program* createProgramDefault();
+    Q_INVOKABLE void startProgramByThis(QObject* pThis, int nValue = 0);
+    Q_INVOKABLE void programConnect(QString qstrKey, int enumType = 1, int nValue = 1);
+    Q_INVOKABLE void autoProgramConnect(int nValue = 0);
+    Q_INVOKABLE void clearProgramHistoryData(int nValue = 0);
+    // A binding made for programs (tags 100 and 200) gives the port they are started with;
+    // freeing that port leaves them none.
+    void noteProgramBinding(const QString& qstrPort, int nTag);
+    void forgetProgramPort(const QString& qstrPort);
+    QString programPort() const { return m_qstrProgramPort; }
 
     // Conversions of row JSON.
     static void checkOperateQJsonObj(QJsonObject& object, int nValue = 0);
@@ -323,7 +340,12 @@ private:
     QList<QObject*> todayView(int nValue);
     QList<QObject*> favoriteView(int nValue);
     QList<QObject*> equipmentLineHistoryView(bool bSearch, int nValue);
-    Program* programAddCell();
+    void buildProgramLocalPath(Program* pProgram);
+    void buildProgramLogoPath(Program* pProgram);
+    void saveProgramList();
+    // The port programs start with from now on; a switch may end those running.
+    void useProgramPort(const QString& qstrPort);
+    ProgramProcess* programProcess();
 
     enum class Outcome
     {
@@ -380,6 +402,8 @@ private:
     QList<QObject*> m_listAppendOnline;
     QList<QObject*> m_listEquipmentLineHistory; // the history rows a device view shows
     Program* m_pProgramAddCell = nullptr;
+    ProgramProcess* m_pProgramProcess = nullptr; // a child object
+    QString m_qstrProgramPort;
     int m_nDataSortType = 0;
     QString m_qstrPortRand; // the port picked for program lines
     QList<Json::Value> m_listDelete;

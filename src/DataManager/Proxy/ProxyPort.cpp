@@ -169,6 +169,7 @@ void ProxyManager::updatePortBind(const QString& qstrKey, const QString& qstrPor
 
 void ProxyManager::releasePortBind(const QString& qstrPort, int)
 {
+    forgetProgramPort(qstrPort);
     Port* pPort = m_hashPort.value(qstrPort);
     if (!pPort) {
         qDebug() << "port:" << qstrPort << " not existed";
@@ -229,6 +230,7 @@ QString ProxyManager::copyPortDataAll(int)
 
 void ProxyManager::clearPortBindData(int)
 {
+    m_qstrProgramPort.clear();
     for (Port* pPort : qAsConst(m_hashPort)) {
         pPort->makeFree();
         pPort->setClearSkip(false);

@@ -196,11 +196,3 @@ void ProxyManager::favoriteOpreate(QString qstrKey, int enumType)
     if (ProxyDataBase* pRow = getListDataByKey(qstrKey, enumType))
         emit pRow->signal_ClickFavorite(pRow->getFavorite());
 }
-
-QStringList ProxyManager::getTargetName() const
-{
-    QStringList names;
-    for (const Program* pProgram : m_listProgram)
-        names << pProgram->getProgramName();
-    return names;
-}

@@ -6,7 +6,6 @@
 #include "Interface/GlobleParam.h"
 
 #include <QDebug>
-#include <QQmlEngine>
 #include <QStringList>
 
 #include <algorithm>
@@ -467,7 +466,7 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
         QList<QObject*> programs;
         for (Program* pProgram : qAsConst(m_listProgram))
             programs.append(pProgram);
-        programs.append(programAddCell());
+        programs.append(createProgramDefault());
         return finishView(enumValue, programs, kSortKeep, {});
     }
     case Proxy_ApiHistory:
@@ -624,14 +623,4 @@ void ProxyManager::appendDataType(int enumValue, int)
 QObject* ProxyManager::getFavoirteListByKey(QString qstrKey)
 {
     return getListDataByKey(qstrKey, Proxy_Favorite);
-}
-
-// The program page's closing "add" cell: one object for every view.
-Program* ProxyManager::programAddCell()
-{
-    if (!m_pProgramAddCell) {
-        m_pProgramAddCell = new Program;
-        QQmlEngine::setObjectOwnership(m_pProgramAddCell, QQmlEngine::CppOwnership);
-    }
-    return m_pProgramAddCell;
 }
