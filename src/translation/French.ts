@@ -340,6 +340,18 @@
         <source>Random</source>
         <translation>Aléatoire</translation>
     </message>
+    <message>
+        <source>Connect the program to a proxy first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file cannot be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program list is empty,please add the program first!</source>
+        <translation type="unfinished">La liste des programmes est vide, ajoutez d&apos;abord un programme !</translation>
+    </message>
 </context>
 <context>
     <name>RadioMealBase</name>

@@ -340,6 +340,18 @@
         <source>Random</source>
         <translation>Ngẫu nhiên</translation>
     </message>
+    <message>
+        <source>Connect the program to a proxy first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file cannot be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program list is empty,please add the program first!</source>
+        <translation type="unfinished">Danh sách chương trình trống, vui lòng thêm chương trình trước!</translation>
+    </message>
 </context>
 <context>
     <name>RadioMealBase</name>
