@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect the program to a proxy first</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>This file cannot be run</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">The program list is empty,please add the program first!</translation>
+        <translation>The program list is empty,please add the program first!</translation>
     </message>
 </context>
 <context>

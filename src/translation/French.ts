@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez d&apos;abord le programme à un proxy</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne peut pas être exécuté</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">La liste des programmes est vide, ajoutez d&apos;abord un programme !</translation>
+        <translation>La liste des programmes est vide, veuillez d&apos;abord ajouter un programme !</translation>
     </message>
 </context>
 <context>

@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden Sie das Programm zuerst mit einem Proxy</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei kann nicht ausgeführt werden</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">Die Programmliste ist leer, bitte zuerst ein Programm hinzufügen!</translation>
+        <translation>Die Programmliste ist leer, bitte fügen Sie zuerst ein Programm hinzu!</translation>
     </message>
 </context>
 <context>

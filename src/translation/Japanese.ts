@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にプログラムをプロキシに接続してください</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは実行できません</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">プログラムリストが空です。先にプログラムを追加してください！</translation>
+        <translation>プログラムリストが空です。先にプログラムを追加してください！</translation>
     </message>
 </context>
 <context>

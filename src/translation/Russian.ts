@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала подключите программу к прокси</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл нельзя запустить</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">Список программ пуст, сначала добавьте программу!</translation>
+        <translation>Список программ пуст, сначала добавьте программу!</translation>
     </message>
 </context>
 <context>

@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero conecte el programa a un proxy</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no se puede ejecutar</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">La lista de programas está vacía, ¡añada primero un programa!</translation>
+        <translation>La lista de programas está vacía, ¡añada primero un programa!</translation>
     </message>
 </context>
 <context>

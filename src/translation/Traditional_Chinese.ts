@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>請先將程式連接到代理</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>此檔案無法執行</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">程式清單為空，請先新增程式！</translation>
+        <translation>程式列表為空，請先新增程式！</translation>
     </message>
 </context>
 <context>

@@ -342,15 +342,15 @@
     </message>
     <message>
         <source>Connect the program to a proxy first</source>
-        <translation type="unfinished"></translation>
+        <translation>Hãy kết nối chương trình với proxy trước</translation>
     </message>
     <message>
         <source>This file cannot be run</source>
-        <translation type="unfinished"></translation>
+        <translation>Không thể chạy tệp này</translation>
     </message>
     <message>
         <source>The program list is empty,please add the program first!</source>
-        <translation type="unfinished">Danh sách chương trình trống, vui lòng thêm chương trình trước!</translation>
+        <translation>Danh sách chương trình trống, vui lòng thêm chương trình trước!</translation>
     </message>
 </context>
 <context>
