@@ -109,7 +109,7 @@ void TestSingleInstanceProcess::secondStartRaisesFirstAndLeaves()
     QElapsedTimer timer;
     timer.start();
     QProcess* second = start(QEL_CLIENT_BIN, {});
-    QVERIFY(second->waitForFinished(5000));
+    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QVERIFY2(timer.elapsed() < 1500 * QEL_TIME_FACTOR,
@@ -136,7 +136,7 @@ void TestSingleInstanceProcess::quietWithoutDebugging()
     QProcess* first = start(privateCopy(QEL_CLIENT_BIN), {});
     waitForPrimary(kMainId);
     QProcess* second = start(QEL_CLIENT_BIN, {"--debugging"});
-    QVERIFY(second->waitForFinished(5000));
+    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
     QTest::qWait(300);
     first->terminate();
     QVERIFY(first->waitForFinished(5000 * QEL_TIME_FACTOR));
@@ -153,7 +153,7 @@ void TestSingleInstanceProcess::printWritesRecordsToConout()
     QProcess* first = start(QEL_CLIENT_BIN, {"--print"});
     waitForPrimary(kMainId);
     QProcess* second = start(QEL_CLIENT_BIN, {});
-    QVERIFY(second->waitForFinished(5000));
+    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
     QFile conout(m_tmp->path() + "/CONOUT$");
     QByteArray text;
     for (int i = 0; i < 30 && !text.contains("raise_window_noop"); ++i) {
@@ -181,7 +181,7 @@ void TestSingleInstanceProcess::secondPrintStartKeepsFirstRecords()
     QFile conout(m_tmp->path() + "/CONOUT$");
     QTRY_VERIFY_WITH_TIMEOUT(conout.size() > 0, 3000 * QEL_TIME_FACTOR);
     QProcess* second = start(QEL_CLIENT_BIN, {"--print"});
-    QVERIFY(second->waitForFinished(5000));
+    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
     QCOMPARE(second->exitCode(), 0);
     QByteArray text;
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -253,7 +253,7 @@ void TestSingleInstanceProcess::unusableTmpdirMeetsNormalStart()
 
     env.insert("TMPDIR", m_tmp->path() + "/missing");
     QProcess* second = start(QEL_PROBE_BIN, {"probe_tmpdir"}, env);
-    QVERIFY(second->waitForFinished(5000));
+    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
     QCOMPARE(second->exitCode(), 3);
     QVERIFY(first->waitForReadyRead(3000));
     QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
