@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -72,10 +73,12 @@ int freePort()
     return probe.serverPort();
 }
 
-// A free range of 20 ports away from the scripted tests' range.
+// A free range of 20 ports below the ephemeral ones, at a random place so that test programs
+// running side by side don't pick the same range.
 int freeRange()
 {
-    for (int nStart = 40000; nStart < 60000; nStart += 20) {
+    for (int nAttempt = 0; nAttempt < 200; ++nAttempt) {
+        const int nStart = QRandomGenerator::global()->bounded(20000, 32000);
         bool bFree = true;
         for (int nPort = nStart; nPort < nStart + 20 && bFree; ++nPort) {
             QTcpServer probe;
@@ -224,6 +227,7 @@ private slots:
         m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
         m_recv->SetVipDomian(m_service.apiUrl().toStdString());
         m_recv->SetLocalDomian("http://127.0.0.1");
+        m_recv->SetTestServer(true); // the verify pages are files of the test endpoint
         ProxyGoProxy::GetInstance()->setApiPort(m_service.apiPort());
         m_param->SetUsername("bind_user");
         MySqllite::GetInstance()->createMySqllite("bind_user", 0);
