@@ -1,5 +1,6 @@
 #include "ServiceOptions.h"
 
+#include "OptionPairs.h"
 #include "PlainText.h"
 
 #include <algorithm>
@@ -42,34 +43,24 @@ bool isGeneratedCatalogue(const ServiceOptions& options)
 
 bool parseServiceOptions(int argc, char** argv, ServiceOptions& out, std::string& error)
 {
-    for (int i = 1; i < argc; i += 2) {
-        const std::string name = argv[i];
-        if (i + 1 >= argc) {
-            error = "missing value for " + name;
-            return false;
-        }
-        const std::string value = argv[i + 1];
-        bool ok = true;
+    const auto apply = [&out](const std::string& name, const std::string& value) {
         if (name == "--api-port")
-            ok = parseBoundedInt(value, 0, 65535, out.apiPort);
-        else if (name == "--res-port")
-            ok = parseBoundedInt(value, 0, 65535, out.resPort);
-        else if (name == "--socks-port")
-            ok = parseBoundedInt(value, 0, 65535, out.socksPort);
-        else if (name == "--fixtures")
+            return parseBoundedInt(value, 0, 65535, out.apiPort);
+        if (name == "--res-port")
+            return parseBoundedInt(value, 0, 65535, out.resPort);
+        if (name == "--socks-port")
+            return parseBoundedInt(value, 0, 65535, out.socksPort);
+        if (name == "--fixtures")
             out.fixturesDir = value;
         else if (name == "--files")
             out.filesDir = value;
         else if (name == "--catalogue")
             out.catalogue = value;
         else
-            ok = false;
-        if (!ok) {
-            error = "bad option " + name + " " + value;
             return false;
-        }
-    }
-    return checkCatalogue(out, error);
+        return true;
+    };
+    return parseOptionPairs(argc, argv, apply, error) && checkCatalogue(out, error);
 }
 
 std::vector<std::string> fixtureFolders(const ServiceOptions& options)

@@ -1,8 +1,7 @@
 // The location catalogue requests against the stand-in service: the six lists saved as
 // cache files and read into the catalogue on a first sign-in, error answers that keep a
 // cache, the static IP expiry answers and the repeat time.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
@@ -53,21 +52,11 @@ Json::Value script(const char* szRoute, const char* szMode, const std::string& s
 
 } // namespace
 
-class tst_CatalogueRequests : public QObject
+class tst_CatalogueRequests : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
-
-    bool runAndWait(const std::function<void(InterfaceRecv&)>& call)
-    {
-        return m_recv->runAndSettle(call, kWaitMs);
-    }
-
     Json::Value formOf(const char* szPath)
     {
         for (const Json::Value& entry : m_service.log())
@@ -80,13 +69,7 @@ private slots:
     void initTestCase()
     {
         QDir(QCoreApplication::applicationDirPath() + "/temp").removeRecursively();
-        QVERIFY(m_workDir.isValid());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param.reset(new GlobleParam);
-        m_recv.reset(new CountingInterfaceRecv);
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_recv->SetVipDomian(m_service.resUrl().toStdString());
+        startClient();
     }
 
     void init() { m_service.reset(); }
@@ -102,7 +85,7 @@ private slots:
     // Runs first: no cache files yet.
     void firstSignInFillsTheCatalogue()
     {
-        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin("demo_user", "QelDemo#2024"); }));
+        QVERIFY(m_recv->signInDemo(kWaitMs));
         const QList<QPair<QString, QString>> files{
             {"country.json", "/api/get_area_list_v2"},
             {"isp.json", "/api/get_isp_list"},

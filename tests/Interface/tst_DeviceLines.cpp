@@ -1,7 +1,6 @@
 // Binding lines to devices against the stand-in service: the three bind kinds, the history
 // they upload, the history's existence check and its filter.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Search/SearchManager.h"
@@ -9,11 +8,9 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -78,21 +75,11 @@ QStringList shownHistory(const QList<QObject*>& rows)
 
 Q_DECLARE_METATYPE(Call)
 
-class tst_DeviceLines : public QObject
+class tst_DeviceLines : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
-
-    bool runAndWait(const std::function<void(InterfaceRecv&)>& call)
-    {
-        return m_recv->runAndSettle(call, kWaitMs);
-    }
-
     void fetchHistory()
     {
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetEquipmentListHistory(1, 0); }));
@@ -111,24 +98,8 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param.reset(new GlobleParam);
-        m_recv.reset(new CountingInterfaceRecv);
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_recv->SetVipDomian(m_service.resUrl().toStdString());
-        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin("demo_user", "QelDemo#2024"); }));
-        QCOMPARE(m_param->getIsLogin(), 1);
-    }
-
-    void cleanupTestCase()
-    {
-        m_recv.reset();
-        delete ProxyManager::GetInstance();
-        m_param.reset();
-    }
+    void initTestCase() { startSignedIn(); }
+    void cleanupTestCase() { tearDown(); }
 
     // Devices A to D with A, B and C ticked; lines 1 and 2 (and "Random"); the history.
     void init()

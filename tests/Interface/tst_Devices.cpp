@@ -1,18 +1,15 @@
 // The group control page's devices against the stand-in service: the list, ticks, the
 // filter, the saves and what the screen hears when a request fails.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -63,18 +60,11 @@ Call saveOf(const QString& qstrKey, const QString& qstrName, const QString& qstr
 
 Q_DECLARE_METATYPE(Call)
 
-class tst_Devices : public QObject
+class tst_Devices : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
-
-    bool runAndWait(const Call& call) { return m_recv->runAndSettle(call, kWaitMs); }
-
     // Asks for the list with `nValue` and builds or updates the rows as the main window does.
     void fetchDevices(int nValue)
     {
@@ -97,24 +87,8 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param.reset(new GlobleParam);
-        m_recv.reset(new CountingInterfaceRecv);
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_recv->SetVipDomian(m_service.resUrl().toStdString());
-        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin("demo_user", "QelDemo#2024"); }));
-        QCOMPARE(m_param->getIsLogin(), 1);
-    }
-
-    void cleanupTestCase()
-    {
-        m_recv.reset();
-        delete ProxyManager::GetInstance();
-        m_param.reset();
-    }
+    void initTestCase() { startSignedIn(); }
+    void cleanupTestCase() { tearDown(); }
 
     void init()
     {

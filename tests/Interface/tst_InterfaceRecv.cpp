@@ -1,6 +1,8 @@
 // The service object's answer handlers, fed fabricated answer records: codes, start-up
 // chain, configuration, sign-in and session, failure dispatch, request timers and the job
 // pool. Requests it sends on its own go to a closed local port.
+#include "EngineTestKit.h"
+
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "Interface/MyThread.h"
@@ -10,7 +12,6 @@
 
 #include <QCryptographicHash>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QDateTime>
 #include <QTest>
@@ -74,13 +75,6 @@ QList<int> codesOf(const QSignalSpy& spy)
     return codes;
 }
 
-int closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
-
 } // namespace
 
 class tst_InterfaceRecv : public QObject
@@ -115,7 +109,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir.path()));
         m_param.reset(new GlobleParam);
         m_recv.reset(new ServiceObject);
-        m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(closedPort()));
+        m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(freePort()));
     }
 
     void init() { m_recv->logOutStep(); }

@@ -3,6 +3,7 @@
 // with scripted answers, and its log shows what each request carried. Ports held by another
 // program are refused by the stand-in engine itself, on a range of its own.
 #include "CountingInterfaceRecv.h"
+#include "EngineTestKit.h"
 #include "SandboxService.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
@@ -14,7 +15,6 @@
 #include <QDateTime>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -66,30 +66,6 @@ Json::Value exitRecord(int n, int nPlan, const char* szCity)
     return record;
 }
 
-int freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
-
-// A free range of 20 ports below the ephemeral ones, at a random place so that test programs
-// running side by side don't pick the same range.
-int freeRange()
-{
-    for (int nAttempt = 0; nAttempt < 200; ++nAttempt) {
-        const int nStart = QRandomGenerator::global()->bounded(20000, 32000);
-        bool bFree = true;
-        for (int nPort = nStart; nPort < nStart + 20 && bFree; ++nPort) {
-            QTcpServer probe;
-            bFree = probe.listen(QHostAddress::LocalHost, quint16(nPort));
-        }
-        if (bFree)
-            return nStart;
-    }
-    return 0;
-}
-
 QString buyTimeAgo(qint64 nSeconds)
 {
     return QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() - nSeconds)
@@ -109,16 +85,6 @@ QString openPort(const Json::Value& entry)
     if (qstrEncoded == QLatin1String("<none>"))
         return qstrEncoded;
     return QString::fromStdString(Encryption::GetInstance()->decode(qstrEncoded.toStdString()));
-}
-
-QList<int> uiValues(const QSignalSpy& spy, int nType)
-{
-    QList<int> values;
-    for (const QList<QVariant>& message : spy) {
-        if (message[0].toInt() == nType)
-            values << message[2].toInt();
-    }
-    return values;
 }
 
 QStringList uiTexts(const QSignalSpy& spy, int nType)
@@ -194,7 +160,7 @@ private:
     int useEngine()
     {
         if (m_engine.state() == QProcess::NotRunning) {
-            m_nEngineRange = freeRange();
+            m_nEngineRange = freeRange(20, 20000, 29900); // below the scripted range and the ephemeral ports
             m_nEngineApiPort = freePort();
             m_engine.start(QStringLiteral(QEL_BIN_DIR "/run/qeldrive"),
                            {QString("-api_port=%1").arg(m_nEngineApiPort), "-user=bind_user",

@@ -1,7 +1,6 @@
 // Line lists, serial checks and list uploads against the stand-in service, read back from
 // its request log.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Search/SearchManager.h"
@@ -11,11 +10,9 @@
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -87,18 +84,12 @@ QString textOf(const Json::Value& entry, const char* szKey)
 
 Q_DECLARE_METATYPE(Call)
 
-class tst_ProxyLineLists : public QObject
+class tst_ProxyLineLists : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
     ProxyManager* manager() { return ProxyManager::GetInstance(); }
-
-    bool runAndWait(const Call& call) { return m_recv->runAndSettle(call, kWaitMs); }
 
     Json::Value lastEntry()
     {
@@ -107,24 +98,8 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param.reset(new GlobleParam);
-        m_recv.reset(new CountingInterfaceRecv);
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_recv->SetVipDomian(m_service.resUrl().toStdString());
-        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin(kDemoUser, kDemoPassword); }));
-        QCOMPARE(m_param->getIsLogin(), 1);
-    }
-
-    void cleanupTestCase()
-    {
-        m_recv.reset();
-        delete ProxyManager::GetInstance();
-        m_param.reset();
-    }
+    void initTestCase() { startSignedIn(); }
+    void cleanupTestCase() { tearDown(); }
 
     void init()
     {
@@ -138,7 +113,7 @@ private slots:
 
     void signInAsksForTheListsAfterTheNotices()
     {
-        QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin(kDemoUser, kDemoPassword); }));
+        QVERIFY(m_recv->signInDemo(kWaitMs));
         const QStringList lists{"/api/client/get_todaylist", "/api/client/get_collect_line",
                                 "/api/get_line_list"};
         QStringList paths;

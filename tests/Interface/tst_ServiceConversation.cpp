@@ -1,7 +1,7 @@
 // The service conversation against the stand-in service: every request as the service sees
 // it, the treatment of broken answers, the start-up chain and the session.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "EngineTestKit.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,34 +27,12 @@ const char* const kDemoPassword = "QelDemo#2024";
 using Call = std::function<void(InterfaceRecv&)>;
 using UiMessage = QList<QVariant>;
 
-// Everything the program logged while the test ran; the request pool logs too.
-QMutex g_loggedMutex;
-QStringList g_logged;
-QtMessageHandler g_previousHandler = nullptr;
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& qstrText)
-{
-    {
-        QMutexLocker lock(&g_loggedMutex);
-        g_logged.append(qstrText);
-    }
-    if (type != QtDebugMsg && g_previousHandler)
-        g_previousHandler(type, context, qstrText);
-}
-
 QList<int> typesOf(const QSignalSpy& spy)
 {
     QList<int> types;
     for (const UiMessage& args : spy)
         types.append(args.at(0).toInt());
     return types;
-}
-
-UiMessage firstOfType(const QSignalSpy& spy, int nType)
-{
-    for (const UiMessage& args : spy)
-        if (args.at(0).toInt() == nType)
-            return args;
-    return {};
 }
 
 Json::Value script(const char* szRoute, const char* szMode, int nTimes)
@@ -71,22 +48,12 @@ Json::Value script(const char* szRoute, const char* szMode, int nTimes)
 
 Q_DECLARE_METATYPE(Call)
 
-class tst_ServiceConversation : public QObject
+class tst_ServiceConversation : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
-
     bool settle() { return m_recv->settle(10000 * QEL_TIME_FACTOR); }
-
-    bool runAndWait(const Call& call)
-    {
-        return m_recv->runAndSettle(call, 10000 * QEL_TIME_FACTOR);
-    }
 
     Json::Value entriesOf(const QString& qstrPath)
     {
@@ -100,8 +67,8 @@ private:
     void signIn()
     {
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        QVERIFY(runAndWait([](InterfaceRecv& recv) { recv.pushLogin(kDemoUser, kDemoPassword); }));
-        QCOMPARE(firstOfType(ui, 22), (UiMessage{22, QString(), 1}));
+        QVERIFY(m_recv->signInDemo(kWaitMs));
+        QCOMPARE(firstUi(ui, 22), (UiMessage{22, QString(), 1}));
         QCOMPARE(m_param->getIsLogin(), 1);
     }
 
@@ -110,13 +77,7 @@ private slots:
     {
         g_previousHandler = qInstallMessageHandler(recordMessage);
         bIsDebugging = true; // answers are written out as in a diagnostic run
-        QVERIFY(m_workDir.isValid());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param.reset(new GlobleParam);
-        m_recv.reset(new CountingInterfaceRecv);
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_recv->SetVipDomian(m_service.resUrl().toStdString());
+        startClient();
     }
 
     // Answers still on their way from the previous test are taken in first, so that they
@@ -264,7 +225,7 @@ private slots:
             QCOMPARE(m_param->getUnreadMsgNum(), nUnread);
             return;
         }
-        const UiMessage message = firstOfType(ui, expectedUi);
+        const UiMessage message = firstUi(ui, expectedUi);
         QVERIFY2(!message.isEmpty(), qPrintable(QString::number(expectedUi)));
         const int nValue = message.at(2).toInt();
         if (expectedUi == 22 || expectedUi == 100)
@@ -321,7 +282,7 @@ private slots:
         seen.removeAll(17);
         QCOMPARE(seen, types);
         if (startValue >= 0)
-            QCOMPARE(firstOfType(ui, 100).at(2).toInt(), startValue);
+            QCOMPARE(firstUi(ui, 100).at(2).toInt(), startValue);
         if (startValue == 2) // the forced package arrives from the stand-in
             QTRY_VERIFY_WITH_TIMEOUT(typesOf(ui).contains(17), 10000 * QEL_TIME_FACTOR);
     }
@@ -380,7 +341,7 @@ private slots:
         m_recv->logOutStep();
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushLogin(kDemoUser, "wrong"); }));
-        QCOMPARE(firstOfType(ui, 22), (UiMessage{22, QString("Wrong account or password"), 0}));
+        QCOMPARE(firstUi(ui, 22), (UiMessage{22, QString("Wrong account or password"), 0}));
         QCOMPARE(m_param->getIsLogin(), 0);
     }
 
@@ -401,9 +362,9 @@ private slots:
 
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushCheckGoogleLogin(6); }));
-        QCOMPARE(firstOfType(ui, 182), (UiMessage{182, QString("unable"), 6}));
-        QCOMPARE(firstOfType(ui, 184), (UiMessage{184, QString("stop check"), 6}));
-        QCOMPARE(firstOfType(ui, 183), (UiMessage{183, QString("enable"), 6}));
+        QCOMPARE(firstUi(ui, 182), (UiMessage{182, QString("unable"), 6}));
+        QCOMPARE(firstUi(ui, 184), (UiMessage{184, QString("stop check"), 6}));
+        QCOMPARE(firstUi(ui, 183), (UiMessage{183, QString("enable"), 6}));
         QCOMPARE(m_param->getLoginPass(), QString(kDemoPassword));
         QCOMPARE(m_param->getIsLogin(), 1);
     }

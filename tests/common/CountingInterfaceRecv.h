@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SandboxService.h"
+
 #include "Interface/InterfaceRecv.h"
 #include "Interface/MyThreadPool.h"
 #include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
@@ -47,6 +49,20 @@ public:
     bool runAndSettle(const Call& call, int nTimeoutMs)
     {
         call(*this);
+        return settle(nTimeoutMs);
+    }
+
+    // Sends the requests to the stand-in service's listeners.
+    void useService(const SandboxService& service)
+    {
+        SetLoginDomian(service.apiUrl().toStdString());
+        SetVipDomian(service.resUrl().toStdString());
+    }
+
+    // Signs the stand-in's account in and settles; the caller checks the outcome.
+    bool signInDemo(int nTimeoutMs)
+    {
+        pushLogin(SandboxService::kDemoUser, SandboxService::kDemoPassword);
         return settle(nTimeoutMs);
     }
 

@@ -6,6 +6,10 @@
 class SandboxService : public SandboxProcess
 {
 public:
+    // The account the stand-in service signs in.
+    static constexpr const char* kDemoUser = "demo_user";
+    static constexpr const char* kDemoPassword = "QelDemo#2024";
+
     // Starts the program with both listeners and the relay; false on failure.
     bool start(const QStringList& extraArgs = {})
     {

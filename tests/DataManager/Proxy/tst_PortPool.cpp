@@ -1,5 +1,7 @@
 // The local port pool, its blocks and scope changes, engine datagrams and the extraction
 // link. Nothing here reaches a network: the service object points at a closed port.
+#include "EngineTestKit.h"
+
 #include "DataManager/Proxy/ProxyListModel.h"
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
@@ -8,7 +10,6 @@
 #include "PublicModule/HttpCurl/httpBase/MyThreadPoolBase.h"
 
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,13 +19,6 @@ namespace {
 
 constexpr int kBegin = 30000;
 constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
-
-int closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
 
 QString port(int n)
 {
@@ -89,7 +83,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir.path()));
         m_param.reset(new GlobleParam);
         m_recv.reset(new InterfaceRecv);
-        m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(closedPort()));
+        m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(freePort()));
         m_param->SetUsername("pool_user");
         MySqllite::GetInstance()->createMySqllite("pool_user", 0);
     }

@@ -1,5 +1,7 @@
 // Today and favourite rows through the account database, the favourite cache, the serial
 // checks and the line list answers. Answers are fabricated; requests go to a closed port.
+#include "EngineTestKit.h"
+
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
@@ -11,7 +13,6 @@
 
 #include <QDateTime>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,13 +55,6 @@ std::unique_ptr<HTTPEvent_KX> answer(int nCmd, const QByteArray& body, int nTag 
     return pEvent;
 }
 
-int closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
-}
-
 } // namespace
 
 class tst_ProxySync : public QObject
@@ -99,8 +93,8 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir.path()));
         m_param.reset(new GlobleParam);
         m_recv.reset(new InterfaceRecv);
-        m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(closedPort()));
-        m_recv->SetVipDomian("http://127.0.0.1:" + std::to_string(closedPort()));
+        m_recv->SetLoginDomian("http://127.0.0.1:" + std::to_string(freePort()));
+        m_recv->SetVipDomian("http://127.0.0.1:" + std::to_string(freePort()));
     }
     // The uploads the edits sent finish, and their workers end, before the test does.
     void cleanupTestCase()

@@ -2,8 +2,8 @@
 // demo account signed in. Exits are bound to local ports and fetched through, reused from
 // today's list, freed, extracted by the API link and moved out of the port range. The test
 // makes the calls the main window makes on the UI messages it hears.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "EngineTestKit.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Sqllite/MySqllite.h"
@@ -11,19 +11,12 @@
 #include "Interface/ProxyGoProxy.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -33,72 +26,8 @@ constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
 constexpr int kDebounceMs = 3000;
 const char* const kCheckRoute = "/api/client/check_ip";
 
-QStringList g_logged;
-QtMessageHandler g_previousHandler = nullptr;
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& qstrText)
-{
-    g_logged.append(qstrText);
-    if (type != QtDebugMsg && g_previousHandler)
-        g_previousHandler(type, context, qstrText);
-}
-
-// Occurrences, as one message may carry several lines of the engine's output.
-int logCount(const QString& qstrPattern)
-{
-    const QRegularExpression pattern(qstrPattern);
-    int nCount = 0;
-    for (const QString& qstrMessage : qAsConst(g_logged))
-        for (auto it = pattern.globalMatch(qstrMessage); it.hasNext(); it.next())
-            ++nCount;
-    return nCount;
-}
-
 // A binding as the engine logs it, new or moved.
 const char* const kBoundLog = "port \\d+ (bound to|now for) exit";
-
-// Two adjacent free ranges, so that a scope change has somewhere to go.
-int freeRanges()
-{
-    for (int nAttempt = 0; nAttempt < 200; ++nAttempt) {
-        const int nStart = QRandomGenerator::global()->bounded(20000, 32000);
-        bool bFree = true;
-        for (int nPort = nStart; nPort < nStart + 2 * kRangeSize && bFree; ++nPort) {
-            QTcpServer probe;
-            bFree = probe.listen(QHostAddress::LocalHost, quint16(nPort));
-        }
-        if (bFree)
-            return nStart;
-    }
-    return 0;
-}
-
-int uiCount(const QSignalSpy& ui, int nType, const QString& qstrPart = QString())
-{
-    return int(std::count_if(ui.begin(), ui.end(), [&](const QList<QVariant>& message) {
-        return message[0].toInt() == nType && message[1].toString().contains(qstrPart);
-    }));
-}
-
-bool accepts(int nPort)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(nPort));
-    return socket.waitForConnected(2000);
-}
-
-// curl's output and exit code; nothing here may hang.
-QPair<QByteArray, int> curl(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral("curl"),
-                  QStringList{"-s", "--connect-timeout", "5", "-m", "20"} + args);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return {{}, -1};
-    }
-    return {process.readAllStandardOutput(), process.exitCode()};
-}
 
 Json::Value exitRecord(int n, int nPlan)
 {
@@ -128,15 +57,11 @@ Json::Value refusal()
 
 } // namespace
 
-class tst_EngineE2E : public QObject
+class tst_EngineE2E : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
     ProxyGoProxy* m_pEngine = nullptr;
     QTimer m_apiTodayTimer;
     QTimer m_freePortTimer;
@@ -247,22 +172,16 @@ private slots:
     void initTestCase()
     {
         g_previousHandler = qInstallMessageHandler(recordMessage);
-        QVERIFY(m_workDir.isValid());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param = std::make_unique<GlobleParam>();
-        m_recv = std::make_unique<CountingInterfaceRecv>();
+        startClient();
         m_recv->SetLocalDomian("127.0.0.1");
         m_recv->SetTestServer(true); // the verify pages are files of the test endpoint
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_recv->SetVipDomian(m_service.resUrl().toStdString());
-        m_nBegin = freeRanges();
+        m_nBegin = freeRange(2 * kRangeSize);
         QVERIFY(m_nBegin > 0);
         m_pEngine = ProxyGoProxy::GetInstance();
         wireRoot();
 
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        m_recv->pushLogin("demo_user", "QelDemo#2024");
+        m_recv->pushLogin(SandboxService::kDemoUser, SandboxService::kDemoPassword);
         QTRY_VERIFY_WITH_TIMEOUT(ui.contains(QList<QVariant>{22, QString(), 1}), kWaitMs);
         QVERIFY(settle());
         m_param->setBeginPort(m_nBegin);

@@ -1,8 +1,8 @@
 // The requests to the engine's local API through the client's own transport, against the
 // stand-in engine started by the controller: status, re-announcement, verification through a
 // bound port, freeing, and the port range; and the fields of a binding request.
-#include "CountingInterfaceRecv.h"
-#include "SandboxService.h"
+#include "EngineTestKit.h"
+#include "ServiceClientFixture.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
@@ -11,11 +11,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -25,38 +21,6 @@ namespace {
 constexpr int kRangeSize = 20;
 constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
 const char* const kKey = "0123456789abcdef0123456789abcdef";
-
-QStringList g_logged;
-QtMessageHandler g_previousHandler = nullptr;
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& qstrText)
-{
-    g_logged.append(qstrText);
-    if (type != QtDebugMsg && g_previousHandler)
-        g_previousHandler(type, context, qstrText);
-}
-
-// Two adjacent free ranges, so that a scope change has somewhere to go.
-int freeRanges()
-{
-    for (int nAttempt = 0; nAttempt < 200; ++nAttempt) {
-        const int nStart = QRandomGenerator::global()->bounded(20000, 32000);
-        bool bFree = true;
-        for (int nPort = nStart; nPort < nStart + 2 * kRangeSize && bFree; ++nPort) {
-            QTcpServer probe;
-            bFree = probe.listen(QHostAddress::LocalHost, quint16(nPort));
-        }
-        if (bFree)
-            return nStart;
-    }
-    return 0;
-}
-
-bool accepts(int nPort)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, quint16(nPort));
-    return socket.waitForConnected(2000);
-}
 
 TodayList* todayRow(const QString& qstrKey, const QString& qstrIp, int nIpTimeType,
                     const QByteArray& lineJson)
@@ -72,15 +36,11 @@ TodayList* todayRow(const QString& qstrKey, const QString& qstrIp, int nIpTimeTy
 
 } // namespace
 
-class tst_EngineRequests : public QObject
+class tst_EngineRequests : public ServiceClientFixture
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_workDir;
-    SandboxService m_service;
-    std::unique_ptr<GlobleParam> m_param;
-    std::unique_ptr<CountingInterfaceRecv> m_recv;
     ProxyGoProxy* m_pEngine = nullptr;
     int m_nRange = 0;
 
@@ -93,13 +53,9 @@ private:
         m_recv->settle(kWaitMs);
         QElapsedTimer timer;
         timer.start();
-        do {
-            for (const QList<QVariant>& args : ui)
-                if (args.at(0).toInt() == nType)
-                    return args;
+        while (firstUi(ui, nType).isEmpty() && timer.elapsed() < nWaitMs)
             QTest::qWait(20);
-        } while (timer.elapsed() < nWaitMs);
-        return {};
+        return firstUi(ui, nType);
     }
 
     QStringList serviceRequests()
@@ -114,16 +70,10 @@ private slots:
     void initTestCase()
     {
         g_previousHandler = qInstallMessageHandler(recordMessage);
-        QVERIFY(m_workDir.isValid());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        QVERIFY(m_service.start());
-        m_param = std::make_unique<GlobleParam>();
-        m_recv = std::make_unique<CountingInterfaceRecv>();
+        startClient();
         m_recv->SetLocalDomian("127.0.0.1");
-        // Under --x the verify pages are files of the test endpoint.
-        m_recv->SetTestServer(true);
-        m_recv->SetLoginDomian(m_service.apiUrl().toStdString());
-        m_nRange = freeRanges();
+        m_recv->SetTestServer(true); // the verify pages are files of the test endpoint
+        m_nRange = freeRange(2 * kRangeSize);
         QVERIFY(m_nRange > 0);
         m_param->SetUsername(QStringLiteral("alice"));
         m_param->setUsernameSession(QStringLiteral("us-1"));

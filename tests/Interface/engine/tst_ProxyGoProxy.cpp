@@ -2,6 +2,7 @@
 // ports, start and status, crash restarts, stopping, and the local address choice. Until the
 // root window is wired, the test makes its calls (27/51 -> status poll).
 #include "CountingInterfaceRecv.h"
+#include "EngineTestKit.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
@@ -11,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkAddressEntry>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -25,15 +25,6 @@ namespace {
 constexpr int kRangeSize = 8;
 const char* const kPassword = "s3cret-engine-pass";
 const QString kRealEngine = QStringLiteral(QEL_BIN_DIR "/run/qeldrive");
-
-QStringList g_logged;
-QtMessageHandler g_previousHandler = nullptr;
-void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& qstrText)
-{
-    g_logged.append(qstrText);
-    if (type != QtDebugMsg && g_previousHandler)
-        g_previousHandler(type, context, qstrText);
-}
 
 QString enginePath()
 {
@@ -100,29 +91,6 @@ QStringList commandLine(qint64 nPid)
     return list;
 }
 
-// A free port range below the kernel's ephemeral range.
-int freeRange()
-{
-    for (int nAttempt = 0; nAttempt < 200; ++nAttempt) {
-        const int nStart = QRandomGenerator::global()->bounded(20000, 32000);
-        bool bFree = true;
-        for (int nPort = nStart; nPort < nStart + kRangeSize && bFree; ++nPort) {
-            QTcpServer probe;
-            bFree = probe.listen(QHostAddress::LocalHost, quint16(nPort));
-        }
-        if (bFree)
-            return nStart;
-    }
-    return 0;
-}
-
-int freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
-
 QNetworkAddressEntry entry(const char* szIp)
 {
     QNetworkAddressEntry address;
@@ -158,14 +126,7 @@ private:
 
     static constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
 
-    QList<int> valuesOf(int nType) const
-    {
-        QList<int> values;
-        for (const QList<QVariant>& args : *m_ui)
-            if (args.at(0).toInt() == nType)
-                values.append(args.at(2).toInt());
-        return values;
-    }
+    QList<int> valuesOf(int nType) const { return uiValues(*m_ui, nType); }
 
     bool waitForUi(int nType, int nCount = 1, int nTimeoutMs = kWaitMs)
     {
@@ -214,7 +175,7 @@ private slots:
     void init()
     {
         QVERIFY(placeEngine());
-        const int nRange = freeRange();
+        const int nRange = freeRange(kRangeSize);
         QVERIFY(nRange > 0);
         m_param->SetUsername(QStringLiteral("alice"));
         m_param->setRadiusPass(QString::fromLatin1(kPassword));

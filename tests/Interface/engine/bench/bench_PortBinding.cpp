@@ -100,10 +100,8 @@ int main(int argc, char* argv[])
     CountingInterfaceRecv recv;
     recv.SetTestServer(true);
     recv.SetLocalDomian("127.0.0.1");
-    recv.SetLoginDomian(service.apiUrl().toStdString());
-    recv.SetVipDomian(service.resUrl().toStdString());
-    recv.pushLogin("demo_user", "QelDemo#2024");
-    if (!recv.settle(kWaitMs) || param.getIsLogin() != 1)
+    recv.useService(service);
+    if (!recv.signInDemo(kWaitMs) || param.getIsLogin() != 1)
         return fail("sign-in failed");
 
     param.setBeginPort(kFirstPort);

@@ -1,5 +1,6 @@
 // The request pool and the runner's attempt loop and report: one report per record on the
 // receiver's thread, deletion after it, the pause between attempts and the worker limit.
+#include "EngineTestKit.h"
 #include "TestHttpRecv.h"
 
 #include "BuildConfig.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTcpServer>
 #include <QTest>
 
 #include <set>
@@ -36,13 +36,6 @@ void keepAnswerTexts(QtMsgType, const QMessageLogContext&, const QString& qstrMs
         g_answerTexts << qstrMsg;
 }
 
-// A port with nothing listening on it.
-int closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
-}
 } // namespace
 
 class tst_RequestPool : public QObject
@@ -134,7 +127,7 @@ private slots:
         HTTPEvent_KX* pRecord = newRecord(108, REQUEST_NORMAL, &deleted);
         pRecord->m_DomainType = DOMAIN_LOCAL;
         m_recv->SetLocalDomian("http://127.0.0.1");
-        pRecord->m_strApiPort = std::to_string(closedPort());
+        pRecord->m_strApiPort = std::to_string(freePort());
         pRecord->m_strInterface = "/api/socks/login";
         WebInterface::ThreadProc(pRecord);
         QVERIFY(m_recv->waitForReports(1));
