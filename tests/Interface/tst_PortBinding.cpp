@@ -108,7 +108,7 @@ private:
     SandboxService m_service;
     std::unique_ptr<GlobleParam> m_param;
     std::unique_ptr<CountingInterfaceRecv> m_recv;
-    QProcess m_engine;
+    TestChildProcess m_engine;
     int m_nEngineRange = 0;
     int m_nEngineApiPort = 0;
     ProxyManager& proxies() { return *ProxyManager::GetInstance(); }

@@ -18,9 +18,19 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 #ifndef QEL_TIME_FACTOR
 #define QEL_TIME_FACTOR 1
 #endif
+
+// A child that dies with the test program, so a crashed test leaves no stand-in behind.
+class TestChildProcess : public QProcess
+{
+protected:
+    void setupChildProcess() override { ::prctl(PR_SET_PDEATHSIG, SIGKILL); }
+};
 
 // Runs one stand-in program (build/bin/sandbox-*) for a test: the ports it announces on its
 // first line, synchronous access to the control routes of its first listener, and a bounded
@@ -38,7 +48,7 @@ public:
     bool start(const QString& name, const QStringList& args, int portCount)
     {
         stop();
-        m_process.reset(new QProcess);
+        m_process.reset(new TestChildProcess);
         m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process->start(QStringLiteral(QEL_BIN_DIR "/") + name, args);
         if (!m_process->waitForStarted(kStartMs) || !readPorts(portCount)) {
