@@ -93,11 +93,16 @@ ApplicationWindow {
                 icon: "qrc:/Icon/tray_main_logo.png"
                 onTriggered: window_main.windowQuit(3)
             }
+            // Named so that a driven run can fire it; a menu takes only entries named
+            // "MyAction" by itself, so this one is added once the menu is complete.
             MyAction {
+                id: trayExit
+                objectName: "trayExit"
                 text: qsTr("Exit") + globleParam.emptyString
                 icon: "qrc:/Icon/tray_escape_logo.png"
                 onTriggered: window_main.windowQuit(-1)
             }
+            Component.onCompleted: addAction(trayExit)
         }
     }
 

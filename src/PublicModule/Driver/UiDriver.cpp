@@ -8,8 +8,11 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMetaMethod>
+#include <QJSValue>
 #include <QMouseEvent>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSet>
@@ -113,9 +116,40 @@ QQuickWindow* windowOf(QObject* pObject)
     return pContent ? pContent->window() : nullptr;
 }
 
+// The delegate a list or grid view shows for row qstrRow, when it has one.
+QObject* rowItem(QObject* pView, const QString& qstrRow)
+{
+    bool bNumber = false;
+    const int nRow = qstrRow.toInt(&bNumber);
+    QQuickItem* pRow = nullptr;
+    if (!bNumber || !QMetaObject::invokeMethod(pView, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, pRow),
+                                               Q_ARG(int, nRow)))
+        return nullptr;
+    return pRow;
+}
+
 QString restOf(const QStringList& words, int nFrom)
 {
     return words.mid(nFrom).join(QLatin1Char(' '));
+}
+
+// Evaluates a JavaScript expression with the object as its scope, in the object's own QML
+// context (so the ids and imports of its file are in reach). False with the error in
+// qstrReason when it throws.
+bool evaluate(QQmlApplicationEngine& engine, QObject* pObject, const QString& qstrExpression,
+              QVariant& value, QString& qstrReason)
+{
+    QQmlContext* pContext = qmlContext(pObject);
+    QQmlExpression expression(pContext ? pContext : engine.rootContext(), pObject,
+                              qstrExpression);
+    value = expression.evaluate();
+    if (expression.hasError()) {
+        qstrReason = expression.error().toString();
+        return false;
+    }
+    if (value.canConvert<QJSValue>())
+        value = value.value<QJSValue>().toVariant();
+    return true;
 }
 
 } // namespace
@@ -152,11 +186,22 @@ UiDriver::UiDriver(QQmlApplicationEngine& engine, QStringList steps,
 
 QObject* UiDriver::find(const QString& qstrName) const
 {
-    QSet<QObject*> visited;
-    for (QObject* pRoot : m_engine.rootObjects())
-        if (QObject* pFound = findIn(pRoot, qstrName, visited))
-            return pFound;
-    return nullptr;
+    QList<QObject*> within = m_engine.rootObjects();
+    QObject* pFound = nullptr;
+    for (const QString& qstrPart : qstrName.split(QLatin1Char('/'))) {
+        const int nAt = qstrPart.lastIndexOf(QLatin1Char('@'));
+        QSet<QObject*> visited;
+        pFound = nullptr;
+        for (QObject* pRoot : within)
+            if ((pFound = findIn(pRoot, nAt < 0 ? qstrPart : qstrPart.left(nAt), visited)))
+                break;
+        if (pFound && nAt >= 0)
+            pFound = rowItem(pFound, qstrPart.mid(nAt + 1));
+        if (!pFound)
+            return nullptr;
+        within = {pFound};
+    }
+    return pFound;
 }
 
 // qstrText is the detail of a passed step or the reason of a failed one.
@@ -184,8 +229,11 @@ void UiDriver::next()
             m_timer.start(kPollMs);
             return;
         }
-        qstrReason = QStringLiteral("timed out");
+        qstrReason = m_qstrPending.isEmpty()
+                         ? QStringLiteral("timed out")
+                         : QStringLiteral("timed out; %1").arg(m_qstrPending);
     }
+    m_qstrPending.clear();
     m_nWaitedMs = 0;
     report(qstrReason.isEmpty(), qstrReason.isEmpty() ? qstrDetail : qstrReason);
     if (words.value(0) != QLatin1String("sleep"))
@@ -207,16 +255,21 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return true;
     }
+    if (qstrVerb == QLatin1String("gate"))
+        return QFileInfo(restOf(words, 1)).isFile();
     QObject* pObject = find(words.value(1));
     if (!pObject) {
-        if (qstrVerb == QLatin1String("wait"))
+        if (qstrVerb == QLatin1String("wait") || qstrVerb == QLatin1String("until"))
             return false;
         qstrReason = QStringLiteral("no object named \"%1\"").arg(words.value(1));
         return false;
     }
     auto* pItem = qobject_cast<QQuickItem*>(pObject);
     if (qstrVerb == QLatin1String("press")) {
-        if (!press(pItem))
+        const bool bRight = words.value(2) == QLatin1String("right");
+        if (words.size() > 3 || (words.size() == 3 && !bRight))
+            qstrReason = QStringLiteral("only \"right\" may follow the name");
+        else if (!press(pItem, bRight ? Qt::RightButton : Qt::LeftButton))
             qstrReason = QStringLiteral("not a shown item");
     } else if (qstrVerb == QLatin1String("key")) {
         if (!typeKey(pItem, words.value(2)))
@@ -229,6 +282,16 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
             qstrReason = QStringLiteral("no such method taking these arguments");
     } else if (qstrVerb == QLatin1String("wait")) {
         return pObject->property(words.value(2).toUtf8().constData()).toString() == restOf(words, 3);
+    } else if (qstrVerb == QLatin1String("until")) {
+        // A throwing expression is not met yet; a timeout names its last error.
+        QVariant value;
+        m_qstrPending.clear();
+        return evaluate(m_engine, pObject, restOf(words, 2), value, m_qstrPending) &&
+               value.toBool();
+    } else if (qstrVerb == QLatin1String("eval")) {
+        QVariant value;
+        if (evaluate(m_engine, pObject, restOf(words, 2), value, qstrReason))
+            qstrDetail = value.toString();
     } else if (qstrVerb == QLatin1String("grab")) {
         QQuickWindow* pWindow = windowOf(pObject);
         const QImage image = pWindow ? pWindow->grabWindow() : QImage();
@@ -242,15 +305,15 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
     return qstrReason.isEmpty();
 }
 
-bool UiDriver::press(QQuickItem* pItem)
+bool UiDriver::press(QQuickItem* pItem, Qt::MouseButton button)
 {
     if (!pItem || !pItem->window() || !pItem->isVisible())
         return false;
     const QPointF point = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
     const QPointF global = pItem->window()->mapToGlobal(point.toPoint());
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, point, point, global, Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+        QMouseEvent event(type, point, point, global, button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(pItem->window(), &event);
     }

@@ -13,18 +13,24 @@ class QQuickItem;
 // in test runs ("--x") with QEL_UI_DRIVER naming the steps file; it works in-process on the
 // loaded screens and opens no socket. One step a line, run in order; each prints one
 // "ok: <step>" or "FAIL: <step> (<reason>)" line on standard output:
-//   press NAME                  left click in the middle of the item
+//   press NAME [right]          left (or right) click in the middle of the item
 //   key NAME KEY                focus the item and type one key ("Return", "Tab", "a")
 //   set NAME PROPERTY VALUE...  write a property (VALUE is the rest of the line)
 //   call NAME METHOD [ARG...]   call a method with text arguments (numbers as numbers)
 //   wait NAME PROPERTY VALUE... wait until the property reads VALUE (bounded)
+//   eval NAME EXPRESSION...     print the value of a JavaScript expression evaluated with
+//                               the item as its scope, in the item's QML context
+//   until NAME EXPRESSION...    wait until such an expression is true (bounded)
+//   gate FILE                   wait until FILE exists (bounded): lets a script outside
+//                               check something before the steps go on
 //   grab NAME FILE              save the window that holds the item (grabWindow)
 //   sleep MS                    let the client run
 //   frametime                   print when the first window first showed a frame (ms
 //                               since the epoch), once it has
 //   quit                        end the client
-// NAME is an objectName anywhere in the loaded screens, popups included. Lines that are
-// empty or start with "#" are skipped.
+// NAME is an objectName anywhere in the loaded screens, popups included, or a path A/B
+// (B searched within A), for names that several pages share; "LIST@N" is the delegate of
+// row N of the list view named LIST. Lines that are empty or start with "#" are skipped.
 class UiDriver : public QObject
 {
     Q_OBJECT
@@ -40,7 +46,8 @@ public:
              std::function<void(const QString&)> report = {});
 
     // The first object named qstrName under the engine's roots, searching QObject children,
-    // visual children and content items.
+    // visual children and content items; "A/B" is the first B within the first A, "V@N" the
+    // delegate of row N of the view V.
     QObject* find(const QString& qstrName) const;
 
 private:
@@ -48,7 +55,7 @@ private:
     void report(bool bOk, const QString& qstrText);
     // Runs the current step; false while a wait is still pending.
     bool run(const QStringList& words, QString& qstrReason, QString& qstrDetail);
-    bool press(QQuickItem* pItem);
+    bool press(QQuickItem* pItem, Qt::MouseButton button);
     bool typeKey(QQuickItem* pItem, const QString& qstrKey);
 
     QQmlApplicationEngine& m_engine;
@@ -56,6 +63,7 @@ private:
     QStringList m_steps;
     int m_nStep = -1;
     int m_nWaitedMs = 0;
+    QString m_qstrPending; // why the current wait is not met yet, when it says
     qint64 m_nFirstFrameMs = 0;
     QTimer m_timer;
 };

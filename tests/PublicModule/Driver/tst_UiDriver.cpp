@@ -1,23 +1,37 @@
 #include "PublicModule/Driver/UiDriver.h"
 
 #include <QQmlApplicationEngine>
+#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
 
-// A window with a button that counts, a field, and a popup whose content has a name.
+// A window with a button that counts, a field, an area for the right button, two labels of
+// one name (one inside "box"), a list, and a popup whose content has a name.
 const char* const kScene = R"(
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 ApplicationWindow {
     objectName: "window"
-    width: 300; height: 200; visible: true
+    width: 300; height: 300; visible: true
     property int count: 0
+    property int rights: 0
     function bump(n) { count += n }
     signal add(int n, string why)
     onAdd: count += n
-    Button { objectName: "button"; width: 100; height: 40; onClicked: window.count += 1 }
+    Text { objectName: "label"; text: "outer" }
+    Item { objectName: "box"; Text { objectName: "label"; text: "inner" } }
+    ListView {
+        objectName: "rows"; y: 170; width: 100; height: 90; model: 3
+        delegate: Text { height: 30; text: "row " + index }
+    }
+    Button { id: button; objectName: "button"; width: 100; height: 40; onClicked: window.count += 1 }
     TextField { objectName: "field"; y: 60; width: 100; height: 40 }
+    MouseArea {
+        objectName: "rightOnly"; y: 120; width: 100; height: 40
+        acceptedButtons: Qt.RightButton
+        onClicked: window.rights += 1
+    }
     Popup { id: popup; Component.onCompleted: open(); Label { objectName: "inPopup"; text: "x" } }
     id: window
 }
@@ -34,6 +48,8 @@ private slots:
     // need a real display: scripts/screenshots runs them under Xvfb.)
     void steps()
     {
+        QTemporaryFile gateFile;
+        QVERIFY(gateFile.open());
         QQmlApplicationEngine engine;
         engine.loadData(kScene);
         QVERIFY(!engine.rootObjects().isEmpty());
@@ -50,6 +66,16 @@ private slots:
             "wait inPopup text x",
             "press nobody",
             "frametime",
+            "until window count > 6 && button.width === 100",
+            "eval window count * 2 + 'x'",
+            "eval window noSuchName.x",
+            "gate " + gateFile.fileName(),
+            "press rightOnly right",
+            "wait window rights 1",
+            "wait label text outer",
+            "wait box/label text inner",
+            "wait rows@1 text row 1",
+            "press rows@7",
         };
         QStringList lines;
         UiDriver driver(engine, steps, [&lines](const QString& qstrLine) { lines << qstrLine; });
@@ -59,7 +85,13 @@ private slots:
             expected << "ok: " + qstrStep;
         expected[10] = "FAIL: press nobody (no object named \"nobody\")";
         QCOMPARE(lines.mid(0, 11), expected.mid(0, 11));
-        QVERIFY(lines.last().startsWith("ok: frametime 1"));
+        QVERIFY(lines.at(11).startsWith("ok: frametime 1"));
+        QCOMPARE(lines.at(12), expected.at(12));
+        QCOMPARE(lines.at(13), expected.at(13) + " 14x");
+        QVERIFY(lines.at(14).startsWith("FAIL: eval window noSuchName.x ("));
+        QVERIFY(lines.at(14).contains("ReferenceError: noSuchName is not defined"));
+        expected.last() = "FAIL: press rows@7 (no object named \"rows@7\")";
+        QCOMPARE(lines.mid(15), expected.mid(15));
     }
 };
 
