@@ -10,6 +10,7 @@
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "Interface/ProxyGoProxy.h"
+#include "PublicModule/HttpCurl/registerBase/FieldCheck.h"
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
 
 #include <QDebug>
@@ -30,6 +31,10 @@ void CAppCustom::RegisterCpp()
                                               virtualDownloadManager);
     qmlRegisterSingletonType<ProxyGoProxy>("QelProxy.Param", 1, 0, "ProxyGoProxy",
                                            virtualProxyGoProxy);
+    qmlRegisterSingletonType<FieldCheck>("Field.Check", 1, 0, "FieldCheck",
+                                         [](QQmlEngine*, QJSEngine*) -> QObject* {
+                                             return new FieldCheck;
+                                         });
     qmlRegisterType<LineDraw>("System.Line", 1, 0, "SystemLine");
     qmlRegisterType<PaintItem>("PaintItemModule", 1, 0, "PaintItem");
     qmlRegisterType<NoticeListModel>("Data.ListModel", 1, 0, "NoticeListModel");
