@@ -440,8 +440,8 @@ Item {
 
             Page { id: rectProxyListID; objectName: "rectProxyListID"; nPage: 1; nOrigin: 1 }
             Page { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; nPage: 10; nOrigin: 10 }
-            Page { id: rectTodayListID; objectName: "rectTodayListID"; nPage: 2; nOrigin: 2 }
-            Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
+            RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
+            RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
             Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
