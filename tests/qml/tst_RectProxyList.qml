@@ -205,6 +205,21 @@ TestCase {
         verify(listView.footerItem.visible)
     }
 
+    // Tab and Down go round the six filter fields.
+    function test_tabOrder() {
+        var names = ["countryCombo1", "stateCombo1", "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1",
+                     "countryCombo1"]
+        var fields = names.map(function (name) {
+            var field = findChild(page, name)
+            return field.editTextModel || field.editModel
+        })
+        fields[0].forceActiveFocus()
+        for (var i = 1; i < fields.length; ++i) {
+            keyClick(i % 2 ? Qt.Key_Tab : Qt.Key_Down)
+            verify(fields[i].activeFocus, names[i])
+        }
+    }
+
     // Under the static plan: the whole IP, the expiry column and "Renew" for the star.
     function test_planColumns_data() {
         return [

@@ -29,6 +29,10 @@ Item {
     // Static list: no ping test on a choice, the row menu 5 units off the pointer.
     property bool bStaticPage: false
     property bool bOuterLabels: false
+    // Told when this page's request answered (with whether the list is empty) and when the
+    // list was cleared: function (bEmpty), function ().
+    property var listAnswered: function (bEmpty) {}
+    property var listCleared: function () {}
 
     property string selectSessionId: ""
     property string selectIp: ""
@@ -167,10 +171,6 @@ Item {
             resultNotice.show(qstrText, bSuccess)
     }
 
-    // Hooks for the static page's notice text.
-    property var listAnswered: function (bEmpty) {}
-    property var listCleared: function () {}
-
     function takeNextPage() {
         var nOldCount = listView.count
         ProxyManager.appendRarseProxyListData()
@@ -218,7 +218,6 @@ Item {
         if (action)
             action(qstrValue, nValue)
     }
-    onVisibleChanged: if (!visible) progress.stop()
 
     LocationFilterBar {
         id: filterBar
