@@ -1,8 +1,8 @@
 // Frame times of the proxy list screens with 10,000 rows against 100, in one run: the Proxy
 // List page scrolled top to bottom one view height per frame, each sort header clicked, and
 // a location filter applied on the Today page. A frame is the time from applying one step
-// to the window's next frameSwapped. Prints worst and median frame for both row counts and
-// the ratio of the worst frames.
+// to the window's next frameSwapped. Prints worst and median frame (and the 99th percentile)
+// for both row counts and the ratio of the worst frames.
 // Usage (a display is needed; the software backend is what it measures):
 //   xvfb-run -a env QT_QUICK_BACKEND=software build/bin/bench_ListFrames
 #include "AppCustom.h"
@@ -72,6 +72,7 @@ struct Figures
 {
     double fWorst = 0;
     double fMedian = 0;
+    double fHigh = 0; // the 99th percentile
     int nFrames = 0;
 };
 
@@ -83,6 +84,7 @@ Figures figuresOf(std::vector<double> times)
     std::sort(times.begin(), times.end());
     figures.fWorst = times.back();
     figures.fMedian = times[times.size() / 2];
+    figures.fHigh = times[times.size() * 99 / 100];
     figures.nFrames = int(times.size());
     return figures;
 }
@@ -175,8 +177,29 @@ void send(QObject* pPage, int nType, int nValue)
                               Q_ARG(QString, QString()), Q_ARG(int, nValue));
 }
 
-// Scroll, sort and filter, one frame per step; each phase's worst frame is printed.
-bool runPhases(FrameBench& bench, std::vector<double>& times)
+// Frame times of each phase, over every pass.
+struct PhaseTimes
+{
+    std::vector<double> scroll, sort, filter;
+
+    std::vector<double> all() const
+    {
+        std::vector<double> times = scroll;
+        times.insert(times.end(), sort.begin(), sort.end());
+        times.insert(times.end(), filter.begin(), filter.end());
+        return times;
+    }
+};
+
+void printFigures(const char* szName, const std::vector<double>& times)
+{
+    const Figures figures = figuresOf(times);
+    std::printf("  %-7s %5d frames, worst %6.1f ms, 99th percentile %6.1f ms, median %5.1f ms\n",
+                szName, figures.nFrames, figures.fWorst, figures.fHigh, figures.fMedian);
+}
+
+// One pass: scroll, sort and filter, one frame per step.
+bool runPhases(FrameBench& bench, PhaseTimes& times)
 {
     QQuickItem* pProxyPage = bench.item("rectProxyListID");
     QQuickItem* pList = bench.item("proxyListView1");
@@ -185,15 +208,6 @@ bool runPhases(FrameBench& bench, std::vector<double>& times)
     QQuickItem* pSearch = bench.item("rectTodayListID/searchButton2");
     if (!pProxyPage || !pList || !pTodayPage || !pCountry || !pSearch)
         return false;
-    const auto phase = [&](const char* szName, const std::function<bool()>& step) {
-        std::vector<double> phaseTimes;
-        const bool bDone = bench.frames(step, phaseTimes);
-        const Figures figures = figuresOf(phaseTimes);
-        std::printf("  %-7s %4d frames, worst %6.1f ms, median %5.1f ms\n", szName,
-                    figures.nFrames, figures.fWorst, figures.fMedian);
-        times.insert(times.end(), phaseTimes.begin(), phaseTimes.end());
-        return bDone;
-    };
 
     pTodayPage->setVisible(false);
     pProxyPage->setVisible(true);
@@ -201,22 +215,22 @@ bool runPhases(FrameBench& bench, std::vector<double>& times)
     bench.settle();
     pList->setProperty("contentY", 0);
     bench.settle();
-    const bool bScrolled = phase("scroll", [&] {
+    const bool bScrolled = bench.frames([&] {
         if (pList->property("atYEnd").toBool())
             return false;
         const double fTop = pList->property("contentY").toDouble();
         pList->setProperty("contentY", fTop + pList->height());
         return true;
-    });
+    }, times.scroll);
 
     const QList<QQuickItem*> headers = sortHeaders(pProxyPage);
     int nHeader = 0;
-    const bool bSorted = phase("sort", [&] {
+    const bool bSorted = bench.frames([&] {
         if (nHeader == headers.size())
             return false;
         click(headers.at(nHeader++));
         return true;
-    });
+    }, times.sort);
 
     pProxyPage->setVisible(false);
     pTodayPage->setVisible(true);
@@ -225,13 +239,13 @@ bool runPhases(FrameBench& bench, std::vector<double>& times)
     const QStringList countries{QStringLiteral("US"), QStringLiteral("BR"), QStringLiteral("FR"),
                                 QStringLiteral("DE"), QString()};
     int nCountry = 0;
-    const bool bFiltered = phase("filter", [&] {
+    const bool bFiltered = bench.frames([&] {
         if (nCountry == countries.size())
             return false;
         pCountry->setProperty("currentCode", countries.at(nCountry++));
         click(pSearch);
         return true;
-    });
+    }, times.filter);
     return bScrolled && bSorted && bFiltered && !headers.isEmpty();
 }
 
@@ -241,11 +255,18 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
+    // Only warnings and worse: the stores' diagnostics would bury the figures.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& qstrText) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(qstrText));
+    });
     QGuiApplication app(argc, argv);
     CAppCustom().RegisterInit();
     GlobleParam param;
     param.SetUsername("bench");
     param.setIsLogin(1);
+    // Scrolled to the end, the list asks for no next page.
+    param.setHeadListState(0);
 
     QQmlApplicationEngine engine;
     engine.rootContext()->setContextProperty(QStringLiteral("globleParam"), &param);
@@ -258,21 +279,33 @@ int main(int argc, char** argv)
     pWindow->show();
     FrameBench bench(engine, *pWindow);
 
+    // The few rows are run through again until they have given as many frames as the many,
+    // so that both worst frames are picked from samples of one size.
     Figures results[2];
     const int kCounts[2] = {10000, 100};
+    size_t nFrames = 0;
     for (int nRun = 0; nRun < 2; ++nRun) {
         fill(kCounts[nRun]);
-        std::vector<double> times;
-        std::printf("%d rows:\n", kCounts[nRun]);
-        if (!runPhases(bench, times)) {
-            std::fprintf(stderr, "bench_ListFrames: a phase did not run through\n");
-            return 1;
-        }
-        results[nRun] = figuresOf(times);
-        std::printf("  all     %4d frames, worst %6.1f ms, median %5.1f ms\n",
-                    results[nRun].nFrames, results[nRun].fWorst, results[nRun].fMedian);
+        PhaseTimes times;
+        int nPasses = 0;
+        do {
+            if (!runPhases(bench, times)) {
+                std::fprintf(stderr, "bench_ListFrames: a phase did not run through\n");
+                return 1;
+            }
+            ++nPasses;
+        } while (times.all().size() < nFrames);
+        nFrames = times.all().size();
+        std::printf("%d rows, %d pass%s:\n", kCounts[nRun], nPasses, nPasses == 1 ? "" : "es");
+        printFigures("scroll", times.scroll);
+        printFigures("sort", times.sort);
+        printFigures("filter", times.filter);
+        printFigures("all", times.all());
+        results[nRun] = figuresOf(times.all());
     }
-    std::printf("worst frame ratio 10,000 / 100 rows: %.2f (target 2)\n",
-                results[0].fWorst / std::max(results[1].fWorst, 0.001));
+    std::printf("worst frame ratio 10,000 / 100 rows: %.2f (target 2); worst %.1f ms and median "
+                "%.1f ms with 10,000 rows (50 ms and 16 ms reported, not gated)\n",
+                results[0].fWorst / std::max(results[1].fWorst, 0.001), results[0].fWorst,
+                results[0].fMedian);
     return 0;
 }
