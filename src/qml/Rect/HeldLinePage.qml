@@ -51,19 +51,23 @@ Item {
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
-    // A row with no latency cannot be used: it is the current row with an empty selection.
+    // A row with no latency cannot be used: it becomes the current row with an empty
+    // selection.
     function chooseRow(row) {
         currentRow = row
-        var line = row.nPing === 0 ? {} : row.qjsonLine
-        var bUsable = row.nPing !== 0
-        selectSessionId = bUsable ? row.qstrSession : ""
-        selectIp = bUsable ? row.qstrIp : ""
+        fillSelection(row.nPing !== 0 ? row : null)
+    }
+
+    function fillSelection(row) {
+        var line = row ? row.qjsonLine : {}
+        selectSessionId = row ? row.qstrSession : ""
+        selectIp = row ? row.qstrIp : ""
         selectServer = selectIp
         selectCountry = line.country || ""
         selectState = line.state || ""
         selectCity = line.city || ""
-        selectArea = bUsable ? selectCountry + "-" + (selectCity || "random") + "-"
-                               + (selectState || "random") : ""
+        selectArea = row ? selectCountry + "-" + (selectCity || "random") + "-"
+                           + (selectState || "random") : ""
         selectSn = line.sn || ""
     }
 
@@ -110,7 +114,7 @@ Item {
             break
         case 23:
             currentRow = null
-            chooseRow({ "nPing": 0 })
+            fillSelection(null)
             ProxyManager.clearDataByType(nOrigin)
             break
         case 24:
@@ -216,7 +220,7 @@ Item {
 
                 Image {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    width: 96 * Theme.dp
+                    width: 64 * Theme.dp
                     height: width
                     source: !page.bVisableEmpty ? ""
                           : page.nHeldRows === 0 ? page.imgEmptyHeld : "qrc:/image/search_empty_logo.png"
