@@ -144,7 +144,7 @@ Item {
                 progressBar.start()
             break
         default:
-            filterBar.signal_SetUiData(nType, qstrValue, nValue)
+            filterBar.handleLocationMessage(nType, qstrValue, nValue)
         }
     }
 
@@ -157,6 +157,7 @@ Item {
             objectName: "filterBar"
             width: parent.width
             nOrigin: page.nOrigin
+            bAnyCatalogue: true
             onSearchClicked: page.refreshLine(1)
             onClearClicked: page.refreshLine(0)
         }
