@@ -155,8 +155,9 @@ TestCase {
         compare(shownIps(), ipsOf([0, 1, 2]))
     }
 
-    // Refresh waits for this page's check: another page's 113 does not enable it. The
-    // stand-in reports the first exit gone: it reads "False" in red, the others stay.
+    // Refresh waits for this page's check: neither another page's 113 nor Search or Clear
+    // All enable it. The stand-in reports the first exit gone: it reads "False" in red, the
+    // others stay.
     function test_refreshAndOffline() {
         verify(sandbox.script(JSON.stringify({ "route": "/api/sn_is_exist", "mode": "body", "times": 1,
             "body": { "code": 0, "msg": "success",
@@ -166,6 +167,8 @@ TestCase {
         compare(page.nBtnState, 0)
         verify(!refresh.btnModel.enabled)
         page.signal_SetUiData(113, "stop", 3)
+        mouseClick(findChild(page, "searchButton2"))
+        mouseClick(findChild(page, "clearAllButton2"))
         compare(page.nBtnState, 0)
         tryCompare(page, "nBtnState", 1, 10000)
         verify(refresh.btnModel.enabled)

@@ -94,8 +94,16 @@ Item {
         }
         filterBar.handOver()
         ProxyManager.getDataType(nOrigin, 1)
+        // Clear and Search end at once; they leave Refresh to the running check, so that a
+        // second check never starts while the first one's answer is still to come.
         if (nValue !== 2)
-            signal_SetUiData(113, nValue === 0 ? "clear" : "search", nOrigin)
+            showResult()
+    }
+
+    function showResult() {
+        progressBar.stop()
+        if (proxyListID.count > 0)
+            resultNotice.show(qsTr("Successfully") + globleParam.emptyString, true)
     }
 
     function reload() { ProxyManager.getDataType(nOrigin, 0) }
@@ -132,12 +140,10 @@ Item {
                 progressBar.stop()
             break
         case 113:
-            if (nValue !== nOrigin)
-                break
-            progressBar.stop()
-            nBtnState = 1
-            if (proxyListID.count > 0)
-                resultNotice.show(qsTr("Successfully") + globleParam.emptyString, true)
+            if (nValue === nOrigin) {
+                nBtnState = 1
+                showResult()
+            }
             break
         case 158:
             if (nValue === nOrigin)
