@@ -29,6 +29,7 @@ TestCase {
     }
     QtObject {
         id: window_main
+        property real dp: 1
         function showLogin() {}
     }
     Item {
@@ -46,6 +47,10 @@ TestCase {
     }
     QtObject {
         id: popupPortForwardList
+        function windowInit(nValue) {}
+    }
+    QtObject {
+        id: popupBrowser
         function windowInit(nValue) {}
     }
     QtObject {

@@ -29,6 +29,7 @@ TestCase {
     }
     QtObject {
         id: window_main
+        property real dp: 1
         function showLogin() { testCase.loginShown += 1 }
     }
     // The main screen's share: message 0 starts the check of the page shown.
@@ -54,6 +55,10 @@ TestCase {
     }
     QtObject {
         id: popupPortForwardList
+        function windowInit(nValue) {}
+    }
+    QtObject {
+        id: popupBrowser
         function windowInit(nValue) {}
     }
 
@@ -122,10 +127,11 @@ TestCase {
         return indexes.map(function (i) { return exits[i].ip }).sort()
     }
 
+    // Codes in the boxes' order: country, state, city, ISP, zip.
     function setFilter(codes, strIp) {
         var bar = findChild(page, "filterBar")
-        bar.codes = codes
-        bar.ipText = strIp
+        bar.combos.forEach(function (box, i) { box.currentCode = codes[i] })
+        bar.ipField.editModel.text = strIp
     }
 
     // Local filtering: no choice and "random" list every held exit but the static one.
@@ -140,18 +146,18 @@ TestCase {
     }
     function test_filter(data) {
         setFilter(data.codes, data.ip)
-        page.refreshTodayLine(1)
+        mouseClick(findChild(page, "searchButton2"))
         gc()
         compare(shownIps(), ipsOf(data.shown))
         compare(globleParam.nTodayDataNumbs, 3)
-        setFilter(["", "", "", "", ""], "")
-        page.refreshTodayLine(1)
+        mouseClick(findChild(page, "clearAllButton2"))
         gc()
         compare(shownIps(), ipsOf([0, 1, 2]))
     }
 
-    // Refresh waits for this page's check: another page's 113 does not enable it. The
-    // stand-in reports the first exit gone: it reads "False" in red, the others stay.
+    // Refresh waits for this page's check: neither another page's 113 nor Search or Clear
+    // All enable it. The stand-in reports the first exit gone: it reads "False" in red, the
+    // others stay.
     function test_refreshAndOffline() {
         verify(sandbox.script(JSON.stringify({ "route": "/api/sn_is_exist", "mode": "body", "times": 1,
             "body": { "code": 0, "msg": "success",
@@ -161,6 +167,8 @@ TestCase {
         compare(page.nBtnState, 0)
         verify(!refresh.btnModel.enabled)
         page.signal_SetUiData(113, "stop", 3)
+        mouseClick(findChild(page, "searchButton2"))
+        mouseClick(findChild(page, "clearAllButton2"))
         compare(page.nBtnState, 0)
         tryCompare(page, "nBtnState", 1, 10000)
         verify(refresh.btnModel.enabled)

@@ -3,7 +3,7 @@ import "../Button"
 import "../Style"
 
 // A row of the Favorite List page: the held-exit row with the remark and its pen, which
-// opens the remark popup on this favourite.
+// opens the main screen's remark popup on this favourite.
 HeldLineRow {
     id: favoriteLine
 

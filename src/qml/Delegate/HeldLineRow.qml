@@ -5,7 +5,8 @@ import "../Style"
 // One exit the user holds, as the today and favourite lists show it: address, plan and
 // place, the cells the list adds (this item's children), the online state and the star.
 // An offline exit is drawn in red. Any mouse button makes it the page's current row; the
-// right one also opens the row menu at the pointer.
+// right one also opens the row menu at the pointer. Relies on the main screen's mainLoader
+// and popupForwared.
 Item {
     id: line
 

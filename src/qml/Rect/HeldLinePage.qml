@@ -51,19 +51,23 @@ Item {
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
-    // A row with no latency cannot be used: it is the current row with an empty selection.
+    // A row with no latency cannot be used: it becomes the current row with an empty
+    // selection.
     function chooseRow(row) {
         currentRow = row
-        var line = row.nPing === 0 ? {} : row.qjsonLine
-        var bUsable = row.nPing !== 0
-        selectSessionId = bUsable ? row.qstrSession : ""
-        selectIp = bUsable ? row.qstrIp : ""
+        fillSelection(row.nPing !== 0 ? row : null)
+    }
+
+    function fillSelection(row) {
+        var line = row ? row.qjsonLine : {}
+        selectSessionId = row ? row.qstrSession : ""
+        selectIp = row ? row.qstrIp : ""
         selectServer = selectIp
         selectCountry = line.country || ""
         selectState = line.state || ""
         selectCity = line.city || ""
-        selectArea = bUsable ? selectCountry + "-" + (selectCity || "random") + "-"
-                               + (selectState || "random") : ""
+        selectArea = row ? selectCountry + "-" + (selectCity || "random") + "-"
+                           + (selectState || "random") : ""
         selectSn = line.sn || ""
     }
 
@@ -90,8 +94,16 @@ Item {
         }
         filterBar.handOver()
         ProxyManager.getDataType(nOrigin, 1)
+        // Clear and Search end at once; they leave Refresh to the running check, so that a
+        // second check never starts while the first one's answer is still to come.
         if (nValue !== 2)
-            signal_SetUiData(113, nValue === 0 ? "clear" : "search", nOrigin)
+            showResult()
+    }
+
+    function showResult() {
+        progressBar.stop()
+        if (proxyListID.count > 0)
+            resultNotice.show(qsTr("Successfully") + globleParam.emptyString, true)
     }
 
     function reload() { ProxyManager.getDataType(nOrigin, 0) }
@@ -110,7 +122,7 @@ Item {
             break
         case 23:
             currentRow = null
-            chooseRow({ "nPing": 0 })
+            fillSelection(null)
             ProxyManager.clearDataByType(nOrigin)
             break
         case 24:
@@ -128,19 +140,17 @@ Item {
                 progressBar.stop()
             break
         case 113:
-            if (nValue !== nOrigin)
-                break
-            progressBar.stop()
-            nBtnState = 1
-            if (proxyListID.count > 0)
-                resultNotice.show(qsTr("Successfully") + globleParam.emptyString, true)
+            if (nValue === nOrigin) {
+                nBtnState = 1
+                showResult()
+            }
             break
         case 158:
             if (nValue === nOrigin)
                 progressBar.start()
             break
         default:
-            filterBar.signal_SetUiData(nType, qstrValue, nValue)
+            filterBar.handleLocationMessage(nType, qstrValue, nValue)
         }
     }
 
@@ -153,6 +163,7 @@ Item {
             objectName: "filterBar"
             width: parent.width
             nOrigin: page.nOrigin
+            bAnyCatalogue: true
             onSearchClicked: page.refreshLine(1)
             onClearClicked: page.refreshLine(0)
         }
@@ -216,7 +227,7 @@ Item {
 
                 Image {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    width: 96 * Theme.dp
+                    width: 64 * Theme.dp
                     height: width
                     source: !page.bVisableEmpty ? ""
                           : page.nHeldRows === 0 ? page.imgEmptyHeld : "qrc:/image/search_empty_logo.png"

@@ -17,7 +17,7 @@ HeldLinePage {
                 QT_TRANSLATE_NOOP("HeldLinePage", "City"), QT_TRANSLATE_NOOP("HeldLinePage", "ZIP"),
                 QT_TRANSLATE_NOOP("HeldLinePage", "ISP"), QT_TRANSLATE_NOOP("HeldLinePage", "Remark"),
                 QT_TRANSLATE_NOOP("HeldLinePage", "Online"), ""]
-    columnWeights: [12, 12, 8, 9, 9, 7, 12, 21, 6, 4]
+    columnWeights: [12, 14, 8, 8, 8, 7, 10, 23, 6, 4]
     rowDelegate: Component {
         FavoriteLineModel {
             row: modelData

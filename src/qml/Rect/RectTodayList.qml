@@ -17,7 +17,7 @@ HeldLinePage {
                 QT_TRANSLATE_NOOP("HeldLinePage", "City"), QT_TRANSLATE_NOOP("HeldLinePage", "ZIP"),
                 QT_TRANSLATE_NOOP("HeldLinePage", "ISP"), QT_TRANSLATE_NOOP("HeldLinePage", "Port"),
                 QT_TRANSLATE_NOOP("HeldLinePage", "Buy Time"), QT_TRANSLATE_NOOP("HeldLinePage", "Online"), ""]
-    columnWeights: [12, 12, 8, 9, 9, 7, 12, 7, 14, 6, 4]
+    columnWeights: [12, 14, 8, 8, 8, 7, 10, 7, 14, 6, 4]
     rowDelegate: Component {
         TodayLineModel {
             row: modelData
