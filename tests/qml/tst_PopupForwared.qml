@@ -21,8 +21,11 @@ TestCase {
     readonly property int nBegin: 41000
 
     GlobleParam { id: globleParam }
-    CurlInterfaceRecv { id: curlRecv }
-    SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
+    property var ui: []
+    CurlInterfaceRecv {
+        id: curlRecv
+        onSignal_SetUiData: testCase.ui = testCase.ui.concat([[nType, qstrValue, nValue]])
+    }
     BrowserWndModel { id: browserWndModel }
     PopupBrowser { id: popupBrowser; service: curlRecv; globals: globleParam; profiles: browserWndModel }
 
@@ -58,12 +61,7 @@ TestCase {
         mouseMove(item, 2, 2)
         mouseMove(item)
     }
-    function uiTypes() {
-        var types = []
-        for (var i = 0; i < uiSpy.count; ++i)
-            types.push(uiSpy.signalArguments[i][0])
-        return types
-    }
+    function uiTypes() { return ui.map(function (message) { return message[0] }) }
 
     function initTestCase() {
         sandbox.attach(curlRecv)
@@ -81,7 +79,7 @@ TestCase {
         browserWndModel.clear()
         ;[rectProxyListID, rectTodayListID, rectFavoriteListID, rectStaticProxyListID, popupCustom]
             .forEach(function (page) { page.selectSessionId = "row-key"; page.got = [] })
-        uiSpy.clear()
+        ui = []
     }
 
     function openMenu(nX, nY) {
@@ -147,8 +145,7 @@ TestCase {
         var row = portRow("bindPort41001")
         compare(row.btnText, "41001 (Free)")
         mouseClick(row)
-        compare(uiSpy.count > 0 && uiSpy.signalArguments[0][0], 158)
-        compare(uiSpy.signalArguments[0][2], 1)
+        compare(ui[0], [158, "", 1])
         compare(rectTodayListID.got, [[114, "", 0]])
         tryCompare(popupForwared, "visible", false)
         tryCompare(popupBindPortId, "visible", false)

@@ -21,13 +21,16 @@ TestCase {
     readonly property string label: "42000-42002"
 
     GlobleParam { id: globleParam }
+    property var ui: []
     CurlInterfaceRecv {
         id: curlRecv
         // The main screen hands the batch's messages to the popup.
-        onSignal_SetUiData: if ([127, 128, 129, 130, 131, 132, 133, 160].indexOf(nType) >= 0)
-                                popup.signal_SetUiData(nType, qstrValue, nValue)
+        onSignal_SetUiData: {
+            testCase.ui = testCase.ui.concat([[nType, qstrValue, nValue]])
+            if ([127, 128, 129, 130, 131, 132, 133, 160].indexOf(nType) >= 0)
+                popup.signal_SetUiData(nType, qstrValue, nValue)
+        }
     }
-    SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
 
     Item {
         id: mainLoader
@@ -38,11 +41,8 @@ TestCase {
 
     function child(name) { return findChild(popup.contentItem, name) }
     function received(nType) {
-        var values = []
-        for (var i = 0; i < uiSpy.count; ++i)
-            if (uiSpy.signalArguments[i][0] === nType)
-                values.push(uiSpy.signalArguments[i][2])
-        return values
+        return ui.filter(function (message) { return message[0] === nType })
+                 .map(function (message) { return message[2] })
     }
     function scriptBind(body, strMode) {
         verify(sandbox.script(JSON.stringify({ "route": "/api/set_port_session", "mode": strMode || "body",
@@ -72,7 +72,7 @@ TestCase {
         ProxyManager.refreshPortList()
         popup.signal_SetUiData(100, label, 1)
         tryCompare(popup, "opened", true)
-        uiSpy.clear()
+        ui = []
     }
 
     function cleanup() { popup.close() }

@@ -79,6 +79,7 @@ TestCase {
         openList()
         verify(child("forwardEmpty").visible)
         ProxyManager.addPortData(nBegin, 3)
+        forwardList.windowInit(0)
         verify(!child("forwardEmpty").visible)
     }
 

@@ -19,19 +19,17 @@ TestCase {
     property string favoriteKey: ""
 
     GlobleParam { id: globleParam }
-    CurlInterfaceRecv { id: curlRecv }
-    SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
+    property var ui: []
+    CurlInterfaceRecv {
+        id: curlRecv
+        onSignal_SetUiData: testCase.ui = testCase.ui.concat([nType])
+    }
 
     RemarkPopup { id: popup }
     TextEdit { id: clipSource; visible: false }
 
     function field() { return findChild(popup.contentItem, "remarkEdit").editModel }
-    function count(nType) {
-        var n = 0
-        for (var i = 0; i < uiSpy.count; ++i)
-            n += uiSpy.signalArguments[i][0] === nType ? 1 : 0
-        return n
-    }
+    function count(nType) { return ui.filter(function (n) { return n === nType }).length }
     function typeText(qstrText) {
         field().selectAll()
         keyClick(Qt.Key_Delete)
@@ -52,7 +50,7 @@ TestCase {
         ProxyManager.beginParseListDataByProxyType(11, 0)
     }
 
-    function init() { uiSpy.clear() }
+    function init() { ui = [] }
     function cleanup() { popup.close() }
 
     // Typed and taken with Return: each real change is saved once (137), an empty text

@@ -86,6 +86,7 @@ Popup {
             editModel.wrapMode: remarkPopup.bDevice ? TextEdit.Wrap : TextEdit.NoWrap
             editModel.topPadding: remarkPopup.bDevice ? 8 * Theme.dp : 5 * Theme.dp
             editModel.bottomPadding: remarkPopup.bDevice ? 8 * Theme.dp : 5 * Theme.dp
+            editModel.objectName: "remarkField"
             inputDefaultText: qsTr("Please enter a remark") + globleParam.emptyString
             onAccepted: remarkPopup.sure()
         }

@@ -233,6 +233,7 @@ Popup {
                 }
                 Row {
                     anchors.right: parent.right
+                    height: parent.height
                     spacing: 12 * Theme.dp
                     TextAndBackButton {
                         objectName: "forwardTest"
