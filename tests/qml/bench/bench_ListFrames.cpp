@@ -154,14 +154,15 @@ private:
     QQuickWindow& m_window;
 };
 
-// The page's sort headers: its shown items that keep a sort mark, left to right.
+// The page's sort headers: its shown items that keep a sort mark and may sort, left to right.
 QList<QQuickItem*> sortHeaders(QQuickItem* pPage)
 {
     QList<QQuickItem*> headers;
     QList<QQuickItem*> pending{pPage};
     while (!pending.isEmpty()) {
         QQuickItem* pItem = pending.takeFirst();
-        if (pItem->isVisible() && pItem->property("nSort").isValid())
+        if (pItem->isVisible() && pItem->property("nSort").isValid() &&
+            pItem->property("bAllowSort").toBool())
             headers << pItem;
         pending << pItem->childItems();
     }
