@@ -306,7 +306,8 @@ TestCase {
     function test_closedConnectionUnlocks_data() {
         return [
             { tag: "device list", route: "/api/client/get_device_list", press: "deviceRefreshButton" },
-            { tag: "save", route: "/api/client/save_device", press: "connectSwitch_DEV-E" }
+            { tag: "save", route: "/api/client/save_device", press: "connectSwitch_DEV-E",
+              failure: "The service could not be reached. Please try again." }
         ]
     }
     function test_closedConnectionUnlocks(data) {
@@ -317,6 +318,8 @@ TestCase {
             return unlocked() && !child("deviceBusyLayer").visible && !child("deviceProgress").running
         }, 20000)
         verify(child("deviceSearchButton").btnModel.enabled)
+        if (data.failure)
+            compare([child("deviceNotice").text, child("deviceNotice").bSuccess], [data.failure, false])
         sandbox.reset()
     }
 
