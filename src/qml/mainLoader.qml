@@ -438,8 +438,8 @@ Item {
             anchors.bottom: parent.bottom
             anchors.margins: 12 * dp
 
-            Page { id: rectProxyListID; objectName: "rectProxyListID"; nPage: 1; nOrigin: 1 }
-            Page { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; nPage: 10; nOrigin: 10 }
+            RectProxyList { id: rectProxyListID; objectName: "rectProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 1 }
+            RectStaticProxyList { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 10 }
             RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
             RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }

@@ -26,8 +26,9 @@ Recorder {
     function modifyParseListDataByProxyType(nType, nValue) { record("modifyParseListDataByProxyType", arguments) }
     function checkArraySn(nValue) { record("checkArraySn", arguments) }
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
+    function clearDataByType(nType) { record("clearDataByType", arguments) }
+    function appendRarseProxyListData() { record("appendRarseProxyListData", arguments) }
     function getDataType(nValue) { return [] }
     function getListModel(nType) { return null }
-    function clearDataByType(nType) { record("clearDataByType", arguments) }
     function refreshPortList() { return [] }
 }

@@ -6,8 +6,8 @@ import QtQuick 2.15
 Recorder {
     property string qstrCurrentCountryCode: ""
     property string qstrIpSearch: ""
-    signal signal_RefreshIsp(int nPage)
-    signal signal_RefreshZip(int nPage)
+    signal signal_RefreshIsp(int nRadioSel)
+    signal signal_RefreshZip(int nRadioSel)
 
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
@@ -18,11 +18,12 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
-    function setCurrentCode(qstrCode, nType, nValue) {}
-    function clearIspByProxyType(nType) {}
-    function clearZipByProxyType(nType) {}
-    function refreshIspByCountry(nType) {}
-    function refreshZipByCountry(nType) {}
+    function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
+    function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
+    function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
+    function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
+    function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
+    function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
     function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
