@@ -141,7 +141,8 @@ TestCase {
             { tag: "random", codes: ["random", "random", "random", "random", "random"], ip: "",
               shown: [0, 1, 2] },
             { tag: "country", codes: ["FR", "", "", "", ""], ip: "", shown: [1] },
-            { tag: "ip text", codes: ["", "", "", "", ""], ip: exits[2].ip, shown: [2] }
+            { tag: "ip text", codes: ["", "", "", "", ""], ip: exits[2].ip, shown: [2] },
+            { tag: "no match", codes: ["", "", "", "", ""], ip: "10.9.9.9", shown: [] }
         ]
     }
     function test_filter(data) {
@@ -150,6 +151,8 @@ TestCase {
         gc()
         compare(shownIps(), ipsOf(data.shown))
         compare(globleParam.nTodayDataNumbs, 3)
+        compare(findChild(page, "emptyNotice").visible, data.shown.length === 0)
+        compare(findChild(page, "emptyText").text, "No proxy were found matching the results.")
         mouseClick(findChild(page, "clearAllButton2"))
         gc()
         compare(shownIps(), ipsOf([0, 1, 2]))
