@@ -438,10 +438,10 @@ Item {
             anchors.bottom: parent.bottom
             anchors.margins: 12 * dp
 
-            Page { id: rectProxyListID; objectName: "rectProxyListID"; nPage: 1; nOrigin: 1 }
-            Page { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; nPage: 10; nOrigin: 10 }
-            Page { id: rectTodayListID; objectName: "rectTodayListID"; nPage: 2; nOrigin: 2 }
-            Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
+            RectProxyList { id: rectProxyListID; objectName: "rectProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 1 }
+            RectStaticProxyList { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 10 }
+            RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
+            RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
             RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }

@@ -29,9 +29,10 @@ Recorder {
     function modifyParseListDataByProxyType(nType, nValue) { record("modifyParseListDataByProxyType", arguments) }
     function checkArraySn(nValue) { record("checkArraySn", arguments) }
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
+    function clearDataByType(nType) { record("clearDataByType", arguments) }
+    function appendRarseProxyListData() { record("appendRarseProxyListData", arguments) }
     function getDataType(nValue) { return [] }
     function getListModel(nType) { return emptyRows }
-    function clearDataByType(nType) { record("clearDataByType", arguments) }
     function searchDeviceByKey(qstrText, nValue) { record("searchDeviceByKey", arguments); return [] }
     function getSizeEquipmentAppend(nType) { return 0 }
     function setAllEquipmentStatus(bStatus) { record("setAllEquipmentStatus", arguments) }

@@ -7,6 +7,10 @@ Recorder {
     property string qstrDeviceCurrentCountryCode: ""
     property string qstrDeviceCurrentStatusCode: ""
     property string qstrDeviceCurrentLineStatusCode: ""
+    property string qstrCurrentCountryCode: ""
+    property string qstrIpSearch: ""
+    signal signal_RefreshIsp(int nRadioSel)
+    signal signal_RefreshZip(int nRadioSel)
 
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
@@ -20,6 +24,13 @@ Recorder {
     function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
     function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
     function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
+    function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
+    function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
+    function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
+    function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
+    function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
+    function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
+    function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
     function getLoginImgData() { return [] }
