@@ -27,5 +27,7 @@ Recorder {
     function checkArraySn(nValue) { record("checkArraySn", arguments) }
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
     function getDataType(nValue) { return [] }
+    function getListModel(nType) { return null }
+    function clearDataByType(nType) { record("clearDataByType", arguments) }
     function refreshPortList() { return [] }
 }

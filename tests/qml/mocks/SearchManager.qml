@@ -4,6 +4,18 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    // The device line popup's choice.
+    property string qstrEquipmentCurrentCountryCode: ""
+    property string qstrEquipmentCurrentStateCode: ""
+    property string qstrEquipmentCurrentCityCode: ""
+    property string qstrEquipmentCurrentIspCode: ""
+    property string qstrEquipmentCurrentPostalCode: ""
+    property string qstrEquipmentIpSearch: ""
+    signal signal_RefreshEquipmentState(int nOperate)
+    signal signal_RefreshEquipmentCity(int nOperate)
+    signal signal_RefreshEquipmentIsp(int nOperate)
+    signal signal_RefreshEquipmentZip(int nOperate)
+
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
     function beginRarseIspData(bForce) { record("beginRarseIspData", arguments) }
