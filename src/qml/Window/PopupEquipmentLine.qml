@@ -669,7 +669,7 @@ Popup {
         ResultNotice {
             id: resultNotice
             anchors.horizontalCenter: parent.horizontalCenter
-            y: title.height
+            anchors.verticalCenter: title.verticalCenter
         }
     }
 }
