@@ -25,8 +25,10 @@ EquipmentLineTable {
     function cellText(row, key) {
         if (key === "ip")
             return row.qstrIp
-        if (key === "plan")
-            return qsTr(planNames[row.nIpTimeType] || "Random") + globleParam.emptyString
+        if (key === "plan") {
+            var name = planNames[row.nIpTimeType]
+            return (name ? qsTr(name) : qsTr("Random")) + globleParam.emptyString
+        }
         if (key === "buy")
             return row.qstrBuyTime
         if (key === "online")
@@ -108,7 +110,7 @@ EquipmentLineTable {
         { key: "online", title: QT_TR_NOOP("Online"), width: 2, sort: 0 }
     ]
     listModel: bShowRows ? ProxyManager.getListModel(nOrigin) : null
-    bShowEmpty: true
+    bShowEmpty: bShowRows
     emptyText: (bHasRows ? qsTr("No proxy were found matching the results.")
                          : qsTr("Proxy history is empty,")) + globleParam.emptyString
 

@@ -204,6 +204,7 @@ Popup {
         if (nValue === 1) {
             progress.stop()
             lineList.bLoadingMore = false
+            lineList.bShowEmpty = true
         }
     }
 
@@ -263,6 +264,7 @@ Popup {
             break
         case 123:
             signal_SetUiData(23, qstrValue, nValue)
+            lineList.bShowEmpty = false
             progress.start()
             break
         case 155:
@@ -343,10 +345,8 @@ Popup {
         loadPlaces()
     }
 
-    onWindowQuit: {
-        equipmentLineHistory.stopCheck()
-        close()
-    }
+    onWindowQuit: close()
+    onClosed: equipmentLineHistory.stopCheck()
 
     // A new country reloads the states, cities, operators and postal codes of the boxes.
     Connections {
