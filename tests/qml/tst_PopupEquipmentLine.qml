@@ -122,11 +122,14 @@ TestCase {
 
     // A head cycles ascending, descending, then back to the latency order.
     function test_sorting_data() {
-        return [{ tag: "Country", head: "head_country", key: function (row) { return row.qjsonLine.country.toLowerCase() } },
-                { tag: "Ping", head: "head_ping", key: function (row) { return row.nPing } }]
+        return [{ tag: "Country", meal: 1, head: "head_country",
+                  key: function (row) { return row.qjsonLine.country.toLowerCase() } },
+                { tag: "Ping", meal: 1, head: "head_ping", key: function (row) { return row.nPing } },
+                { tag: "static expiry", meal: 6, head: "head_expire",
+                  key: function (row) { return Number(row.qjsonLine.expire_time || 0) } }]
     }
     function test_sorting(data) {
-        openAndLoad(1)
+        openAndLoad(data.meal)
         var ordered = function (key, bDescending) {
             var model = lineModel(12)
             for (var i = 1; i < model.count; ++i) {
