@@ -4,6 +4,9 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    property string qstrDeviceCurrentCountryCode: ""
+    property string qstrDeviceCurrentStatusCode: ""
+    property string qstrDeviceCurrentLineStatusCode: ""
     // The device line popup's choice.
     property string qstrEquipmentCurrentCountryCode: ""
     property string qstrEquipmentCurrentStateCode: ""
@@ -25,6 +28,9 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
+    function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
+    function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
+    function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
     function getLoginImgData() { return [] }
