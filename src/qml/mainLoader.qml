@@ -12,6 +12,7 @@ import "Popup"
 import "Radio"
 import "Rect"
 import "View"
+import "Window"
 
 // The main screen inside the frameless window: side bar, header, status and plan rows, the
 // page area and the overlays. It is the second level of the UI message router.
@@ -475,7 +476,7 @@ Item {
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
     Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
     Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
-    Receiver { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
+    PopupEquipmentLine { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     Receiver { id: popupForwared; objectName: "popupForwared" }
     Receiver { id: popupBindPortId; objectName: "popupBindPortId"; property var portModel; property var rangeModel }
     Receiver { id: popupBindBrowserWndId; objectName: "popupBindBrowserWndId" }

@@ -11,6 +11,17 @@ Recorder {
     property string qstrIpSearch: ""
     signal signal_RefreshIsp(int nRadioSel)
     signal signal_RefreshZip(int nRadioSel)
+    // The device line popup's choice.
+    property string qstrEquipmentCurrentCountryCode: ""
+    property string qstrEquipmentCurrentStateCode: ""
+    property string qstrEquipmentCurrentCityCode: ""
+    property string qstrEquipmentCurrentIspCode: ""
+    property string qstrEquipmentCurrentPostalCode: ""
+    property string qstrEquipmentIpSearch: ""
+    signal signal_RefreshEquipmentState(int nOperate)
+    signal signal_RefreshEquipmentCity(int nOperate)
+    signal signal_RefreshEquipmentIsp(int nOperate)
+    signal signal_RefreshEquipmentZip(int nOperate)
 
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
