@@ -12,6 +12,7 @@ import "Popup"
 import "Radio"
 import "Rect"
 import "View"
+import "Window"
 
 // The main screen inside the frameless window: side bar, header, status and plan rows, the
 // page area and the overlays. It is the second level of the UI message router.
@@ -444,7 +445,7 @@ Item {
             RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
-            Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
+            RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }
             RectSettings {
                 id: rectSettingID
                 objectName: "rectSettingID"
@@ -470,12 +471,12 @@ Item {
 
     // ---- Popups of later screens ----
     PopupModel { id: popupCustom; objectName: "popupCustom" }
-    Receiver { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
+    BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     RemarkPopup { id: remarkPopup; objectName: "remarkPopup" }
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
     Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
     Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
-    Receiver { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
+    PopupEquipmentLine { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     PopupForwared { id: popupForwared; objectName: "popupForwared" }
     PopupBindPort { id: popupBindPortId; objectName: "popupBindPortId" }
     PopupBindBrowserWnd { id: popupBindBrowserWndId; objectName: "popupBindBrowserWndId" }

@@ -67,7 +67,7 @@ TestCase {
     function initTestCase() {
         sandbox.attach(curlRecv)
         globleParam.nIsLogin = 1
-        verify(findChild(page, "emptyNotice").visible)
+        verify(findChild(page, "emptyNotice3").visible)
         compare(findChild(page, "emptyText").text, "Favouritelist is empty,")
 
         var request = new XMLHttpRequest()
@@ -84,11 +84,11 @@ TestCase {
         compare(sessions.length, 3)
         sessions.forEach(function (session) { ProxyManager.setFavoriteByParam(session, 2, true) })
         compare(rowItems().length, 3)
-        verify(!findChild(page, "emptyNotice").visible)
+        verify(!findChild(page, "emptyNotice3").visible)
     }
 
     function rowItems() {
-        var view = findChild(page, "proxyListID")
+        var view = findChild(page, "proxyListView3")
         view.forceLayout()
         var items = []
         for (var i = 0; i < view.count; ++i)

@@ -98,7 +98,7 @@ TestCase {
 
     function emptyNotice() {
         compare(page.nBtnState, 1)
-        verify(findChild(page, "emptyNotice").visible)
+        verify(findChild(page, "emptyNotice2").visible)
         compare(findChild(page, "emptyText").text, "Todaylist is empty,")
         mouseClick(findChild(page, "goToUse"))
         compare(mainLoader.entries, [1])
@@ -111,7 +111,7 @@ TestCase {
     }
 
     function rowItems() {
-        var view = findChild(page, "proxyListID")
+        var view = findChild(page, "proxyListView2")
         view.forceLayout()
         var items = []
         for (var i = 0; i < view.count; ++i)
@@ -141,7 +141,8 @@ TestCase {
             { tag: "random", codes: ["random", "random", "random", "random", "random"], ip: "",
               shown: [0, 1, 2] },
             { tag: "country", codes: ["FR", "", "", "", ""], ip: "", shown: [1] },
-            { tag: "ip text", codes: ["", "", "", "", ""], ip: exits[2].ip, shown: [2] }
+            { tag: "ip text", codes: ["", "", "", "", ""], ip: exits[2].ip, shown: [2] },
+            { tag: "no match", codes: ["", "", "", "", ""], ip: "10.9.9.9", shown: [] }
         ]
     }
     function test_filter(data) {
@@ -150,6 +151,8 @@ TestCase {
         gc()
         compare(shownIps(), ipsOf(data.shown))
         compare(globleParam.nTodayDataNumbs, 3)
+        compare(findChild(page, "emptyNotice2").visible, data.shown.length === 0)
+        compare(findChild(page, "emptyText").text, "No proxy were found matching the results.")
         mouseClick(findChild(page, "clearAllButton2"))
         gc()
         compare(shownIps(), ipsOf([0, 1, 2]))
@@ -162,7 +165,7 @@ TestCase {
         verify(sandbox.script(JSON.stringify({ "route": "/api/sn_is_exist", "mode": "body", "times": 1,
             "body": { "code": 0, "msg": "success",
                       "data": [{ "sn": serialOf(0), "exist": 0 }, { "sn": serialOf(1), "exist": 1 }] } })))
-        var refresh = findChild(page, "refreshButton")
+        var refresh = findChild(page, "refreshButton2")
         mouseClick(refresh)
         compare(page.nBtnState, 0)
         verify(!refresh.btnModel.enabled)
@@ -188,8 +191,8 @@ TestCase {
 
     function test_signedOutButtons() {
         globleParam.nIsLogin = 0
-        mouseClick(findChild(page, "refreshButton"))
-        mouseClick(findChild(page, "portForwardListButton"))
+        mouseClick(findChild(page, "refreshButton2"))
+        mouseClick(findChild(page, "portForwardListButton2"))
         compare(loginShown, 2)
         compare(page.nBtnState, 1)
     }

@@ -207,7 +207,7 @@ Item {
 
             ListView {
                 id: proxyListID
-                objectName: "proxyListID"
+                objectName: "proxyListView" + page.nOrigin
                 anchors.fill: parent
                 anchors.topMargin: listHead.height + 1
                 anchors.leftMargin: 4 * Theme.dp
@@ -220,7 +220,7 @@ Item {
             }
 
             Column {
-                objectName: "emptyNotice"
+                objectName: "emptyNotice" + page.nOrigin
                 anchors.centerIn: proxyListID
                 visible: page.bVisableEmpty
                 spacing: 8 * Theme.dp
@@ -271,13 +271,13 @@ Item {
             spacing: 10 * Theme.dp
 
             TextAndBackButton {
-                objectName: "portForwardListButton"
+                objectName: "portForwardListButton" + page.nOrigin
                 height: parent.height
                 btnText: qsTr("PortForwardList") + globleParam.emptyString
                 btnModel.onClicked: if (page.signedIn()) popupPortForwardList.windowInit(0)
             }
             RefreshButton {
-                objectName: "refreshButton"
+                objectName: "refreshButton" + page.nOrigin
                 height: parent.height
                 btnText: qsTr("Refresh") + globleParam.emptyString
                 btnModel.enabled: page.nBtnState !== 0
