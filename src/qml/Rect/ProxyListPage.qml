@@ -325,6 +325,7 @@ Item {
                 visible: page.bPaging
                 Column {
                     anchors.centerIn: parent
+                    visible: listView.bAtEnd
                     spacing: 4 * page.dp
                     FishSpinner {
                         id: spinner
