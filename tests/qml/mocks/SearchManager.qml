@@ -4,6 +4,9 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    property string qstrDeviceCurrentCountryCode: ""
+    property string qstrDeviceCurrentStatusCode: ""
+    property string qstrDeviceCurrentLineStatusCode: ""
     property string qstrCurrentCountryCode: ""
     property string qstrIpSearch: ""
     signal signal_RefreshIsp(int nRadioSel)
@@ -18,6 +21,9 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
+    function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
+    function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
+    function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
     function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
     function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
     function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
