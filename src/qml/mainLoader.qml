@@ -438,13 +438,13 @@ Item {
             anchors.bottom: parent.bottom
             anchors.margins: 12 * dp
 
-            Page { id: rectProxyListID; objectName: "rectProxyListID"; nPage: 1; nOrigin: 1 }
-            Page { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; nPage: 10; nOrigin: 10 }
-            Page { id: rectTodayListID; objectName: "rectTodayListID"; nPage: 2; nOrigin: 2 }
-            Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
+            RectProxyList { id: rectProxyListID; objectName: "rectProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 1 }
+            RectStaticProxyList { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 10 }
+            RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
+            RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
-            Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
+            RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }
             RectSettings {
                 id: rectSettingID
                 objectName: "rectSettingID"
@@ -470,7 +470,7 @@ Item {
 
     // ---- Popups of later screens ----
     PopupModel { id: popupCustom; objectName: "popupCustom" }
-    Receiver { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
+    BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     RemarkPopup { id: remarkPopup; objectName: "remarkPopup" }
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
     Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }

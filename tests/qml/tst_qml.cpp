@@ -36,6 +36,19 @@ public:
             ProxyManager::GetInstance()->appendApiTodayData(record);
         }
     }
+
+    // Leaves a service answer of the rotating (1) or static (10) exit list in its cache, as
+    // the list request's answer handler would.
+    Q_INVOKABLE void storeLineList(const QString& qstrJson, int nListType)
+    {
+        Json::Value array;
+        JsonRead::parse(qstrJson.toStdString(), array);
+        ProxyManager* pManager = ProxyManager::GetInstance();
+        if (nListType == 10)
+            pManager->setStaticProxyListDataJson(array);
+        else
+            pManager->setProxyListDataJson(array);
+    }
 };
 
 // The stand-in web service as QML sees it ("sandbox"): its addresses, its request log,
