@@ -71,10 +71,11 @@ Popup {
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0
     modal: true
-    dim: true
+    dim: false
     padding: 0
     closePolicy: Popup.CloseOnEscape
-    background: Item {}
+    // The popup covers the window, so it shades the window itself.
+    background: Rectangle { color: "#99042040" }
 
     component Cell: Text {
         property int nColumn: 0
