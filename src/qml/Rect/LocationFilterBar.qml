@@ -13,7 +13,8 @@ Flow {
     id: bar
 
     property int nOrigin: 1
-    // Static list look: the titles stand before the boxes and the clear button is a text.
+    // Static list look: the titles stand before the boxes (which then have no hints) and the
+    // clear button is a text.
     property bool bOuterLabels: false
     // Catalogue reloads (110-112) whatever their nValue; otherwise only for 0, 1 and 2.
     property bool bAnyCatalogue: false
@@ -25,10 +26,13 @@ Flow {
     signal searchClicked()
 
     readonly property real dp: window_main.dp
-    // The six fields share the row the buttons leave; with outer titles the bar wraps.
+    // The six fields share the row the buttons leave while each keeps room for its title and
+    // hint; otherwise they fill the first row and the buttons wrap below. With outer titles
+    // the bar wraps as it comes.
+    readonly property real nSharedWidth: (width - clearAllButton.width - searchButton.width
+                                          - browserButton.width - 8 * spacing) / 6
     readonly property real nBoxWidth: bOuterLabels ? 150 * dp
-        : Math.max(100 * dp, (width - clearAllButton.width - searchButton.width
-                              - browserButton.width - 8 * spacing) / 6)
+        : nSharedWidth >= 130 * dp ? nSharedWidth : (width - 5 * spacing) / 6
 
     // A box with its title before it in the static look.
     component Labelled: Row {
@@ -139,7 +143,7 @@ Flow {
             objectName: "countryCombo" + bar.nOrigin
             typeFlag: 1
             textTitle: bar.bOuterLabels ? "" : qsTr("Country") + globleParam.emptyString
-            defaultText: qsTr("US") + globleParam.emptyString
+            defaultText: bar.bOuterLabels ? "" : qsTr("US") + globleParam.emptyString
             nextField: stateCombo.editTextModel
         }
     }
@@ -150,7 +154,7 @@ Flow {
             objectName: "stateCombo" + bar.nOrigin
             typeFlag: 2
             textTitle: bar.bOuterLabels ? "" : qsTr("State") + globleParam.emptyString
-            defaultText: qsTr("New York") + globleParam.emptyString
+            defaultText: bar.bOuterLabels ? "" : qsTr("New York") + globleParam.emptyString
             nextField: cityCombo.editTextModel
         }
     }
@@ -161,7 +165,7 @@ Flow {
             objectName: "cityCombo" + bar.nOrigin
             typeFlag: 3
             textTitle: bar.bOuterLabels ? "" : qsTr("City") + globleParam.emptyString
-            defaultText: qsTr("New York") + globleParam.emptyString
+            defaultText: bar.bOuterLabels ? "" : qsTr("New York") + globleParam.emptyString
             nextField: ispCombo.editTextModel
         }
     }
@@ -172,7 +176,7 @@ Flow {
             objectName: "ispCombo" + bar.nOrigin
             typeFlag: 4
             textTitle: bar.bOuterLabels ? "" : qsTr("ISP") + globleParam.emptyString
-            defaultText: qsTr("t-mobile") + globleParam.emptyString
+            defaultText: bar.bOuterLabels ? "" : qsTr("t-mobile") + globleParam.emptyString
             nextField: zipCombo.editTextModel
         }
     }
@@ -183,7 +187,7 @@ Flow {
             objectName: "zipCombo" + bar.nOrigin
             typeFlag: 5
             textTitle: bar.bOuterLabels ? "" : qsTr("Zip") + globleParam.emptyString
-            defaultText: qsTr("91***") + globleParam.emptyString
+            defaultText: bar.bOuterLabels ? "" : qsTr("91***") + globleParam.emptyString
             nextField: ipSearch.editModel
         }
     }

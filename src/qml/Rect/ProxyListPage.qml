@@ -325,6 +325,7 @@ Item {
                 visible: page.bPaging
                 Column {
                     anchors.centerIn: parent
+                    visible: listView.bAtEnd
                     spacing: 4 * page.dp
                     FishSpinner {
                         id: spinner
@@ -354,9 +355,9 @@ Item {
     ResultNotice {
         id: resultNotice
         objectName: "resultNotice"
+        // Beside the bottom bar, where it covers no row.
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.top: listArea.top
-        anchors.topMargin: 44 * dp
+        anchors.verticalCenter: bottomBar.verticalCenter
     }
 
     Row {
