@@ -442,7 +442,7 @@ Item {
             Page { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; nPage: 10; nOrigin: 10 }
             Page { id: rectTodayListID; objectName: "rectTodayListID"; nPage: 2; nOrigin: 2 }
             Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
-            Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
+            RectAPISecond { id: rectApi; objectName: "rectApi"; anchors.fill: parent; visible: mainLoader.nShowPage === 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
             Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
             RectSettings {
@@ -473,7 +473,7 @@ Item {
     Receiver { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     Receiver { id: remarkPopup; objectName: "remarkPopup" }
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
-    Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
+    ApiHistoryPopup { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
     Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
     Receiver { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     Receiver { id: popupForwared; objectName: "popupForwared" }

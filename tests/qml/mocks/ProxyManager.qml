@@ -4,6 +4,7 @@ import QtQuick 2.15
 // Stands in for the proxy store: the entries the root window and main screen call.
 Recorder {
     signal signal_InitApiUrl()
+    signal signal_ResetApiUrl(string qstrValue, int nValue)
 
     function addPortData(nBegin, nCount) { record("addPortData", arguments) }
     function initProgram() { record("initProgram", arguments) }
@@ -28,4 +29,7 @@ Recorder {
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
     function getDataType(nValue) { return [] }
     function refreshPortList() { return [] }
+    function getListModel(nType) { return null }
+    function setCopyUrlByParam() { record("setCopyUrlByParam", arguments) }
+    function clearApiHistoryData() { record("clearApiHistoryData", arguments) }
 }

@@ -4,6 +4,11 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    property string qstrCurrentCountryCode: ""
+
+    signal signal_RefreshIsp(int nRadioSel)
+    signal signal_RefreshZip(int nRadioSel)
+
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
     function beginRarseIspData(bForce) { record("beginRarseIspData", arguments) }
@@ -13,6 +18,17 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
+    function beginParseApiAreaData(bForce) { record("beginParseApiAreaData", arguments) }
+    function beginParseApiIspData(bForce) { record("beginParseApiIspData", arguments) }
+    function beginParseApiZipData(bForce) { record("beginParseApiZipData", arguments) }
+    function setApiCurrentCode(qstrCode, nType, nOrigin) { record("setApiCurrentCode", arguments) }
+    function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
+    function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
+    function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
+    function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
+    function getApiDataByKeyAndType() { return [] }
+    function getApiMealData() { return [] }
+    function getApiParameterData() { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
     function getLoginImgData() { return [] }
