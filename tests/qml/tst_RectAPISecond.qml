@@ -95,6 +95,7 @@ TestCase {
         popupPortForwardList.nOpened = 0
         mouseClick(item("apiClearAll"))
         item("apiCountField").reset("")
+        wait(10) // messages the reset queued
         openedUrls.clear()
         linkSpy.clear()
         portSpy.clear()
