@@ -444,7 +444,7 @@ Item {
             Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
             RectAPISecond { id: rectApi; objectName: "rectApi"; anchors.fill: parent; visible: mainLoader.nShowPage === 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
-            Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
+            RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }
             RectSettings {
                 id: rectSettingID
                 objectName: "rectSettingID"
@@ -470,7 +470,7 @@ Item {
 
     // ---- Popups of later screens ----
     Receiver { id: popupCustom; objectName: "popupCustom" }
-    Receiver { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
+    BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     Receiver { id: remarkPopup; objectName: "remarkPopup" }
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
     ApiHistoryPopup { id: apiHistoryPopup; objectName: "apiHistoryPopup" }

@@ -6,6 +6,9 @@ Recorder {
     signal signal_InitApiUrl()
     signal signal_ResetApiUrl(string qstrValue, int nValue)
 
+    // The model every page's view shows: empty.
+    readonly property ListModel emptyRows: ListModel {}
+
     function addPortData(nBegin, nCount) { record("addPortData", arguments) }
     function initProgram() { record("initProgram", arguments) }
     function refreshPortByUser() { record("refreshPortByUser", arguments) }
@@ -28,6 +31,11 @@ Recorder {
     function checkArraySn(nValue) { record("checkArraySn", arguments) }
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
     function getDataType(nValue) { return [] }
+    function getListModel(nType) { return emptyRows }
+    function clearDataByType(nType) { record("clearDataByType", arguments) }
+    function searchDeviceByKey(qstrText, nValue) { record("searchDeviceByKey", arguments); return [] }
+    function getSizeEquipmentAppend(nType) { return 0 }
+    function setAllEquipmentStatus(bStatus) { record("setAllEquipmentStatus", arguments) }
     function refreshPortList() { return [] }
     function getListModel(nType) { return null }
     function setCopyUrlByParam() { record("setCopyUrlByParam", arguments) }

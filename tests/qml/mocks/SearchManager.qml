@@ -5,6 +5,9 @@ import QtQuick 2.15
 // Getters are not recorded: bindings call them.
 Recorder {
     property string qstrCurrentCountryCode: ""
+    property string qstrDeviceCurrentCountryCode: ""
+    property string qstrDeviceCurrentStatusCode: ""
+    property string qstrDeviceCurrentLineStatusCode: ""
 
     signal signal_RefreshIsp(int nRadioSel)
     signal signal_RefreshZip(int nRadioSel)
@@ -29,6 +32,9 @@ Recorder {
     function getApiDataByKeyAndType() { return [] }
     function getApiMealData() { return [] }
     function getApiParameterData() { return [] }
+    function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
+    function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
+    function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
     function getLoginImgData() { return [] }
