@@ -37,7 +37,6 @@ Recorder {
     function getSizeEquipmentAppend(nType) { return 0 }
     function setAllEquipmentStatus(bStatus) { record("setAllEquipmentStatus", arguments) }
     function refreshPortList() { return [] }
-    function getListModel(nType) { return null }
     function setCopyUrlByParam() { record("setCopyUrlByParam", arguments) }
     function clearApiHistoryData() { record("clearApiHistoryData", arguments) }
 }
