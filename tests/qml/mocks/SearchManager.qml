@@ -4,6 +4,7 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    property string qstrCurrentCountryCode: ""
     property string qstrDeviceCurrentCountryCode: ""
     property string qstrDeviceCurrentStatusCode: ""
     property string qstrDeviceCurrentLineStatusCode: ""
@@ -23,6 +24,9 @@ Recorder {
     signal signal_RefreshEquipmentIsp(int nOperate)
     signal signal_RefreshEquipmentZip(int nOperate)
 
+    signal signal_RefreshIsp(int nRadioSel)
+    signal signal_RefreshZip(int nRadioSel)
+
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
     function beginRarseIspData(bForce) { record("beginRarseIspData", arguments) }
@@ -32,6 +36,17 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
+    function beginParseApiAreaData(bForce) { record("beginParseApiAreaData", arguments) }
+    function beginParseApiIspData(bForce) { record("beginParseApiIspData", arguments) }
+    function beginParseApiZipData(bForce) { record("beginParseApiZipData", arguments) }
+    function setApiCurrentCode(qstrCode, nType, nOrigin) { record("setApiCurrentCode", arguments) }
+    function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
+    function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
+    function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
+    function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
+    function getApiDataByKeyAndType() { return [] }
+    function getApiMealData() { return [] }
+    function getApiParameterData() { return [] }
     function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
     function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
     function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
