@@ -8,7 +8,6 @@ Recorder {
     property string qstrDeviceCurrentCountryCode: ""
     property string qstrDeviceCurrentStatusCode: ""
     property string qstrDeviceCurrentLineStatusCode: ""
-    property string qstrCurrentCountryCode: ""
     property string qstrIpSearch: ""
     signal signal_RefreshIsp(int nRadioSel)
     signal signal_RefreshZip(int nRadioSel)
@@ -23,9 +22,6 @@ Recorder {
     signal signal_RefreshEquipmentCity(int nOperate)
     signal signal_RefreshEquipmentIsp(int nOperate)
     signal signal_RefreshEquipmentZip(int nOperate)
-
-    signal signal_RefreshIsp(int nRadioSel)
-    signal signal_RefreshZip(int nRadioSel)
 
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
@@ -51,10 +47,6 @@ Recorder {
     function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
     function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
     function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
-    function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
-    function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
-    function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
-    function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
     function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
     function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
     function getLocalIpData() { return [] }
