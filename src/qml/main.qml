@@ -167,9 +167,9 @@ ApplicationWindow {
         objectName: "popupTips"
         service: curlRecv
     }
-    Item {
+    PortForwardList {
         id: popupPortForwardList
-        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+        objectName: "popupPortForwardList"
     }
     PopupFeedback {
         id: popupFeedback

@@ -470,16 +470,16 @@ Item {
     }
 
     // ---- Popups of later screens ----
-    Receiver { id: popupCustom; objectName: "popupCustom" }
+    PopupModel { id: popupCustom; objectName: "popupCustom" }
     BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
-    Receiver { id: remarkPopup; objectName: "remarkPopup" }
+    RemarkPopup { id: remarkPopup; objectName: "remarkPopup" }
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
     ApiHistoryPopup { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
     Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
     PopupEquipmentLine { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
-    Receiver { id: popupForwared; objectName: "popupForwared" }
-    Receiver { id: popupBindPortId; objectName: "popupBindPortId"; property var portModel; property var rangeModel }
-    Receiver { id: popupBindBrowserWndId; objectName: "popupBindBrowserWndId" }
+    PopupForwared { id: popupForwared; objectName: "popupForwared" }
+    PopupBindPort { id: popupBindPortId; objectName: "popupBindPortId" }
+    PopupBindBrowserWnd { id: popupBindBrowserWndId; objectName: "popupBindBrowserWndId" }
     CdkPopup {
         id: cdkPopup
         service: curlRecv

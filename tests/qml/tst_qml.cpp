@@ -83,12 +83,14 @@ public:
     QString apiUrl() const { return m_service.apiUrl(); }
     QString resUrl() const { return m_service.resUrl(); }
 
-    // Points a service object at the stand-in.
+    // Points a service object at the stand-in; engine requests go to 127.0.0.1 as in the
+    // client, at the port the test gives ProxyGoProxy.
     Q_INVOKABLE void attach(QObject* pRecv)
     {
         if (auto* pInterface = qobject_cast<InterfaceRecv*>(pRecv)) {
             pInterface->SetLoginDomian(apiUrl().toStdString());
             pInterface->SetVipDomian(resUrl().toStdString());
+            pInterface->SetLocalDomian("127.0.0.1");
         }
     }
     // The logged requests in arrival order, as JSON text.

@@ -210,9 +210,12 @@ QObject* ProxyManager::getProxyLineByKey(QString qstrKey)
     return getListDataByKey(qstrKey, Proxy_Online);
 }
 
+// A batch on the static page pairs static exits, so their IP is shown too.
 QString ProxyManager::getCurIpByKey(QString qstrKey, int)
 {
     const ProxyDataBase* pRow = getListDataByKey(qstrKey, Proxy_Online);
+    if (!pRow)
+        pRow = getListDataByKey(qstrKey, Proxy_StaticOnline);
     return pRow ? pRow->getIp() : QString();
 }
 
