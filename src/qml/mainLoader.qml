@@ -443,7 +443,7 @@ Item {
             RectStaticProxyList { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 10 }
             RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
             RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
-            Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
+            RectAPISecond { id: rectApi; objectName: "rectApi"; anchors.fill: parent; visible: mainLoader.nShowPage === 4 }
             Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
             RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }
             RectSettings {
@@ -474,7 +474,7 @@ Item {
     BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     RemarkPopup { id: remarkPopup; objectName: "remarkPopup" }
     Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
-    Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
+    ApiHistoryPopup { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
     Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
     PopupEquipmentLine { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     PopupForwared { id: popupForwared; objectName: "popupForwared" }

@@ -14,6 +14,7 @@
 #include "SandboxService.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QObject>
 #include <QQmlContext>
@@ -49,6 +50,23 @@ public:
         else
             pManager->setProxyListDataJson(array);
     }
+};
+
+// Stands in for the desktop's opener in every test file ("openedUrls"): what reached it, in
+// order. No test starts a real browser.
+class UrlFixture : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE QStringList opened() const { return m_opened; }
+    Q_INVOKABLE void clear() { m_opened.clear(); }
+
+public slots:
+    void open(const QUrl& url) { m_opened.append(url.toString()); }
+
+private:
+    QStringList m_opened;
 };
 
 // The stand-in web service as QML sees it ("sandbox"): its addresses, its request log,
@@ -139,6 +157,8 @@ public slots:
         // Every run starts without the settings an earlier run saved beside the program.
         QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/QelProxy.ini"));
         m_needs = readNeeds(inputFile(QCoreApplication::arguments()));
+        for (const char* szScheme : kOpenedSchemes)
+            QDesktopServices::setUrlHandler(szScheme, &m_urlFixture, "open");
         CAppCustom().RegisterInit();
         for (const auto& mock : m_needs.mocks) {
             const QUrl url = QUrl::fromLocalFile(QStringLiteral(QUICK_TEST_SOURCE_DIR "/mocks/") +
@@ -159,6 +179,7 @@ public slots:
     void qmlEngineAvailable(QQmlEngine* engine)
     {
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
+        engine->rootContext()->setContextProperty("openedUrls", &m_urlFixture);
         if (m_needs.bSandbox)
             engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
         Json::Value countries;
@@ -168,11 +189,20 @@ public slots:
         SearchManager::GetInstance()->setAreaDataJson(countries, 1);
     }
 
-    void cleanupTestCase() { m_sandbox.stop(); }
+    void cleanupTestCase()
+    {
+        m_sandbox.stop();
+        for (const char* szScheme : kOpenedSchemes)
+            QDesktopServices::unsetUrlHandler(szScheme);
+    }
 
 private:
+    // A file address is caught too, so that a test sees one that got through.
+    static constexpr const char* kOpenedSchemes[] = {"http", "https", "file"};
+
     TestFileNeeds m_needs;
     ProxyFixture m_proxyFixture;
+    UrlFixture m_urlFixture;
     SandboxFixture m_sandbox;
 };
 

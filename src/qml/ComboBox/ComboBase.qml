@@ -51,7 +51,9 @@ Item {
 
     Rectangle {
         id: box
-        anchors.fill: parent
+        // Sized by bindings: filled by anchors, the field inside never drew its hint.
+        width: parent.width
+        height: parent.height
         radius: 4 * Theme.dp
         color: edit.activeFocus ? "white" : "#FAFBFD"
         border.color: edit.activeFocus || dropDown.visible ? "#FF5C00" : "#EBEDF4"

@@ -4,6 +4,7 @@ import QtQuick 2.15
 // Stands in for the proxy store: the entries the root window and main screen call.
 Recorder {
     signal signal_InitApiUrl()
+    signal signal_ResetApiUrl(string qstrValue, int nValue)
 
     // The model every page's view shows: empty.
     readonly property ListModel emptyRows: ListModel {}
@@ -37,4 +38,6 @@ Recorder {
     function getSizeEquipmentAppend(nType) { return 0 }
     function setAllEquipmentStatus(bStatus) { record("setAllEquipmentStatus", arguments) }
     function refreshPortList() { return [] }
+    function setCopyUrlByParam() { record("setCopyUrlByParam", arguments) }
+    function clearApiHistoryData() { record("clearApiHistoryData", arguments) }
 }

@@ -4,10 +4,10 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    property string qstrCurrentCountryCode: ""
     property string qstrDeviceCurrentCountryCode: ""
     property string qstrDeviceCurrentStatusCode: ""
     property string qstrDeviceCurrentLineStatusCode: ""
-    property string qstrCurrentCountryCode: ""
     property string qstrIpSearch: ""
     signal signal_RefreshIsp(int nRadioSel)
     signal signal_RefreshZip(int nRadioSel)
@@ -32,14 +32,21 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
-    function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
-    function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
-    function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
-    function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
+    function beginParseApiAreaData(bForce) { record("beginParseApiAreaData", arguments) }
+    function beginParseApiIspData(bForce) { record("beginParseApiIspData", arguments) }
+    function beginParseApiZipData(bForce) { record("beginParseApiZipData", arguments) }
+    function setApiCurrentCode(qstrCode, nType, nOrigin) { record("setApiCurrentCode", arguments) }
     function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
     function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
     function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
     function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
+    function getApiDataByKeyAndType() { return [] }
+    function getApiMealData() { return [] }
+    function getApiParameterData() { return [] }
+    function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
+    function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
+    function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
+    function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
     function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
     function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
     function getLocalIpData() { return [] }
