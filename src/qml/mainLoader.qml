@@ -443,7 +443,7 @@ Item {
             Page { id: rectTodayListID; objectName: "rectTodayListID"; nPage: 2; nOrigin: 2 }
             Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
-            Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
+            ProgramRect { id: rectProgram; objectName: "rectProgram"; anchors.fill: parent; visible: mainLoader.nShowPage === 5 }
             Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
             RectSettings {
                 id: rectSettingID
@@ -472,9 +472,9 @@ Item {
     Receiver { id: popupCustom; objectName: "popupCustom" }
     Receiver { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     Receiver { id: remarkPopup; objectName: "remarkPopup" }
-    Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
+    ProgramMenuPopup { id: programMenuPopup; objectName: "programMenuPopup" }
     Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
-    Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
+    ProgramHistoryPopup { id: programHistoryPopup; objectName: "programHistoryPopup" }
     Receiver { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     Receiver { id: popupForwared; objectName: "popupForwared" }
     Receiver { id: popupBindPortId; objectName: "popupBindPortId"; property var portModel; property var rangeModel }

@@ -27,5 +27,6 @@ Recorder {
     function checkArraySn(nValue) { record("checkArraySn", arguments) }
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
     function getDataType(nValue) { return [] }
+    function getListModel(nType) { return null }
     function refreshPortList() { return [] }
 }

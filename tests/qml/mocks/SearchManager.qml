@@ -13,6 +13,10 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
+    function setCurrentCode(qstrCode, nType, nOrigin) { record("setCurrentCode", arguments) }
+    function clearIspByProxyType(nOrigin) { record("clearIspByProxyType", arguments) }
+    function clearZipByProxyType(nOrigin) { record("clearZipByProxyType", arguments) }
+    function getDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
     function getLoginImgData() { return [] }
