@@ -211,20 +211,21 @@ Item {
             }
         }
 
-        ProgramListView {
-            id: programGrid
-            objectName: "programGrid"
-            width: parent.width
-            height: 2 * cellHeight
-            onAddRequested: programRect.browse()
-            onDeleteRequested: programRect.deleteProgram(qstrPath)
-            onMenuRequested: programMenuPopup.openAt(program, cell, nX, nY)
-        }
-
         Rectangle {
             width: parent.width
-            height: 1
-            color: Theme.border
+            height: 2 * programGrid.cellHeight + 2 * programGrid.anchors.margins
+            radius: 6 * Theme.dp
+            border.color: Theme.border
+
+            ProgramListView {
+                id: programGrid
+                objectName: "programGrid"
+                anchors.fill: parent
+                anchors.margins: 10 * Theme.dp
+                onAddRequested: programRect.browse()
+                onDeleteRequested: programRect.deleteProgram(qstrPath)
+                onMenuRequested: programMenuPopup.openAt(program, cell, nX, nY)
+            }
         }
 
         Row {
@@ -239,7 +240,8 @@ Item {
                     service: curlRecv
                     nOrigin: programRect.nOrigin
                     typeFlag: index + 1
-                    defaultText: qsTr(modelData) + globleParam.emptyString
+                    textTitle: qsTr(modelData) + globleParam.emptyString
+                    defaultText: ""
                 }
             }
         }
@@ -270,12 +272,31 @@ Item {
                 height: parent.height
             }
             CheckBox {
+                id: restartBox
                 objectName: "programRestart"
                 anchors.verticalCenter: parent.verticalCenter
+                leftPadding: 12 * Theme.dp
+                spacing: 6 * Theme.dp
                 checked: globleParam.bProgramRestart
                 text: qsTr("Close the program before switching IP") + globleParam.emptyString
                 font.family: Theme.fontFamily
+                font.pixelSize: 14 * Theme.dp
                 onToggled: globleParam.bProgramRestart = checked
+                indicator: Image {
+                    x: restartBox.leftPadding
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 16 * Theme.dp
+                    height: width
+                    source: restartBox.checked ? "qrc:/image/checkbox_checked.png"
+                                               : "qrc:/image/checkbox_unchecked.png"
+                }
+                contentItem: Text {
+                    leftPadding: restartBox.indicator.width + restartBox.spacing
+                    verticalAlignment: Text.AlignVCenter
+                    text: restartBox.text
+                    color: Theme.textDark
+                    font: restartBox.font
+                }
             }
         }
 
