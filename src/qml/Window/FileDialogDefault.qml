@@ -7,12 +7,16 @@ import Proxy.Param 1.0
 Item {
     id: chooser
 
+    // The dialog, made at the first opening.
+    readonly property alias dialog: dialogLoader.item
+
     signal fileChosen(string qstrPath)
 
     function open() {
         dialogLoader.active = true
-        dialogLoader.item.folder = dialogLoader.item.shortcuts.home
+        // Set once shown: the first showing would start in the working folder otherwise.
         dialogLoader.item.open()
+        dialogLoader.item.folder = dialogLoader.item.shortcuts.home
     }
 
     // What an accepted choice does; the address may hold any character a path can.
