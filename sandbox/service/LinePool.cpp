@@ -31,6 +31,10 @@ const char* const kIsps[] = {"att", "verizon", "bt", "telekom"};
 const std::set<std::string> kPagedRoutes = {"/api/get_line_list", "/api/get_static_ip_list"};
 const std::set<std::string> kWholeRoutes = {"/api/client/user_static",
                                             "/api/client/user_data_center"};
+const char* const kStaticRoute = "/api/client/user_static";
+// Static exits expire a day apart from 2027-01-01 on, so ordering by expiry shows.
+constexpr Json::Int64 kFirstExpiry = 1798761600;
+constexpr Json::Int64 kExpiryStep = 86400;
 
 std::string lower(std::string text)
 {
@@ -90,7 +94,7 @@ std::optional<Json::Value> LinePool::answer(const std::string& route, const Json
     if (kPagedRoutes.count(route))
         return listAnswer(page(route, form));
     if (kWholeRoutes.count(route))
-        return listAnswer(whole(form));
+        return listAnswer(whole(form, route == kStaticRoute));
     if (route == "/api/sn_is_exist")
         return listAnswer(serialStates(form));
     return std::nullopt;
@@ -141,12 +145,15 @@ Json::Value LinePool::page(const std::string& route, const Json::Value& form)
     return data;
 }
 
-Json::Value LinePool::whole(const Json::Value& form) const
+Json::Value LinePool::whole(const Json::Value& form, bool bStatic) const
 {
     Json::Value data(Json::arrayValue);
     for (const Json::Value* pExit : filtered(form)) {
         Json::Value exit = *pExit;
         exit["ip_time_type"] = field(form, "ip_time_type");
+        if (bStatic)
+            exit["expire_time"] =
+                Json::Int64(kFirstExpiry + kExpiryStep * (pExit - m_exits.data()));
         data.append(exit);
     }
     return data;

@@ -24,7 +24,8 @@ public:
 private:
     std::vector<const Json::Value*> filtered(const Json::Value& form) const;
     Json::Value page(const std::string& route, const Json::Value& form);
-    Json::Value whole(const Json::Value& form) const;
+    // Static exits (plan 6) carry their "expire_time".
+    Json::Value whole(const Json::Value& form, bool bStatic) const;
     Json::Value serialStates(const Json::Value& form) const;
 
     std::vector<Json::Value> m_exits;

@@ -12,6 +12,7 @@ import "Popup"
 import "Radio"
 import "Rect"
 import "View"
+import "Window"
 
 // The main screen inside the frameless window: side bar, header, status and plan rows, the
 // page area and the overlays. It is the second level of the UI message router.
@@ -438,13 +439,13 @@ Item {
             anchors.bottom: parent.bottom
             anchors.margins: 12 * dp
 
-            Page { id: rectProxyListID; objectName: "rectProxyListID"; nPage: 1; nOrigin: 1 }
-            Page { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; nPage: 10; nOrigin: 10 }
-            Page { id: rectTodayListID; objectName: "rectTodayListID"; nPage: 2; nOrigin: 2 }
-            Page { id: rectFavoriteListID; objectName: "rectFavoriteListID"; nPage: 3; nOrigin: 3 }
+            RectProxyList { id: rectProxyListID; objectName: "rectProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 1 }
+            RectStaticProxyList { id: rectStaticProxyListID; objectName: "rectStaticProxyListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 10 }
+            RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
+            RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             Page { id: rectApi; objectName: "rectApi"; nPage: 4; nOrigin: 4 }
             ProgramRect { id: rectProgram; objectName: "rectProgram"; anchors.fill: parent; visible: mainLoader.nShowPage === 5 }
-            Page { id: rectEquipmentId; objectName: "rectEquipmentId"; nPage: 11; nOrigin: 11 }
+            RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }
             RectSettings {
                 id: rectSettingID
                 objectName: "rectSettingID"
@@ -470,12 +471,12 @@ Item {
 
     // ---- Popups of later screens ----
     Receiver { id: popupCustom; objectName: "popupCustom" }
-    Receiver { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
+    BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     Receiver { id: remarkPopup; objectName: "remarkPopup" }
     ProgramMenuPopup { id: programMenuPopup; objectName: "programMenuPopup" }
     Receiver { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
     ProgramHistoryPopup { id: programHistoryPopup; objectName: "programHistoryPopup" }
-    Receiver { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
+    PopupEquipmentLine { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     Receiver { id: popupForwared; objectName: "popupForwared" }
     Receiver { id: popupBindPortId; objectName: "popupBindPortId"; property var portModel; property var rangeModel }
     Receiver { id: popupBindBrowserWndId; objectName: "popupBindBrowserWndId" }

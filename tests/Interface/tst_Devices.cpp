@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(ui.at(0), (QVariantList{172, "unenable", 0}));
         QCOMPARE(ui.at(1), (QVariantList{173, "success", 11}));
         QCOMPARE(ui.at(2), (QVariantList{174, "enable", 0}));
-        QCOMPARE(manager()->getEquipmentSize(), 4);
+        QCOMPARE(manager()->getEquipmentSize(), 5);
         const EquipmentList* pDevice = device(key);
         QVERIFY(pDevice);
         QTEST(pDevice->getIsProxy(), "bIsProxy");
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(m_param->getSelectedDevice(), 2);
 
         fetchDevices(2);
-        QCOMPARE(manager()->getEquipmentSize(), 4);
+        QCOMPARE(manager()->getEquipmentSize(), 5);
         QVERIFY(!device("DEV-C")->getSelected());
         QCOMPARE(m_param->getSelectedDevice(), 0);
     }
@@ -166,13 +166,13 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         const QStringList any{"random", "random", "random"};
         QTest::newRow("any, newest sign-in first")
-            << any << "" << QStringList{"DEV-D", "DEV-B", "DEV-A", "DEV-C"};
+            << any << "" << QStringList{"DEV-D", "DEV-B", "DEV-E", "DEV-A", "DEV-C"};
         QTest::newRow("country") << QStringList{"US", "random", "random"} << ""
                                  << QStringList{"DEV-A", "DEV-C"};
         QTest::newRow("online") << QStringList{"random", "1", "random"} << ""
-                                << QStringList{"DEV-D", "DEV-A", "DEV-C"};
+                                << QStringList{"DEV-D", "DEV-E", "DEV-A", "DEV-C"};
         QTest::newRow("proxy off")
-            << QStringList{"random", "random", "0"} << "" << QStringList{"DEV-B", "DEV-C"};
+            << QStringList{"random", "random", "0"} << "" << QStringList{"DEV-B", "DEV-E", "DEV-C"};
         QTest::newRow("name, any case") << any << "PIXEL" << QStringList{"DEV-A", "DEV-C"};
         QTest::newRow("address") << any << "198.51" << QStringList{"DEV-B"};
         QTest::newRow("nothing") << QStringList{"FR", "0", "random"} << "" << QStringList{};
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(ui.count(), 3);
         QCOMPARE(ui.at(1), (QVariantList{180, "stop", 11}));
         QCOMPARE(ui.at(2), (QVariantList{174, "enable", 2}));
-        QCOMPARE(manager()->getEquipmentSize(), 4);
+        QCOMPARE(manager()->getEquipmentSize(), 5);
     }
 
     void lostRequestsUnlockTheScreens_data()

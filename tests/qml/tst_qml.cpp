@@ -43,6 +43,19 @@ public:
         }
     }
 
+    // Leaves a service answer of the rotating (1) or static (10) exit list in its cache, as
+    // the list request's answer handler would.
+    Q_INVOKABLE void storeLineList(const QString& qstrJson, int nListType)
+    {
+        Json::Value array;
+        JsonRead::parse(qstrJson.toStdString(), array);
+        ProxyManager* pManager = ProxyManager::GetInstance();
+        if (nListType == 10)
+            pManager->setStaticProxyListDataJson(array);
+        else
+            pManager->setProxyListDataJson(array);
+    }
+
     // Leaves stored program-history rows, as the database's load would; each line is an
     // object with "ip", "country", "state" and "city".
     Q_INVOKABLE void storeProgramHistory(const QVariantList& lines)

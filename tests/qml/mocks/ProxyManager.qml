@@ -5,6 +5,9 @@ import QtQuick 2.15
 Recorder {
     signal signal_InitApiUrl()
 
+    // The model every page's view shows: empty.
+    readonly property ListModel emptyRows: ListModel {}
+
     function addPortData(nBegin, nCount) { record("addPortData", arguments) }
     function initProgram() { record("initProgram", arguments) }
     function refreshPortByUser() { record("refreshPortByUser", arguments) }
@@ -26,7 +29,12 @@ Recorder {
     function modifyParseListDataByProxyType(nType, nValue) { record("modifyParseListDataByProxyType", arguments) }
     function checkArraySn(nValue) { record("checkArraySn", arguments) }
     function checkFavoriteArraySn(nValue) { record("checkFavoriteArraySn", arguments) }
+    function clearDataByType(nType) { record("clearDataByType", arguments) }
+    function appendRarseProxyListData() { record("appendRarseProxyListData", arguments) }
     function getDataType(nValue) { return [] }
-    function getListModel(nType) { return null }
+    function getListModel(nType) { return emptyRows }
+    function searchDeviceByKey(qstrText, nValue) { record("searchDeviceByKey", arguments); return [] }
+    function getSizeEquipmentAppend(nType) { return 0 }
+    function setAllEquipmentStatus(bStatus) { record("setAllEquipmentStatus", arguments) }
     function refreshPortList() { return [] }
 }

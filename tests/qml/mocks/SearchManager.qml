@@ -4,6 +4,25 @@ import QtQuick 2.15
 // Stands in for the location catalogue: the entries the root window and main screen call.
 // Getters are not recorded: bindings call them.
 Recorder {
+    property string qstrDeviceCurrentCountryCode: ""
+    property string qstrDeviceCurrentStatusCode: ""
+    property string qstrDeviceCurrentLineStatusCode: ""
+    property string qstrCurrentCountryCode: ""
+    property string qstrIpSearch: ""
+    signal signal_RefreshIsp(int nRadioSel)
+    signal signal_RefreshZip(int nRadioSel)
+    // The device line popup's choice.
+    property string qstrEquipmentCurrentCountryCode: ""
+    property string qstrEquipmentCurrentStateCode: ""
+    property string qstrEquipmentCurrentCityCode: ""
+    property string qstrEquipmentCurrentIspCode: ""
+    property string qstrEquipmentCurrentPostalCode: ""
+    property string qstrEquipmentIpSearch: ""
+    signal signal_RefreshEquipmentState(int nOperate)
+    signal signal_RefreshEquipmentCity(int nOperate)
+    signal signal_RefreshEquipmentIsp(int nOperate)
+    signal signal_RefreshEquipmentZip(int nOperate)
+
     function initSearch() { record("initSearch", arguments) }
     function beginRarseAreaData(bForce) { record("beginRarseAreaData", arguments) }
     function beginRarseIspData(bForce) { record("beginRarseIspData", arguments) }
@@ -13,10 +32,16 @@ Recorder {
     function beginRarseZipDataSecond(bForce) { record("beginRarseZipDataSecond", arguments) }
     function beginRarseCarouselData() { record("beginRarseCarouselData", arguments) }
     function beginParseLoginImgData() { record("beginParseLoginImgData", arguments) }
-    function setCurrentCode(qstrCode, nType, nOrigin) { record("setCurrentCode", arguments) }
-    function clearIspByProxyType(nOrigin) { record("clearIspByProxyType", arguments) }
-    function clearZipByProxyType(nOrigin) { record("clearZipByProxyType", arguments) }
-    function getDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
+    function beginRarseDeviceCountryData(nMealType, bForce) { record("beginRarseDeviceCountryData", arguments) }
+    function setDeviceCurrentCode(qstrCode, nType, nOrigin) { record("setDeviceCurrentCode", arguments) }
+    function getDeviceDataByKeyAndType(qstrKey, nType, nOrigin) { return [] }
+    function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
+    function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
+    function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
+    function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }
+    function refreshZipByCountry(nValue) { record("refreshZipByCountry", arguments) }
+    function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
+    function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
     function getLocalIpData() { return [] }
     function getCarouseData() { return [] }
     function getLoginImgData() { return [] }

@@ -1,0 +1,245 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Globle.Param 1.0
+import Proxy.Param 1.0
+import Search.Param 1.0
+import "../../src/qml/Rect"
+
+// The Proxy List page over the real ProxyManager, filled through its cache setter and parse
+// entries as the list request's answer would.
+TestCase {
+    id: testCase
+    name: "RectProxyList"
+    width: 1000
+    height: 600
+    visible: true
+    when: windowShown
+
+    QtObject {
+        id: window_main
+        property real dp: 1
+        property int nLogins: 0
+        function showLogin() { nLogins++ }
+        function hideIPPart(ip) { return ip.split(".").slice(0, 2).join(".") + ".***.***" }
+        function formatTimeFromTimeStamp(t) { return "at " + t }
+    }
+    QtObject {
+        id: curlRecv
+        property var calls: []
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+        function pushGetLineList(n) { calls.push("line " + n) }
+        function pushGetStaticLineList(n) { calls.push("static " + n) }
+        function checkUserStaticIPExpire(ip) { calls.push("expire " + ip) }
+    }
+    Item {
+        id: mainLoader
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+    }
+    QtObject {
+        id: popupForwared
+        property var opened: []
+        function openAt(nX, nY, bFavorite) { opened.push([nX, nY, bFavorite]) }
+    }
+    QtObject { id: popupPortForwardList; function windowInit(n) {} }
+    QtObject { id: popupBrowser; function windowInit(n) {} }
+    GlobleParam { id: globleParam }
+
+    RectProxyList {
+        id: page
+        anchors.fill: parent
+    }
+
+    readonly property var listView: page.listView
+
+    // Eight exits in an order that is neither sorted nor reversed.
+    readonly property var ips: ["10.0.0.5", "10.0.0.2", "10.0.0.8", "10.0.0.1", "10.0.0.7",
+                                "10.0.0.3", "10.0.0.6", "10.0.0.4"]
+
+    function lines(list, extra) {
+        return JSON.stringify(list.map(function (ip) {
+            var n = Number(ip.split(".")[3])
+            var line = { ip: ip, country: "US", state: n % 2 ? "NY" : "", city: "", postal: "100" + n,
+                         isp: "isp" + n, sn: "sn-" + ip, expire_time: 1700000000 + n }
+            for (var key in extra)
+                line[key] = extra[key]
+            return line
+        }))
+    }
+
+    // A new list as the answer of the list request brings it.
+    function answer(list) {
+        proxyFixture.storeLineList(lines(list), 1)
+        ProxyManager.beginRarseProxyListData()
+        page.signal_SetUiData(113, "", 1)
+    }
+
+    function shownIps() {
+        listView.forceLayout()
+        var shown = []
+        for (var i = 0; i < listView.count; ++i)
+            shown.push(ProxyManager.getListModel(1).get(i).qstrIp)
+        return shown
+    }
+
+    function unsortedIps() {
+        return ProxyManager.getDataType(1, 0).map(function (row) { return row.qstrIp })
+    }
+
+    function head(nAsc) { return findChild(page, "sortHead" + nAsc) }
+    function marks() { return [1, 3, 5, 7, 9, 11, 13].map(function (n) { return head(n).nSort }) }
+
+    function rowItem(nIndex) {
+        listView.positionViewAtIndex(nIndex, ListView.Contain)
+        listView.forceLayout()
+        return listView.itemAtIndex(nIndex)
+    }
+
+    function init() {
+        globleParam.nIsLogin = 1
+        globleParam.nMealType = 1
+        globleParam.nHeadListState = 1
+        waitForRendering(page)
+        page.signal_SetUiData(165, "enable", 1)
+        answer(ips)
+        curlRecv.calls = []
+        popupForwared.opened = []
+    }
+
+    function test_sortCycle() {
+        var sorted = ips.slice().sort()
+        var clicks = [[1, sorted], [2, sorted.slice().reverse()], [1, sorted]]
+        clicks.forEach(function (click) {
+            mouseClick(head(1))
+            compare(head(1).nSort, click[0])
+            compare(shownIps(), click[1])
+        })
+        mouseClick(head(5))
+        compare(marks(), [0, 0, 1, 0, 0, 0, 0])
+        gc()
+        compare(shownIps().length, ips.length)
+    }
+
+    // 113 for another page keeps this page's marked order, also for rows filed since; this
+    // page's own new list (113, 167) is shown unsorted and unmarked.
+    function test_headerMarks_data() {
+        return [
+            { tag: "113 other page", type: 113, value: 10, marked: true },
+            { tag: "113 this page", type: 113, value: 1, marked: false },
+            { tag: "167 this page", type: 167, value: 1, marked: false }
+        ]
+    }
+    function test_headerMarks(data) {
+        mouseClick(head(1))
+        mouseClick(head(1))
+        var fresh = ["10.0.1.4", "10.0.1.9", "10.0.1.2", "10.0.1.7", "10.0.1.1", "10.0.1.8"]
+        proxyFixture.storeLineList(lines(fresh), 1)
+        if (data.type === 113)
+            ProxyManager.beginRarseProxyListData()
+        page.signal_SetUiData(data.type, "", data.value)
+        compare(head(1).nSort, data.marked ? 2 : 0)
+        var shown = shownIps()
+        compare(shown.length, data.type === 167 ? ips.length + fresh.length : fresh.length)
+        compare(shown, data.marked ? shown.slice().sort().reverse() : unsortedIps())
+    }
+
+    // Messages with the static page's list identity: only 113 reloads this list.
+    function test_otherPageMessages_data() {
+        return [
+            { tag: "113", type: 113, running: true },
+            { tag: "158", type: 158, running: false },
+            { tag: "167", type: 167, running: true },
+            { tag: "168", type: 168, running: true }
+        ]
+    }
+    function test_otherPageMessages(data) {
+        data.running ? page.progress.start() : page.progress.stop()
+        page.resultNotice.text = ""
+        proxyFixture.storeLineList(lines(["10.0.2.1"]), 1)
+        page.signal_SetUiData(data.type, "", 10)
+        compare(page.progress.running, data.running)
+        compare(listView.count, ips.length)
+        compare(page.resultNotice.text, "")
+        ProxyManager.beginRarseProxyListData()
+        page.progress.stop()
+    }
+
+    // Sorted by IP: row 0 is 10.0.0.1 (state NY), row 1 is 10.0.0.2.
+    function test_choosingRows() {
+        mouseClick(head(1))
+        var zero = rowItem(0)
+        zero.row.nPing = 0
+        mouseClick(rowItem(1))
+        compare([page.selectIp, page.selectArea, page.selectSn], ["10.0.0.2", "US-random-random", "sn-10.0.0.2"])
+        mouseClick(rowItem(2))
+        compare([page.selectCountry, page.selectState, page.selectArea], ["US", "NY", "US-random-NY"])
+        verify(page.selectSessionId !== "")
+        mouseClick(zero, 20, 10, Qt.RightButton)
+        compare(listView.currentIndex, 0)
+        compare([page.selectSessionId, page.selectIp, page.selectCountry, page.selectArea, page.selectSn],
+                ["", "", "", "", ""])
+        var point = zero.mapToItem(mainLoader, 20, 10)
+        compare(popupForwared.opened, [[point.x, point.y, false]])
+    }
+
+    // The footer asks for the next page only from the very end of a list longer than the
+    // view, and not while a request runs.
+    function test_loadMore() {
+        var many = []
+        for (var i = 1; i <= 40; ++i)
+            many.push("10.1.0." + i)
+        answer(many.slice(0, 3))
+        listView.positionViewAtEnd()
+        wait(50)
+        answer(many)
+        listView.contentY = listView.contentHeight - listView.height - 5
+        wait(50)
+        page.signal_SetUiData(165, "disable", 0)
+        listView.positionViewAtEnd()
+        wait(50)
+        listView.positionViewAtBeginning()
+        page.signal_SetUiData(165, "enable", 1)
+        compare(curlRecv.calls, [])
+        listView.positionViewAtEnd()
+        tryCompare(curlRecv, "calls", ["line 10"])
+        verify(page.progress.running)
+        verify(listView.footerItem.visible)
+    }
+
+    // Tab and Down go round the six filter fields.
+    function test_tabOrder() {
+        var names = ["countryCombo1", "stateCombo1", "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1",
+                     "countryCombo1"]
+        var fields = names.map(function (name) {
+            var field = findChild(page, name)
+            return field.editTextModel || field.editModel
+        })
+        fields[0].forceActiveFocus()
+        for (var i = 1; i < fields.length; ++i) {
+            keyClick(i % 2 ? Qt.Key_Tab : Qt.Key_Down)
+            verify(fields[i].activeFocus, names[i])
+        }
+    }
+
+    // Under the static plan: the whole IP, the expiry column and "Renew" for the star.
+    function test_planColumns_data() {
+        return [
+            { tag: "rotating plan", plan: 1, head: 3, noHead: 19, ip: "10.0.***.***", bStatic: false },
+            { tag: "static plan", plan: 6, head: 19, noHead: 3, ip: "10.0.0.1", bStatic: true }
+        ]
+    }
+    function test_planColumns(data) {
+        mouseClick(head(1))
+        globleParam.nMealType = data.plan
+        verify(head(data.head) !== null)
+        verify(head(data.noHead) === null)
+        var item = rowItem(0)
+        compare(findChild(item, "cellip").text, data.ip)
+        compare(findChild(item, "renewButton").visible, data.bStatic)
+        compare(findChild(item, "collectCheck").visible, !data.bStatic)
+        if (!data.bStatic)
+            return
+        compare(findChild(item, "cellexpire").text, "at 1700000001")
+        mouseClick(findChild(item, "renewButton"))
+        compare(curlRecv.calls, ["expire 10.0.0.1"])
+    }
+}

@@ -1,0 +1,82 @@
+import QtQuick 2.15
+import QtTest 1.15
+import Globle.Param 1.0
+import Proxy.Param 1.0
+import "../../src/qml/Rect"
+
+// The Static ISP page over the real ProxyManager: the static answer is the whole list.
+TestCase {
+    id: testCase
+    name: "RectStaticProxyList"
+    width: 1000
+    height: 600
+    visible: true
+    when: windowShown
+
+    QtObject {
+        id: window_main
+        property real dp: 1
+        function showLogin() {}
+        function hideIPPart(ip) { return ip }
+        function formatTimeFromTimeStamp(t) { return String(t) }
+    }
+    QtObject {
+        id: curlRecv
+        property var calls: []
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+        function pushGetLineList(n) { calls.push("line " + n) }
+        function pushGetStaticLineList(n) { calls.push("static " + n) }
+    }
+    Item {
+        id: mainLoader
+        signal signal_SetUiData(int nType, string qstrValue, int nValue)
+    }
+    QtObject { id: popupForwared; function openAt(nX, nY, bFavorite) {} }
+    QtObject { id: popupPortForwardList; function windowInit(n) {} }
+    QtObject { id: popupBrowser; function windowInit(n) {} }
+    GlobleParam { id: globleParam }
+
+    RectStaticProxyList {
+        id: page
+        anchors.fill: parent
+    }
+
+    function answer(nCount) {
+        var list = []
+        for (var i = 1; i <= nCount; ++i)
+            list.push({ ip: "10.6.0." + i, country: "US", expire_time: 1700000000 })
+        proxyFixture.storeLineList(JSON.stringify(list), 10)
+        ProxyManager.beginRarseStaticProxyListData()
+        page.signal_SetUiData(113, "", 10)
+    }
+
+    function init() {
+        globleParam.nIsLogin = 1
+        globleParam.nHeadListState = 1
+        curlRecv.calls = []
+    }
+
+    // A list longer than the view, scrolled to its end, asks for nothing more.
+    function test_noFooter() {
+        answer(40)
+        compare(page.listView.count, 40)
+        page.listView.positionViewAtEnd()
+        wait(50)
+        verify(page.listView.atYEnd)
+        compare(page.listView.footerItem.height, 0)
+        compare(curlRecv.calls, [])
+    }
+
+    function test_emptyNotice() {
+        var text = findChild(page, "emptyText")
+        answer(0)
+        verify(page.bVisableEmpty)
+        compare(text.text, "No proxy were found matching the results.")
+        page.signal_SetUiData(23, "clear", 1)
+        compare(text.text, "")
+        page.signal_SetUiData(168, "", 10)
+        compare(text.text, "No proxy were found matching the results.")
+        answer(2)
+        verify(!findChild(page, "emptyNotice10").visible)
+    }
+}
