@@ -238,12 +238,9 @@ ApplicationWindow {
             loaderMain.emitItem(114, "api refresh", 0)
         }
     }
-    Timer {
+    AutoProgramTimer {
         id: timerAutoProgram
-        interval: globleParam.nProgramSwitchTime * 60 * window_main.nSecondMs
-        repeat: true
-        triggeredOnStart: true
-        onTriggered: ProxyManager.autoProgramConnect()
+        nMinuteMs: 60 * window_main.nSecondMs
     }
     Timer {
         id: timer_check_recv
@@ -351,7 +348,11 @@ ApplicationWindow {
             loaderMain.emitItem(147, s, n)
         },
         27: function (s, n) { checkProxyStatusTimer.start(); ProxyGoProxy.startMonitorProxyProcess() },
-        28: function (s, n) { popupTips.signal_SetUiData(1, s, 0); loaderMain.emitItem(41, s, n) },
+        28: function (s, n) {
+            timerAutoProgram.stop()
+            popupTips.signal_SetUiData(1, s, 0)
+            loaderMain.emitItem(41, s, n)
+        },
         29: function (s, n) { popupTips.signal_SetUiData(29, s, n); loaderMain.emitItem(41, s, n) },
         30: function (s, n) { popupTips.signal_SetUiData(30, s, n); loaderMain.emitItem(41, s, n) },
         50: function (s, n) { loaderMain.emitItem(50, n === 0 ? "Failed" : "Successfully", n) },

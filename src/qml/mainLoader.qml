@@ -37,20 +37,6 @@ Item {
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
-    // A page or popup whose content comes with a later screen: it only takes messages.
-    component Receiver: Item {
-        property int nOrigin: 0
-        signal signal_SetUiData(int nType, string qstrValue, int nValue)
-        function refreshComboCountry(nValue) {}
-        function refreshProxyLine(nValue) {}
-        function refershDevice(nValue) {}
-    }
-    component Page: Receiver {
-        property int nPage: 0
-        anchors.fill: parent
-        visible: mainLoader.nShowPage === nPage
-    }
-
     function languagePage(strUrl) { window_main.openPage(curlRecv.languagePageUrl(strUrl)) }
     function chooseEntry(nNumber) {
         nProxyType = nNumber
@@ -444,7 +430,7 @@ Item {
             RectTodayList { id: rectTodayListID; objectName: "rectTodayListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 2 }
             RectFavoriteList { id: rectFavoriteListID; objectName: "rectFavoriteListID"; anchors.fill: parent; visible: mainLoader.nShowPage === 3 }
             RectAPISecond { id: rectApi; objectName: "rectApi"; anchors.fill: parent; visible: mainLoader.nShowPage === 4 }
-            Page { id: rectProgram; objectName: "rectProgram"; nPage: 5; nOrigin: 6 }
+            ProgramRect { id: rectProgram; objectName: "rectProgram"; anchors.fill: parent; visible: mainLoader.nShowPage === 5 }
             RectEquipment { id: rectEquipmentId; objectName: "rectEquipmentId"; anchors.fill: parent; visible: mainLoader.nShowPage === 11 }
             RectSettings {
                 id: rectSettingID
@@ -473,9 +459,9 @@ Item {
     PopupModel { id: popupCustom; objectName: "popupCustom" }
     BatchDisconnectPopup { id: popupBatchDisconnect; objectName: "popupBatchDisconnect" }
     RemarkPopup { id: remarkPopup; objectName: "remarkPopup" }
-    Receiver { id: programMenuPopup; objectName: "programMenuPopup" }
+    ProgramMenuPopup { id: programMenuPopup; objectName: "programMenuPopup" }
     ApiHistoryPopup { id: apiHistoryPopup; objectName: "apiHistoryPopup" }
-    Receiver { id: programHistoryPopup; objectName: "programHistoryPopup" }
+    ProgramHistoryPopup { id: programHistoryPopup; objectName: "programHistoryPopup" }
     PopupEquipmentLine { id: popupEquipmentLine; objectName: "popupEquipmentLine" }
     PopupForwared { id: popupForwared; objectName: "popupForwared" }
     PopupBindPort { id: popupBindPortId; objectName: "popupBindPortId" }

@@ -138,6 +138,19 @@ TestCase {
             compare(main, [])
     }
 
+    // Program lines (145) start the program switch, which bProxyS5Run follows; no lines
+    // (28) and sign-out (23, through the program page) end it.
+    function test_programSwitch_data() {
+        return [{ tag: "no lines", type: 28 }, { tag: "signed out", type: 23 }]
+    }
+    function test_programSwitch(data) {
+        var param = findChild(root, "globleParam")
+        send(145, "start program", 0)
+        verify(param.bProxyS5Run)
+        send(data.type, "", 0)
+        verify(!param.bProxyS5Run)
+    }
+
     // A burst of 5 (or 137) leads to one re-read after the last one.
     function test_debounce_data() {
         return [{ tag: "api", type: 5, call: "beginParseApiTodayListData" },

@@ -9,25 +9,31 @@
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 #include "SandboxService.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
 #include <QObject>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtQuickTest>
 
-// Leaves extraction records for the proxy store, as the engine's datagrams would.
+// Fixtures a test file fills the real proxy store and its files with.
 class ProxyFixture : public QObject
 {
     Q_OBJECT
 
 public:
+    // Extraction records, as the engine's datagrams would leave them.
     Q_INVOKABLE void storeExtractionRecords(const QStringList& ips)
     {
         for (const QString& qstrIp : ips) {
@@ -50,6 +56,43 @@ public:
         else
             pManager->setProxyListDataJson(array);
     }
+
+    // Leaves stored program-history rows, as the database's load would; each line is an
+    // object with "ip", "country", "state" and "city".
+    Q_INVOKABLE void storeProgramHistory(const QVariantList& lines)
+    {
+        Json::Value rows(Json::arrayValue);
+        for (const QVariant& line : lines) {
+            Json::Value record;
+            JsonRead::parse(QJsonDocument::fromVariant(line).toJson().toStdString(), record);
+            Json::Value row;
+            row["session"] = "program-" + JsonRead::getString(record, "ip");
+            row["line"] = Encryption::GetInstance()->encode(toNormalString(record));
+            row["create_time"] = "1700000000";
+            row["update_time"] = "1700000000";
+            rows.append(row);
+        }
+        ProxyManager::GetInstance()->setLocalProgramHistoryDataJson(rows);
+    }
+
+    // A small file under the run's own temporary folder (folders made as needed); its
+    // absolute path. Executable files are shell scripts that end at once.
+    Q_INVOKABLE QString writeFile(const QString& qstrName, bool bExecutable)
+    {
+        const QString qstrPath = m_folder.filePath(qstrName);
+        QDir().mkpath(QFileInfo(qstrPath).absolutePath());
+        QFile file(qstrPath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return QString();
+        file.write(bExecutable ? "#!/bin/sh\nexit 0\n" : "plain text\n");
+        file.close();
+        if (bExecutable)
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        return qstrPath;
+    }
+
+private:
+    QTemporaryDir m_folder;
 };
 
 // Stands in for the desktop's opener in every test file ("openedUrls"): what reached it, in

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <json/json.h>
 
 #include <array>
@@ -181,6 +182,8 @@ public:
     Q_INVOKABLE void initProgram();
     Q_INVOKABLE void addProgram(QString qstrPath, QString qstrName, int nValue = 0);
     Q_INVOKABLE void deleteProgram(QString qstrPath, int nValue = 0);
+    // The file a chooser's address names; empty for anything but a local file.
+    Q_INVOKABLE QString programPathOf(const QUrl& url) const;
     Program* getProgramByPath(const QString& qstrPath, int nValue = 0) const;
     Json::Value getProgramList() const;
     // "A|null|B|null" for programs A and B; empty without programs.

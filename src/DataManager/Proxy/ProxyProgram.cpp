@@ -24,7 +24,7 @@ constexpr int kUiRefreshProgram = 139;
 // Tags a program binding carries: the row menu's and the timer's.
 constexpr int kTagRowMenu = 100;
 constexpr int kTagTimer = 200;
-const char* const kFallbackLogo = "../image/exe_logo.png";
+const char* const kFallbackLogo = "qrc:/image/exe_logo.png";
 
 } // namespace
 
@@ -75,6 +75,11 @@ void ProxyManager::deleteProgram(QString qstrPath, int)
     }
     saveProgramList();
     sendUi(kUiRefreshProgram, QStringLiteral("refresh program"), 0);
+}
+
+QString ProxyManager::programPathOf(const QUrl& url) const
+{
+    return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
 Program* ProxyManager::getProgramByPath(const QString& qstrPath, int) const
