@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ApiExamples</name>
+    <message>
+        <source>Use a random proxy from any country</source>
+        <translation>Utiliser un proxy aléatoire de n&apos;importe quel pays</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from the United States</source>
+        <translation>Utiliser un proxy aléatoire des États-Unis</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from US, state: NewYork</source>
+        <translation>Utiliser un proxy aléatoire des États-Unis, État : NewYork</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from US, state: NewYork, city: New York</source>
+        <translation>Utiliser un proxy aléatoire des États-Unis, État : NewYork, ville : New York</translation>
+    </message>
+    <message>
+        <source>Use a random proxy zip code is 000</source>
+        <translation>Utiliser un proxy aléatoire dont le code postal est 000</translation>
+    </message>
+    <message>
+        <source>Use the proxy of the specified isp operator, such as 000</source>
+        <translation>Utiliser un proxy de l&apos;opérateur ISP indiqué, par exemple 000</translation>
+    </message>
+    <message>
+        <source>Use random proxy from port 40010</source>
+        <translation>Utiliser un proxy aléatoire sur le port 40010</translation>
+    </message>
+    <message>
+        <source>If you want to use a proxy with a specified IP segment, you can set it like this：</source>
+        <translation>Pour utiliser un proxy d&apos;un segment IP précis, procédez ainsi :</translation>
+    </message>
+    <message>
+        <source>Port 40000 uses a US proxy, port 40001 uses a Japanese proxy, and port 40002 uses a UK proxy</source>
+        <translation>Le port 40000 utilise un proxy américain, le port 40001 un proxy japonais et le port 40002 un proxy britannique</translation>
+    </message>
+    <message>
+        <source>If you want different ports to use proxies from different countries, you can set it like this:</source>
+        <translation>Pour que différents ports utilisent des proxys de différents pays, procédez ainsi :</translation>
+    </message>
+    <message>
+        <source>Free the specified port, for example free 40000, 40001, 40002 ports</source>
+        <translation>Libérer les ports indiqués, par exemple les ports 40000, 40001, 40002</translation>
+    </message>
+    <message>
+        <source>If you want to free the port, you can use the free_port parameter: (Version 1.2.7 and above)</source>
+        <translation>Pour libérer des ports, utilisez le paramètre free_port : (version 1.2.7 et ultérieures)</translation>
+    </message>
+    <message>
+        <source>Free all ports</source>
+        <translation>Libérer tous les ports</translation>
+    </message>
+    <message>
+        <source>The starting port is 30,000, and the number of ports is 10. (The quantity limit is 99)</source>
+        <translation>Le port de départ est 30000 et le nombre de ports est 10. (Limite : 99)</translation>
+    </message>
+    <message>
+        <source>If you want to modify the number and range of the end mouth, you can operate this way. (Version 1.2.9 and above)</source>
+        <translation>Pour modifier le nombre et la plage des ports, procédez ainsi. (Version 1.2.9 et ultérieures)</translation>
+    </message>
+    <message>
+        <source>PARAMETER_ERROR_NUM</source>
+        <translation>PARAMETER_ERROR_NUM</translation>
+    </message>
+    <message>
+        <source>num parameter input error, please check</source>
+        <translation>Valeur du paramètre num incorrecte, veuillez vérifier</translation>
+    </message>
+    <message>
+        <source>PARAMETER_ERROR_IP_TIME</source>
+        <translation>PARAMETER_ERROR_IP_TIME</translation>
+    </message>
+    <message>
+        <source>The ip_time parameter is entered incorrectly, please enter 1 or 2 or 3</source>
+        <translation>Le paramètre ip_time est incorrect, saisissez 1, 2 ou 3</translation>
+    </message>
+    <message>
+        <source>Error in initialization parameters:MacAdd</source>
+        <translation>Erreur dans les paramètres d&apos;initialisation : MacAdd</translation>
+    </message>
+    <message>
+        <source>There is a problem with the client, please restart or reinstall</source>
+        <translation>Le client rencontre un problème, veuillez le redémarrer ou le réinstaller</translation>
+    </message>
+    <message>
+        <source>Please set the allocation port first</source>
+        <translation>Veuillez d&apos;abord définir les ports à attribuer</translation>
+    </message>
+    <message>
+        <source>No port set</source>
+        <translation>Aucun port défini</translation>
+    </message>
+    <message>
+        <source>Up to 10 IP of this type can be extracted at a time</source>
+        <translation>10 IP maximum de ce type peuvent être extraites à la fois</translation>
+    </message>
+    <message>
+        <source>The number of fetches exceeds the upper limit, and the static plan can fetch up to 10 at a time</source>
+        <translation>La quantité dépasse la limite : le forfait statique permet d&apos;en extraire 10 maximum à la fois</translation>
+    </message>
+    <message>
+        <source>The set port segment does not meet the extraction quantity</source>
+        <translation>La plage de ports définie ne suffit pas pour la quantité à extraire</translation>
+    </message>
+    <message>
+        <source>The number of extractions is too large, exceeding the set port range</source>
+        <translation>Quantité à extraire trop élevée : elle dépasse la plage de ports définie</translation>
+    </message>
+    <message>
+        <source>Port not enabled</source>
+        <translation>Port non activé</translation>
+    </message>
+    <message>
+        <source>The currently set port is not enabled</source>
+        <translation>Le port actuellement défini n&apos;est pas activé</translation>
+    </message>
+    <message>
+        <source>Insufficient ip balance, please buy first</source>
+        <translation>Solde d&apos;IP insuffisant, veuillez d&apos;abord en acheter</translation>
+    </message>
+    <message>
+        <source>Account balance is exhausted, please recharge</source>
+        <translation>Le solde du compte est épuisé, veuillez recharger</translation>
+    </message>
+    <message>
+        <source>Failed to get IP, please try again later</source>
+        <translation>Impossible d&apos;obtenir une IP, réessayez plus tard</translation>
+    </message>
+    <message>
+        <source>The interface request failed, please check the network environment and try again</source>
+        <translation>La requête à l&apos;interface a échoué, vérifiez votre réseau et réessayez</translation>
+    </message>
+    <message>
+        <source>If the proxy cannot be obtained through the API, the following errors may occur and the reasons:</source>
+        <translation>Si le proxy ne peut pas être obtenu via l&apos;API, les erreurs suivantes peuvent survenir, avec leurs causes :</translation>
+    </message>
+    <message>
+        <source>country code</source>
+        <translation>code pays</translation>
+    </message>
+</context>
+<context>
+    <name>ApiHistoryListView</name>
+    <message>
+        <source>BindIP</source>
+        <translation>IP liée</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>BuyTime</source>
+        <translation>Date d&apos;achat</translation>
+    </message>
+</context>
+<context>
+    <name>ApiHistoryPopup</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>ApiParameterModel</name>
+    <message>
+        <source>ILLUSTRATE</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>Get the number of proxies, ≤200</source>
+        <translation>Nombre de proxys à obtenir, ≤200</translation>
+    </message>
+    <message>
+        <source>Country, default is all, </source>
+        <translation>Pays, par défaut : tous, </translation>
+    </message>
+    <message>
+        <source>State, default is all</source>
+        <translation>État, par défaut : tous</translation>
+    </message>
+    <message>
+        <source>City, default is all</source>
+        <translation>Ville, par défaut : toutes</translation>
+    </message>
+    <message>
+        <source>Zip, default is all</source>
+        <translation>Code postal, par défaut : tous</translation>
+    </message>
+    <message>
+        <source>Isp, default is all</source>
+        <translation>ISP, par défaut : tous</translation>
+    </message>
+    <message>
+        <source>Package Type, default  is Popular Plan
+1=Popular Plan, 3= Long Acting ISP Plan</source>
+        <translation>Type de forfait, par défaut : Forfait populaire
+1=Forfait populaire, 3= Forfait ISP longue durée</translation>
+    </message>
+    <message>
+        <source>Data Format
+1=txt, 2=json</source>
+        <translation>Format des données
+1=txt, 2=json</translation>
+    </message>
+    <message>
+        <source>Start port, default port is 30000</source>
+        <translation>Port de départ, par défaut : 30000</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>OBLIGATOIRE</translation>
+    </message>
+    <message>
+        <source>country code</source>
+        <translation>code pays</translation>
+    </message>
+</context>
+<context>
+    <name>BatchDisconnectPopup</name>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>After connection, the mobile device immediately start the proxy</source>
+        <translation>Une fois connecté, l&apos;appareil mobile démarre immédiatement le proxy</translation>
+    </message>
+    <message>
+        <source>After disconnection, the mobile device immediately stops the proxy</source>
+        <translation>Une fois déconnecté, l&apos;appareil mobile arrête immédiatement le proxy</translation>
+    </message>
+    <message>
+        <source>Device selected:</source>
+        <translation>Appareils sélectionnés :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
     <name>CdkPopup</name>
     <message>
         <source>Please input your CDKEY</source>
@@ -102,10 +365,191 @@
     </message>
 </context>
 <context>
+    <name>DisconnectCheck</name>
+    <message>
+        <source>Click to disconnect</source>
+        <translation>Cliquer pour déconnecter</translation>
+    </message>
+    <message>
+        <source>Click to connect</source>
+        <translation>Cliquer pour connecter</translation>
+    </message>
+</context>
+<context>
     <name>EditLogin</name>
     <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentLineModel</name>
+    <message>
+        <source>Renew</source>
+        <translation>Renouveler</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentModel</name>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Configurer</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCheck</name>
+    <message>
+        <source>Enter a whole number from 1 to 200</source>
+        <translation>Saisissez un nombre entier de 1 à 200</translation>
+    </message>
+    <message>
+        <source>Enter one to four numbers from 0 to 255, separated by dots</source>
+        <translation>Saisissez un à quatre nombres de 0 à 255, séparés par des points</translation>
+    </message>
+    <message>
+        <source>Enter a port from 1 to 65535</source>
+        <translation>Saisissez un port de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>This port belongs to the proxy ports</source>
+        <translation>Ce port fait partie des ports de proxy</translation>
+    </message>
+    <message>
+        <source>Enter whole minutes from 5 to 720</source>
+        <translation>Saisissez un nombre entier de minutes de 5 à 720</translation>
+    </message>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Choose a file, not a folder</source>
+        <translation>Choisissez un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can run</source>
+        <translation>Ce fichier n&apos;est pas un programme exécutable</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogDefault</name>
+    <message>
+        <source>Select Program</source>
+        <translation>Choisir un programme</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>HeldLinePage</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Aucun proxy ne correspond aux critères.</translation>
+    </message>
+    <message>
+        <source>go to use</source>
+        <translation>utiliser maintenant</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Liste de redirection de ports</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP du proxy</translation>
+    </message>
+    <message>
+        <source>TimeType</source>
+        <translation>Type de durée</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Buy Time</source>
+        <translation>Date d&apos;achat</translation>
+    </message>
+</context>
+<context>
+    <name>HeldLineRow</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Forfait populaire</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Forfait ISP longue durée</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP statique</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Forfait au trafic</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
     </message>
 </context>
 <context>
@@ -159,6 +603,89 @@
     </message>
 </context>
 <context>
+    <name>LocationFilterBar</name>
+    <message>
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ville :</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ISP:</source>
+        <translation>ISP :</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>t-mobile</source>
+        <translation>t-mobile</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Code postal :</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>91***</source>
+        <translation>91***</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP :</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Anti-detection browser</source>
+        <translation>Navigateur anti-détection</translation>
+    </message>
+</context>
+<context>
     <name>Login</name>
     <message>
         <source>Please enter email or username</source>
@@ -195,6 +722,17 @@
     <message>
         <source>Creat an Account</source>
         <translation>Créer un compte</translation>
+    </message>
+</context>
+<context>
+    <name>PopupBindPort</name>
+    <message>
+        <source> (Used)</source>
+        <translation> (utilisé)</translation>
+    </message>
+    <message>
+        <source> (Free)</source>
+        <translation> (libre)</translation>
     </message>
 </context>
 <context>
@@ -254,6 +792,77 @@
     <message>
         <source>Save &amp; Close</source>
         <translation>Enregistrer &amp; fermer</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEquipmentLine</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Aucun proxy ne correspond aux critères.</translation>
+    </message>
+    <message>
+        <source>Select Proxy</source>
+        <translation>Choisir un proxy</translation>
+    </message>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Forfait populaire</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Forfait ISP longue durée</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP statique</translation>
+    </message>
+    <message>
+        <source>Proxy History</source>
+        <translation>Historique des proxys</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Different proxies for different device</source>
+        <translation>Proxys différents par appareil</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -320,6 +929,88 @@
     </message>
 </context>
 <context>
+    <name>PopupForwared</name>
+    <message>
+        <source>Globle connect</source>
+        <translation>Connexion globale</translation>
+    </message>
+    <message>
+        <source>Program connect</source>
+        <translation>Connexion par programme</translation>
+    </message>
+    <message>
+        <source>Forward Port To Proxy</source>
+        <translation>Rediriger le port vers le proxy</translation>
+    </message>
+    <message>
+        <source>Forward </source>
+        <translation>Rediriger </translation>
+    </message>
+    <message>
+        <source>Remove from FavoriteList</source>
+        <translation>Retirer des favoris</translation>
+    </message>
+    <message>
+        <source>Add to FavoriteList</source>
+        <translation>Ajouter aux favoris</translation>
+    </message>
+</context>
+<context>
+    <name>PopupModel</name>
+    <message>
+        <source>Tips</source>
+        <translation>Conseils</translation>
+    </message>
+    <message>
+        <source>Confirm this operation?</source>
+        <translation>Confirmer cette opération ?</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Deduct IP:</source>
+        <translation>IP déduites :</translation>
+    </message>
+    <message>
+        <source>This port range no longer exists; please choose one again.</source>
+        <translation>Cette plage de ports n&apos;existe plus ; veuillez en choisir une autre.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Now IP:</source>
+        <translation>IP actuelle :</translation>
+    </message>
+    <message>
+        <source>Extracting</source>
+        <translation>Extraction en cours</translation>
+    </message>
+    <message>
+        <source>Processing:</source>
+        <translation>Traitement :</translation>
+    </message>
+    <message>
+        <source>Extract IP Is Completed</source>
+        <translation>Extraction des IP terminée</translation>
+    </message>
+    <message>
+        <source>Success:</source>
+        <translation>Réussis :</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Échoués :</translation>
+    </message>
+</context>
+<context>
     <name>PopupNotice</name>
     <message>
         <source>Notice</source>
@@ -328,6 +1019,259 @@
     <message>
         <source>No notification yet</source>
         <translation>Aucune notification pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>PortForwardList</name>
+    <message>
+        <source>Local IP</source>
+        <translation>IP locale</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>BindIP</source>
+        <translation>IP liée</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy Success</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Forward List</source>
+        <translation>Liste de redirection</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>The current list is empty</source>
+        <translation>La liste actuelle est vide</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Free All</source>
+        <translation>Tout libérer</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHistoryListView</name>
+    <message>
+        <source>LocalIp</source>
+        <translation>IP locale</translation>
+    </message>
+    <message>
+        <source>BindIP</source>
+        <translation>IP liée</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHistoryPopup</name>
+    <message>
+        <source>No proxy used for programs yet</source>
+        <translation>Aucun proxy utilisé pour les programmes pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramMenuPopup</name>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Romove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Go ProxyList</source>
+        <translation>Aller à la liste des proxys</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramRect</name>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Add application</source>
+        <translation>Ajouter une application</translation>
+    </message>
+    <message>
+        <source>How to use?</source>
+        <translation>Comment l&apos;utiliser ?</translation>
+    </message>
+    <message>
+        <source>&quot;Run&quot; starts a program with its proxy variables set to the connected exit; programs that ignore them go out directly.</source>
+        <translation>« Lancer » démarre un programme avec ses variables de proxy réglées sur la sortie connectée ; les programmes qui les ignorent se connectent directement.</translation>
+    </message>
+    <message>
+        <source>click &quot;Browse&quot; to select the application</source>
+        <translation>cliquez sur « Parcourir » pour choisir l&apos;application</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Automatically switch IP:</source>
+        <translation>Changer d&apos;IP automatiquement :</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>Close the program before switching IP</source>
+        <translation>Fermer le programme avant de changer d&apos;IP</translation>
+    </message>
+    <message>
+        <source>Turn off automatic proxy</source>
+        <translation>Désactiver le proxy automatique</translation>
+    </message>
+    <message>
+        <source>Turn on automatic proxy</source>
+        <translation>Activer le proxy automatique</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Custom Proxy History</source>
+        <translation>Historique des proxys personnalisés</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyLineModel</name>
+    <message>
+        <source>Renew</source>
+        <translation>Renouveler</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyListPage</name>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Aucun proxy ne correspond aux critères.</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP du proxy</translation>
+    </message>
+    <message>
+        <source>Expiration time</source>
+        <translation>Date d&apos;expiration</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Liste de redirection de ports</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
     </message>
 </context>
 <context>
@@ -362,6 +1306,380 @@
     <message>
         <source>Recharge</source>
         <translation>Recharger</translation>
+    </message>
+</context>
+<context>
+    <name>RectAPISecond</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>API Proxy History</source>
+        <translation>Historique des proxys API</translation>
+    </message>
+    <message>
+        <source>Package Type:  </source>
+        <translation>Type de forfait :  </translation>
+    </message>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Forfait populaire</translation>
+    </message>
+    <message>
+        <source>IP Extraction:  </source>
+        <translation>Extraction d&apos;IP :  </translation>
+    </message>
+    <message>
+        <source>Location:   </source>
+        <translation>Emplacement :   </translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Other:  </source>
+        <translation>Autre :  </translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>API Port:   </source>
+        <translation>Port API :   </translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Redémarrer</translation>
+    </message>
+    <message>
+        <source>After modication,please click the [Restart] button</source>
+        <translation>Après modification, cliquez sur le bouton [Redémarrer]</translation>
+    </message>
+    <message>
+        <source>API Link:   </source>
+        <translation>Lien API :   </translation>
+    </message>
+    <message>
+        <source>Click the Start Proxy button to view the link.</source>
+        <translation>Cliquez sur le bouton Démarrer le proxy pour afficher le lien.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>Tips: In API mode, the number of IPs is deducted when the proxy list is successfully obtained.</source>
+        <translation>Conseil : en mode API, le nombre d&apos;IP est déduit dès que la liste des proxys est obtenue.</translation>
+    </message>
+    <message>
+        <source>API Parameter Declaration:</source>
+        <translation>Description des paramètres API :</translation>
+    </message>
+    <message>
+        <source>You can use the parameter like this</source>
+        <translation>Vous pouvez utiliser le paramètre ainsi</translation>
+    </message>
+    <message>
+        <source>API Guide</source>
+        <translation>Guide API</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Liste de redirection de ports</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquimentLine</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP du proxy</translation>
+    </message>
+    <message>
+        <source>Expiration time</source>
+        <translation>Date d&apos;expiration</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Aucun proxy ne correspond aux critères.</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquimentLineHistory</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Forfait populaire</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Forfait ISP longue durée</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP statique</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Forfait au trafic</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP du proxy</translation>
+    </message>
+    <message>
+        <source>TimeType</source>
+        <translation>Type de durée</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Buy Time</source>
+        <translation>Date d&apos;achat</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Aucun proxy ne correspond aux critères.</translation>
+    </message>
+    <message>
+        <source>Proxy history is empty,</source>
+        <translation>L&apos;historique des proxys est vide,</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquipment</name>
+    <message>
+        <source>Please select the device that needs to be sited</source>
+        <translation>Veuillez sélectionner les appareils à configurer</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be noted</source>
+        <translation>Veuillez sélectionner les appareils à annoter</translation>
+    </message>
+    <message>
+        <source>Device is binding...</source>
+        <translation>Liaison de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Device is disconnecting...</source>
+        <translation>Déconnexion de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Device is connecting...</source>
+        <translation>Connexion de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Device is remarking...</source>
+        <translation>Ajout de la remarque...</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Réussi</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Liste des appareils</translation>
+    </message>
+    <message>
+        <source>How to use group control?</source>
+        <translation>Comment utiliser le contrôle groupé ?</translation>
+    </message>
+    <message>
+        <source>Device Status</source>
+        <translation>Statut de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Connection Status</source>
+        <translation>Statut de connexion</translation>
+    </message>
+    <message>
+        <source>Enter device name to search</source>
+        <translation>Rechercher par nom d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Nom de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Proxy Ip</source>
+        <translation>IP du proxy</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>No devices are currently added</source>
+        <translation>Aucun appareil ajouté pour le moment</translation>
+    </message>
+    <message>
+        <source>No device matching search criteria found.</source>
+        <translation>Aucun appareil ne correspond aux critères de recherche.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know how to add a device?</source>
+        <translation>Vous ne savez pas comment ajouter un appareil ?</translation>
+    </message>
+    <message>
+        <source>View detailed tutorial</source>
+        <translation>Voir le tutoriel détaillé</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Sélectionnés :</translation>
+    </message>
+    <message>
+        <source>Batch settings</source>
+        <translation>Configuration groupée</translation>
+    </message>
+    <message>
+        <source>Batch Connection</source>
+        <translation>Connexion groupée</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be connected</source>
+        <translation>Veuillez sélectionner les appareils à connecter</translation>
+    </message>
+    <message>
+        <source>Batch Disconnection</source>
+        <translation>Déconnexion groupée</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be disconnected</source>
+        <translation>Veuillez sélectionner les appareils à déconnecter</translation>
+    </message>
+    <message>
+        <source>Batch Notes</source>
+        <translation>Remarques groupées</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+</context>
+<context>
+    <name>RectFavoriteList</name>
+    <message>
+        <source>Favouritelist is empty,</source>
+        <translation>La liste des favoris est vide,</translation>
+    </message>
+</context>
+<context>
+    <name>RectProxyList</name>
+    <message>
+        <source>There is no Static ISP Proxy,</source>
+        <translation>Aucun proxy ISP statique,</translation>
+    </message>
+    <message>
+        <source>buy now</source>
+        <translation>acheter maintenant</translation>
     </message>
 </context>
 <context>
@@ -425,6 +1743,28 @@
     <message>
         <source>Automatically launch Qel Proxy when you turn on your device:</source>
         <translation>Lancer Qel Proxy automatiquement au démarrage de l&apos;appareil :</translation>
+    </message>
+</context>
+<context>
+    <name>RectTodayList</name>
+    <message>
+        <source>Todaylist is empty,</source>
+        <translation>La liste du jour est vide,</translation>
+    </message>
+</context>
+<context>
+    <name>RemarkPopup</name>
+    <message>
+        <source>Remark</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Please enter a remark</source>
+        <translation>Veuillez saisir une remarque</translation>
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -524,10 +1864,6 @@
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="vanished">Version</translation>
     </message>
     <message>
         <source>The proxy has expired and cannot be renewed</source>

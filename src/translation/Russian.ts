@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>ApiExamples</name>
+    <message>
+        <source>Use a random proxy from any country</source>
+        <translation>Использовать случайный прокси из любой страны</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from the United States</source>
+        <translation>Использовать случайный прокси из США</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from US, state: NewYork</source>
+        <translation>Использовать случайный прокси из US, штат: NewYork</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from US, state: NewYork, city: New York</source>
+        <translation>Использовать случайный прокси из US, штат: NewYork, город: New York</translation>
+    </message>
+    <message>
+        <source>Use a random proxy zip code is 000</source>
+        <translation>Использовать случайный прокси с индексом 000</translation>
+    </message>
+    <message>
+        <source>Use the proxy of the specified isp operator, such as 000</source>
+        <translation>Использовать прокси указанного провайдера (ISP), например 000</translation>
+    </message>
+    <message>
+        <source>Use random proxy from port 40010</source>
+        <translation>Использовать случайный прокси с порта 40010</translation>
+    </message>
+    <message>
+        <source>If you want to use a proxy with a specified IP segment, you can set it like this：</source>
+        <translation>Чтобы использовать прокси из указанного диапазона IP, задайте так:</translation>
+    </message>
+    <message>
+        <source>Port 40000 uses a US proxy, port 40001 uses a Japanese proxy, and port 40002 uses a UK proxy</source>
+        <translation>Порт 40000 использует прокси США, порт 40001 — прокси Японии, порт 40002 — прокси Великобритании</translation>
+    </message>
+    <message>
+        <source>If you want different ports to use proxies from different countries, you can set it like this:</source>
+        <translation>Чтобы разные порты использовали прокси из разных стран, задайте так:</translation>
+    </message>
+    <message>
+        <source>Free the specified port, for example free 40000, 40001, 40002 ports</source>
+        <translation>Освободить указанные порты, например 40000, 40001, 40002</translation>
+    </message>
+    <message>
+        <source>If you want to free the port, you can use the free_port parameter: (Version 1.2.7 and above)</source>
+        <translation>Чтобы освободить порт, используйте параметр free_port: (версия 1.2.7 и выше)</translation>
+    </message>
+    <message>
+        <source>Free all ports</source>
+        <translation>Освободить все порты</translation>
+    </message>
+    <message>
+        <source>The starting port is 30,000, and the number of ports is 10. (The quantity limit is 99)</source>
+        <translation>Начальный порт — 30000, количество портов — 10. (Не более 99)</translation>
+    </message>
+    <message>
+        <source>If you want to modify the number and range of the end mouth, you can operate this way. (Version 1.2.9 and above)</source>
+        <translation>Чтобы изменить количество и диапазон портов, сделайте так. (Версия 1.2.9 и выше)</translation>
+    </message>
+    <message>
+        <source>PARAMETER_ERROR_NUM</source>
+        <translation>PARAMETER_ERROR_NUM</translation>
+    </message>
+    <message>
+        <source>num parameter input error, please check</source>
+        <translation>Неверно указан параметр num, проверьте его</translation>
+    </message>
+    <message>
+        <source>PARAMETER_ERROR_IP_TIME</source>
+        <translation>PARAMETER_ERROR_IP_TIME</translation>
+    </message>
+    <message>
+        <source>The ip_time parameter is entered incorrectly, please enter 1 or 2 or 3</source>
+        <translation>Неверно указан параметр ip_time, введите 1, 2 или 3</translation>
+    </message>
+    <message>
+        <source>Error in initialization parameters:MacAdd</source>
+        <translation>Ошибка параметров инициализации: MacAdd</translation>
+    </message>
+    <message>
+        <source>There is a problem with the client, please restart or reinstall</source>
+        <translation>Проблема с клиентом, перезапустите или переустановите его</translation>
+    </message>
+    <message>
+        <source>Please set the allocation port first</source>
+        <translation>Сначала настройте выделяемые порты</translation>
+    </message>
+    <message>
+        <source>No port set</source>
+        <translation>Порт не задан</translation>
+    </message>
+    <message>
+        <source>Up to 10 IP of this type can be extracted at a time</source>
+        <translation>За раз можно извлечь не более 10 IP этого типа</translation>
+    </message>
+    <message>
+        <source>The number of fetches exceeds the upper limit, and the static plan can fetch up to 10 at a time</source>
+        <translation>Превышен лимит извлечения: статический тариф позволяет получить не более 10 за раз</translation>
+    </message>
+    <message>
+        <source>The set port segment does not meet the extraction quantity</source>
+        <translation>Заданного диапазона портов недостаточно для извлекаемого количества</translation>
+    </message>
+    <message>
+        <source>The number of extractions is too large, exceeding the set port range</source>
+        <translation>Слишком большое количество: превышен заданный диапазон портов</translation>
+    </message>
+    <message>
+        <source>Port not enabled</source>
+        <translation>Порт не включён</translation>
+    </message>
+    <message>
+        <source>The currently set port is not enabled</source>
+        <translation>Текущий заданный порт не включён</translation>
+    </message>
+    <message>
+        <source>Insufficient ip balance, please buy first</source>
+        <translation>Недостаточно IP на балансе, сначала купите их</translation>
+    </message>
+    <message>
+        <source>Account balance is exhausted, please recharge</source>
+        <translation>Баланс счёта исчерпан, пополните его</translation>
+    </message>
+    <message>
+        <source>Failed to get IP, please try again later</source>
+        <translation>Не удалось получить IP, повторите попытку позже</translation>
+    </message>
+    <message>
+        <source>The interface request failed, please check the network environment and try again</source>
+        <translation>Ошибка запроса к API, проверьте подключение к сети и повторите попытку</translation>
+    </message>
+    <message>
+        <source>If the proxy cannot be obtained through the API, the following errors may occur and the reasons:</source>
+        <translation>Если прокси не удаётся получить через API, возможны следующие ошибки и их причины:</translation>
+    </message>
+    <message>
+        <source>country code</source>
+        <translation>код страны</translation>
+    </message>
+</context>
+<context>
+    <name>ApiHistoryListView</name>
+    <message>
+        <source>BindIP</source>
+        <translation>Привязанный IP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>BuyTime</source>
+        <translation>Время покупки</translation>
+    </message>
+</context>
+<context>
+    <name>ApiHistoryPopup</name>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>ApiParameterModel</name>
+    <message>
+        <source>ILLUSTRATE</source>
+        <translation>ОПИСАНИЕ</translation>
+    </message>
+    <message>
+        <source>Get the number of proxies, ≤200</source>
+        <translation>Количество получаемых прокси, ≤200</translation>
+    </message>
+    <message>
+        <source>Country, default is all, </source>
+        <translation>Страна, по умолчанию все, </translation>
+    </message>
+    <message>
+        <source>State, default is all</source>
+        <translation>Штат, по умолчанию все</translation>
+    </message>
+    <message>
+        <source>City, default is all</source>
+        <translation>Город, по умолчанию все</translation>
+    </message>
+    <message>
+        <source>Zip, default is all</source>
+        <translation>Индекс, по умолчанию все</translation>
+    </message>
+    <message>
+        <source>Isp, default is all</source>
+        <translation>Провайдер (ISP), по умолчанию все</translation>
+    </message>
+    <message>
+        <source>Package Type, default  is Popular Plan
+1=Popular Plan, 3= Long Acting ISP Plan</source>
+        <translation>Тип тарифа, по умолчанию — Популярный тариф
+1=Популярный тариф, 3=Долгосрочный ISP-тариф</translation>
+    </message>
+    <message>
+        <source>Data Format
+1=txt, 2=json</source>
+        <translation>Формат данных
+1=txt, 2=json</translation>
+    </message>
+    <message>
+        <source>Start port, default port is 30000</source>
+        <translation>Начальный порт, по умолчанию 30000</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>НАЗВАНИЕ</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>ОБЯЗАТЕЛЬНЫЙ</translation>
+    </message>
+    <message>
+        <source>country code</source>
+        <translation>код страны</translation>
+    </message>
+</context>
+<context>
+    <name>BatchDisconnectPopup</name>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>After connection, the mobile device immediately start the proxy</source>
+        <translation>После подключения мобильное устройство сразу запустит прокси</translation>
+    </message>
+    <message>
+        <source>After disconnection, the mobile device immediately stops the proxy</source>
+        <translation>После отключения мобильное устройство сразу остановит прокси</translation>
+    </message>
+    <message>
+        <source>Device selected:</source>
+        <translation>Выбрано устройств:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+</context>
+<context>
     <name>CdkPopup</name>
     <message>
         <source>Please input your CDKEY</source>
@@ -102,10 +365,191 @@
     </message>
 </context>
 <context>
+    <name>DisconnectCheck</name>
+    <message>
+        <source>Click to disconnect</source>
+        <translation>Нажмите, чтобы отключить</translation>
+    </message>
+    <message>
+        <source>Click to connect</source>
+        <translation>Нажмите, чтобы подключить</translation>
+    </message>
+</context>
+<context>
     <name>EditLogin</name>
     <message>
         <source>Password</source>
         <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentLineModel</name>
+    <message>
+        <source>Renew</source>
+        <translation>Продлить</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentModel</name>
+    <message>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Не в сети</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Настроить</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCheck</name>
+    <message>
+        <source>Enter a whole number from 1 to 200</source>
+        <translation>Введите целое число от 1 до 200</translation>
+    </message>
+    <message>
+        <source>Enter one to four numbers from 0 to 255, separated by dots</source>
+        <translation>Введите от одного до четырёх чисел от 0 до 255 через точку</translation>
+    </message>
+    <message>
+        <source>Enter a port from 1 to 65535</source>
+        <translation>Введите порт от 1 до 65535</translation>
+    </message>
+    <message>
+        <source>This port belongs to the proxy ports</source>
+        <translation>Этот порт входит в диапазон прокси-портов</translation>
+    </message>
+    <message>
+        <source>Enter whole minutes from 5 to 720</source>
+        <translation>Введите целое число минут от 5 до 720</translation>
+    </message>
+    <message>
+        <source>The file does not exist</source>
+        <translation>Файл не существует</translation>
+    </message>
+    <message>
+        <source>Choose a file, not a folder</source>
+        <translation>Выберите файл, а не папку</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can run</source>
+        <translation>Этот файл не является исполняемой программой</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogDefault</name>
+    <message>
+        <source>Select Program</source>
+        <translation>Выбор программы</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>HeldLinePage</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Подходящие прокси не найдены.</translation>
+    </message>
+    <message>
+        <source>go to use</source>
+        <translation>перейти к использованию</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Список переадресации портов</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP прокси</translation>
+    </message>
+    <message>
+        <source>TimeType</source>
+        <translation>Тип срока</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Buy Time</source>
+        <translation>Время покупки</translation>
+    </message>
+</context>
+<context>
+    <name>HeldLineRow</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Популярный тариф</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Долгосрочный ISP-тариф</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Статический ISP-прокси</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Тариф по трафику</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
@@ -159,6 +603,89 @@
     </message>
 </context>
 <context>
+    <name>LocationFilterBar</name>
+    <message>
+        <source>Country:</source>
+        <translation>Страна:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Штат:</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Город:</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ISP:</source>
+        <translation>ISP:</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>t-mobile</source>
+        <translation>t-mobile</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Индекс:</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>91***</source>
+        <translation>91***</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Очистить всё</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Anti-detection browser</source>
+        <translation>Антидетект-браузер</translation>
+    </message>
+</context>
+<context>
     <name>Login</name>
     <message>
         <source>Please enter email or username</source>
@@ -195,6 +722,17 @@
     <message>
         <source>Creat an Account</source>
         <translation>Создать аккаунт</translation>
+    </message>
+</context>
+<context>
+    <name>PopupBindPort</name>
+    <message>
+        <source> (Used)</source>
+        <translation> (занят)</translation>
+    </message>
+    <message>
+        <source> (Free)</source>
+        <translation> (свободен)</translation>
     </message>
 </context>
 <context>
@@ -254,6 +792,77 @@
     <message>
         <source>Save &amp; Close</source>
         <translation>Сохранить &amp; закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEquipmentLine</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Подходящие прокси не найдены.</translation>
+    </message>
+    <message>
+        <source>Select Proxy</source>
+        <translation>Выбрать прокси</translation>
+    </message>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Популярный тариф</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Долгосрочный ISP-тариф</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Статический ISP-прокси</translation>
+    </message>
+    <message>
+        <source>Proxy History</source>
+        <translation>История прокси</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Different proxies for different device</source>
+        <translation>Разные прокси для разных устройств</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Очистить всё</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
     </message>
 </context>
 <context>
@@ -320,6 +929,88 @@
     </message>
 </context>
 <context>
+    <name>PopupForwared</name>
+    <message>
+        <source>Globle connect</source>
+        <translation>Глобальное подключение</translation>
+    </message>
+    <message>
+        <source>Program connect</source>
+        <translation>Подключение программ</translation>
+    </message>
+    <message>
+        <source>Forward Port To Proxy</source>
+        <translation>Перенаправить порт на прокси</translation>
+    </message>
+    <message>
+        <source>Forward </source>
+        <translation>Перенаправить </translation>
+    </message>
+    <message>
+        <source>Remove from FavoriteList</source>
+        <translation>Удалить из избранного</translation>
+    </message>
+    <message>
+        <source>Add to FavoriteList</source>
+        <translation>Добавить в избранное</translation>
+    </message>
+</context>
+<context>
+    <name>PopupModel</name>
+    <message>
+        <source>Tips</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Confirm this operation?</source>
+        <translation>Подтвердить это действие?</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Deduct IP:</source>
+        <translation>Списано IP:</translation>
+    </message>
+    <message>
+        <source>This port range no longer exists; please choose one again.</source>
+        <translation>Этот диапазон портов больше не существует, выберите другой.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Подтвердить</translation>
+    </message>
+    <message>
+        <source>Now IP:</source>
+        <translation>Текущий IP:</translation>
+    </message>
+    <message>
+        <source>Extracting</source>
+        <translation>Извлечение</translation>
+    </message>
+    <message>
+        <source>Processing:</source>
+        <translation>Обработка:</translation>
+    </message>
+    <message>
+        <source>Extract IP Is Completed</source>
+        <translation>Извлечение IP завершено</translation>
+    </message>
+    <message>
+        <source>Success:</source>
+        <translation>Успешно:</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Ошибок:</translation>
+    </message>
+</context>
+<context>
     <name>PopupNotice</name>
     <message>
         <source>Notice</source>
@@ -328,6 +1019,259 @@
     <message>
         <source>No notification yet</source>
         <translation>Уведомлений пока нет</translation>
+    </message>
+</context>
+<context>
+    <name>PortForwardList</name>
+    <message>
+        <source>Local IP</source>
+        <translation>Локальный IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>BindIP</source>
+        <translation>Привязанный IP</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Copy Success</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <source>Forward List</source>
+        <translation>Список переадресации</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Занят</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Свободен</translation>
+    </message>
+    <message>
+        <source>The current list is empty</source>
+        <translation>Текущий список пуст</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Free All</source>
+        <translation>Освободить все</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Копировать всё</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHistoryListView</name>
+    <message>
+        <source>LocalIp</source>
+        <translation>Локальный IP</translation>
+    </message>
+    <message>
+        <source>BindIP</source>
+        <translation>Привязанный IP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHistoryPopup</name>
+    <message>
+        <source>No proxy used for programs yet</source>
+        <translation>Прокси для программ ещё не использовались</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramMenuPopup</name>
+    <message>
+        <source>Run</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Romove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Go ProxyList</source>
+        <translation>К списку прокси</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramRect</name>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>Add application</source>
+        <translation>Добавить приложение</translation>
+    </message>
+    <message>
+        <source>How to use?</source>
+        <translation>Как пользоваться?</translation>
+    </message>
+    <message>
+        <source>&quot;Run&quot; starts a program with its proxy variables set to the connected exit; programs that ignore them go out directly.</source>
+        <translation>«Запустить» открывает программу с переменными прокси, указывающими на подключённый выход; программы, которые их не читают, выходят напрямую.</translation>
+    </message>
+    <message>
+        <source>click &quot;Browse&quot; to select the application</source>
+        <translation>нажмите «Обзор», чтобы выбрать приложение</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Automatically switch IP:</source>
+        <translation>Автоматически менять IP:</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/мин</translation>
+    </message>
+    <message>
+        <source>Close the program before switching IP</source>
+        <translation>Закрывать программу перед сменой IP</translation>
+    </message>
+    <message>
+        <source>Turn off automatic proxy</source>
+        <translation>Выключить автоматический прокси</translation>
+    </message>
+    <message>
+        <source>Turn on automatic proxy</source>
+        <translation>Включить автоматический прокси</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Custom Proxy History</source>
+        <translation>История пользовательских прокси</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyLineModel</name>
+    <message>
+        <source>Renew</source>
+        <translation>Продлить</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyListPage</name>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Подходящие прокси не найдены.</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP прокси</translation>
+    </message>
+    <message>
+        <source>Expiration time</source>
+        <translation>Срок действия</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Пинг</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>loading...</source>
+        <translation>загрузка...</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Список переадресации портов</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
     </message>
 </context>
 <context>
@@ -362,6 +1306,380 @@
     <message>
         <source>Recharge</source>
         <translation>Пополнить</translation>
+    </message>
+</context>
+<context>
+    <name>RectAPISecond</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>API Proxy History</source>
+        <translation>История прокси API</translation>
+    </message>
+    <message>
+        <source>Package Type:  </source>
+        <translation>Тип тарифа:  </translation>
+    </message>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Популярный тариф</translation>
+    </message>
+    <message>
+        <source>IP Extraction:  </source>
+        <translation>Извлечение IP:  </translation>
+    </message>
+    <message>
+        <source>Location:   </source>
+        <translation>Местоположение:   </translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>Other:  </source>
+        <translation>Прочее:  </translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Очистить всё</translation>
+    </message>
+    <message>
+        <source>API Port:   </source>
+        <translation>Порт API:   </translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Перезапустить</translation>
+    </message>
+    <message>
+        <source>After modication,please click the [Restart] button</source>
+        <translation>После изменения нажмите кнопку [Перезапустить]</translation>
+    </message>
+    <message>
+        <source>API Link:   </source>
+        <translation>Ссылка API:   </translation>
+    </message>
+    <message>
+        <source>Click the Start Proxy button to view the link.</source>
+        <translation>Нажмите кнопку запуска прокси, чтобы увидеть ссылку.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Открыть ссылку</translation>
+    </message>
+    <message>
+        <source>Tips: In API mode, the number of IPs is deducted when the proxy list is successfully obtained.</source>
+        <translation>Подсказка: в режиме API количество IP списывается при успешном получении списка прокси.</translation>
+    </message>
+    <message>
+        <source>API Parameter Declaration:</source>
+        <translation>Описание параметров API:</translation>
+    </message>
+    <message>
+        <source>You can use the parameter like this</source>
+        <translation>Параметр можно использовать так</translation>
+    </message>
+    <message>
+        <source>API Guide</source>
+        <translation>Руководство по API</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Список переадресации портов</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquimentLine</name>
+    <message>
+        <source>Random</source>
+        <translation>Случайно</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP прокси</translation>
+    </message>
+    <message>
+        <source>Expiration time</source>
+        <translation>Срок действия</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Пинг</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Подходящие прокси не найдены.</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquimentLineHistory</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Популярный тариф</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Долгосрочный ISP-тариф</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Статический ISP-прокси</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Тариф по трафику</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Случайно</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP прокси</translation>
+    </message>
+    <message>
+        <source>TimeType</source>
+        <translation>Тип срока</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Штат</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Индекс</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Buy Time</source>
+        <translation>Время покупки</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>Подходящие прокси не найдены.</translation>
+    </message>
+    <message>
+        <source>Proxy history is empty,</source>
+        <translation>История прокси пуста,</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquipment</name>
+    <message>
+        <source>Please select the device that needs to be sited</source>
+        <translation>Выберите устройства для настройки</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be noted</source>
+        <translation>Выберите устройства для добавления примечания</translation>
+    </message>
+    <message>
+        <source>Device is binding...</source>
+        <translation>Привязка устройства...</translation>
+    </message>
+    <message>
+        <source>Device is disconnecting...</source>
+        <translation>Отключение устройства...</translation>
+    </message>
+    <message>
+        <source>Device is connecting...</source>
+        <translation>Подключение устройства...</translation>
+    </message>
+    <message>
+        <source>Device is remarking...</source>
+        <translation>Сохранение примечания...</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Список устройств</translation>
+    </message>
+    <message>
+        <source>How to use group control?</source>
+        <translation>Как пользоваться групповым управлением?</translation>
+    </message>
+    <message>
+        <source>Device Status</source>
+        <translation>Статус устройства</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <source>Connection Status</source>
+        <translation>Статус подключения</translation>
+    </message>
+    <message>
+        <source>Enter device name to search</source>
+        <translation>Введите имя устройства для поиска</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <source>Proxy Ip</source>
+        <translation>IP прокси</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Страна</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>No devices are currently added</source>
+        <translation>Устройства пока не добавлены</translation>
+    </message>
+    <message>
+        <source>No device matching search criteria found.</source>
+        <translation>Устройства по условиям поиска не найдены.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know how to add a device?</source>
+        <translation>Не знаете, как добавить устройство?</translation>
+    </message>
+    <message>
+        <source>View detailed tutorial</source>
+        <translation>Открыть подробную инструкцию</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Выбрано:</translation>
+    </message>
+    <message>
+        <source>Batch settings</source>
+        <translation>Пакетная настройка</translation>
+    </message>
+    <message>
+        <source>Batch Connection</source>
+        <translation>Пакетное подключение</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be connected</source>
+        <translation>Выберите устройства для подключения</translation>
+    </message>
+    <message>
+        <source>Batch Disconnection</source>
+        <translation>Пакетное отключение</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be disconnected</source>
+        <translation>Выберите устройства для отключения</translation>
+    </message>
+    <message>
+        <source>Batch Notes</source>
+        <translation>Пакетные примечания</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
+<context>
+    <name>RectFavoriteList</name>
+    <message>
+        <source>Favouritelist is empty,</source>
+        <translation>Избранное пусто,</translation>
+    </message>
+</context>
+<context>
+    <name>RectProxyList</name>
+    <message>
+        <source>There is no Static ISP Proxy,</source>
+        <translation>Нет статических ISP-прокси,</translation>
+    </message>
+    <message>
+        <source>buy now</source>
+        <translation>купить сейчас</translation>
     </message>
 </context>
 <context>
@@ -425,6 +1743,28 @@
     <message>
         <source>Automatically launch Qel Proxy when you turn on your device:</source>
         <translation>Автоматически запускать Qel Proxy при включении устройства:</translation>
+    </message>
+</context>
+<context>
+    <name>RectTodayList</name>
+    <message>
+        <source>Todaylist is empty,</source>
+        <translation>Список за сегодня пуст,</translation>
+    </message>
+</context>
+<context>
+    <name>RemarkPopup</name>
+    <message>
+        <source>Remark</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Please enter a remark</source>
+        <translation>Введите примечание</translation>
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
@@ -524,10 +1864,6 @@
     <message>
         <source>Exit</source>
         <translation>Выход</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="vanished">Версия</translation>
     </message>
     <message>
         <source>The proxy has expired and cannot be renewed</source>

@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ApiExamples</name>
+    <message>
+        <source>Use a random proxy from any country</source>
+        <translation>Usar un proxy aleatorio de cualquier país</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from the United States</source>
+        <translation>Usar un proxy aleatorio de Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from US, state: NewYork</source>
+        <translation>Usar un proxy aleatorio de EE. UU., estado: NewYork</translation>
+    </message>
+    <message>
+        <source>Use a random proxy from US, state: NewYork, city: New York</source>
+        <translation>Usar un proxy aleatorio de EE. UU., estado: NewYork, ciudad: New York</translation>
+    </message>
+    <message>
+        <source>Use a random proxy zip code is 000</source>
+        <translation>Usar un proxy aleatorio con el código postal 000</translation>
+    </message>
+    <message>
+        <source>Use the proxy of the specified isp operator, such as 000</source>
+        <translation>Usar un proxy del operador ISP indicado, por ejemplo 000</translation>
+    </message>
+    <message>
+        <source>Use random proxy from port 40010</source>
+        <translation>Usar un proxy aleatorio en el puerto 40010</translation>
+    </message>
+    <message>
+        <source>If you want to use a proxy with a specified IP segment, you can set it like this：</source>
+        <translation>Para usar un proxy de un segmento IP concreto, configúrelo así:</translation>
+    </message>
+    <message>
+        <source>Port 40000 uses a US proxy, port 40001 uses a Japanese proxy, and port 40002 uses a UK proxy</source>
+        <translation>El puerto 40000 usa un proxy de EE. UU., el puerto 40001 uno de Japón y el puerto 40002 uno de Reino Unido</translation>
+    </message>
+    <message>
+        <source>If you want different ports to use proxies from different countries, you can set it like this:</source>
+        <translation>Para que distintos puertos usen proxies de distintos países, configúrelo así:</translation>
+    </message>
+    <message>
+        <source>Free the specified port, for example free 40000, 40001, 40002 ports</source>
+        <translation>Liberar los puertos indicados, por ejemplo los puertos 40000, 40001, 40002</translation>
+    </message>
+    <message>
+        <source>If you want to free the port, you can use the free_port parameter: (Version 1.2.7 and above)</source>
+        <translation>Para liberar puertos, use el parámetro free_port: (versión 1.2.7 o posterior)</translation>
+    </message>
+    <message>
+        <source>Free all ports</source>
+        <translation>Liberar todos los puertos</translation>
+    </message>
+    <message>
+        <source>The starting port is 30,000, and the number of ports is 10. (The quantity limit is 99)</source>
+        <translation>El puerto inicial es 30000 y el número de puertos es 10. (Límite: 99)</translation>
+    </message>
+    <message>
+        <source>If you want to modify the number and range of the end mouth, you can operate this way. (Version 1.2.9 and above)</source>
+        <translation>Para cambiar el número y el rango de puertos, hágalo así. (Versión 1.2.9 o posterior)</translation>
+    </message>
+    <message>
+        <source>PARAMETER_ERROR_NUM</source>
+        <translation>PARAMETER_ERROR_NUM</translation>
+    </message>
+    <message>
+        <source>num parameter input error, please check</source>
+        <translation>Valor del parámetro num incorrecto, compruébelo</translation>
+    </message>
+    <message>
+        <source>PARAMETER_ERROR_IP_TIME</source>
+        <translation>PARAMETER_ERROR_IP_TIME</translation>
+    </message>
+    <message>
+        <source>The ip_time parameter is entered incorrectly, please enter 1 or 2 or 3</source>
+        <translation>El parámetro ip_time es incorrecto, introduzca 1, 2 o 3</translation>
+    </message>
+    <message>
+        <source>Error in initialization parameters:MacAdd</source>
+        <translation>Error en los parámetros de inicialización: MacAdd</translation>
+    </message>
+    <message>
+        <source>There is a problem with the client, please restart or reinstall</source>
+        <translation>Hay un problema con el cliente, reinícielo o reinstálelo</translation>
+    </message>
+    <message>
+        <source>Please set the allocation port first</source>
+        <translation>Configure primero los puertos de asignación</translation>
+    </message>
+    <message>
+        <source>No port set</source>
+        <translation>No hay puertos configurados</translation>
+    </message>
+    <message>
+        <source>Up to 10 IP of this type can be extracted at a time</source>
+        <translation>Se pueden extraer hasta 10 IP de este tipo a la vez</translation>
+    </message>
+    <message>
+        <source>The number of fetches exceeds the upper limit, and the static plan can fetch up to 10 at a time</source>
+        <translation>La cantidad supera el límite; el plan estático permite extraer hasta 10 a la vez</translation>
+    </message>
+    <message>
+        <source>The set port segment does not meet the extraction quantity</source>
+        <translation>El rango de puertos configurado no alcanza para la cantidad a extraer</translation>
+    </message>
+    <message>
+        <source>The number of extractions is too large, exceeding the set port range</source>
+        <translation>La cantidad a extraer es demasiado grande y supera el rango de puertos configurado</translation>
+    </message>
+    <message>
+        <source>Port not enabled</source>
+        <translation>Puerto no habilitado</translation>
+    </message>
+    <message>
+        <source>The currently set port is not enabled</source>
+        <translation>El puerto configurado actualmente no está habilitado</translation>
+    </message>
+    <message>
+        <source>Insufficient ip balance, please buy first</source>
+        <translation>Saldo de IP insuficiente, compre primero</translation>
+    </message>
+    <message>
+        <source>Account balance is exhausted, please recharge</source>
+        <translation>El saldo de la cuenta se ha agotado, recargue</translation>
+    </message>
+    <message>
+        <source>Failed to get IP, please try again later</source>
+        <translation>No se pudo obtener la IP, inténtelo más tarde</translation>
+    </message>
+    <message>
+        <source>The interface request failed, please check the network environment and try again</source>
+        <translation>Error en la solicitud a la interfaz; compruebe la red e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>If the proxy cannot be obtained through the API, the following errors may occur and the reasons:</source>
+        <translation>Si no se puede obtener el proxy mediante la API, pueden producirse los siguientes errores y sus causas:</translation>
+    </message>
+    <message>
+        <source>country code</source>
+        <translation>código de país</translation>
+    </message>
+</context>
+<context>
+    <name>ApiHistoryListView</name>
+    <message>
+        <source>BindIP</source>
+        <translation>IP vinculada</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>BuyTime</source>
+        <translation>Fecha de compra</translation>
+    </message>
+</context>
+<context>
+    <name>ApiHistoryPopup</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>ApiParameterModel</name>
+    <message>
+        <source>ILLUSTRATE</source>
+        <translation>DESCRIPCIÓN</translation>
+    </message>
+    <message>
+        <source>Get the number of proxies, ≤200</source>
+        <translation>Número de proxies que obtener, ≤200</translation>
+    </message>
+    <message>
+        <source>Country, default is all, </source>
+        <translation>País, por defecto: todos, </translation>
+    </message>
+    <message>
+        <source>State, default is all</source>
+        <translation>Estado, por defecto: todos</translation>
+    </message>
+    <message>
+        <source>City, default is all</source>
+        <translation>Ciudad, por defecto: todas</translation>
+    </message>
+    <message>
+        <source>Zip, default is all</source>
+        <translation>Código postal, por defecto: todos</translation>
+    </message>
+    <message>
+        <source>Isp, default is all</source>
+        <translation>ISP, por defecto: todos</translation>
+    </message>
+    <message>
+        <source>Package Type, default  is Popular Plan
+1=Popular Plan, 3= Long Acting ISP Plan</source>
+        <translation>Tipo de plan, por defecto: Plan popular
+1=Plan popular, 3= Plan ISP de larga duración</translation>
+    </message>
+    <message>
+        <source>Data Format
+1=txt, 2=json</source>
+        <translation>Formato de datos
+1=txt, 2=json</translation>
+    </message>
+    <message>
+        <source>Start port, default port is 30000</source>
+        <translation>Puerto inicial, por defecto: 30000</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>OBLIGATORIO</translation>
+    </message>
+    <message>
+        <source>country code</source>
+        <translation>código de país</translation>
+    </message>
+</context>
+<context>
+    <name>BatchDisconnectPopup</name>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>After connection, the mobile device immediately start the proxy</source>
+        <translation>Tras la conexión, el dispositivo móvil inicia el proxy de inmediato</translation>
+    </message>
+    <message>
+        <source>After disconnection, the mobile device immediately stops the proxy</source>
+        <translation>Tras la desconexión, el dispositivo móvil detiene el proxy de inmediato</translation>
+    </message>
+    <message>
+        <source>Device selected:</source>
+        <translation>Dispositivos seleccionados:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
     <name>CdkPopup</name>
     <message>
         <source>Please input your CDKEY</source>
@@ -102,10 +365,191 @@
     </message>
 </context>
 <context>
+    <name>DisconnectCheck</name>
+    <message>
+        <source>Click to disconnect</source>
+        <translation>Clic para desconectar</translation>
+    </message>
+    <message>
+        <source>Click to connect</source>
+        <translation>Clic para conectar</translation>
+    </message>
+</context>
+<context>
     <name>EditLogin</name>
     <message>
         <source>Password</source>
         <translation>Contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentLineModel</name>
+    <message>
+        <source>Renew</source>
+        <translation>Renovar</translation>
+    </message>
+</context>
+<context>
+    <name>EquipmentModel</name>
+    <message>
+        <source>Online</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Dropped</source>
+        <translation>Caído</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Configurar</translation>
+    </message>
+</context>
+<context>
+    <name>FieldCheck</name>
+    <message>
+        <source>Enter a whole number from 1 to 200</source>
+        <translation>Introduzca un número entero del 1 al 200</translation>
+    </message>
+    <message>
+        <source>Enter one to four numbers from 0 to 255, separated by dots</source>
+        <translation>Introduzca de uno a cuatro números del 0 al 255, separados por puntos</translation>
+    </message>
+    <message>
+        <source>Enter a port from 1 to 65535</source>
+        <translation>Introduzca un puerto del 1 al 65535</translation>
+    </message>
+    <message>
+        <source>This port belongs to the proxy ports</source>
+        <translation>Este puerto pertenece a los puertos de proxy</translation>
+    </message>
+    <message>
+        <source>Enter whole minutes from 5 to 720</source>
+        <translation>Introduzca minutos enteros del 5 al 720</translation>
+    </message>
+    <message>
+        <source>The file does not exist</source>
+        <translation>El archivo no existe</translation>
+    </message>
+    <message>
+        <source>Choose a file, not a folder</source>
+        <translation>Elija un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>The file is not a program that can run</source>
+        <translation>El archivo no es un programa ejecutable</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogDefault</name>
+    <message>
+        <source>Select Program</source>
+        <translation>Seleccionar programa</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>HeldLinePage</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>No se encontraron proxies que coincidan.</translation>
+    </message>
+    <message>
+        <source>go to use</source>
+        <translation>ir a usar</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Lista de reenvío de puertos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP del proxy</translation>
+    </message>
+    <message>
+        <source>TimeType</source>
+        <translation>Tipo de duración</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Buy Time</source>
+        <translation>Fecha de compra</translation>
+    </message>
+</context>
+<context>
+    <name>HeldLineRow</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Plan popular</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Plan ISP de larga duración</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP estático</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Plan por tráfico</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Verdadero</translation>
     </message>
 </context>
 <context>
@@ -159,6 +603,89 @@
     </message>
 </context>
 <context>
+    <name>LocationFilterBar</name>
+    <message>
+        <source>Country:</source>
+        <translation>País:</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>State:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ciudad:</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ISP:</source>
+        <translation>ISP:</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>t-mobile</source>
+        <translation>t-mobile</translation>
+    </message>
+    <message>
+        <source>Zip:</source>
+        <translation>Código postal:</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>91***</source>
+        <translation>91***</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Anti-detection browser</source>
+        <translation>Navegador antidetección</translation>
+    </message>
+</context>
+<context>
     <name>Login</name>
     <message>
         <source>Please enter email or username</source>
@@ -195,6 +722,17 @@
     <message>
         <source>Creat an Account</source>
         <translation>Crear una cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>PopupBindPort</name>
+    <message>
+        <source> (Used)</source>
+        <translation> (en uso)</translation>
+    </message>
+    <message>
+        <source> (Free)</source>
+        <translation> (libre)</translation>
     </message>
 </context>
 <context>
@@ -254,6 +792,77 @@
     <message>
         <source>Save &amp; Close</source>
         <translation>Guardar &amp; cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupEquipmentLine</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>No se encontraron proxies que coincidan.</translation>
+    </message>
+    <message>
+        <source>Select Proxy</source>
+        <translation>Seleccionar proxy</translation>
+    </message>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Plan popular</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Plan ISP de larga duración</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP estático</translation>
+    </message>
+    <message>
+        <source>Proxy History</source>
+        <translation>Historial de proxies</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Different proxies for different device</source>
+        <translation>Proxies distintos para cada dispositivo</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -320,6 +929,88 @@
     </message>
 </context>
 <context>
+    <name>PopupForwared</name>
+    <message>
+        <source>Globle connect</source>
+        <translation>Conexión global</translation>
+    </message>
+    <message>
+        <source>Program connect</source>
+        <translation>Conexión por programa</translation>
+    </message>
+    <message>
+        <source>Forward Port To Proxy</source>
+        <translation>Reenviar puerto al proxy</translation>
+    </message>
+    <message>
+        <source>Forward </source>
+        <translation>Reenviar </translation>
+    </message>
+    <message>
+        <source>Remove from FavoriteList</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message>
+        <source>Add to FavoriteList</source>
+        <translation>Añadir a favoritos</translation>
+    </message>
+</context>
+<context>
+    <name>PopupModel</name>
+    <message>
+        <source>Tips</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Confirm this operation?</source>
+        <translation>¿Confirmar esta operación?</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Deduct IP:</source>
+        <translation>IP descontadas:</translation>
+    </message>
+    <message>
+        <source>This port range no longer exists; please choose one again.</source>
+        <translation>Este rango de puertos ya no existe; elija otro.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>Now IP:</source>
+        <translation>IP actual:</translation>
+    </message>
+    <message>
+        <source>Extracting</source>
+        <translation>Extrayendo</translation>
+    </message>
+    <message>
+        <source>Processing:</source>
+        <translation>Procesando:</translation>
+    </message>
+    <message>
+        <source>Extract IP Is Completed</source>
+        <translation>Extracción de IP completada</translation>
+    </message>
+    <message>
+        <source>Success:</source>
+        <translation>Correctos:</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Fallidos:</translation>
+    </message>
+</context>
+<context>
     <name>PopupNotice</name>
     <message>
         <source>Notice</source>
@@ -328,6 +1019,259 @@
     <message>
         <source>No notification yet</source>
         <translation>Aún no hay notificaciones</translation>
+    </message>
+</context>
+<context>
+    <name>PortForwardList</name>
+    <message>
+        <source>Local IP</source>
+        <translation>IP local</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>BindIP</source>
+        <translation>IP vinculada</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy Success</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Forward List</source>
+        <translation>Lista de reenvío</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>The current list is empty</source>
+        <translation>La lista actual está vacía</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Free All</source>
+        <translation>Liberar todos</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHistoryListView</name>
+    <message>
+        <source>LocalIp</source>
+        <translation>IP local</translation>
+    </message>
+    <message>
+        <source>BindIP</source>
+        <translation>IP vinculada</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHistoryPopup</name>
+    <message>
+        <source>No proxy used for programs yet</source>
+        <translation>Aún no se ha usado ningún proxy para programas</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramMenuPopup</name>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Romove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Go ProxyList</source>
+        <translation>Ir a la lista de proxies</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramRect</name>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Add application</source>
+        <translation>Añadir aplicación</translation>
+    </message>
+    <message>
+        <source>How to use?</source>
+        <translation>¿Cómo se usa?</translation>
+    </message>
+    <message>
+        <source>&quot;Run&quot; starts a program with its proxy variables set to the connected exit; programs that ignore them go out directly.</source>
+        <translation>«Ejecutar» inicia un programa con sus variables de proxy apuntando a la salida conectada; los programas que las ignoran salen directamente.</translation>
+    </message>
+    <message>
+        <source>click &quot;Browse&quot; to select the application</source>
+        <translation>haga clic en «Examinar» para elegir la aplicación</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Automatically switch IP:</source>
+        <translation>Cambiar IP automáticamente:</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>Close the program before switching IP</source>
+        <translation>Cerrar el programa antes de cambiar de IP</translation>
+    </message>
+    <message>
+        <source>Turn off automatic proxy</source>
+        <translation>Desactivar proxy automático</translation>
+    </message>
+    <message>
+        <source>Turn on automatic proxy</source>
+        <translation>Activar proxy automático</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Custom Proxy History</source>
+        <translation>Historial de proxies personalizados</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyLineModel</name>
+    <message>
+        <source>Renew</source>
+        <translation>Renovar</translation>
+    </message>
+</context>
+<context>
+    <name>ProxyListPage</name>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>No se encontraron proxies que coincidan.</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP del proxy</translation>
+    </message>
+    <message>
+        <source>Expiration time</source>
+        <translation>Fecha de caducidad</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Lista de reenvío de puertos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -362,6 +1306,380 @@
     <message>
         <source>Recharge</source>
         <translation>Recargar</translation>
+    </message>
+</context>
+<context>
+    <name>RectAPISecond</name>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>API Proxy History</source>
+        <translation>Historial de proxies de API</translation>
+    </message>
+    <message>
+        <source>Package Type:  </source>
+        <translation>Tipo de plan:  </translation>
+    </message>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Plan popular</translation>
+    </message>
+    <message>
+        <source>IP Extraction:  </source>
+        <translation>Extracción de IP:  </translation>
+    </message>
+    <message>
+        <source>Location:   </source>
+        <translation>Ubicación:   </translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Other:  </source>
+        <translation>Otros:  </translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>API Port:   </source>
+        <translation>Puerto de API:   </translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>After modication,please click the [Restart] button</source>
+        <translation>Tras modificarlo, haga clic en el botón [Reiniciar]</translation>
+    </message>
+    <message>
+        <source>API Link:   </source>
+        <translation>Enlace de API:   </translation>
+    </message>
+    <message>
+        <source>Click the Start Proxy button to view the link.</source>
+        <translation>Haga clic en el botón Iniciar proxy para ver el enlace.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Abrir enlace</translation>
+    </message>
+    <message>
+        <source>Tips: In API mode, the number of IPs is deducted when the proxy list is successfully obtained.</source>
+        <translation>Aviso: en modo API, el número de IP se descuenta al obtener correctamente la lista de proxies.</translation>
+    </message>
+    <message>
+        <source>API Parameter Declaration:</source>
+        <translation>Descripción de los parámetros de API:</translation>
+    </message>
+    <message>
+        <source>You can use the parameter like this</source>
+        <translation>Puede usar el parámetro así</translation>
+    </message>
+    <message>
+        <source>API Guide</source>
+        <translation>Guía de API</translation>
+    </message>
+    <message>
+        <source>PortForwardList</source>
+        <translation>Lista de reenvío de puertos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquimentLine</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP del proxy</translation>
+    </message>
+    <message>
+        <source>Expiration time</source>
+        <translation>Fecha de caducidad</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>No se encontraron proxies que coincidan.</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquimentLineHistory</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Plan popular</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Plan ISP de larga duración</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP estático</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Plan por tráfico</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatorio</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Verdadero</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>ProxyIP</source>
+        <translation>IP del proxy</translation>
+    </message>
+    <message>
+        <source>TimeType</source>
+        <translation>Tipo de duración</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>ISP</source>
+        <translation>ISP</translation>
+    </message>
+    <message>
+        <source>Buy Time</source>
+        <translation>Fecha de compra</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>No proxy were found matching the results.</source>
+        <translation>No se encontraron proxies que coincidan.</translation>
+    </message>
+    <message>
+        <source>Proxy history is empty,</source>
+        <translation>El historial de proxies está vacío,</translation>
+    </message>
+</context>
+<context>
+    <name>RectEquipment</name>
+    <message>
+        <source>Please select the device that needs to be sited</source>
+        <translation>Seleccione los dispositivos que desea configurar</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be noted</source>
+        <translation>Seleccione los dispositivos a los que añadir una nota</translation>
+    </message>
+    <message>
+        <source>Device is binding...</source>
+        <translation>Vinculando dispositivo...</translation>
+    </message>
+    <message>
+        <source>Device is disconnecting...</source>
+        <translation>Desconectando dispositivo...</translation>
+    </message>
+    <message>
+        <source>Device is connecting...</source>
+        <translation>Conectando dispositivo...</translation>
+    </message>
+    <message>
+        <source>Device is remarking...</source>
+        <translation>Guardando nota...</translation>
+    </message>
+    <message>
+        <source>Successfully</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Lista de dispositivos</translation>
+    </message>
+    <message>
+        <source>How to use group control?</source>
+        <translation>¿Cómo usar el control de grupo?</translation>
+    </message>
+    <message>
+        <source>Device Status</source>
+        <translation>Estado del dispositivo</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Connection Status</source>
+        <translation>Estado de conexión</translation>
+    </message>
+    <message>
+        <source>Enter device name to search</source>
+        <translation>Buscar por nombre de dispositivo</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Nombre del dispositivo</translation>
+    </message>
+    <message>
+        <source>Proxy Ip</source>
+        <translation>IP del proxy</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>No devices are currently added</source>
+        <translation>Todavía no se ha añadido ningún dispositivo</translation>
+    </message>
+    <message>
+        <source>No device matching search criteria found.</source>
+        <translation>No se encontró ningún dispositivo que coincida con la búsqueda.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t know how to add a device?</source>
+        <translation>¿No sabe cómo añadir un dispositivo?</translation>
+    </message>
+    <message>
+        <source>View detailed tutorial</source>
+        <translation>Ver tutorial detallado</translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation>Seleccionados:</translation>
+    </message>
+    <message>
+        <source>Batch settings</source>
+        <translation>Configuración en lote</translation>
+    </message>
+    <message>
+        <source>Batch Connection</source>
+        <translation>Conexión en lote</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be connected</source>
+        <translation>Seleccione los dispositivos que desea conectar</translation>
+    </message>
+    <message>
+        <source>Batch Disconnection</source>
+        <translation>Desconexión en lote</translation>
+    </message>
+    <message>
+        <source>Please select the device that needs to be disconnected</source>
+        <translation>Seleccione los dispositivos que desea desconectar</translation>
+    </message>
+    <message>
+        <source>Batch Notes</source>
+        <translation>Notas en lote</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+</context>
+<context>
+    <name>RectFavoriteList</name>
+    <message>
+        <source>Favouritelist is empty,</source>
+        <translation>La lista de favoritos está vacía,</translation>
+    </message>
+</context>
+<context>
+    <name>RectProxyList</name>
+    <message>
+        <source>There is no Static ISP Proxy,</source>
+        <translation>No hay ningún proxy ISP estático,</translation>
+    </message>
+    <message>
+        <source>buy now</source>
+        <translation>comprar ahora</translation>
     </message>
 </context>
 <context>
@@ -425,6 +1743,28 @@
     <message>
         <source>Automatically launch Qel Proxy when you turn on your device:</source>
         <translation>Iniciar Qel Proxy automáticamente al encender el dispositivo:</translation>
+    </message>
+</context>
+<context>
+    <name>RectTodayList</name>
+    <message>
+        <source>Todaylist is empty,</source>
+        <translation>La lista de hoy está vacía,</translation>
+    </message>
+</context>
+<context>
+    <name>RemarkPopup</name>
+    <message>
+        <source>Remark</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Please enter a remark</source>
+        <translation>Introduzca una nota</translation>
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -524,10 +1864,6 @@
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="vanished">Versión</translation>
     </message>
     <message>
         <source>The proxy has expired and cannot be renewed</source>
