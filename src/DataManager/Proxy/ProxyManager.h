@@ -348,6 +348,8 @@ private:
     void saveProgramList();
     // The port programs start with from now on; a switch may end those running.
     void useProgramPort(const QString& qstrPort);
+    // The today exit bound to the port joins the program history (stored), once per exit.
+    void addProgramHistoryByToday(const QString& qstrPort);
     ProgramProcess* programProcess();
 
     enum class Outcome

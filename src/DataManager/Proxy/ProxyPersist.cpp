@@ -132,6 +132,23 @@ void ProxyManager::runInsertSqlData(ProxyDataBase* pRow)
     }
 }
 
+void ProxyManager::addProgramHistoryByToday(const QString& qstrPort)
+{
+    for (const ProxyDataBase* pRow : table(Proxy_Today)) {
+        const auto* pToday = qobject_cast<const TodayList*>(pRow);
+        if (!pToday || pToday->getPort() != qstrPort)
+            continue;
+        const Json::Value object = todayObject(*pToday);
+        Json::Value array(Json::arrayValue);
+        array.append(object);
+        // An exit programs used before is already in the history.
+        if (addDataByJsonArray(array, Proxy_ProgramHistory, 0) > 0)
+            submitRows(MySqllite::GetInstance()->getProgramHistoryTableName(), {object}, SQL_INSERT,
+                       0);
+        return;
+    }
+}
+
 void ProxyManager::runFavoriteCache(int)
 {
     if (m_listFavoriteCache.isEmpty())

@@ -261,6 +261,7 @@ void ProxyManager::useProgramPort(const QString& qstrPort)
     if (pParam && pParam->getProgramRestart())
         programProcess()->terminateAll();
     m_qstrProgramPort = qstrPort;
+    addProgramHistoryByToday(qstrPort);
 }
 
 void ProxyManager::forgetProgramPort(const QString& qstrPort)

@@ -246,6 +246,8 @@ private slots:
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         QCOMPARE(connectExit(kTagTimer), qstrPort);
         QVERIFY(ui.contains({148, qstrPort, kTagTimer}));
+        // Both connections of the one exit leave one program-history row.
+        QCOMPARE(proxies().table(Proxy_ProgramHistory).size(), 1);
 
         proxies().startProgramByThis(program("fetch.sh"));
         QTRY_COMPARE_WITH_TIMEOUT(readFile(path("fetched.txt")),
