@@ -125,25 +125,15 @@ Item {
             }
         }
 
-        Canvas {
+        Image {
             id: triangle
             anchors.right: parent.right
             anchors.rightMargin: 10 * Theme.dp
             anchors.verticalCenter: parent.verticalCenter
             width: 8 * Theme.dp
-            height: 5 * Theme.dp
+            height: 8 * Theme.dp
             rotation: dropDown.visible ? 180 : 0
-            onPaint: {
-                var ctx = getContext("2d")
-                ctx.reset()
-                ctx.fillStyle = "#8C92AC"
-                ctx.beginPath()
-                ctx.moveTo(0, 0)
-                ctx.lineTo(width, 0)
-                ctx.lineTo(width / 2, height)
-                ctx.closePath()
-                ctx.fill()
-            }
+            source: "qrc:/image/combo_arrow.png"
         }
     }
 
@@ -167,7 +157,8 @@ Item {
             id: rows
             objectName: "comboRows"
             clip: true
-            model: combo.dataModel
+            // Rows exist only while the list is open: a page holds many closed boxes.
+            model: dropDown.visible ? combo.dataModel : null
             boundsBehavior: Flickable.StopAtBounds
             ScrollBar.vertical: ScrollbarVertical {}
 
