@@ -130,8 +130,8 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 10 * Theme.dp
             anchors.verticalCenter: parent.verticalCenter
-            width: 8 * Theme.dp
-            height: 8 * Theme.dp
+            width: 10 * Theme.dp
+            height: 10 * Theme.dp
             rotation: dropDown.visible ? 180 : 0
             source: "qrc:/image/combo_arrow.png"
         }
