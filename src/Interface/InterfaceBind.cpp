@@ -3,6 +3,7 @@
 #include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -11,14 +12,6 @@
 
 namespace {
 
-constexpr int kUiBalanceShort = 29;
-constexpr int kUiBindFailed = 40;
-constexpr int kUiMinusIpNum = 126;
-constexpr int kUiBatchSuccess = 131;
-constexpr int kUiBatchFailed = 132;
-constexpr int kUiBatchContinue = 133;
-constexpr int kUiBound = 148;
-constexpr int kUiBindStart = 158;
 constexpr std::uint32_t kDaySeconds = 86400;
 constexpr int kRotatingPlan = 1;
 constexpr int kDayPlan = 3;

@@ -3,6 +3,7 @@
 #include "Interface/InterfaceRecv.h"
 
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
@@ -16,8 +17,6 @@
 namespace {
 
 constexpr int kBrowserAttempts = 3;
-constexpr int kUiBrowserList = 143;
-constexpr int kUiBrowserTip = 144;
 constexpr int kProxyMethodCustom = 2;
 constexpr int kListPageSize = 100;
 

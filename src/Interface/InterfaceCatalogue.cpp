@@ -1,6 +1,7 @@
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
@@ -9,9 +10,6 @@
 #include <QUrl>
 
 namespace {
-
-constexpr int kUiExpiryUnreachable = 158;
-constexpr int kUiExpiry = 159;
 
 // A catalogue request: command, log description, route, whether the oem id goes along,
 // and the tag of the cache file its answer is saved as.

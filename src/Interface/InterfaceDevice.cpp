@@ -3,6 +3,7 @@
 #include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kUiDeviceLineButtons = 171;
-constexpr int kUiDeviceListSent = 172;
-constexpr int kUiDevicesRebuilt = 173;
-constexpr int kUiDeviceListDone = 174;
-constexpr int kUiDevicesUpdated = 175;
-constexpr int kUiDeviceSaved = 176;
-constexpr int kUiDeviceSaveDone = 177;
-constexpr int kUiDeviceSaveStart = 179;
-constexpr int kUiDeviceListRefused = 180;
-constexpr int kUiHistoryStored = 185;
-constexpr int kUiHistoryButtons = 186;
 
 constexpr int kRefreshInPlace = 1;
 constexpr int kOpRemarkSelected = 4;

@@ -7,6 +7,7 @@
 #include "Interface/MyThread.h"
 #include "Interface/MyThreadPool.h"
 #include "Interface/ProxyGoProxy.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
@@ -17,10 +18,6 @@
 #include <curl/curl.h>
 
 namespace {
-
-constexpr int kUiEngineStatus = 50;
-constexpr int kUiEngineNotListening = 51;
-constexpr int kUiPortScopeSet = 101;
 
 constexpr int kTimerCheckProxy = 100;
 constexpr int kTimerStop = 0;

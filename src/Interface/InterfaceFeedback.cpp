@@ -1,16 +1,12 @@
 #include "Interface/InterfaceRecv.h"
 
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
 #include <QFileInfo>
 
 namespace {
-
-constexpr int kUiFeedbackCategories = 140;
-constexpr int kUiFeedbackPicture = 141;
-constexpr int kUiFeedbackSent = 142;
-constexpr int kUiRedeemed = 166;
 
 constexpr int kAccepted = 0;
 constexpr int kRefused = 1;

@@ -3,23 +3,13 @@
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 
 #include <QDebug>
 
 namespace {
-
-constexpr int kUiAccount = 7;
-constexpr int kUiPassword = 8;
-constexpr int kUiPressSignIn = 9;
-constexpr int kUiShowSignIn = 21;
-constexpr int kUiSignInResult = 22;
-constexpr int kUiSignedOut = 23;
-constexpr int kUiBalances = 155;
-constexpr int kUiGooglePollDisable = 182;
-constexpr int kUiGooglePollEnable = 183;
-constexpr int kUiGooglePollStop = 184;
 
 constexpr int kShowFromAutoLogin = 1;
 constexpr int kShowForEmptyPassword = 2;

@@ -1,13 +1,12 @@
 #include "Interface/InterfaceRecv.h"
 
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
 
 namespace {
-
-constexpr int kUiNoticeList = 153;
 
 // The "ret_data" of a successful answer; a null value when the answer failed or has none,
 // so that every member read from it is missing.

@@ -1,6 +1,7 @@
 #include "Interface/InterfacePost.h"
 
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int kServiceAttempts = 3;
-constexpr int kUiMainReady = 2;
 
 // Fields whose values never reach a log.
 bool isSecretField(const std::string& strKey)

@@ -3,6 +3,7 @@
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
@@ -11,19 +12,6 @@
 
 namespace {
 
-constexpr int kUiProgramTip = 28;
-constexpr int kUiTip = 30;
-constexpr int kUiListState = 113;
-constexpr int kUiListUpdated = 115;
-constexpr int kUiFavoritesFetched = 136;
-constexpr int kUiProgramStart = 145;
-constexpr int kUiMainListButtons = 165;
-constexpr int kUiPageAppended = 167;
-constexpr int kUiPageEmpty = 168;
-constexpr int kUiStaticListButtons = 169;
-constexpr int kUiDeviceLinesStored = 170;
-constexpr int kUiDeviceLineButtons = 171;
-constexpr int kUiDeviceCheckButton = 187;
 constexpr int kAppendPage = 10;
 
 const char* const kRouteLineList = "/api/get_line_list";

@@ -2,6 +2,7 @@
 
 #include "DataManager/Proxy/ProxyManager.h"
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
@@ -13,12 +14,6 @@
 #include <limits>
 
 namespace {
-
-constexpr int kUiSignInResult = 22;
-constexpr int kUiFeedbackSent = 142;
-constexpr int kUiBalances = 155;
-constexpr int kUiRedeemed = 166;
-constexpr int kUiGooglePollEnable = 183;
 
 constexpr int kStartUpTag = 0;
 

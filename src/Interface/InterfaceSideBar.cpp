@@ -3,6 +3,7 @@
 #include "DataManager/Download/DownloadManager.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
@@ -10,11 +11,6 @@
 #include <QStringList>
 
 namespace {
-
-constexpr int kUiCarouselImages = 125;
-constexpr int kUiSideBarIcon = 150;
-constexpr int kUiMiddleImage = 152;
-constexpr int kUiSignInImages = 181;
 
 // An icon already on disk is not fetched again; a changed icon comes with a new file name.
 constexpr int kKeepExistingFile = 0;

@@ -1,16 +1,11 @@
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
 
 namespace {
-
-constexpr int kUiMainReady = 2;
-constexpr int kUiUpdateOffered = 10;
-constexpr int kUiNoUpdate = 11;
-constexpr int kUiUpdateAbnormal = 12;
-constexpr int kUiStartDone = 100;
 
 constexpr int kStartUpTag = 0;
 

@@ -2,6 +2,7 @@
 
 #include "HttpServer/WebServer.h"
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
@@ -25,10 +26,6 @@ constexpr int kFirstApiPort = 63303;
 constexpr int kStopGraceMs = 3000;
 constexpr int kKillWaitMs = 2000;
 constexpr int kFirstRestartDelayMs = 1000;
-
-constexpr int kUiEngineData = 4;
-constexpr int kUiEngineStarted = 27;
-constexpr int kUiEngineStatus = 50;
 
 const char* const kPasswordKey = "-pwd=";
 

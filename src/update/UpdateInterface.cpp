@@ -1,5 +1,6 @@
 #include "update/UpdateInterface.h"
 
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
@@ -11,7 +12,6 @@ namespace qelupdate {
 
 namespace {
 constexpr int kAttempts = 3;
-constexpr int kUiTest = 2;
 } // namespace
 
 void InterfacePost::Test()

@@ -3,6 +3,7 @@
 
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QUrl>
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kUiApiCache = 5;
 constexpr int kDatagramExtraction = 1;
 constexpr int kDatagramFreedPort = 2;
 constexpr int kDefaultBeginPort = 30000;

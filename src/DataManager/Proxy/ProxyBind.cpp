@@ -5,6 +5,7 @@
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QDateTime>
@@ -14,14 +15,6 @@
 
 namespace {
 
-constexpr int kUiRefresh = 24;
-constexpr int kUiBindFailed = 40;
-constexpr int kUiAttach = 127;
-constexpr int kUiAttachSession = 128;
-constexpr int kUiAttachPort = 129;
-constexpr int kUiAttachIndex = 130;
-constexpr int kUiListRefresh = 138;
-constexpr int kUiClosePopup = 160;
 constexpr int kTrafficBlockLimit = 20;
 
 int nowSeconds()

@@ -6,6 +6,7 @@
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QDebug>
@@ -19,7 +20,6 @@ using DeviceJson::compact;
 using DeviceJson::number;
 using DeviceJson::text;
 
-constexpr int kUiDeviceFilter = 178;
 constexpr int kSortDeviceLogin = 22;
 constexpr int kOpRemarkSelected = 4;
 constexpr int kOpProxyOffSelected = 5;

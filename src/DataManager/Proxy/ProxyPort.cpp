@@ -5,6 +5,7 @@
 #include "DataManager/Proxy/ProxyListModel.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 
 #include <QDebug>
 #include <QQmlEngine>
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr int kUiFreeCache = 6;
-constexpr int kUiResetPort = 157;
 constexpr int kBlockSize = 20;
 constexpr int kSortFirstText = 15;
 

@@ -7,6 +7,7 @@
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "Interface/ProgramProcess.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QDebug>
@@ -17,10 +18,6 @@
 
 namespace {
 
-constexpr int kUiTip = 30;
-constexpr int kUiProgramBound = 148;
-constexpr int kUiProgramLines = 146;
-constexpr int kUiRefreshProgram = 139;
 // Tags a program binding carries: the row menu's and the timer's.
 constexpr int kTagRowMenu = 100;
 constexpr int kTagTimer = 200;

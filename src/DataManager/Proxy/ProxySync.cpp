@@ -2,6 +2,7 @@
 #include "ProxyManager.h"
 
 #include "Interface/InterfaceRecv.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
@@ -9,10 +10,6 @@
 
 namespace {
 
-constexpr int kUiCheckState = 113;
-constexpr int kUiFavoritesRefresh = 135;
-constexpr int kUiFavoriteEdited = 137;
-constexpr int kUiDeviceCheckButton = 187;
 constexpr int kEditAdded = 1;
 constexpr int kEditRemoved = 2;
 constexpr int kEditRemark = 3;

@@ -4,6 +4,7 @@
 #include "Interface/InterfaceRecv.h"
 #include "Interface/MyThread.h"
 #include "Interface/MyThreadPool.h"
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
@@ -19,10 +20,6 @@ namespace {
 SearchManager* s_pInstance = nullptr;
 
 const QString kAnyCode = QStringLiteral("random");
-
-constexpr int kUiAreaReady = 110;
-constexpr int kUiIspReady = 111;
-constexpr int kUiZipReady = 112;
 
 using Level = CatalogueFile::Level;
 
@@ -774,12 +771,6 @@ void SearchManager::setCurrentPostalCode(const QString& qstrValue)
 
 namespace {
 
-constexpr int kUiCountryName = 116;
-constexpr int kUiStateName = 117;
-constexpr int kUiCountryCode = 118;
-constexpr int kUiStateCode = 119;
-constexpr int kUiCountryChanged = 122;
-constexpr int kUiDeviceChoice = 188;
 constexpr int kReselect = 100;
 
 } // namespace

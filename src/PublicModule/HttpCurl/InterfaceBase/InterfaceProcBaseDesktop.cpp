@@ -1,6 +1,7 @@
 // Process, URL, machine identity, autostart and window-scaling helpers of the service object.
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceProcBase.h"
 
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kStartWaitMs = 30000;
 constexpr int kDeskMargin = 20;
-constexpr int kUiStartExe = 4;
 const char* const kWebSuffix = "p=linux&c=normal&qt=1";
 
 // An address of zeros is what virtual and tunnel interfaces report when they have none.

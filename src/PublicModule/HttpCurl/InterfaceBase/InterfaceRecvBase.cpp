@@ -1,22 +1,12 @@
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceRecvBase.h"
 
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
 #include <QDebug>
 
 namespace {
-
-// UI message types sent from this layer.
-constexpr int kUiShowMain = 1;
-constexpr int kUiInstallResult = 3;
-constexpr int kUiCompany = 10;
-constexpr int kUiPrivacy = 11;
-constexpr int kUiUserTerms = 12;
-// The update package is saved and the client keeps running; the text is its path.
-constexpr int kUiUpdateSaved = 17;
-constexpr int kUiDownloadStep = 20;
-constexpr int kUiUploadStep = 30;
 
 constexpr int kDownloadKind = 10;
 constexpr int kUploadKind = 20;

@@ -1,5 +1,6 @@
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
+#include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
@@ -31,8 +32,6 @@ using Lock = std::lock_guard<std::mutex>;
 
 const char* const kProduceName = "QelProxy";
 const char* const kFlagFile = "file_flag.ini";
-// UI message of the tip popup.
-constexpr int kUiTip = 144;
 
 // A text field that reads as `def` while empty; the default is stored on first read.
 std::string withDefault(std::string& field, const char* def)
@@ -829,7 +828,7 @@ bool WebRecv::SystemBrowserA(const std::string& strURL, bool)
     if (!bWebPage || !pApp) {
         // The query may carry the session token.
         qDebug() << "not opened in the browser:" << url.toString(QUrl::RemoveQuery);
-        setAppSendValue(kUiTip,
+        setAppSendValue(kUiBrowserTip,
                         QCoreApplication::translate("WebRecv", "Only web pages can be opened."), 1);
         return false;
     }
