@@ -1,6 +1,7 @@
 #include "ProxyManager.h"
 
 #include "DataManager/Proxy/ProxyListModel.h"
+#include "DataManager/Proxy/ViewKeys.h"
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
@@ -131,6 +132,7 @@ void ProxyManager::addData(ProxyDataBase* pRow)
     if (ProxyDataBase* pOld = pTable->value(pRow->getSession()); pOld && pOld != pRow)
         removeData(pOld);
     pTable->insert(pRow->getSession(), pRow);
+    forgetTableKeys(pRow->getProxyType());
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(pRow->getProxyType())])
         pModel->offerRow(pRow);
 }
@@ -140,6 +142,7 @@ void ProxyManager::takeData(ProxyDataBase* pRow)
     RowTable* pTable = mutableTable(pRow->getProxyType());
     if (pTable && pTable->value(pRow->getSession()) == pRow)
         pTable->remove(pRow->getSession());
+    forgetTableKeys(pRow->getProxyType());
     forgetRow(pRow);
 }
 
@@ -220,6 +223,7 @@ void ProxyManager::clearRows(int enumType)
         pModel->clear();
     const RowTable rows = *pTable;
     pTable->clear();
+    forgetTableKeys(enumType);
     for (ProxyDataBase* pRow : rows) {
         forgetRow(pRow);
         delete pRow;

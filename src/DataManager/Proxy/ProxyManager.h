@@ -14,13 +14,16 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 class InterfacePost;
 class ProgramProcess;
 class ProxyListModel;
 class QJSEngine;
 class QQmlEngine;
+class ViewKeys;
 
 // The one store of every proxy list: the rows of each list type keyed by their session,
 // the JSON arrays that answers and database loads leave until QML has them parsed, and
@@ -338,8 +341,13 @@ private:
 
     QList<QObject*> rowsOf(int enumType, const std::function<bool(QObject*)>& accepts) const;
     QList<QObject*> locationView(int enumType, bool bSkipStatic);
+    ViewKeys& tableKeys(int enumType);
+    void forgetTableKeys(int enumType);
     QList<QObject*> finishView(int enumType, QList<QObject*> rows, int nSortType,
                                const std::function<bool(QObject*)>& accepts);
+    QList<QObject*> finishView(int enumType, ViewKeys& keys, std::vector<int> positions,
+                               int nSortType, const std::function<bool(QObject*)>& accepts);
+    QList<QObject*> tableView(int enumType, int nSortType);
     QList<QObject*> todayView(int nValue);
     QList<QObject*> favoriteView(int nValue);
     QList<QObject*> equipmentLineHistoryView(bool bSearch, int nValue);
@@ -400,6 +408,12 @@ private:
 
     std::array<RowTable, kProxyEnumCount> m_tables;
     std::array<ProxyListModel*, kProxyEnumCount> m_models{};
+    struct KeptKeys
+    {
+        std::unique_ptr<ViewKeys> pKeys;
+        quint64 nRowWrites = 0;
+    };
+    std::array<KeptKeys, kProxyEnumCount> m_keptKeys;
     RowTable m_hashEquipmentAppend;
     QHash<QString, Port*> m_hashPort;
     QHash<QString, PortList*> m_hashPortArray;

@@ -2,7 +2,11 @@
 
 #include <QDateTime>
 
+#include <atomic>
+
 namespace {
+
+std::atomic<quint64> s_nRowWrites{0};
 
 int nowSeconds()
 {
@@ -10,6 +14,16 @@ int nowSeconds()
 }
 
 } // namespace
+
+void notePropertyWrite(const ProxyDataBase*)
+{
+    s_nRowWrites.fetch_add(1, std::memory_order_relaxed);
+}
+
+quint64 ProxyDataBase::writeCount()
+{
+    return s_nRowWrites.load(std::memory_order_relaxed);
+}
 
 ProxyDataBase::ProxyDataBase(ProxyEnum enumType)
 {

@@ -27,6 +27,9 @@ enum ProxyEnum
 using ProxyType = ProxyEnum;
 constexpr int kProxyEnumCount = 14;
 
+class ProxyDataBase;
+void notePropertyWrite(const ProxyDataBase*);
+
 // What every exit, history entry and device row has. ProxyManager creates, owns and
 // deletes rows; QML only refers to them.
 class ProxyDataBase : public QObject
@@ -56,6 +59,8 @@ public:
     ProxyEnum proxyType() const { return static_cast<ProxyEnum>(getProxyType()); }
     // Read from the line once, and again only after the line changed.
     const LineKeys& lineKeys() const;
+    // Property writes to any row so far: keys kept from rows are current while it stays.
+    static quint64 writeCount();
 
 signals:
     void signal_ClickFavorite(bool bFavorite);

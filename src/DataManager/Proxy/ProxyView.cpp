@@ -2,6 +2,7 @@
 #include "ProxyManager.h"
 
 #include "DataManager/Proxy/ProxyListModel.h"
+#include "DataManager/Proxy/ViewKeys.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 
@@ -9,7 +10,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -25,280 +25,16 @@ constexpr int kSortDeviceLogin = 22;
 constexpr int kSortNewest = 23;
 constexpr int kAppendedPage = 100;
 
-// Appends the numbers of a dotted address, a part that is not a number counting 0.
-void appendIpNumbers(const QString& qstrIp, std::vector<qulonglong>& numbers)
-{
-    for (int nStart = 0;;) {
-        const int nDot = qstrIp.indexOf(QLatin1Char('.'), nStart);
-        bool bOk = false;
-        const qulonglong nPart =
-            qstrIp.midRef(nStart, nDot < 0 ? -1 : nDot - nStart).toULongLong(&bOk);
-        numbers.push_back(bOk ? nPart : 0);
-        if (nDot < 0)
-            return;
-        nStart = nDot + 1;
-    }
-}
-
 const ProxyDataBase* asRow(QObject* pObject)
 {
     return qobject_cast<ProxyDataBase*>(pObject);
 }
 
-QString ipOf(QObject* pObject)
+std::vector<int> allPositions(int nCount)
 {
-    const ProxyDataBase* pRow = asRow(pObject);
-    return pRow ? pRow->getIp() : QString();
-}
-
-// The line texts sort types 5 to 14 order by, in pairs.
-QString lineSortText(QObject* pObject, int nSortType)
-{
-    const ProxyDataBase* pRow = asRow(pObject);
-    if (!pRow)
-        return QString();
-    const ProxyDataBase::LineKeys& keys = pRow->lineKeys();
-    switch ((nSortType - 5) / 2) {
-    case 0:
-        return keys.country;
-    case 1:
-        return keys.state;
-    case 2:
-        return keys.city;
-    case 3:
-        return keys.postal;
-    default:
-        return keys.isp;
-    }
-}
-
-double expireTimeOf(QObject* pObject)
-{
-    const ProxyDataBase* pRow = asRow(pObject);
-    return pRow ? pRow->lineKeys().expireTime : 0.0;
-}
-
-int pingOf(QObject* pObject)
-{
-    const ProxyDataBase* pRow = asRow(pObject);
-    return pRow ? pRow->getPing() : 0;
-}
-
-QString firstTextOf(QObject* pObject)
-{
-    if (const auto* pPort = qobject_cast<Port*>(pObject))
-        return pPort->getPort();
-    return ipOf(pObject);
-}
-
-QString buyTimeOf(QObject* pObject)
-{
-    const auto* pRow = qobject_cast<TodayList*>(pObject);
-    return pRow ? pRow->getBuyTime() : QString();
-}
-
-int createTimeOf(QObject* pObject)
-{
-    const auto* pRow = qobject_cast<TodayList*>(pObject);
-    return pRow ? pRow->getCreateTime() : 0;
-}
-
-int favoriteUpdateOf(QObject* pObject)
-{
-    const auto* pRow = qobject_cast<FavoriteList*>(pObject);
-    return pRow ? pRow->getUpdateTime() : 0;
-}
-
-int lastLoginOf(QObject* pObject)
-{
-    const auto* pRow = qobject_cast<EquipmentList*>(pObject);
-    return pRow ? pRow->getLastLoginTime() : 0;
-}
-
-bool isSortType(int nSortType)
-{
-    return nSortType >= 1 && nSortType <= kSortNewest;
-}
-
-// Even types up to 22 and the newest-first type 23 run backwards; 16 is ascending.
-bool isDescending(int nSortType)
-{
-    return nSortType == kSortNewest || (nSortType % 2 == 0 && nSortType != kSortBuyTime);
-}
-
-// QString's order (UTF-16 units, then length), inline: texts sharing a long start, such as
-// the times of one purchase, are settled by one memcmp.
-int compareKeys(QStringView a, QStringView b)
-{
-    const qsizetype nCommon = std::min(a.size(), b.size());
-    if (nCommon > 0 && std::memcmp(a.data(), b.data(), size_t(nCommon) * sizeof(QChar)) != 0) {
-        const auto differ = std::mismatch(a.begin(), a.begin() + nCommon, b.begin());
-        return differ.first->unicode() < differ.second->unicode() ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (b.size() < a.size() ? 1 : 0);
-}
-
-// Addresses order by their numeric parts in turn, a shorter address before one it is a
-// prefix of, then by the text; so the order is a strict weak one and "01" and "1" keep
-// one order.
-struct IpKey
-{
-    const qulonglong* pNumbers;
-    size_t nNumbers;
-    QStringView text;
-};
-
-int compareKeys(const IpKey& a, const IpKey& b)
-{
-    const auto differ =
-        std::mismatch(a.pNumbers, a.pNumbers + a.nNumbers, b.pNumbers, b.pNumbers + b.nNumbers);
-    if (differ.first != a.pNumbers + a.nNumbers && differ.second != b.pNumbers + b.nNumbers)
-        return *differ.first < *differ.second ? -1 : 1;
-    if (a.nNumbers != b.nNumbers)
-        return a.nNumbers < b.nNumbers ? -1 : 1;
-    return compareKeys(a.text, b.text);
-}
-
-// The addresses of rows side by side: their texts in one string, their numbers in one
-// vector, so that keys cost no allocation each and comparisons read neighbouring memory.
-class IpKeys
-{
-public:
-    void add(const QString& qstrIp)
-    {
-        const size_t nFirst = m_numbers.size();
-        appendIpNumbers(qstrIp, m_numbers);
-        m_spans.push_back({m_qstrTexts.size(), qstrIp.size(), nFirst, m_numbers.size() - nFirst});
-        m_qstrTexts += qstrIp;
-    }
-
-    // Valid while nothing is added.
-    std::vector<IpKey> keys() const
-    {
-        std::vector<IpKey> keys;
-        keys.reserve(m_spans.size());
-        for (const Span& span : m_spans)
-            keys.push_back({m_numbers.data() + span.nFirstNumber, span.nNumbers,
-                            QStringView(m_qstrTexts.constData() + span.nText, span.nTextSize)});
-        return keys;
-    }
-
-private:
-    struct Span
-    {
-        int nText, nTextSize;
-        size_t nFirstNumber, nNumbers;
-    };
-    QString m_qstrTexts;
-    std::vector<qulonglong> m_numbers;
-    std::vector<Span> m_spans;
-};
-
-// Texts side by side in one string, for the same reasons.
-class TextKeys
-{
-public:
-    void add(const QString& qstrText)
-    {
-        m_spans.emplace_back(m_qstrTexts.size(), qstrText.size());
-        m_qstrTexts += qstrText;
-    }
-
-    // Valid while nothing is added.
-    std::vector<QStringView> keys() const
-    {
-        std::vector<QStringView> keys;
-        keys.reserve(m_spans.size());
-        for (const auto& span : m_spans)
-            keys.emplace_back(m_qstrTexts.constData() + span.first, span.second);
-        return keys;
-    }
-
-private:
-    QString m_qstrTexts;
-    std::vector<std::pair<int, int>> m_spans;
-};
-
-double numberKeyOf(int nSortType, QObject* pRow)
-{
-    switch (nSortType) {
-    case 3:
-    case 4:
-        return pingOf(pRow);
-    case 17:
-    case 18:
-        return favoriteUpdateOf(pRow);
-    case 19:
-    case 20:
-        return expireTimeOf(pRow);
-    case 21:
-    case 22:
-        return lastLoginOf(pRow);
-    default:
-        return createTimeOf(pRow);
-    }
-}
-
-QString textKeyOf(int nSortType, QObject* pRow)
-{
-    if (nSortType == kSortFirstText)
-        return firstTextOf(pRow);
-    if (nSortType == kSortBuyTime)
-        return buyTimeOf(pRow);
-    return lineSortText(pRow, nSortType);
-}
-
-// Calls `use` with the rows' keys under a sort type, in row order: addresses (1, 2),
-// texts (5 to 16) or numbers (the rest). Each row's key is taken once.
-template <typename Use> void withKeys(int nSortType, const QList<QObject*>& rows, Use use)
-{
-    if (nSortType <= 2) {
-        IpKeys keys;
-        for (QObject* pRow : rows)
-            keys.add(ipOf(pRow));
-        use(keys.keys());
-    } else if (nSortType >= 5 && nSortType <= kSortBuyTime) {
-        TextKeys keys;
-        for (QObject* pRow : rows)
-            keys.add(textKeyOf(nSortType, pRow));
-        use(keys.keys());
-    } else {
-        std::vector<double> keys;
-        keys.reserve(size_t(rows.size()));
-        for (QObject* pRow : rows)
-            keys.push_back(numberKeyOf(nSortType, pRow));
-        use(keys);
-    }
-}
-
-int compareKeys(double a, double b)
-{
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-// Orders the rows by their keys (one per row, in row order). Equal keys keep the rows'
-// order through their positions, so the faster unstable sort gives the stable result.
-template <typename Key>
-void sortByKeys(QList<QObject*>& rows, const std::vector<Key>& keys, bool bDescending)
-{
-    std::vector<int> order(keys.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&keys, bDescending](int a, int b) {
-        const size_t nA = size_t(a), nB = size_t(b);
-        const int nOrder =
-            bDescending ? compareKeys(keys[nB], keys[nA]) : compareKeys(keys[nA], keys[nB]);
-        return nOrder != 0 ? nOrder < 0 : a < b;
-    });
-    const QList<QObject*> unsorted = rows;
-    for (size_t i = 0; i < order.size(); ++i)
-        rows[int(i)] = unsorted.at(order[i]);
-}
-
-void sortRows(QList<QObject*>& rows, int nSortType)
-{
-    const bool bDescending = isDescending(nSortType);
-    withKeys(nSortType, rows,
-             [&rows, bDescending](const auto& keys) { sortByKeys(rows, keys, bDescending); });
+    std::vector<int> positions(static_cast<size_t>(nCount));
+    std::iota(positions.begin(), positions.end(), 0);
+    return positions;
 }
 
 // The location choice of the search, "random" read as no choice.
@@ -306,9 +42,10 @@ struct LocationFilter
 {
     QString qstrIp, qstrPostal, qstrIsp, qstrCountry, qstrState, qstrCity;
 
+    // Codes are kept case-folded: the test ignores case.
     static QString chosen(const QString& qstrCode)
     {
-        return qstrCode == QLatin1String("random") ? QString() : qstrCode;
+        return qstrCode == QLatin1String("random") ? QString() : qstrCode.toCaseFolded();
     }
 
     static LocationFilter current()
@@ -340,53 +77,55 @@ struct LocationFilter
                qstrCountry.isEmpty() && qstrState.isEmpty() && qstrCity.isEmpty();
     }
 
-    bool passes(const ProxyDataBase* pRow) const { return passes(pRow->lineKeys()); }
-
     bool passes(QObject* pObject) const
     {
         static const ProxyDataBase::LineKeys kNoKeys;
         const ProxyDataBase* pRow = asRow(pObject);
-        return passes(pRow ? pRow->lineKeys() : kNoKeys);
+        const ProxyDataBase::LineKeys& keys = pRow ? pRow->lineKeys() : kNoKeys;
+        const QString* const texts[] = {&keys.ip,      &keys.postal, &keys.isp,
+                                        &keys.country, &keys.state,  &keys.city};
+        return passesBy([&texts](ViewKeys::LineField field, const QString& qstrCode) {
+            return texts[field]->contains(qstrCode, Qt::CaseInsensitive);
+        });
+    }
+
+    // The same test on a view's kept keys, folded once, so a plain search does.
+    bool passes(ViewKeys& keys, int nRow) const
+    {
+        return passesBy([&keys, nRow](ViewKeys::LineField field, const QString& qstrCode) {
+            return keys.foldedText(nRow, field).contains(qstrCode);
+        });
     }
 
     // Only the first rule that has a choice applies: IP text, postal, operator, places.
-    bool passes(const ProxyDataBase::LineKeys& keys) const
+    template <typename Has> bool passesBy(Has has) const
     {
-        const auto has = [](const QString& qstrText, const QString& qstrCode) {
-            return qstrText.contains(qstrCode, Qt::CaseInsensitive);
-        };
         if (!qstrIp.isEmpty())
-            return has(keys.ip, qstrIp);
+            return has(ViewKeys::Field_Ip, qstrIp);
         if (!qstrPostal.isEmpty())
-            return has(keys.postal, qstrPostal);
+            return has(ViewKeys::Field_Postal, qstrPostal);
         if (!qstrIsp.isEmpty())
-            return has(keys.isp, qstrIsp);
-        return has(keys.country, qstrCountry) && has(keys.state, qstrState) &&
-               has(keys.city, qstrCity);
+            return has(ViewKeys::Field_Isp, qstrIsp);
+        return (qstrCountry.isEmpty() || has(ViewKeys::Field_Country, qstrCountry)) &&
+               (qstrState.isEmpty() || has(ViewKeys::Field_State, qstrState)) &&
+               (qstrCity.isEmpty() || has(ViewKeys::Field_City, qstrCity));
     }
 };
 
-bool isStatic(const ProxyDataBase* pRow)
+std::vector<int> locationPositions(ViewKeys& keys, const LocationFilter& filter,
+                                   bool bSkipStatic)
 {
-    return pRow->getIpTimeType() == kStaticPlan;
+    std::vector<int> positions;
+    for (int nRow = 0; nRow < keys.size(); ++nRow)
+        if (!(bSkipStatic && keys.isStatic(nRow)) && filter.passes(keys, nRow))
+            positions.push_back(nRow);
+    return positions;
 }
 
 bool isStatic(QObject* pObject)
 {
     const ProxyDataBase* pRow = asRow(pObject);
-    return pRow && isStatic(pRow);
-}
-
-// The rows of a table that `passes` takes, straight from the table.
-template <typename Passes>
-QList<QObject*> pickRows(const ProxyManager::RowTable& rows, Passes passes)
-{
-    QList<QObject*> picked;
-    picked.reserve(rows.size());
-    for (ProxyDataBase* pRow : rows)
-        if (passes(pRow))
-            picked.append(pRow);
-    return picked;
+    return pRow && pRow->getIpTimeType() == kStaticPlan;
 }
 
 void setCount(void (GlobleParam::*setter)(const int&), int nCount)
@@ -399,15 +138,7 @@ void setCount(void (GlobleParam::*setter)(const int&), int nCount)
 
 bool ProxyManager::lessBy(int nSortType, QObject* a, QObject* b)
 {
-    if (!isSortType(nSortType))
-        return false;
-    const bool bDescending = isDescending(nSortType);
-    bool bLess = false;
-    withKeys(nSortType, {a, b}, [&bLess, bDescending](const auto& keys) {
-        const int nOrder = compareKeys(keys[0], keys[1]);
-        bLess = bDescending ? nOrder > 0 : nOrder < 0;
-    });
-    return bLess;
+    return ViewKeys::lessBy(nSortType, a, b);
 }
 
 bool ProxyManager::CompareSort(QObject* a, QObject* b)
@@ -418,18 +149,48 @@ bool ProxyManager::CompareSort(QObject* a, QObject* b)
 QList<QObject*> ProxyManager::rowsOf(int enumType,
                                      const std::function<bool(QObject*)>& accepts) const
 {
-    return pickRows(table(enumType),
-                    [&accepts](QObject* pRow) { return !accepts || accepts(pRow); });
+    QList<QObject*> rows;
+    rows.reserve(table(enumType).size());
+    for (ProxyDataBase* pRow : table(enumType))
+        if (!accepts || accepts(pRow))
+            rows.append(pRow);
+    return rows;
 }
 
-// Sorts stably, logs, and loads the list type's model with the rows.
+// Kept until the table or any row changes: views in a row (a filter typed, a column
+// clicked) then filter and sort without reading every row object again.
+ViewKeys& ProxyManager::tableKeys(int enumType)
+{
+    KeptKeys& kept = m_keptKeys.at(static_cast<size_t>(enumType));
+    if (!kept.pKeys || kept.nRowWrites != ProxyDataBase::writeCount()) {
+        kept.pKeys = std::make_unique<ViewKeys>(rowsOf(enumType, {}));
+        kept.nRowWrites = ProxyDataBase::writeCount();
+    }
+    return *kept.pKeys;
+}
+
+void ProxyManager::forgetTableKeys(int enumType)
+{
+    if (enumType >= 0 && enumType < kProxyEnumCount)
+        m_keptKeys[static_cast<size_t>(enumType)].pKeys.reset();
+}
+
 QList<QObject*> ProxyManager::finishView(int enumType, QList<QObject*> rows, int nSortType,
                                          const std::function<bool(QObject*)>& accepts)
 {
+    ViewKeys keys(std::move(rows));
+    return finishView(enumType, keys, allPositions(keys.size()), nSortType, accepts);
+}
+
+// Sorts stably, logs, and loads the list type's model with the rows at the positions.
+QList<QObject*> ProxyManager::finishView(int enumType, ViewKeys& keys, std::vector<int> positions,
+                                         int nSortType,
+                                         const std::function<bool(QObject*)>& accepts)
+{
     setDataSortType(nSortType);
-    const bool bSorted = isSortType(nSortType);
-    if (bSorted)
-        sortRows(rows, nSortType);
+    const bool bSorted = ViewKeys::isSortType(nSortType);
+    keys.sort(positions, nSortType);
+    const QList<QObject*> rows = keys.rowsAt(positions);
     qDebug() << "enumValue:" << enumType;
     qDebug() << "nValue:" << nSortType;
     qDebug() << "proxylist size:" << rows.size();
@@ -451,7 +212,7 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
             setDataSortType(kAppendedPage);
             return m_listAppendOnline;
         }
-        return finishView(enumValue, rowsOf(enumValue, {}), nValue, {});
+        return tableView(enumValue, nValue);
     case Proxy_Today:
         return todayView(nValue);
     case Proxy_Favorite:
@@ -485,12 +246,13 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
         // The page's column sort when it gives one; latency order otherwise.
         const int nSortType = nValue >= 1 && nValue <= kSortNewest ? nValue : kSortLatency;
         if (nValue == kAppendedPage) {
-            QList<QObject*> rows = m_listAppendOnline;
             setDataSortType(kSortLatency);
-            sortRows(rows, kSortLatency);
-            return rows;
+            ViewKeys keys(m_listAppendOnline);
+            std::vector<int> positions = allPositions(keys.size());
+            keys.sort(positions, kSortLatency);
+            return keys.rowsAt(positions);
         }
-        return finishView(enumValue, rowsOf(enumValue, {}), nSortType, {});
+        return tableView(enumValue, nSortType);
     }
     case Proxy_EquipmentLineHistory:
         return equipmentLineHistoryView(false, 0);
@@ -500,50 +262,59 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
     }
 }
 
+// Every row of the table, sorted.
+QList<QObject*> ProxyManager::tableView(int enumType, int nSortType)
+{
+    ViewKeys& keys = tableKeys(enumType);
+    return finishView(enumType, keys, allPositions(keys.size()), nSortType, {});
+}
+
 QList<QObject*> ProxyManager::todayView(int nValue)
 {
-    const auto notStatic = [](const ProxyDataBase* pRow) { return !isStatic(pRow); };
-    QList<QObject*> rows;
+    ViewKeys& keys = tableKeys(Proxy_Today);
+    std::vector<int> positions;
     std::function<bool(QObject*)> accepts = [](QObject*) { return false; };
     int nCount = 0; // the rows the list has without a filter: all but static exits
-    if (nValue == 0) {
-        rows = pickRows(table(Proxy_Today), notStatic);
-        nCount = rows.size();
+    const LocationFilter filter = LocationFilter::current();
+    if (nValue == 0 || (nValue == 1 && filter.isEmpty())) {
+        for (int nRow = 0; nRow < keys.size(); ++nRow)
+            if (!keys.isStatic(nRow))
+                positions.push_back(nRow);
+        nCount = int(positions.size());
         accepts = [](QObject* pRow) { return !isStatic(pRow); };
     } else if (nValue == 1) {
-        const LocationFilter filter = LocationFilter::current();
-        if (filter.isEmpty())
-            return todayView(0);
         // Counted in the same pass as the filter.
-        rows = pickRows(table(Proxy_Today), [&filter, &nCount](const ProxyDataBase* pRow) {
-            if (isStatic(pRow))
-                return false;
+        for (int nRow = 0; nRow < keys.size(); ++nRow) {
+            if (keys.isStatic(nRow))
+                continue;
             ++nCount;
-            return filter.passes(pRow);
-        });
+            if (filter.passes(keys, nRow))
+                positions.push_back(nRow);
+        }
         accepts = [filter](QObject* pRow) { return !isStatic(pRow) && filter.passes(pRow); };
     }
-    rows = finishView(Proxy_Today, rows, kSortBuyTime, accepts);
+    const QList<QObject*> rows =
+        finishView(Proxy_Today, keys, std::move(positions), kSortBuyTime, accepts);
     setCount(&GlobleParam::setTodayDataNumbs, nCount);
     return rows;
 }
 
 QList<QObject*> ProxyManager::favoriteView(int nValue)
 {
-    QList<QObject*> rows;
+    ViewKeys& keys = tableKeys(Proxy_Favorite);
+    std::vector<int> positions;
     std::function<bool(QObject*)> accepts = [](QObject*) { return false; };
-    if (nValue == 0) {
-        rows = rowsOf(Proxy_Favorite, {});
+    const LocationFilter filter = LocationFilter::current();
+    if (nValue == 0 || (nValue == 1 && filter.isEmpty())) {
+        positions = allPositions(keys.size());
         accepts = {};
     } else if (nValue == 1) {
-        const LocationFilter filter = LocationFilter::current();
-        if (filter.isEmpty())
-            return favoriteView(0);
-        rows = refreshFavoriteList();
+        positions = locationPositions(keys, filter, false);
         accepts = [filter](QObject* pRow) { return filter.passes(pRow); };
     }
-    rows = finishView(Proxy_Favorite, rows, kSortFavoriteUpdate, accepts);
-    const int nCount = nValue == 1 ? table(Proxy_Favorite).size() : rows.size();
+    const QList<QObject*> rows =
+        finishView(Proxy_Favorite, keys, std::move(positions), kSortFavoriteUpdate, accepts);
+    const int nCount = nValue == 1 ? keys.size() : rows.size();
     setCount(&GlobleParam::setFavoriteDataNumbs, nCount);
     return rows;
 }
@@ -553,9 +324,8 @@ QList<QObject*> ProxyManager::locationView(int enumType, bool bSkipStatic)
     const LocationFilter filter = LocationFilter::current();
     if (filter.isEmpty())
         return getDataType(enumType, 0);
-    return pickRows(table(enumType), [&filter, bSkipStatic](const ProxyDataBase* pRow) {
-        return !(bSkipStatic && isStatic(pRow)) && filter.passes(pRow);
-    });
+    ViewKeys& keys = tableKeys(enumType);
+    return keys.rowsAt(locationPositions(keys, filter, bSkipStatic));
 }
 
 QList<QObject*> ProxyManager::refreshTodayList(int)

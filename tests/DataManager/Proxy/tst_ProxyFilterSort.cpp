@@ -180,6 +180,39 @@ private slots:
         QCOMPARE(nShown, manager()->getDataType(Proxy_Today, 1).size());
     }
 
+    // Views keep the rows' keys between calls; a change to a row or the table shows at once.
+    void viewsFollowChanges()
+    {
+        for (const HandRow& row : kHandRows)
+            manager()->addData(rowOf<TodayList>(row.szIp, lineOf(row), row.nPlan));
+        const auto shown = [this] {
+            QStringList ips;
+            for (QObject* pRow : manager()->getDataType(Proxy_Today, 1))
+                ips << static_cast<ProxyDataBase*>(pRow)->getIp();
+            return ips;
+        };
+        const auto row = [this](const char* szIp) {
+            return static_cast<TodayList*>(manager()->getListDataByKey(szIp, Proxy_Today));
+        };
+        choose({}, "de", {}, {}, {}, {});
+        QCOMPARE(shown(), QStringList{"20.0.0.4"});
+        row("10.0.0.1")->setqjsonLine(lineOf(kHandRows[3]));
+        row("10.0.0.1")->setBuyTime("1");
+        row("20.0.0.4")->setBuyTime("2");
+        QCOMPARE(shown(), (QStringList{"10.0.0.1", "20.0.0.4"}));
+        row("10.0.0.1")->setBuyTime("3");
+        QCOMPARE(shown(), (QStringList{"20.0.0.4", "10.0.0.1"}));
+        manager()->removeData(row("20.0.0.4"));
+        QCOMPARE(shown(), QStringList{"10.0.0.1"});
+        const HandRow extra = {"30.0.0.5", "DE", "BE", "Berlin", "mts", "20000", 1};
+        manager()->addData(rowOf<TodayList>(extra.szIp, lineOf(extra), extra.nPlan));
+        QCOMPARE(shown().size(), 2);
+        choose({}, "\u00C6", {}, {}, {}, {});
+        QVERIFY(shown().isEmpty());
+        row("30.0.0.5")->setqjsonLine({{"country", "\u00E6r\u00F8"}});
+        QCOMPARE(shown(), QStringList{"30.0.0.5"});
+    }
+
     void countsChangeWithOneSignal_data()
     {
         QTest::addColumn<int>("enumType");
