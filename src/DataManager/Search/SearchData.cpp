@@ -9,6 +9,9 @@ void foldInPlace(QChar* pChars, int nSize)
             const uint ucs4 = QChar::toCaseFolded(QChar::surrogateToUcs4(pChars[i], pChars[i + 1]));
             pChars[i] = QChar(QChar::highSurrogate(ucs4));
             pChars[++i] = QChar(QChar::lowSurrogate(ucs4));
+        } else if (pChars[i].unicode() < 0x80) { // most names are ASCII: fold without a lookup
+            const ushort u = pChars[i].unicode();
+            pChars[i] = QChar(ushort(u - 'A') < 26 ? u + ('a' - 'A') : u);
         } else {
             pChars[i] = pChars[i].toCaseFolded();
         }
@@ -118,6 +121,10 @@ void FoldedNameIndex::update(const QList<SearchDataBase*>& entries)
     m_entries.assign(entries.cbegin(), entries.cend());
     m_nNameChanges = SearchDataBase::indexedNameChanges();
     m_ends.reserve(m_entries.size());
+    int nLength = 0;
+    for (const SearchDataBase* pEntry : m_entries)
+        nLength += pEntry ? pEntry->m_qstrName.size() : 0;
+    m_text.reserve(nLength);
     for (SearchDataBase* pEntry : m_entries) {
         const int nStart = m_text.size();
         if (pEntry) {

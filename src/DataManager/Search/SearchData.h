@@ -122,8 +122,9 @@ public:
     void setZipArray(const Json::Value& value);
 
 signals:
-    void jsIspArrayChanged(Json::Value jsIspArray);
-    void jsZipArrayChanged(Json::Value jsZipArray);
+    // By reference: a copy of the array for each write would cost as much as the write.
+    void jsIspArrayChanged(const Json::Value& jsIspArray);
+    void jsZipArrayChanged(const Json::Value& jsZipArray);
 
 private:
     Json::Value m_jsIspArray{Json::objectValue};

@@ -200,6 +200,8 @@ private:
         const FoldedNameIndex& namesAt(int level);
         // Deletes a level's entries and drops its index.
         void clearLevel(int level);
+        // Whether a search handed every entry of a level to QML (see collect).
+        bool allHandedOut[5] = {};
     };
 
     // How a rebuild maps a plan to a raw array.
@@ -235,6 +237,7 @@ private:
     static void clearData(EntryList& list);
     void clearLevels(Catalogue& catalogue, CatalogueFile::Level level);
     static void clearCatalogue(Catalogue& catalogue);
+    static void reserveEntries(Catalogue& catalogue, const Json::Value& array, int level);
     static void addEntries(Catalogue* pCatalogue, const Json::Value& array, SearchDataBase* pParent,
                            int level);
     static SearchDataBase* makeEntry(Catalogue* pCatalogue, const Json::Value& element,
