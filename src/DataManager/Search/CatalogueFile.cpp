@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstring>
 #include <thread>
@@ -17,8 +18,11 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 // Below this a text is parsed in one piece: threads would cost more than they save.
-constexpr std::size_t kMinPieceBytes = 512 * 1024;
-constexpr unsigned kMaxPieces = 4;
+constexpr std::size_t kMinPieceBytes = 256 * 1024;
+constexpr unsigned kMaxThreads = 4;
+// Runs per thread: threads take runs as they finish, so a thread that allocates slowly
+// (a fresh heap of its own) takes fewer.
+constexpr unsigned kRunsPerThread = 8;
 // Joining the runs costs an insertion per element, as much as parsing a short one, so only
 // arrays of large elements (a country with its states and cities) are split.
 constexpr std::size_t kMinElementBytes = 4096;
@@ -41,10 +45,10 @@ const char* stringEnd(const char* p, const char* end)
     return nullptr;
 }
 
-// The commas that split the top-level array in `text` into about `nPieces` runs of whole
+// The commas that split the top-level array in `text` into about `nRuns` runs of whole
 // elements, followed by its closing bracket. Empty when the text does not hold one whole
 // array; the caller then leaves the verdict to a parse of the whole text.
-std::vector<const char*> pieceBounds(const std::string& text, unsigned nPieces)
+std::vector<const char*> runBounds(const std::string& text, unsigned nRuns)
 {
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -52,7 +56,7 @@ std::vector<const char*> pieceBounds(const std::string& text, unsigned nPieces)
         ++p;
     if (p == end || *p != '[')
         return {};
-    const std::size_t nStep = text.size() / nPieces;
+    const std::size_t nStep = text.size() / nRuns;
     const char* const pStart = p;
     const char* pNextCut = p + nStep;
     std::vector<const char*> bounds;
@@ -96,14 +100,14 @@ std::vector<const char*> pieceBounds(const std::string& text, unsigned nPieces)
 }
 
 // Parses one run of elements as an array of its own.
-bool parsePiece(const char* pBegin, const char* pEnd, Json::Value& out)
+bool parseRun(const char* pBegin, const char* pEnd, Json::Value& out)
 {
-    std::string piece;
-    piece.reserve(size_t(pEnd - pBegin) + 2);
-    piece += '[';
-    piece.append(pBegin, pEnd);
-    piece += ']';
-    return JsonRead::parse(piece, out, false) && out.isArray();
+    std::string run;
+    run.reserve(size_t(pEnd - pBegin) + 2);
+    run += '[';
+    run.append(pBegin, pEnd);
+    run += ']';
+    return JsonRead::parse(run, out, false) && out.isArray();
 }
 
 // A large array is parsed as runs of whole elements on several threads and joined; the
@@ -111,31 +115,37 @@ bool parsePiece(const char* pBegin, const char* pEnd, Json::Value& out)
 // is parsed whole, so a bad file is refused exactly as a whole parse refuses it.
 bool parseArray(const std::string& text, Json::Value& out)
 {
-    const unsigned nThreads = std::max(1u, std::min(kMaxPieces, std::thread::hardware_concurrency()));
-    const unsigned nPieces = unsigned(std::min<std::size_t>(nThreads, text.size() / kMinPieceBytes));
-    const std::vector<const char*> bounds = nPieces > 1 ? pieceBounds(text, nPieces)
-                                                        : std::vector<const char*>();
+    const unsigned nThreads =
+        std::max(1u, std::min(kMaxThreads, std::thread::hardware_concurrency()));
+    const std::size_t nRuns =
+        std::min<std::size_t>(nThreads * kRunsPerThread, text.size() / kMinPieceBytes);
+    const std::vector<const char*> bounds =
+        nThreads > 1 && nRuns > 1 ? runBounds(text, unsigned(nRuns)) : std::vector<const char*>();
     if (bounds.size() < 2)
         return JsonRead::parse(text, out, false);
 
-    std::vector<Json::Value> pieces(bounds.size());
+    std::vector<Json::Value> runs(bounds.size());
     std::vector<char> parsed(bounds.size(), 0);
-    const auto parseAt = [&](size_t i) {
-        const char* pBegin = i == 0 ? std::find(text.data(), bounds[0], '[') + 1 : bounds[i - 1] + 1;
-        parsed[i] = parsePiece(pBegin, bounds[i], pieces[i]);
+    std::atomic<std::size_t> next{0};
+    const auto parseRuns = [&] {
+        for (std::size_t i; (i = next++) < bounds.size();) {
+            const char* pBegin =
+                i == 0 ? std::find(text.data(), bounds[0], '[') + 1 : bounds[i - 1] + 1;
+            parsed[i] = parseRun(pBegin, bounds[i], runs[i]);
+        }
     };
     std::vector<std::thread> threads;
-    for (size_t i = 1; i < bounds.size(); ++i)
-        threads.emplace_back(parseAt, i);
-    parseAt(0);
+    for (unsigned i = 1; i < nThreads; ++i)
+        threads.emplace_back(parseRuns);
+    parseRuns();
     for (std::thread& thread : threads)
         thread.join();
     if (std::find(parsed.begin(), parsed.end(), 0) != parsed.end())
         return JsonRead::parse(text, out, false);
 
-    out = std::move(pieces[0]);
-    for (size_t i = 1; i < pieces.size(); ++i)
-        for (Json::Value& element : pieces[i])
+    out = std::move(runs[0]);
+    for (std::size_t i = 1; i < runs.size(); ++i)
+        for (Json::Value& element : runs[i])
             out.append(std::move(element));
     return true;
 }

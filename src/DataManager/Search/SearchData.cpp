@@ -58,25 +58,53 @@ void SearchDataBase::setParentLink(void* pParent)
     emit pParentChanged(pParent);
 }
 
-CountryData::CountryData(QObject* parent) : SearchDataBase(parent)
+namespace {
+
+const CountryData::SharedArray& emptyObject()
+{
+    static const CountryData::SharedArray pEmpty =
+        std::make_shared<const Json::Value>(Json::objectValue);
+    return pEmpty;
+}
+
+} // namespace
+
+CountryData::CountryData(QObject* parent)
+    : SearchDataBase(parent), m_pIspArray(emptyObject()), m_pZipArray(emptyObject())
 {
     setDataType(Data_Country);
 }
 
+bool CountryData::replace(SharedArray& pSlot, SharedArray pValue)
+{
+    if (*pSlot == *pValue)
+        return false;
+    pSlot = std::move(pValue);
+    return true;
+}
+
 void CountryData::setIspArray(const Json::Value& value)
 {
-    if (m_jsIspArray == value)
-        return;
-    m_jsIspArray = value;
-    emit jsIspArrayChanged(value);
+    if (*m_pIspArray != value)
+        shareIspArray(std::make_shared<const Json::Value>(value));
 }
 
 void CountryData::setZipArray(const Json::Value& value)
 {
-    if (m_jsZipArray == value)
-        return;
-    m_jsZipArray = value;
-    emit jsZipArrayChanged(value);
+    if (*m_pZipArray != value)
+        shareZipArray(std::make_shared<const Json::Value>(value));
+}
+
+void CountryData::shareIspArray(SharedArray pValue)
+{
+    if (replace(m_pIspArray, std::move(pValue)))
+        emit jsIspArrayChanged(*m_pIspArray);
+}
+
+void CountryData::shareZipArray(SharedArray pValue)
+{
+    if (replace(m_pZipArray, std::move(pValue)))
+        emit jsZipArrayChanged(*m_pZipArray);
 }
 
 StateData::StateData(QObject* parent) : SearchDataBase(parent)

@@ -359,8 +359,9 @@ void SearchManager::rebuild(Catalogue& catalogue, Level level, RawSet set, bool 
     clearLevels(catalogue, level);
     if (set == Raw_None || !m_raw[level][set])
         return;
-    reserveEntries(catalogue, *m_raw[level][set], nEntryLevel);
-    addEntries(&catalogue, *m_raw[level][set], nullptr, nEntryLevel);
+    const RawArray& pRaw = m_raw[level][set];
+    reserveEntries(catalogue, *pRaw, nEntryLevel);
+    addEntries(&catalogue, pRaw, *pRaw, nullptr, nEntryLevel);
     // Indexed at load rather than by the first search.
     const int nLastLevel = level == CatalogueFile::Area ? Data_City : nEntryLevel;
     for (int nLevel = nEntryLevel; nLevel <= nLastLevel; ++nLevel)
@@ -388,17 +389,18 @@ void SearchManager::reserveEntries(Catalogue& catalogue, const Json::Value& arra
 }
 
 // A null catalogue builds the device countries: no children, kept in their own list.
-void SearchManager::addEntries(Catalogue* pCatalogue, const Json::Value& array,
-                               SearchDataBase* pParent, int level)
+void SearchManager::addEntries(Catalogue* pCatalogue, const RawArray& pRaw,
+                               const Json::Value& array, SearchDataBase* pParent, int level)
 {
     if (!array.isArray())
         return;
     for (const Json::Value& element : array)
-        makeEntry(pCatalogue, element, pParent, level);
+        makeEntry(pCatalogue, pRaw, element, pParent, level);
 }
 
-SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Value& element,
-                                         SearchDataBase* pParent, int level)
+SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const RawArray& pRaw,
+                                         const Json::Value& element, SearchDataBase* pParent,
+                                         int level)
 {
     SearchDataBase* pEntry = nullptr;
     if (level == Data_Isp || level == Data_Postal) {
@@ -417,10 +419,10 @@ SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Valu
             pEntry = pCountry;
             const Json::Value& isps = JsonRead::member(element, "isp_list");
             if (isps.isArray())
-                pCountry->setIspArray(isps);
+                pCountry->shareIspArray(RawArray(pRaw, &isps));
             const Json::Value& zips = JsonRead::member(element, "zip_list");
             if (zips.isArray())
-                pCountry->setZipArray(zips);
+                pCountry->shareZipArray(RawArray(pRaw, &zips));
         } else {
             pEntry =
                 level == Data_State ? static_cast<SearchDataBase*>(new StateData) : new CityData;
@@ -429,7 +431,8 @@ SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Valu
         pEntry->setName(textOf(JsonRead::member(element, "name")));
         if (pCatalogue && level < Data_City) {
             const char* szChildren = level == Data_Country ? "state_list" : "city_list";
-            addEntries(pCatalogue, JsonRead::member(element, szChildren), pEntry, level + 1);
+            addEntries(pCatalogue, pRaw, JsonRead::member(element, szChildren), pEntry,
+                       level + 1);
         }
     }
     pEntry->setParentLink(pParent);
@@ -532,7 +535,8 @@ void SearchManager::beginRarseDeviceCountryData(int nMealType, bool)
     clearData(m_listDeviceLineStatus);
     if (countries)
         for (const Json::Value& element : *countries)
-            if (SearchDataBase* pCountry = makeEntry(nullptr, element, nullptr, Data_Country))
+            if (SearchDataBase* pCountry =
+                    makeEntry(nullptr, countries, element, nullptr, Data_Country))
                 m_listDeviceCountry.append(pCountry);
     if (nMealType == 1) {
         addStatusEntries(m_listDeviceStatus, m_valueDeviceStatusArray, Data_DeviceStatus);
@@ -990,7 +994,7 @@ SearchManager::EntryList SearchManager::countryChoices(Catalogue& catalogue,
         return result;
     for (const Json::Value& text : texts)
         if (SearchDataBase* pEntry =
-                makeEntry(nullptr, text, nullptr, bIsp ? Data_Isp : Data_Postal))
+                makeEntry(nullptr, nullptr, text, nullptr, bIsp ? Data_Isp : Data_Postal))
             result.append(pEntry);
     return result;
 }

@@ -238,10 +238,13 @@ private:
     void clearLevels(Catalogue& catalogue, CatalogueFile::Level level);
     static void clearCatalogue(Catalogue& catalogue);
     static void reserveEntries(Catalogue& catalogue, const Json::Value& array, int level);
-    static void addEntries(Catalogue* pCatalogue, const Json::Value& array, SearchDataBase* pParent,
-                           int level);
-    static SearchDataBase* makeEntry(Catalogue* pCatalogue, const Json::Value& element,
-                                     SearchDataBase* pParent, int level);
+    // `pRaw` is the raw array that `array` (or `element`) belongs to: countries share their
+    // operator and postal arrays with it.
+    static void addEntries(Catalogue* pCatalogue, const RawArray& pRaw, const Json::Value& array,
+                           SearchDataBase* pParent, int level);
+    static SearchDataBase* makeEntry(Catalogue* pCatalogue, const RawArray& pRaw,
+                                     const Json::Value& element, SearchDataBase* pParent,
+                                     int level);
     static void addStatusEntries(EntryList& list, const Json::Value& array, int level);
 
     // The current choices a search narrows by; empty and "random" mean any.

@@ -182,6 +182,10 @@ private slots:
         pSearch->beginRarseDeviceCountryData(11, true);
         QCOMPARE(pSearch->getDeviceDataByKeyAndType("", Data_Country).size(), 2);
         QVERIFY(pSearch->getDeviceDataByKeyAndType("", Data_DeviceLineStatus).isEmpty());
+
+        // A built country keeps the arrays it shares with a raw array replaced since.
+        pSearch->setAreaDataJson(Json::Value(Json::arrayValue), 1);
+        QCOMPARE(pCountry->getZipArray()[1].asString(), std::string("10001"));
     }
 
     void badFileKeepsEarlierCatalogue_data()
