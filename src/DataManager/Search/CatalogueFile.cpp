@@ -8,9 +8,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -45,30 +46,76 @@ const char* stringEnd(const char* p, const char* end)
     return nullptr;
 }
 
-// The commas that split the top-level array in `text` into about `nRuns` runs of whole
-// elements, followed by its closing bracket. Empty when the text does not hold one whole
-// array; the caller then leaves the verdict to a parse of the whole text.
-std::vector<const char*> runBounds(const std::string& text, unsigned nRuns)
+// The runs of whole elements of a large array, handed to the parsing threads as the scan
+// finds where each ends, so that parsing starts while the rest is still scanned.
+class RunQueue
 {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p != end && std::isspace(static_cast<unsigned char>(*p)))
-        ++p;
-    if (p == end || *p != '[')
-        return {};
-    const std::size_t nStep = text.size() / nRuns;
-    const char* const pStart = p;
-    const char* pNextCut = p + nStep;
-    std::vector<const char*> bounds;
+public:
+    RunQueue(const char* pOpen, std::size_t nMaxRuns) : m_pOpen(pOpen), m_ends(nMaxRuns) {}
+
+    // The end of the next run: a top-level comma, or the array's closing bracket last.
+    void push(const char* pEnd)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_ends[m_nPushed++] = pEnd;
+        m_ready.notify_one();
+    }
+
+    // The scan is over; `bWhole` tells whether it found one whole array.
+    void finish(bool bWhole)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bFinished = true;
+        m_bWhole = bWhole;
+        m_ready.notify_all();
+    }
+
+    // Whether a cut still leaves room for the closing bracket; read by the scan only.
+    bool roomForCut() const { return m_nPushed + 1 < m_ends.size(); }
+
+    // The next run whose end is known, waiting for the scan; false once none is left.
+    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_ready.wait(lock, [this] { return m_nTaken < m_nPushed || m_bFinished; });
+        if (m_nTaken == m_nPushed)
+            return false;
+        nRun = m_nTaken++;
+        pBegin = nRun == 0 ? m_pOpen + 1 : m_ends[nRun - 1] + 1;
+        pEnd = m_ends[nRun];
+        return true;
+    }
+
+    // After every thread is done: the number of runs of a whole array, 0 when not whole.
+    std::size_t wholeRuns() const { return m_bWhole ? m_nPushed : 0; }
+
+private:
+    const char* const m_pOpen;
+    std::vector<const char*> m_ends;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::size_t m_nPushed = 0;
+    std::size_t m_nTaken = 0;
+    bool m_bFinished = false;
+    bool m_bWhole = false;
+};
+
+// Scans the array opened at `pOpen` for top-level commas about `nStep` bytes apart and
+// pushes them, then its closing bracket. False when the text does not hold one whole array
+// or its elements are too small to be worth splitting.
+bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, RunQueue& queue)
+{
+    const char* pNextCut = pOpen + nStep;
     std::size_t nElements = 1;
     int nDepth = 0;
-    while (p != end) {
+    for (const char* p = pOpen; p != end; ++p) {
         switch (*p) {
         case '"':
             p = stringEnd(p + 1, end);
             if (!p)
-                return {};
-            continue;
+                return false;
+            --p;
+            break;
         case '[':
         case '{':
             ++nDepth;
@@ -76,27 +123,26 @@ std::vector<const char*> runBounds(const std::string& text, unsigned nRuns)
         case ']':
         case '}':
             if (--nDepth == 0) {
-                bounds.push_back(p);
-                return bounds;
+                queue.push(p);
+                return true;
             }
             break;
         case ',':
             if (nDepth != 1)
                 break;
             ++nElements;
-            if (size_t(p - pStart) < kMinElementBytes * nElements)
-                return {};
-            if (p >= pNextCut) {
-                bounds.push_back(p);
+            if (size_t(p - pOpen) < kMinElementBytes * nElements)
+                return false;
+            if (p >= pNextCut && queue.roomForCut()) {
+                queue.push(p);
                 pNextCut = p + nStep;
             }
             break;
         default:
             break;
         }
-        ++p;
     }
-    return {};
+    return false;
 }
 
 // Parses one run of elements as an array of its own.
@@ -119,32 +165,38 @@ bool parseArray(const std::string& text, Json::Value& out)
         std::max(1u, std::min(kMaxThreads, std::thread::hardware_concurrency()));
     const std::size_t nRuns =
         std::min<std::size_t>(nThreads * kRunsPerThread, text.size() / kMinPieceBytes);
-    const std::vector<const char*> bounds =
-        nThreads > 1 && nRuns > 1 ? runBounds(text, unsigned(nRuns)) : std::vector<const char*>();
-    if (bounds.size() < 2)
+    const char* const end = text.data() + text.size();
+    const char* const pOpen = std::find_if_not(text.data(), end, [](char c) {
+        return std::isspace(static_cast<unsigned char>(c));
+    });
+    if (nThreads < 2 || nRuns < 2 || pOpen == end || *pOpen != '[')
         return JsonRead::parse(text, out, false);
 
-    std::vector<Json::Value> runs(bounds.size());
-    std::vector<char> parsed(bounds.size(), 0);
-    std::atomic<std::size_t> next{0};
+    // One more run than cuts: the last ends at the closing bracket.
+    RunQueue queue(pOpen, nRuns + 1);
+    std::vector<Json::Value> runs(nRuns + 1);
+    std::vector<char> parsed(nRuns + 1, 0);
     const auto parseRuns = [&] {
-        for (std::size_t i; (i = next++) < bounds.size();) {
-            const char* pBegin =
-                i == 0 ? std::find(text.data(), bounds[0], '[') + 1 : bounds[i - 1] + 1;
-            parsed[i] = parseRun(pBegin, bounds[i], runs[i]);
-        }
+        std::size_t nRun;
+        const char* pBegin;
+        const char* pEnd;
+        while (queue.take(nRun, pBegin, pEnd))
+            parsed[nRun] = parseRun(pBegin, pEnd, runs[nRun]);
     };
     std::vector<std::thread> threads;
     for (unsigned i = 1; i < nThreads; ++i)
         threads.emplace_back(parseRuns);
+    queue.finish(scanRuns(pOpen, end, text.size() / nRuns, queue));
     parseRuns();
     for (std::thread& thread : threads)
         thread.join();
-    if (std::find(parsed.begin(), parsed.end(), 0) != parsed.end())
+    const std::size_t nWhole = queue.wholeRuns();
+    if (nWhole == 0 || std::find(parsed.begin(), parsed.begin() + nWhole, 0) !=
+                           parsed.begin() + nWhole)
         return JsonRead::parse(text, out, false);
 
     out = std::move(runs[0]);
-    for (std::size_t i = 1; i < runs.size(); ++i)
+    for (std::size_t i = 1; i < nWhole; ++i)
         for (Json::Value& element : runs[i])
             out.append(std::move(element));
     return true;
