@@ -18,8 +18,8 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
-// Below this a text is parsed in one piece: threads would cost more than they save.
-constexpr std::size_t kMinPieceBytes = 256 * 1024;
+// A run is at least this long: shorter ones would cost more in threads than they save.
+constexpr std::size_t kMinRunBytes = 256 * 1024;
 constexpr unsigned kMaxThreads = 4;
 // Runs per thread: threads take runs as they finish, so a thread that allocates slowly
 // (a fresh heap of its own) takes fewer.
@@ -164,7 +164,7 @@ bool parseArray(const std::string& text, Json::Value& out)
     const unsigned nThreads =
         std::max(1u, std::min(kMaxThreads, std::thread::hardware_concurrency()));
     const std::size_t nRuns =
-        std::min<std::size_t>(nThreads * kRunsPerThread, text.size() / kMinPieceBytes);
+        std::min<std::size_t>(nThreads * kRunsPerThread, text.size() / kMinRunBytes);
     const char* const end = text.data() + text.size();
     const char* const pOpen = std::find_if_not(text.data(), end, [](char c) {
         return std::isspace(static_cast<unsigned char>(c));

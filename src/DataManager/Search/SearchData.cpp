@@ -60,6 +60,7 @@ void SearchDataBase::setParentLink(void* pParent)
 
 namespace {
 
+// What a country holds until an array is set: one empty object for them all.
 const CountryData::SharedArray& emptyObject()
 {
     static const CountryData::SharedArray pEmpty =
