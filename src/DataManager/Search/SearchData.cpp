@@ -9,6 +9,9 @@ void foldInPlace(QChar* pChars, int nSize)
             const uint ucs4 = QChar::toCaseFolded(QChar::surrogateToUcs4(pChars[i], pChars[i + 1]));
             pChars[i] = QChar(QChar::highSurrogate(ucs4));
             pChars[++i] = QChar(QChar::lowSurrogate(ucs4));
+        } else if (pChars[i].unicode() < 0x80) { // most names are ASCII: fold without a lookup
+            const ushort u = pChars[i].unicode();
+            pChars[i] = QChar(ushort(u - 'A') < 26 ? u + ('a' - 'A') : u);
         } else {
             pChars[i] = pChars[i].toCaseFolded();
         }
@@ -55,25 +58,54 @@ void SearchDataBase::setParentLink(void* pParent)
     emit pParentChanged(pParent);
 }
 
-CountryData::CountryData(QObject* parent) : SearchDataBase(parent)
+namespace {
+
+// What a country holds until an array is set: one empty object for them all.
+const CountryData::SharedArray& emptyObject()
+{
+    static const CountryData::SharedArray pEmpty =
+        std::make_shared<const Json::Value>(Json::objectValue);
+    return pEmpty;
+}
+
+} // namespace
+
+CountryData::CountryData(QObject* parent)
+    : SearchDataBase(parent), m_pIspArray(emptyObject()), m_pZipArray(emptyObject())
 {
     setDataType(Data_Country);
 }
 
+bool CountryData::replace(SharedArray& pSlot, SharedArray pValue)
+{
+    if (*pSlot == *pValue)
+        return false;
+    pSlot = std::move(pValue);
+    return true;
+}
+
 void CountryData::setIspArray(const Json::Value& value)
 {
-    if (m_jsIspArray == value)
-        return;
-    m_jsIspArray = value;
-    emit jsIspArrayChanged(value);
+    if (*m_pIspArray != value)
+        shareIspArray(std::make_shared<const Json::Value>(value));
 }
 
 void CountryData::setZipArray(const Json::Value& value)
 {
-    if (m_jsZipArray == value)
-        return;
-    m_jsZipArray = value;
-    emit jsZipArrayChanged(value);
+    if (*m_pZipArray != value)
+        shareZipArray(std::make_shared<const Json::Value>(value));
+}
+
+void CountryData::shareIspArray(SharedArray pValue)
+{
+    if (replace(m_pIspArray, std::move(pValue)))
+        emit jsIspArrayChanged(*m_pIspArray);
+}
+
+void CountryData::shareZipArray(SharedArray pValue)
+{
+    if (replace(m_pZipArray, std::move(pValue)))
+        emit jsZipArrayChanged(*m_pZipArray);
 }
 
 StateData::StateData(QObject* parent) : SearchDataBase(parent)
@@ -118,6 +150,10 @@ void FoldedNameIndex::update(const QList<SearchDataBase*>& entries)
     m_entries.assign(entries.cbegin(), entries.cend());
     m_nNameChanges = SearchDataBase::indexedNameChanges();
     m_ends.reserve(m_entries.size());
+    int nLength = 0;
+    for (const SearchDataBase* pEntry : m_entries)
+        nLength += pEntry ? pEntry->m_qstrName.size() : 0;
+    m_text.reserve(nLength);
     for (SearchDataBase* pEntry : m_entries) {
         const int nStart = m_text.size();
         if (pEntry) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 // The level of a catalogue entry; QML passes it as a plain int.
@@ -115,19 +116,28 @@ class CountryData : public SearchDataBase
     Q_PROPERTY(Json::Value jsZipArray READ getZipArray WRITE setZipArray NOTIFY jsZipArrayChanged)
 
 public:
+    using SharedArray = std::shared_ptr<const Json::Value>;
+
     explicit CountryData(QObject* parent = nullptr);
-    const Json::Value& getIspArray() const { return m_jsIspArray; }
-    const Json::Value& getZipArray() const { return m_jsZipArray; }
+    const Json::Value& getIspArray() const { return *m_pIspArray; }
+    const Json::Value& getZipArray() const { return *m_pZipArray; }
     void setIspArray(const Json::Value& value);
     void setZipArray(const Json::Value& value);
+    // The same as the setters for an array that lives on elsewhere (in a catalogue's raw
+    // array, which it then keeps alive): held without a copy.
+    void shareIspArray(SharedArray pValue);
+    void shareZipArray(SharedArray pValue);
 
 signals:
-    void jsIspArrayChanged(Json::Value jsIspArray);
-    void jsZipArrayChanged(Json::Value jsZipArray);
+    // By reference: a copy of the array for each write would cost as much as the write.
+    void jsIspArrayChanged(const Json::Value& jsIspArray);
+    void jsZipArrayChanged(const Json::Value& jsZipArray);
 
 private:
-    Json::Value m_jsIspArray{Json::objectValue};
-    Json::Value m_jsZipArray{Json::objectValue};
+    static bool replace(SharedArray& pSlot, SharedArray pValue);
+
+    SharedArray m_pIspArray;
+    SharedArray m_pZipArray;
 };
 
 class StateData : public SearchDataBase

@@ -45,6 +45,23 @@ int planOf(int (GlobleParam::*pGet)() const)
     return pParam ? (pParam->*pGet)() : 0;
 }
 
+// Borrowed by QML, never collected by it.
+template <typename T> T* borrowed(T* pItem)
+{
+    QQmlEngine::setObjectOwnership(pItem, QQmlEngine::CppOwnership);
+    return pItem;
+}
+
+// A string value as text, read in place; anything else reads as empty.
+QString textOf(const Json::Value& value)
+{
+    const char* szBegin = nullptr;
+    const char* szEnd = nullptr;
+    if (!value.isString() || !value.getString(&szBegin, &szEnd))
+        return QString();
+    return QString::fromUtf8(szBegin, int(szEnd - szBegin));
+}
+
 Json::Value statusArray(const char* szSecondName, int nSecondStatus)
 {
     Json::Value array(Json::arrayValue);
@@ -342,25 +359,48 @@ void SearchManager::rebuild(Catalogue& catalogue, Level level, RawSet set, bool 
     clearLevels(catalogue, level);
     if (set == Raw_None || !m_raw[level][set])
         return;
-    addEntries(&catalogue, *m_raw[level][set], nullptr, nEntryLevel);
+    const RawArray& pRaw = m_raw[level][set];
+    reserveEntries(catalogue, *pRaw, nEntryLevel);
+    addEntries(&catalogue, pRaw, *pRaw, nullptr, nEntryLevel);
     // Indexed at load rather than by the first search.
     const int nLastLevel = level == CatalogueFile::Area ? Data_City : nEntryLevel;
     for (int nLevel = nEntryLevel; nLevel <= nLastLevel; ++nLevel)
         catalogue.namesAt(nLevel);
 }
 
+// Room for the entries a raw array gives (a country's states and cities too), so that each
+// long list grows once rather than by repeated copies.
+void SearchManager::reserveEntries(Catalogue& catalogue, const Json::Value& array, int level)
+{
+    const auto sizeOf = [](const Json::Value& list) { return list.isArray() ? int(list.size()) : 0; };
+    catalogue.at(level).reserve(sizeOf(array));
+    if (level != Data_Country)
+        return;
+    int nStates = 0;
+    int nCities = 0;
+    for (const Json::Value& country : array) {
+        const Json::Value& states = JsonRead::member(country, "state_list");
+        nStates += sizeOf(states);
+        for (const Json::Value& state : states)
+            nCities += sizeOf(JsonRead::member(state, "city_list"));
+    }
+    catalogue.at(Data_State).reserve(nStates);
+    catalogue.at(Data_City).reserve(nCities);
+}
+
 // A null catalogue builds the device countries: no children, kept in their own list.
-void SearchManager::addEntries(Catalogue* pCatalogue, const Json::Value& array,
-                               SearchDataBase* pParent, int level)
+void SearchManager::addEntries(Catalogue* pCatalogue, const RawArray& pRaw,
+                               const Json::Value& array, SearchDataBase* pParent, int level)
 {
     if (!array.isArray())
         return;
     for (const Json::Value& element : array)
-        makeEntry(pCatalogue, element, pParent, level);
+        makeEntry(pCatalogue, pRaw, element, pParent, level);
 }
 
-SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Value& element,
-                                         SearchDataBase* pParent, int level)
+SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const RawArray& pRaw,
+                                         const Json::Value& element, SearchDataBase* pParent,
+                                         int level)
 {
     SearchDataBase* pEntry = nullptr;
     if (level == Data_Isp || level == Data_Postal) {
@@ -368,7 +408,7 @@ SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Valu
             return nullptr;
         pEntry =
             level == Data_Isp ? static_cast<SearchDataBase*>(new OperatorData) : new PostalData;
-        const QString qstrText = QString::fromStdString(element.asString());
+        const QString qstrText = textOf(element);
         pEntry->setCode(qstrText);
         pEntry->setName(qstrText);
     } else {
@@ -379,26 +419,27 @@ SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const Json::Valu
             pEntry = pCountry;
             const Json::Value& isps = JsonRead::member(element, "isp_list");
             if (isps.isArray())
-                pCountry->setIspArray(isps);
+                pCountry->shareIspArray(RawArray(pRaw, &isps));
             const Json::Value& zips = JsonRead::member(element, "zip_list");
             if (zips.isArray())
-                pCountry->setZipArray(zips);
+                pCountry->shareZipArray(RawArray(pRaw, &zips));
         } else {
             pEntry =
                 level == Data_State ? static_cast<SearchDataBase*>(new StateData) : new CityData;
         }
-        pEntry->setCode(QString::fromStdString(JsonRead::getString(element, "code")));
-        pEntry->setName(QString::fromStdString(JsonRead::getString(element, "name")));
+        pEntry->setCode(textOf(JsonRead::member(element, "code")));
+        pEntry->setName(textOf(JsonRead::member(element, "name")));
         if (pCatalogue && level < Data_City) {
             const char* szChildren = level == Data_Country ? "state_list" : "city_list";
-            addEntries(pCatalogue, JsonRead::member(element, szChildren), pEntry, level + 1);
+            addEntries(pCatalogue, pRaw, JsonRead::member(element, szChildren), pEntry,
+                       level + 1);
         }
     }
-    // Borrowed by QML, never collected by it.
-    QQmlEngine::setObjectOwnership(pEntry, QQmlEngine::CppOwnership);
     pEntry->setParentLink(pParent);
     if (pCatalogue)
         pCatalogue->at(level).append(pEntry);
+    else // a short list of its own, handed to QML as a whole
+        borrowed(pEntry);
     return pEntry;
 }
 
@@ -494,7 +535,8 @@ void SearchManager::beginRarseDeviceCountryData(int nMealType, bool)
     clearData(m_listDeviceLineStatus);
     if (countries)
         for (const Json::Value& element : *countries)
-            if (SearchDataBase* pCountry = makeEntry(nullptr, element, nullptr, Data_Country))
+            if (SearchDataBase* pCountry =
+                    makeEntry(nullptr, countries, element, nullptr, Data_Country))
                 m_listDeviceCountry.append(pCountry);
     if (nMealType == 1) {
         addStatusEntries(m_listDeviceStatus, m_valueDeviceStatusArray, Data_DeviceStatus);
@@ -546,7 +588,10 @@ void SearchManager::Catalogue::clearLevel(int level)
 {
     clearData(at(level));
     names[level - 1].clear();
+    allHandedOut[level - 1] = false;
 }
+
+
 
 // Appends the entries of a catalogue level whose names contain the key and that `accepts`
 // takes, in list order.
@@ -554,17 +599,22 @@ template <typename Accepts>
 void SearchManager::collect(Catalogue& catalogue, int level, const QString& foldedKey,
                             QList<QObject*>& result, Accepts accepts)
 {
-    const auto take = [&result, &accepts](SearchDataBase* pEntry) {
+    // Entries are marked as ours when first handed to QML rather than when built: most
+    // are never shown. Once a search handed out the whole level, none needs marking again.
+    bool& bAllHandedOut = catalogue.allHandedOut[level - 1];
+    const bool bMark = !bAllHandedOut;
+    const auto take = [&result, &accepts, bMark](SearchDataBase* pEntry) {
         if (accepts(pEntry))
-            result.append(pEntry);
+            result.append(bMark ? borrowed(pEntry) : pEntry);
     };
     if (foldedKey.isEmpty()) { // every name contains it
         for (SearchDataBase* pEntry : catalogue.at(level))
             if (pEntry)
                 take(pEntry);
-        return;
+    } else {
+        catalogue.namesAt(level).forEachMatch(foldedKey, take);
     }
-    catalogue.namesAt(level).forEachMatch(foldedKey, take);
+    bAllHandedOut = bAllHandedOut || result.size() == catalogue.at(level).size();
 }
 
 QList<QObject*> SearchManager::searchChoices(const EntryList& page, Catalogue& catalogue, int level,
@@ -944,7 +994,7 @@ SearchManager::EntryList SearchManager::countryChoices(Catalogue& catalogue,
         return result;
     for (const Json::Value& text : texts)
         if (SearchDataBase* pEntry =
-                makeEntry(nullptr, text, nullptr, bIsp ? Data_Isp : Data_Postal))
+                makeEntry(nullptr, nullptr, text, nullptr, bIsp ? Data_Isp : Data_Postal))
             result.append(pEntry);
     return result;
 }
@@ -1069,12 +1119,6 @@ template <typename T> QList<QObject*> asObjects(const QList<T*>& list)
         if (pItem)
             result.append(pItem);
     return result;
-}
-
-template <typename T> T* borrowed(T* pItem)
-{
-    QQmlEngine::setObjectOwnership(pItem, QQmlEngine::CppOwnership);
-    return pItem;
 }
 
 } // namespace

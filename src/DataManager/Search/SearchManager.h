@@ -200,6 +200,8 @@ private:
         const FoldedNameIndex& namesAt(int level);
         // Deletes a level's entries and drops its index.
         void clearLevel(int level);
+        // Whether a search handed every entry of a level to QML (see collect).
+        bool allHandedOut[5] = {};
     };
 
     // How a rebuild maps a plan to a raw array.
@@ -235,10 +237,14 @@ private:
     static void clearData(EntryList& list);
     void clearLevels(Catalogue& catalogue, CatalogueFile::Level level);
     static void clearCatalogue(Catalogue& catalogue);
-    static void addEntries(Catalogue* pCatalogue, const Json::Value& array, SearchDataBase* pParent,
-                           int level);
-    static SearchDataBase* makeEntry(Catalogue* pCatalogue, const Json::Value& element,
-                                     SearchDataBase* pParent, int level);
+    static void reserveEntries(Catalogue& catalogue, const Json::Value& array, int level);
+    // `pRaw` is the raw array that `array` (or `element`) belongs to: countries share their
+    // operator and postal arrays with it.
+    static void addEntries(Catalogue* pCatalogue, const RawArray& pRaw, const Json::Value& array,
+                           SearchDataBase* pParent, int level);
+    static SearchDataBase* makeEntry(Catalogue* pCatalogue, const RawArray& pRaw,
+                                     const Json::Value& element, SearchDataBase* pParent,
+                                     int level);
     static void addStatusEntries(EntryList& list, const Json::Value& array, int level);
 
     // The current choices a search narrows by; empty and "random" mean any.

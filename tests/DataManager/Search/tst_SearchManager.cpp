@@ -3,6 +3,7 @@
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
+#include "PublicModule/HttpCurl/features/JsonRead.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -181,6 +182,10 @@ private slots:
         pSearch->beginRarseDeviceCountryData(11, true);
         QCOMPARE(pSearch->getDeviceDataByKeyAndType("", Data_Country).size(), 2);
         QVERIFY(pSearch->getDeviceDataByKeyAndType("", Data_DeviceLineStatus).isEmpty());
+
+        // A built country keeps the arrays it shares with a raw array replaced since.
+        pSearch->setAreaDataJson(Json::Value(Json::arrayValue), 1);
+        QCOMPARE(pCountry->getZipArray()[1].asString(), std::string("10001"));
     }
 
     void badFileKeepsEarlierCatalogue_data()
@@ -210,6 +215,42 @@ private slots:
         load();
         rebuildList();
         QCOMPARE(sizes(), QList<int>({2, 3, 4, 3, 1}));
+    }
+
+    // A file large enough to be parsed in runs on several threads reads as the whole parse
+    // does: names with quotes, backslashes and brackets, and a bad element in the last run.
+    void largeFileReadsAsParsedWhole_data()
+    {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::newRow("whole") << QByteArray("]");
+        QTest::newRow("bad last element") << QByteArray(",{\"code\": tru}]");
+    }
+
+    void largeFileReadsAsParsedWhole()
+    {
+        QFETCH(QByteArray, tail);
+        Json::Value countries(Json::arrayValue);
+        for (int nCountry = 0; nCountry < 100; ++nCountry) {
+            Json::Value country;
+            country["code"] = "C" + std::to_string(nCountry);
+            country["name"] = "Land \"" + std::to_string(nCountry) + "\" \\,]}[{";
+            Json::Value& cities = country["state_list"][0]["city_list"];
+            for (int nCity = 0; nCity < 500; ++nCity)
+                cities.append(Json::Value("Stadt \\\" " + std::to_string(nCity) + " \u00e9,]"));
+            countries.append(country);
+        }
+        QByteArray text = QByteArray::fromStdString(Json::writeString(Json::StreamWriterBuilder(), countries));
+        text.chop(text.size() - text.lastIndexOf(']'));
+        text += tail;
+        writeEncoded("country.json", text);
+
+        Json::Value expected;
+        const bool bExpected = JsonRead::parse(text.toStdString(), expected, false);
+        Json::Value read;
+        QString qstrWhy;
+        QCOMPARE(CatalogueFile::read(dataPath("country.json"), read, qstrWhy), bExpected);
+        QVERIFY(read == (bExpected ? expected : Json::Value()));
+        QCOMPARE(bExpected, tail == "]");
     }
 
     void wrongMemberTypesReadAsMissing()

@@ -204,12 +204,17 @@ std::string Encryption::encode(const std::string& plain)
 
 std::string Encryption::decode(const std::string& encoded)
 {
+    return decode(encoded.data(), encoded.size());
+}
+
+std::string Encryption::decode(const char* encoded, std::size_t size)
+{
     const std::string& key = m_strKey;
     // The outer base64 is read whole into the result; the body is then read in place, as
     // base64 reading never writes ahead of what it has read.
-    std::string out(encoded.size() / 4 * 3 + 2, '\0');
+    std::string out(size / 4 * 3 + 2, '\0');
     char* const data = &out[0];
-    const std::size_t length = decodeBase64(encoded.data(), encoded.size(), data);
+    const std::size_t length = decodeBase64(encoded, size, data);
     if (length < kTailLen)
         return std::string();
     const std::size_t bodyLength = length - kTailLen;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The program's reversible text encoding: base64, three XOR layers keyed by
@@ -26,6 +27,8 @@ public:
     std::string encode(const std::string& plain);
     // Encoded text -> plain bytes; the empty text when the text is too short.
     std::string decode(const std::string& encoded);
+    // The same for `length` encoded characters at `encoded` (a file read as bytes, uncopied).
+    std::string decode(const char* encoded, std::size_t length);
 
     // Standard base64 (RFC 4648 alphabet, "=" padding, no line breaks).
     std::string base64_encode(const unsigned char* bytes, unsigned int length);
