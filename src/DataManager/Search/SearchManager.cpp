@@ -591,8 +591,6 @@ void SearchManager::Catalogue::clearLevel(int level)
     allHandedOut[level - 1] = false;
 }
 
-
-
 // Appends the entries of a catalogue level whose names contain the key and that `accepts`
 // takes, in list order.
 template <typename Accepts>
@@ -603,6 +601,7 @@ void SearchManager::collect(Catalogue& catalogue, int level, const QString& fold
     // are never shown. Once a search handed out the whole level, none needs marking again.
     bool& bAllHandedOut = catalogue.allHandedOut[level - 1];
     const bool bMark = !bAllHandedOut;
+    const int nBefore = result.size();
     const auto take = [&result, &accepts, bMark](SearchDataBase* pEntry) {
         if (accepts(pEntry))
             result.append(bMark ? borrowed(pEntry) : pEntry);
@@ -614,7 +613,7 @@ void SearchManager::collect(Catalogue& catalogue, int level, const QString& fold
     } else {
         catalogue.namesAt(level).forEachMatch(foldedKey, take);
     }
-    bAllHandedOut = bAllHandedOut || result.size() == catalogue.at(level).size();
+    bAllHandedOut = bAllHandedOut || result.size() - nBefore == catalogue.at(level).size();
 }
 
 QList<QObject*> SearchManager::searchChoices(const EntryList& page, Catalogue& catalogue, int level,
