@@ -9,6 +9,7 @@
 #include <QQmlEngine>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -229,11 +230,13 @@ void ProxyManager::clearRows(int enumType)
         return;
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(enumType)])
         pModel->clear();
-    const RowTable rows = *pTable;
+    std::vector<ProxyDataBase*> rows(pTable->cbegin(), pTable->cend());
     pTable->clear();
-    // The model is empty already; the other places drop the rows in one pass each.
+    // The model is empty already; the other places drop the rows in one pass each, by
+    // address only.
+    std::sort(rows.begin(), rows.end());
     forgetRowsWhere([&rows](const ProxyDataBase* pRow) {
-        return rows.value(pRow->getSession()) == pRow;
+        return std::binary_search(rows.cbegin(), rows.cend(), pRow);
     });
     qDeleteAll(rows);
 }
