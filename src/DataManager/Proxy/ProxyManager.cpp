@@ -9,6 +9,9 @@
 #include <QJsonDocument>
 #include <QQmlEngine>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 ProxyManager* s_pInstance = nullptr;
@@ -157,23 +160,32 @@ void ProxyManager::forgetRow(ProxyDataBase* pRow)
 {
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(pRow->getProxyType())])
         pModel->removeRowObject(pRow);
-    m_listAppendOnline.removeAll(pRow);
-    m_listEquipmentLineHistory.removeAll(pRow);
-    if (auto* pFavorite = qobject_cast<FavoriteList*>(pRow))
-        m_listFavoriteCache.removeAll(pFavorite);
-    if (auto* pToday = qobject_cast<TodayList*>(pRow))
-        m_listFreePortCache.removeAll(pToday);
-    for (SnTable* pSerials :
-         {&m_hashSnTemp, &m_hashFavoriteSnTemp, &m_hashEquipmentLineHistoryTemp}) {
-        for (auto it = pSerials->begin(); it != pSerials->end();) {
-            if (it.value() == pRow)
-                it = pSerials->erase(it);
+    forgetRowsWhere([pRow](const ProxyDataBase* pOther) { return pOther == pRow; });
+}
+
+// One pass over each place, whatever the number of rows forgotten.
+void ProxyManager::forgetRowsWhere(const std::function<bool(const ProxyDataBase*)>& isGone)
+{
+    const auto removeFrom = [&isGone](auto& list) {
+        list.erase(std::remove_if(list.begin(), list.end(),
+                                  [&isGone](const QObject* pObject) {
+                                      return isGone(static_cast<const ProxyDataBase*>(pObject));
+                                  }),
+                   list.end());
+    };
+    removeFrom(m_listAppendOnline);
+    removeFrom(m_listEquipmentLineHistory);
+    removeFrom(m_listFavoriteCache);
+    removeFrom(m_listFreePortCache);
+    for (SnTable* pTable : {&m_hashSnTemp, &m_hashFavoriteSnTemp, &m_hashEquipmentLineHistoryTemp,
+                            &m_hashEquipmentAppend}) {
+        for (auto it = pTable->begin(); it != pTable->end();) {
+            if (isGone(it.value()))
+                it = pTable->erase(it);
             else
                 ++it;
         }
     }
-    if (m_hashEquipmentAppend.value(pRow->getSession()) == pRow)
-        m_hashEquipmentAppend.remove(pRow->getSession());
 }
 
 ProxyDataBase* ProxyManager::getListDataByKey(const QString& qstrKey, int enumType) const
@@ -221,13 +233,16 @@ void ProxyManager::clearRows(int enumType)
         return;
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(enumType)])
         pModel->clear();
-    const RowTable rows = *pTable;
+    std::vector<ProxyDataBase*> rows(pTable->cbegin(), pTable->cend());
     pTable->clear();
     forgetTableKeys(enumType);
-    for (ProxyDataBase* pRow : rows) {
-        forgetRow(pRow);
-        delete pRow;
-    }
+    // The model is empty already; the other places drop the rows in one pass each, by
+    // address only.
+    std::sort(rows.begin(), rows.end());
+    forgetRowsWhere([&rows](const ProxyDataBase* pRow) {
+        return std::binary_search(rows.cbegin(), rows.cend(), pRow);
+    });
+    qDeleteAll(rows);
 }
 
 // Ports marked to be kept are left alive for the pool rebuild that files them again; the

@@ -329,6 +329,7 @@ private:
     Json::Value readCache(CacheKind kind) const;
     Json::Value takeCache(CacheKind kind);
     void forgetRow(ProxyDataBase* pRow);
+    void forgetRowsWhere(const std::function<bool(const ProxyDataBase*)>& isGone);
     void clearRows(int enumType);
     void clearPorts();
     void deleteModels();

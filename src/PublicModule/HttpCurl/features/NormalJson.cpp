@@ -1,7 +1,7 @@
 #include "NormalJson.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -14,15 +14,18 @@ class NormalWriter
 public:
     std::string writeNormal(const Json::Value& root)
     {
+        m_document.reserve(kFirstCapacity);
         writeCommentBeforeNormalValue(root);
         writeNormalValue(root);
         writeCommentAfterNormalValueOnSameLine(root);
-        return m_document;
+        return std::move(m_document);
     }
 
 private:
     static const unsigned kRightMargin = 74;
     static const unsigned kIndentSize = 3;
+    // Most texts are one record: room for one saves the steps of growing to it.
+    static const std::size_t kFirstCapacity = 256;
 
     std::string m_document;
     std::string m_indent;
@@ -31,14 +34,19 @@ private:
 
     // ---- scalar texts -------------------------------------------------------------
 
-    static std::string quoted(const char* begin, const char* end)
+    // Texts are appended where they go: one row of a list writes dozens of them.
+    static void appendQuoted(std::string& out, const char* begin, const char* end)
     {
         static const char hex[] = "0123456789ABCDEF";
-        std::string out;
-        out.reserve(static_cast<std::size_t>(end - begin) + 2);
+        out.reserve(out.size() + static_cast<std::size_t>(end - begin) + 2);
         out += '"';
+        const char* run = begin; // the start of bytes that go out as they are
         for (const char* p = begin; p != end; ++p) {
             const unsigned char c = static_cast<unsigned char>(*p);
+            if (c >= 0x20 && c != '"' && c != '\\')
+                continue;
+            out.append(run, p);
+            run = p + 1;
             switch (c) {
             case '"':
                 out += "\\\"";
@@ -62,54 +70,63 @@ private:
                 out += "\\t";
                 break;
             default:
-                if (c < 0x20) {
-                    out += "\\u00";
-                    out += hex[c >> 4];
-                    out += hex[c & 0x0F];
-                } else {
-                    out += static_cast<char>(c);
-                }
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 0x0F];
                 break;
             }
         }
+        out.append(run, end);
         out += '"';
-        return out;
     }
 
     // A member key ends at its first zero byte.
-    static std::string quotedKey(const std::string& key)
+    static void appendKey(std::string& out, const Json::Value::const_iterator& it)
     {
-        const char* b = key.c_str();
-        return quoted(b, b + std::strlen(b));
+        const char* end = nullptr;
+        const char* begin = it.memberName(&end);
+        if (!begin)
+            begin = end = "";
+        const void* zero = std::memchr(begin, '\0', static_cast<std::size_t>(end - begin));
+        appendQuoted(out, begin, zero ? static_cast<const char*>(zero) : end);
     }
 
-    static std::string realText(double d)
+    static void appendReal(std::string& out, double d)
     {
-        if (std::isnan(d))
-            return "null";
-        if (std::isinf(d))
-            return d < 0 ? "-1e+9999" : "1e+9999";
-        char buf[64];
-        int len = std::snprintf(buf, sizeof(buf), "%.17g", d);
-        if (len < 0)
-            return "null";
-        std::string out(buf, static_cast<std::size_t>(len) < sizeof(buf) ? len : sizeof(buf) - 1);
-        for (char& c : out) {
-            if (c == ',')
-                c = '.';
+        if (std::isnan(d)) {
+            out += "null";
+            return;
         }
-        return out;
+        if (std::isinf(d)) {
+            out += d < 0 ? "-1e+9999" : "1e+9999";
+            return;
+        }
+        // The text of printf's "%.17g", with a point whatever the locale.
+        char buf[32];
+        const std::to_chars_result result =
+            std::to_chars(buf, buf + sizeof(buf), d, std::chars_format::general, 17);
+        out.append(buf, result.ptr);
+    }
+
+    template <typename Integer> static void appendInteger(std::string& out, Integer n)
+    {
+        char buf[24];
+        const std::to_chars_result result = std::to_chars(buf, buf + sizeof(buf), n);
+        out.append(buf, result.ptr);
     }
 
     // ---- low-level output -----------------------------------------------------------
 
-    void pushValue(const std::string& text)
+    // Where the next scalar goes: the document, or a new text of the array being measured.
+    std::string& scalarTarget()
     {
-        if (m_collect)
-            m_childValues.push_back(text);
-        else
-            m_document += text;
+        if (!m_collect)
+            return m_document;
+        m_childValues.emplace_back();
+        return m_childValues.back();
     }
+
+    void pushValue(const char* szText) { scalarTarget() += szText; }
 
     // Line start: nothing after a blank; else a line feed (unless empty or already
     // after one), then the indentation text.
@@ -147,13 +164,13 @@ private:
             pushValue("null");
             return true;
         case Json::intValue:
-            pushValue(std::to_string(value.asLargestInt()));
+            appendInteger(scalarTarget(), value.asLargestInt());
             return true;
         case Json::uintValue:
-            pushValue(std::to_string(value.asLargestUInt()));
+            appendInteger(scalarTarget(), value.asLargestUInt());
             return true;
         case Json::realValue:
-            pushValue(realText(value.asDouble()));
+            appendReal(scalarTarget(), value.asDouble());
             return true;
         case Json::booleanValue:
             pushValue(value.asBool() ? "true" : "false");
@@ -161,8 +178,9 @@ private:
         case Json::stringValue: {
             const char* b = nullptr;
             const char* e = nullptr;
+            std::string& out = scalarTarget();
             if (value.getString(&b, &e))
-                pushValue(quoted(b, e));
+                appendQuoted(out, b, e);
             return true; // a string without storage writes nothing
         }
         default:
@@ -190,9 +208,8 @@ private:
         const Json::Value::const_iterator end = value.end();
         for (Json::Value::const_iterator it = value.begin(); it != end;) {
             const Json::Value& child = *it;
-            const std::string name = it.name();
             writeCommentBeforeNormalValue(child);
-            m_document += quotedKey(name); // writeNormalWithIndent: no line start
+            appendKey(m_document, it); // writeNormalWithIndent: no line start
             m_document += ':';
             writeNormalValue(child);
             ++it;
@@ -237,9 +254,9 @@ private:
         const Json::Value::const_iterator end = value.end();
         for (Json::Value::const_iterator it = value.begin(); it != end;) {
             const Json::Value& child = *it;
-            const std::string name = it.name();
             writeCommentBeforeValue(child);
-            writeWithIndent(quotedKey(name));
+            writeIndent();
+            appendKey(m_document, it);
             m_document += " : ";
             writeValue(child);
             ++it;
@@ -310,10 +327,7 @@ private:
                 const Json::Value& child = value[index];
                 if (hasCommentForValue(child))
                     multiLine = true;
-                const std::size_t before = m_childValues.size();
                 writeValue(child); // a scalar or an empty container: pushes one text
-                if (m_childValues.size() == before)
-                    m_childValues.emplace_back(); // a string without storage
                 lineLength += m_childValues.back().size();
             }
             m_collect = false;

@@ -3,10 +3,10 @@
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/features/MD5.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDebug>
 #include <QDesktopServices>
@@ -17,6 +17,7 @@
 #include <QTextCodec>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 
@@ -511,11 +512,20 @@ void WebRecv::SetKey(const std::string& strKey)
     Encryption::GetInstance()->SetKey(strKey);
 }
 
-// The UTF-8 round trip turns invalid sequences into U+FFFD before digesting.
+// The UTF-8 round trip turns invalid sequences into U+FFFD before digesting; ASCII, the
+// common case (every row key), comes back unchanged and skips it.
 std::string WebRecv::encode_to_md5(const std::string& strValue)
 {
-    const QByteArray bytes = QString::fromStdString(strValue).toUtf8();
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toStdString();
+    const bool bAscii = std::all_of(strValue.begin(), strValue.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const QByteArray bytes = bAscii ? QByteArray::fromRawData(strValue.data(),
+                                                              static_cast<int>(strValue.size()))
+                                    : QString::fromStdString(strValue).toUtf8();
+    MD5 digest;
+    // GenerateMD5 only reads its input.
+    digest.GenerateMD5(reinterpret_cast<unsigned char*>(const_cast<char*>(bytes.constData())),
+                       bytes.size());
+    return digest.ToString();
 }
 
 // ---------------------------------------------------------------------------------------
