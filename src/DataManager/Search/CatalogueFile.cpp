@@ -20,7 +20,7 @@ namespace {
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 // A run is at least this long: shorter ones would cost more in threads than they save.
 constexpr std::size_t kMinRunBytes = 256 * 1024;
-constexpr unsigned kMaxThreads = 4;
+constexpr unsigned kMaxThreads = 6;
 // Runs per thread: threads take runs as they finish, so a thread that allocates slowly
 // (a fresh heap of its own) takes fewer.
 constexpr unsigned kRunsPerThread = 8;
