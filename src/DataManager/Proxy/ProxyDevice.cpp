@@ -3,6 +3,7 @@
 #include "ProxyManager.h"
 
 #include "DataManager/Proxy/DeviceJson.h"
+#include "DataManager/Proxy/ViewKeys.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -20,7 +21,6 @@ using DeviceJson::compact;
 using DeviceJson::number;
 using DeviceJson::text;
 
-constexpr int kSortDeviceLogin = 22;
 constexpr int kOpRemarkSelected = 4;
 constexpr int kOpProxyOffSelected = 5;
 constexpr int kOpProxyOnSelected = 8;
@@ -261,7 +261,7 @@ QList<QObject*> ProxyManager::searchDeviceByKey(QString qstrText, int nValue)
         if (pDevice->getIsShow())
             rows.append(pDevice);
     }
-    return finishView(Proxy_Equipment, rows, kSortDeviceLogin, [filter](QObject* pRow) {
+    return finishView(Proxy_Equipment, rows, ViewKeys::Sort_DeviceLogin, [filter](QObject* pRow) {
         return filter.passes(*static_cast<EquipmentList*>(pRow));
     });
 }
@@ -272,12 +272,13 @@ QList<QObject*> ProxyManager::getDataEquipmentAppend(int enumValue, int nValue)
         setDataSortType(nValue);
         return {};
     }
-    setDataSortType(kSortDeviceLogin);
+    setDataSortType(ViewKeys::Sort_DeviceLogin);
     QList<QObject*> rows;
     for (ProxyDataBase* pRow : qAsConst(m_hashEquipmentAppend))
         rows.append(pRow);
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](QObject* a, QObject* b) { return lessBy(kSortDeviceLogin, a, b); });
+    std::stable_sort(rows.begin(), rows.end(), [](QObject* a, QObject* b) {
+        return lessBy(ViewKeys::Sort_DeviceLogin, a, b);
+    });
     return rows;
 }
 

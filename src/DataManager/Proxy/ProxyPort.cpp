@@ -3,6 +3,7 @@
 #include "ProxyManager.h"
 
 #include "DataManager/Proxy/ProxyListModel.h"
+#include "DataManager/Proxy/ViewKeys.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int kBlockSize = 20;
-constexpr int kSortFirstText = 15;
 
 Port* newFreePort(const QString& qstrPort)
 {
@@ -28,7 +28,7 @@ Port* newFreePort(const QString& qstrPort)
 
 bool lessByPortText(QObject* a, QObject* b)
 {
-    return ProxyManager::lessBy(kSortFirstText, a, b);
+    return ProxyManager::lessBy(ViewKeys::Sort_FirstText, a, b);
 }
 
 struct PortScope

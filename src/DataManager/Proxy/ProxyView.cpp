@@ -16,13 +16,6 @@
 namespace {
 
 constexpr int kStaticPlan = 6;
-constexpr int kSortKeep = 0;
-constexpr int kSortLatency = 3;
-constexpr int kSortFirstText = 15;
-constexpr int kSortBuyTime = 16;
-constexpr int kSortFavoriteUpdate = 17;
-constexpr int kSortDeviceLogin = 22;
-constexpr int kSortNewest = 23;
 constexpr int kAppendedPage = 100;
 
 const ProxyDataBase* asRow(QObject* pObject)
@@ -112,8 +105,7 @@ struct LocationFilter
     }
 };
 
-std::vector<int> locationPositions(ViewKeys& keys, const LocationFilter& filter,
-                                   bool bSkipStatic)
+std::vector<int> locationPositions(ViewKeys& keys, const LocationFilter& filter, bool bSkipStatic)
 {
     std::vector<int> positions;
     for (int nRow = 0; nRow < keys.size(); ++nRow)
@@ -221,35 +213,36 @@ QList<QObject*> ProxyManager::getDataType(int enumValue, int nValue)
         QList<QObject*> ports;
         for (Port* pPort : qAsConst(m_hashPort))
             ports.append(pPort);
-        return finishView(enumValue, ports, kSortFirstText, {});
+        return finishView(enumValue, ports, ViewKeys::Sort_FirstText, {});
     }
     case Proxy_Program: {
         QList<QObject*> programs;
         for (Program* pProgram : qAsConst(m_listProgram))
             programs.append(pProgram);
         programs.append(createProgramDefault());
-        return finishView(enumValue, programs, kSortKeep, {});
+        return finishView(enumValue, programs, ViewKeys::Sort_Keep, {});
     }
     case Proxy_ApiHistory:
     case Proxy_ProgramHistory: {
         const bool bAll = nValue == 0;
-        return finishView(enumValue, bAll ? rowsOf(enumValue, {}) : QList<QObject*>(), kSortBuyTime,
-                          [bAll](QObject*) { return bAll; });
+        return finishView(enumValue, bAll ? rowsOf(enumValue, {}) : QList<QObject*>(),
+                          ViewKeys::Sort_BuyTime, [bAll](QObject*) { return bAll; });
     }
     case Proxy_Equipment: {
         QList<QObject*> devices =
-            finishView(enumValue, rowsOf(enumValue, {}), kSortDeviceLogin, {});
+            finishView(enumValue, rowsOf(enumValue, {}), ViewKeys::Sort_DeviceLogin, {});
         setCount(&GlobleParam::setEquipmentDataNumbs, devices.size());
         return devices;
     }
     case Proxy_EquipmentLine: {
         // The page's column sort when it gives one; latency order otherwise.
-        const int nSortType = nValue >= 1 && nValue <= kSortNewest ? nValue : kSortLatency;
+        const int nSortType =
+            nValue >= 1 && nValue <= ViewKeys::Sort_Newest ? nValue : ViewKeys::Sort_Latency;
         if (nValue == kAppendedPage) {
-            setDataSortType(kSortLatency);
+            setDataSortType(ViewKeys::Sort_Latency);
             ViewKeys keys(m_listAppendOnline);
             std::vector<int> positions = allPositions(keys.size());
-            keys.sort(positions, kSortLatency);
+            keys.sort(positions, ViewKeys::Sort_Latency);
             return keys.rowsAt(positions);
         }
         return tableView(enumValue, nSortType);
@@ -294,7 +287,7 @@ QList<QObject*> ProxyManager::todayView(int nValue)
         accepts = [filter](QObject* pRow) { return !isStatic(pRow) && filter.passes(pRow); };
     }
     const QList<QObject*> rows =
-        finishView(Proxy_Today, keys, std::move(positions), kSortBuyTime, accepts);
+        finishView(Proxy_Today, keys, std::move(positions), ViewKeys::Sort_BuyTime, accepts);
     setCount(&GlobleParam::setTodayDataNumbs, nCount);
     return rows;
 }
@@ -312,8 +305,8 @@ QList<QObject*> ProxyManager::favoriteView(int nValue)
         positions = locationPositions(keys, filter, false);
         accepts = [filter](QObject* pRow) { return filter.passes(pRow); };
     }
-    const QList<QObject*> rows =
-        finishView(Proxy_Favorite, keys, std::move(positions), kSortFavoriteUpdate, accepts);
+    const QList<QObject*> rows = finishView(Proxy_Favorite, keys, std::move(positions),
+                                            ViewKeys::Sort_FavoriteUpdate, accepts);
     const int nCount = nValue == 1 ? keys.size() : rows.size();
     setCount(&GlobleParam::setFavoriteDataNumbs, nCount);
     return rows;
@@ -359,8 +352,8 @@ QList<QObject*> ProxyManager::equipmentLineHistoryView(bool bSearch, int nValue)
     // A search that matched nothing real shows nothing, not the placeholder alone.
     if (bSearch && nCount == 0)
         rows.clear();
-    rows =
-        finishView(Proxy_EquipmentLineHistory, rows, kSortNewest, [](QObject*) { return false; });
+    rows = finishView(Proxy_EquipmentLineHistory, rows, ViewKeys::Sort_Newest,
+                      [](QObject*) { return false; });
     // Binds pick from the history in the order it is shown.
     for (QObject* pRow : qAsConst(rows)) {
         if (static_cast<TodayList*>(pRow)->getIsShow())

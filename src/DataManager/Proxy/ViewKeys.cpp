@@ -9,10 +9,6 @@
 namespace {
 
 constexpr int kStaticPlan = 6;
-constexpr int kSortAddress = 1;
-constexpr int kSortFirstText = 15;
-constexpr int kSortBuyTime = 16;
-constexpr int kSortNewest = 23;
 
 // Appends the numbers of a dotted address, a part that is not a number counting 0.
 void appendIpNumbers(const QString& qstrIp, std::vector<qulonglong>& numbers)
@@ -61,16 +57,16 @@ QString lineSortText(const ProxyDataBase* pRow, int nKeyType)
 
 QString sortTextOf(int nKeyType, QObject* pObject)
 {
-    if (nKeyType == kSortFirstText) {
+    if (nKeyType == ViewKeys::Sort_FirstText) {
         if (const auto* pPort = rowAs<Port>(pObject))
             return pPort->getPort();
     }
     const ProxyDataBase* pRow = asRow(pObject);
     if (!pRow)
         return QString();
-    if (nKeyType == kSortAddress || nKeyType == kSortFirstText)
+    if (nKeyType == ViewKeys::Sort_Address || nKeyType == ViewKeys::Sort_FirstText)
         return pRow->getIp();
-    if (nKeyType == kSortBuyTime) {
+    if (nKeyType == ViewKeys::Sort_BuyTime) {
         const auto* pToday = rowAs<TodayList>(pRow);
         return pToday ? pToday->getBuyTime() : QString();
     }
@@ -105,20 +101,22 @@ double sortNumberOf(int nKeyType, QObject* pObject)
 // 16 and 23 stand alone.
 int keyTypeOf(int nSortType)
 {
-    const bool bPaired =
-        nSortType != kSortFirstText && nSortType != kSortBuyTime && nSortType != kSortNewest;
+    const bool bPaired = nSortType != ViewKeys::Sort_FirstText &&
+                         nSortType != ViewKeys::Sort_BuyTime && nSortType != ViewKeys::Sort_Newest;
     return bPaired && nSortType % 2 == 0 ? nSortType - 1 : nSortType;
 }
 
 bool isTextKey(int nKeyType)
 {
-    return nKeyType == kSortAddress || (nKeyType >= 5 && nKeyType <= kSortBuyTime);
+    return nKeyType == ViewKeys::Sort_Address ||
+           (nKeyType >= 5 && nKeyType <= ViewKeys::Sort_BuyTime);
 }
 
 // Even types up to 22 and the newest-first type 23 run backwards; 16 is ascending.
 bool isDescending(int nSortType)
 {
-    return nSortType == kSortNewest || (nSortType % 2 == 0 && nSortType != kSortBuyTime);
+    return nSortType == ViewKeys::Sort_Newest ||
+           (nSortType % 2 == 0 && nSortType != ViewKeys::Sort_BuyTime);
 }
 
 // QString's order (UTF-16 units, then length), inline: texts sharing a long start, such as
@@ -165,7 +163,7 @@ ViewKeys::ViewKeys(QList<QObject*> rows) : m_rows(std::move(rows)) {}
 
 bool ViewKeys::isSortType(int nSortType)
 {
-    return nSortType >= 1 && nSortType <= kSortNewest;
+    return nSortType >= 1 && nSortType <= ViewKeys::Sort_Newest;
 }
 
 void ViewKeys::Texts::reserve(int nCount, int nChars)
@@ -255,7 +253,7 @@ void ViewKeys::readSortKeys(int nKeyType)
     for (QObject* pRow : qAsConst(m_rows)) {
         const QString qstrText = sortTextOf(nKeyType, pRow);
         m_sortTexts.add(qstrText);
-        if (nKeyType == kSortAddress) {
+        if (nKeyType == ViewKeys::Sort_Address) {
             const size_t nFirst = m_ipNumbers.size();
             appendIpNumbers(qstrText, m_ipNumbers);
             m_ipNumberSpans.emplace_back(nFirst, m_ipNumbers.size() - nFirst);
@@ -273,7 +271,7 @@ void ViewKeys::clearSortKeys()
 
 template <typename Use> void ViewKeys::withKey(Use use) const
 {
-    if (m_nKeyType == kSortAddress)
+    if (m_nKeyType == ViewKeys::Sort_Address)
         use([this](size_t nRow) {
             const auto& span = m_ipNumberSpans[nRow];
             return IpKey{m_ipNumbers.data() + span.first, span.second, m_sortTexts.at(nRow)};
@@ -295,9 +293,8 @@ void ViewKeys::rankKeys(int nKeyType)
     std::iota(order.begin(), order.end(), 0);
     m_ranks.assign(order.size(), 0);
     withKey([this, &order](const auto& key) {
-        std::sort(order.begin(), order.end(), [&key](int a, int b) {
-            return compareKeys(key(size_t(a)), key(size_t(b))) < 0;
-        });
+        std::sort(order.begin(), order.end(),
+                  [&key](int a, int b) { return compareKeys(key(size_t(a)), key(size_t(b))) < 0; });
         quint32 nRank = 0;
         for (size_t i = 1; i < order.size(); ++i) {
             if (compareKeys(key(size_t(order[i - 1])), key(size_t(order[i]))) < 0)

@@ -15,6 +15,19 @@ class QObject;
 class ViewKeys
 {
 public:
+    // The sort types asked for by name; the others lie in pairs between them.
+    enum SortType
+    {
+        Sort_Keep = 0,
+        Sort_Address = 1,
+        Sort_Latency = 3,
+        Sort_FirstText = 15,
+        Sort_BuyTime = 16,
+        Sort_FavoriteUpdate = 17,
+        Sort_DeviceLogin = 22,
+        Sort_Newest = 23
+    };
+
     enum LineField
     {
         Field_Ip,
