@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Creat an Account</source>
-        <translation>Creat an Account</translation>
+        <translation>Create an Account</translation>
     </message>
 </context>
 <context>
@@ -869,7 +869,7 @@
     <name>PopupFeedback</name>
     <message>
         <source>Please selete category</source>
-        <translation>Please selete category</translation>
+        <translation>Please select category</translation>
     </message>
     <message>
         <source>Please input your email</source>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>Fill in the fields bellow and one of our support agents will personally get back to you very soon.</source>
-        <translation>Fill in the fields bellow and one of our support agents will personally get back to you very soon.</translation>
+        <translation>Fill in the fields below and one of our support agents will personally get back to you very soon.</translation>
     </message>
     <message>
         <source>Category</source>
@@ -1020,6 +1020,10 @@
         <source>No notification yet</source>
         <translation>No notification yet</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Choose a notice on the left to read it</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1130,7 +1134,7 @@
     </message>
     <message>
         <source>Romove</source>
-        <translation>Romove</translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Go ProxyList</source>
@@ -1372,7 +1376,7 @@
     </message>
     <message>
         <source>After modication,please click the [Restart] button</source>
-        <translation>After modication,please click the [Restart] button</translation>
+        <translation>After modification, please click the [Restart] button</translation>
     </message>
     <message>
         <source>API Link:   </source>
@@ -1685,12 +1689,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Begin Port</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Begin Port 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Port Number</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Port Number 1-200, Begin Port + Port Number ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -1825,7 +1829,7 @@
     </message>
     <message>
         <source>The client version you are using has been disabled. Please download and install again from the offical website.</source>
-        <translation>The client version you are using has been disabled. Please download and install again from the offical website.</translation>
+        <translation>The client version you are using has been disabled. Please download and install again from the official website.</translation>
     </message>
     <message>
         <source>Go Now</source>
@@ -1995,6 +1999,10 @@
     <message>
         <source>Log Out</source>
         <translation>Log Out</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>new</translation>
     </message>
 </context>
 </TS>

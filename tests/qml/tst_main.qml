@@ -4,6 +4,7 @@
 //@mock Search.Param SearchManager
 import QtQuick 2.15
 import QtTest 1.15
+import Language.Param 1.0
 import Proxy.Param 1.0
 import QelProxy.Param 1.0
 import Search.Param 1.0
@@ -277,15 +278,29 @@ TestCase {
         compare(got("popupTips").length, 1)
     }
 
-    // Every shown side-bar entry sets its page; Program (5) is shown too.
+    // Every shown side-bar entry shows its icon and sets its page; Program (5) is shown too.
     function test_sideBarEntries_data() {
         return [1, 2, 3, 4, 5, 11, 6].map(function (n) { return { tag: "entry " + n, number: n } })
     }
     function test_sideBarEntries(data) {
         var entry = findChild(frame, "sideEntry" + data.number)
         verify(entry.visible)
+        compare(findChild(entry, "entryIcon").status, Image.Ready)
+        compare(findChild(entry, "entryBadge").visible, data.number === 11)
         mouseClick(entry)
         compare([frame.nShowPage, frame.nProxyType], [data.number, data.number])
+    }
+
+    // The header's language button shows the current language's flag, after a switch too.
+    function test_languageFlag_data() {
+        return [{ tag: "German", code: "_de" }, { tag: "English", code: "_en" }]
+    }
+    function test_languageFlag(data) {
+        LanguageManager.changeLanguage(data.code)
+        send(154, "", 0)
+        var flag = findChild(findChild(frame, "headerLanguage"), "languageFlag")
+        compare(flag.source.toString(), LanguageManager.getCurrentLanguageImg())
+        compare(flag.status, Image.Ready)
     }
 
     function test_programEntryByMessage_data() {

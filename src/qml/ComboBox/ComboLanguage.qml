@@ -12,6 +12,8 @@ Item {
     property alias comboBoxModel: comboBox
     property var dataModel: null
     property string defaultText: ""
+    // The flag shown before the text; none while empty.
+    property url flagSource: ""
     property int typeFlag: 0
     property string currentCode: ""
     property string currentName: ""
@@ -81,12 +83,27 @@ Item {
             }
         }
 
-        contentItem: Text {
-            text: comboLanguage.defaultText
-            color: "#042040"
-            font: comboBox.font
-            verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
+        contentItem: Item {
+            Image {
+                id: flag
+                objectName: "languageFlag"
+                visible: comboLanguage.flagSource.toString() !== ""
+                anchors.verticalCenter: parent.verticalCenter
+                width: 18 * dp
+                height: 12 * dp
+                source: comboLanguage.flagSource
+            }
+            Text {
+                anchors.left: flag.visible ? flag.right : parent.left
+                anchors.leftMargin: flag.visible ? 6 * dp : 0
+                anchors.right: parent.right
+                height: parent.height
+                text: comboLanguage.defaultText
+                color: "#042040"
+                font: comboBox.font
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
         }
 
         background: Rectangle {

@@ -17,6 +17,8 @@ Item {
     property color textColor: "#E1E2E5"
     property color textColorActive: "#FFFFFF"
     property real fontSize: 14
+    // A small mark such as "new"; none while empty.
+    property string badgeText: ""
 
     readonly property bool active: button.checked || button.hovered
 
@@ -54,6 +56,7 @@ Item {
             leftPadding: 24 * Theme.dp
             spacing: 10 * Theme.dp
             Image {
+                objectName: "entryIcon"
                 anchors.verticalCenter: parent.verticalCenter
                 width: 18 * Theme.dp
                 height: width
@@ -65,6 +68,28 @@ Item {
                 color: entry.active ? entry.textColorActive : entry.textColor
                 font.family: Theme.fontFamily
                 font.pixelSize: entry.fontSize * Theme.dp
+            }
+        }
+
+        // In the top right corner, so that it never pushes a long text out of the entry.
+        Rectangle {
+            objectName: "entryBadge"
+            anchors.right: parent.right
+            anchors.rightMargin: 10 * Theme.dp
+            anchors.top: parent.top
+            anchors.topMargin: 3 * Theme.dp
+            visible: entry.badgeText !== ""
+            width: badge.implicitWidth + 8 * Theme.dp
+            height: 14 * Theme.dp
+            radius: height / 2
+            color: "#FF583E"
+            Text {
+                id: badge
+                anchors.centerIn: parent
+                text: entry.badgeText
+                color: "white"
+                font.family: Theme.fontFamily
+                font.pixelSize: 9 * Theme.dp
             }
         }
 
