@@ -61,6 +61,26 @@ Item {
                 width: 18 * Theme.dp
                 height: width
                 source: entry.active ? entry.pathLogo2 : entry.pathLogo
+
+                // On the icon's corner, above the text, so that it never covers a long text.
+                Rectangle {
+                    objectName: "entryBadge"
+                    x: parent.width - 6 * Theme.dp
+                    y: -9 * Theme.dp
+                    visible: entry.badgeText !== ""
+                    width: badge.implicitWidth + 8 * Theme.dp
+                    height: 12 * Theme.dp
+                    radius: height / 2
+                    color: "#FF583E"
+                    Text {
+                        id: badge
+                        anchors.centerIn: parent
+                        text: entry.badgeText
+                        color: "white"
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 8 * Theme.dp
+                    }
+                }
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
@@ -68,28 +88,6 @@ Item {
                 color: entry.active ? entry.textColorActive : entry.textColor
                 font.family: Theme.fontFamily
                 font.pixelSize: entry.fontSize * Theme.dp
-            }
-        }
-
-        // In the top right corner, so that it never pushes a long text out of the entry.
-        Rectangle {
-            objectName: "entryBadge"
-            anchors.right: parent.right
-            anchors.rightMargin: 10 * Theme.dp
-            anchors.top: parent.top
-            anchors.topMargin: 3 * Theme.dp
-            visible: entry.badgeText !== ""
-            width: badge.implicitWidth + 8 * Theme.dp
-            height: 14 * Theme.dp
-            radius: height / 2
-            color: "#FF583E"
-            Text {
-                id: badge
-                anchors.centerIn: parent
-                text: entry.badgeText
-                color: "white"
-                font.family: Theme.fontFamily
-                font.pixelSize: 9 * Theme.dp
             }
         }
 

@@ -83,6 +83,7 @@ Item {
         spacing: 18 * dp
 
         CheckBtnSettingMain {
+            id: generalTab
             objectName: "generalTab"
             radioText: qsTr("General Settings") + globleParam.emptyString
             checked: true
@@ -183,16 +184,17 @@ Item {
         }
     }
 
-    // The result band near the top of the page, fading out.
+    // The result band near the top of the page, fading out; beside the tab, so that it hides
+    // no control, and a text too long for the row wraps.
     Rectangle {
         id: band
         objectName: "resultBand"
         property bool bSuccess: true
         property alias text: bandText.text
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 12 * dp
-        width: bandText.implicitWidth + 56 * dp
-        height: 36 * dp
+        x: generalTab.width + 48 * dp
+        y: 24 * dp
+        width: Math.min(bandText.implicitWidth + 56 * dp, parent.width - x - 24 * dp)
+        height: Math.max(generalTab.height, bandText.height + 16 * dp)
         radius: 4 * dp
         opacity: 0
         visible: opacity > 0
@@ -219,6 +221,8 @@ Item {
             anchors.left: parent.left
             anchors.leftMargin: 36 * dp
             anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - 48 * dp
+            wrapMode: Text.Wrap
             color: band.bSuccess ? "#07AB84" : "#FC3838"
             font.family: openSans.name
         }
