@@ -325,4 +325,19 @@ TestCase {
         verify(root.visible)
         compare(curl.called("openUrlExternally").length, 0)
     }
+
+    // The popups are made once the window has shown its first frame; a message that came
+    // before then reaches its popup when it exists.
+    function test_popupsAfterFirstFrame() {
+        var component = Qt.createComponent(Qt.resolvedUrl("../../src/qml/main.qml"))
+        var hidden = component.createObject(null, { "visible": false })
+        compare(findChild(hidden, "popupTips"), null)
+        findChild(hidden, "curlRecv").signal_SetUiData(144, "held", 0)
+        hidden.visible = true
+        tryVerify(function () {
+            var tips = findChild(hidden, "popupTips")
+            return tips !== null && tips.opened
+        })
+        hidden.destroy()
+    }
 }

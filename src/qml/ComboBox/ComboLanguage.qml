@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtGraphicalEffects 1.15
 import Language.Param 1.0
 
 // The language choice of the settings page. Its user fills comboBoxModel.model from
@@ -174,14 +173,23 @@ Item {
                 }
             }
 
-            background: Rectangle {
-                color: "white"
-                radius: 4 * dp
-                layer.enabled: true
-                layer.effect: DropShadow {
-                    radius: 8
-                    samples: 16
-                    color: "#36181C32"
+            // The shadow is drawn by rings fading outwards rather than by an effect: an
+            // effect loads the GL driver even under the software backend, which draws no
+            // effect at all.
+            background: Item {
+                Repeater {
+                    model: 4
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -(4 - index) * 2
+                        radius: 4 * dp + (4 - index) * 2
+                        color: "#0C181C32"
+                    }
+                }
+                Rectangle {
+                    anchors.fill: parent
+                    color: "white"
+                    radius: 4 * dp
                 }
             }
         }
