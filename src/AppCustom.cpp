@@ -14,6 +14,8 @@
 #include "PublicModule/HttpCurl/registerBase/LineDraw.h"
 
 #include <QDebug>
+#include <QFont>
+#include <QGuiApplication>
 #include <QtQml/qqml.h>
 
 void CAppCustom::RegisterCpp()
@@ -42,9 +44,12 @@ void CAppCustom::RegisterCpp()
     qmlRegisterType<BrowserWndModel>("Data.ListModel", 1, 0, "BrowserWndModel");
 }
 
+// Texts that name no family of their own (popups, plain texts of the kit) draw in the
+// screens' family too.
 void CAppCustom::InitApp()
 {
     qDebug() << "AppCustom<->InitApp";
+    QGuiApplication::setFont(QFont(QStringLiteral("Open Sans")));
 }
 
 // A quit by the tray or by a signal closes no window, so the settings are saved here; after

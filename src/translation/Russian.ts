@@ -864,6 +864,10 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
 </context>
 <context>
     <name>PopupFeedback</name>
@@ -1589,7 +1593,7 @@
     </message>
     <message>
         <source>Enter device name to search</source>
-        <translation>Введите имя устройства для поиска</translation>
+        <translation>Поиск устройства</translation>
     </message>
     <message>
         <source>Search</source>

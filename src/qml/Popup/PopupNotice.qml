@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Data.ListModel 1.0
 import "../Delegate"
+import "../Style"
 
 // The account's notices: the list on the left, the chosen notice on the right. Opening an
 // unread notice tells the service and lowers the unread count. main.qml hands in its
@@ -68,7 +69,7 @@ Popup {
             id: title
             width: parent.width
             dp: popupNotice.dp
-            caption: qsTr("Notice")
+            caption: qsTr("Notice") + Theme.emptyString
             showLogo: true
             onCloseClicked: popupNotice.windowQuit(-1)
         }
@@ -101,7 +102,7 @@ Popup {
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: qsTr("No notification yet")
+                    text: qsTr("No notification yet") + Theme.emptyString
                     color: "#8C92AC"
                     font.pixelSize: 14 * popupNotice.dp
                 }

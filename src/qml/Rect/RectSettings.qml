@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Language.Param 1.0
 import "../ComboBox"
+import "../Style"
 
 // The settings page: port range, duplicate proxies, language and start with the system.
 // Relies on the root window's dp, openSans, globleParam and curlRecv, and on the main
@@ -108,7 +109,7 @@ Item {
             text: qsTr("Do not remove duplicate Proxies") + globleParam.emptyString
             font.family: openSans.name
             ToolTip.visible: hovered
-            ToolTip.text: qsTr("Purchased proxies may appear when refreshing the ProxyList")
+            ToolTip.text: qsTr("Purchased proxies may appear when refreshing the ProxyList") + Theme.emptyString
             onClicked: globleParam.bRepeatProxy = true
         }
         Row {
@@ -117,11 +118,11 @@ Item {
                 objectName: "removeDuplicates"
                 ButtonGroup.group: repeatGroup
                 checked: !globleParam.bRepeatProxy
-                text: qsTr("Remove duplicate proxies,No duplicate proxies will be acquired within")
+                text: qsTr("Remove duplicate proxies,No duplicate proxies will be acquired within") + Theme.emptyString
                       + globleParam.emptyString
                 font.family: openSans.name
                 ToolTip.visible: hovered
-                ToolTip.text: qsTr("Once set, purchased proxies will no longer appear when refreshing the ProxyList")
+                ToolTip.text: qsTr("Once set, purchased proxies will no longer appear when refreshing the ProxyList") + Theme.emptyString
                 onClicked: globleParam.bRepeatProxy = false
             }
             ComboBox {
@@ -153,7 +154,7 @@ Item {
             spacing: 10 * dp
             Caption {
                 height: 32 * dp
-                text: qsTr("Automatically launch Qel Proxy when you turn on your device:")
+                text: qsTr("Automatically launch Qel Proxy when you turn on your device:") + Theme.emptyString
                       + globleParam.emptyString
             }
             Switch {

@@ -478,7 +478,7 @@ Popup {
                     nOrigin: popupEquipmentLine.nOrigin
                     typeFlag: 2
                     textTitle: qsTr("State") + globleParam.emptyString
-                    defaultText: "New York"
+                    defaultText: qsTr("New York") + globleParam.emptyString
                 }
                 ComboBoxEquipmentCountry {
                     id: comboCity
@@ -487,7 +487,7 @@ Popup {
                     nOrigin: popupEquipmentLine.nOrigin
                     typeFlag: 3
                     textTitle: qsTr("City") + globleParam.emptyString
-                    defaultText: "New York"
+                    defaultText: qsTr("New York") + globleParam.emptyString
                 }
                 ComboBoxEquipmentCountry {
                     id: comboIsp

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Dialogs 1.3
 import Data.ListModel 1.0
 import "../Popup"
+import "../Style"
 
 // Feedback to the service: a category, an e-mail address, the problem and up to three
 // pictures, each uploaded as soon as it is chosen. main.qml hands in its curlRecv as
@@ -150,7 +151,7 @@ Popup {
         id: pictureDialog
         active: false
         sourceComponent: FileDialog {
-            title: qsTr("Select Picture")
+            title: qsTr("Select Picture") + Theme.emptyString
             folder: shortcuts.desktop
             selectExisting: true
             selectMultiple: false
@@ -175,7 +176,7 @@ Popup {
         PopupTitle {
             width: parent.width
             dp: popupFeedback.dp
-            caption: qsTr("Feedback")
+            caption: qsTr("Feedback") + Theme.emptyString
             onCloseClicked: popupFeedback.windowQuit(-1)
         }
 
@@ -187,13 +188,13 @@ Popup {
             Text {
                 width: parent.width
                 bottomPadding: 8 * popupFeedback.dp
-                text: qsTr("Fill in the fields bellow and one of our support agents will personally get back to you very soon.")
+                text: qsTr("Fill in the fields bellow and one of our support agents will personally get back to you very soon.") + Theme.emptyString
                 wrapMode: Text.Wrap
                 color: "#55687D"
                 font.pixelSize: 13 * popupFeedback.dp
             }
 
-            FieldLabel { text: qsTr("Category"); dp: popupFeedback.dp }
+            FieldLabel { text: qsTr("Category") + Theme.emptyString; dp: popupFeedback.dp }
             ComboBox {
                 id: categoryBox
                 objectName: "categoryBox"
@@ -212,13 +213,13 @@ Popup {
                 }
             }
 
-            FieldLabel { text: qsTr("Your email"); dp: popupFeedback.dp }
+            FieldLabel { text: qsTr("Your email") + Theme.emptyString; dp: popupFeedback.dp }
             TextField {
                 id: emailField
                 objectName: "emailField"
                 width: parent.width
                 height: 36 * popupFeedback.dp
-                placeholderText: qsTr("Enter your email")
+                placeholderText: qsTr("Enter your email") + Theme.emptyString
                 selectByMouse: true
                 font.pixelSize: 13 * popupFeedback.dp
                 background: Rectangle {
@@ -228,7 +229,7 @@ Popup {
                 }
             }
 
-            FieldLabel { text: qsTr("What's the problem?"); dp: popupFeedback.dp }
+            FieldLabel { text: qsTr("What's the problem?") + Theme.emptyString; dp: popupFeedback.dp }
             ScrollView {
                 id: problemView
                 width: parent.width
@@ -241,7 +242,7 @@ Popup {
                 TextArea {
                     id: problemArea
                     objectName: "problemArea"
-                    placeholderText: qsTr("Describe your problem")
+                    placeholderText: qsTr("Describe your problem") + Theme.emptyString
                     wrapMode: TextEdit.Wrap
                     selectByMouse: true
                     font.pixelSize: 13 * popupFeedback.dp
@@ -308,7 +309,7 @@ Popup {
                         }
                         Text {
                             anchors.verticalCenter: parent.verticalCenter
-                            text: qsTr("Add picture(Upload up to 3)")
+                            text: qsTr("Add picture(Upload up to 3)") + Theme.emptyString
                             color: "#55687D"
                             font.pixelSize: 13 * popupFeedback.dp
                         }
@@ -341,7 +342,7 @@ Popup {
                     id: cancelButton
                     width: 96 * popupFeedback.dp
                     height: 36 * popupFeedback.dp
-                    text: qsTr("Cancel")
+                    text: qsTr("Cancel") + Theme.emptyString
                     onClicked: popupFeedback.close()
                     contentItem: Text {
                         text: cancelButton.text
@@ -360,7 +361,7 @@ Popup {
                     id: submitButton
                     width: 96 * popupFeedback.dp
                     height: 36 * popupFeedback.dp
-                    text: qsTr("Submit")
+                    text: qsTr("Submit") + Theme.emptyString
                     onClicked: popupFeedback.submit()
                     contentItem: Text {
                         text: submitButton.text
