@@ -1962,7 +1962,7 @@
     </message>
     <message>
         <source>Dedicated Static IP</source>
-        <translation>Выделенный статический IP</translation>
+        <translation>Выделенный IP</translation>
     </message>
     <message>
         <source>Datacenter Proxy</source>

@@ -604,8 +604,9 @@ Item {
     ResultNotice {
         id: notice
         objectName: "deviceNotice"
+        // In the title row, between the title and the tutorial link: it covers no filter.
         anchors.horizontalCenter: parent.horizontalCenter
-        y: 60 * Theme.dp
+        anchors.verticalCenter: titleRow.verticalCenter
     }
 
     // ---- Busy layer: a device save is out ----

@@ -666,10 +666,13 @@ Popup {
             }
         }
 
+        // Left of the buttons, where it covers neither the title nor a control.
         ResultNotice {
             id: resultNotice
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.verticalCenter: title.verticalCenter
+            objectName: "lineNotice"
+            anchors.left: parent.left
+            anchors.leftMargin: panel.margin
+            anchors.verticalCenter: footer.verticalCenter
         }
     }
 }
