@@ -6,9 +6,9 @@ import Language.Param 1.0
 // before start-up is done (message 100), and after a live switch from the next language of
 // the list. Each time it opens the sign-in window, every side-bar page and every popup
 // opened by windowInit, and reads every visible text and placeholder. A text is wrong when
-// it is a source text this language translates (untranslated), the previous language's
-// text (left over), or a text of the screens that is elided or runs past its box or its
-// parent. The tst_Screens* files name the languages and the native stand-ins.
+// it is a source text this language translates (untranslated), another language's text
+// (left over: the previous language is named first), or a text of the screens that is elided
+// or runs past its box or its parent. The tst_Screens* files name the languages and the native stand-ins.
 TestCase {
     id: walk
 
