@@ -153,7 +153,12 @@ ApplicationWindow {
 
     // The kit's controls take the scale and the language from here.
     Binding { target: Theme; property: "dp"; value: window_main.dp }
-    Binding { target: Theme; property: "emptyString"; value: globleParam.emptyString }
+    // globleParam.emptyString stays "", so a Binding would never notify: the kit's texts
+    // are told of each new language here instead.
+    Connections {
+        target: globleParam
+        function onLanguageChanged() { Theme.emptyStringChanged() }
+    }
 
     // The sign-in window and the popups are made once the window has shown its first frame,
     // and before the start screen, whose first request leads to every later message. Other

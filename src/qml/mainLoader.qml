@@ -263,7 +263,9 @@ Item {
                     objectName: "closeButton"
                     height: 30 * dp
                     textShow: "\u00d7"
-                    btnModel.onClicked: systemTray.hideWindow(window_main)
+                    // Without a tray nothing could bring a hidden window back: × quits.
+                    btnModel.onClicked: systemTray.available ? systemTray.hideWindow(window_main)
+                                                             : window_main.windowQuit(-1)
                 }
             }
         }

@@ -864,6 +864,10 @@
         <source>Save</source>
         <translation>Save</translation>
     </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
 </context>
 <context>
     <name>PopupFeedback</name>

@@ -864,6 +864,10 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
 </context>
 <context>
     <name>PopupFeedback</name>
@@ -1593,7 +1597,7 @@
     </message>
     <message>
         <source>Enter device name to search</source>
-        <translation>Rechercher par nom d&apos;appareil</translation>
+        <translation>Chercher un appareil</translation>
     </message>
     <message>
         <source>Search</source>

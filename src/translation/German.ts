@@ -622,7 +622,7 @@
     </message>
     <message>
         <source>State</source>
-        <translation>Bundesstaat</translation>
+        <translation>Staat</translation>
     </message>
     <message>
         <source>New York</source>
@@ -863,6 +863,10 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1597,7 @@
     </message>
     <message>
         <source>Enter device name to search</source>
-        <translation>Gerätename zum Suchen eingeben</translation>
+        <translation>Gerät suchen</translation>
     </message>
     <message>
         <source>Search</source>

@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Please enter account or email</source>
-        <translation>アカウントまたはメールアドレスを入力してください</translation>
+        <translation>アカウントまたはメールを入力</translation>
     </message>
     <message>
         <source>Auto Log In</source>
@@ -863,6 +863,10 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>ニューヨーク</translation>
     </message>
 </context>
 <context>

@@ -864,6 +864,10 @@
         <source>Save</source>
         <translation>Сохранить</translation>
     </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
+    </message>
 </context>
 <context>
     <name>PopupFeedback</name>
@@ -1593,7 +1597,7 @@
     </message>
     <message>
         <source>Enter device name to search</source>
-        <translation>Введите имя устройства для поиска</translation>
+        <translation>Поиск устройства</translation>
     </message>
     <message>
         <source>Search</source>
@@ -1962,7 +1966,7 @@
     </message>
     <message>
         <source>Dedicated Static IP</source>
-        <translation>Выделенный статический IP</translation>
+        <translation>Выделенный IP</translation>
     </message>
     <message>
         <source>Datacenter Proxy</source>

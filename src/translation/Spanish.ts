@@ -498,7 +498,7 @@
     </message>
     <message>
         <source>ZIP</source>
-        <translation>Código postal</translation>
+        <translation>C.P.</translation>
     </message>
     <message>
         <source>ISP</source>
@@ -863,6 +863,10 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1597,7 @@
     </message>
     <message>
         <source>Enter device name to search</source>
-        <translation>Buscar por nombre de dispositivo</translation>
+        <translation>Buscar dispositivo</translation>
     </message>
     <message>
         <source>Search</source>

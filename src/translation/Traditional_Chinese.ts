@@ -864,6 +864,10 @@
         <source>Save</source>
         <translation>儲存</translation>
     </message>
+    <message>
+        <source>New York</source>
+        <translation>紐約</translation>
+    </message>
 </context>
 <context>
     <name>PopupFeedback</name>

@@ -634,7 +634,7 @@
     </message>
     <message>
         <source>City</source>
-        <translation>Thành phố</translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>ISP:</source>
@@ -863,6 +863,10 @@
     <message>
         <source>Save</source>
         <translation>Lưu</translation>
+    </message>
+    <message>
+        <source>New York</source>
+        <translation>New York</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1597,7 @@
     </message>
     <message>
         <source>Enter device name to search</source>
-        <translation>Nhập tên thiết bị để tìm kiếm</translation>
+        <translation>Tìm thiết bị</translation>
     </message>
     <message>
         <source>Search</source>

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -123,8 +124,8 @@ private slots:
         for (QObject* pObject : entries) {
             auto* pEntry = static_cast<CarouseData*>(pObject);
             QCOMPARE(pEntry->getDataType(), int(Data_CarouseData));
-            QCOMPARE(pEntry->getLocalPath(), "file:///" + qstrCached);
-            QCOMPARE(pEntry->getLocalHkPath(), "file:///" + qstrCached);
+            QCOMPARE(pEntry->getLocalPath(), QUrl::fromLocalFile(qstrCached).toString());
+            QCOMPARE(pEntry->getLocalHkPath(), QUrl::fromLocalFile(qstrCached).toString());
         }
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(qstrCached), kWaitMs);
         QTest::qWait(300);
@@ -181,7 +182,7 @@ private slots:
         retData["middle_img"]["img"] = fileUrl("alpha.png").toStdString();
         pManager->addMiddleImgByJson(retData);
         const QString qstrCached = cacheDir("activity") + "/alpha.png";
-        QCOMPARE(pManager->getMiddleParam(0), "file:///" + qstrCached);
+        QCOMPARE(pManager->getMiddleParam(0), QUrl::fromLocalFile(qstrCached).toString());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(qstrCached), kWaitMs);
         QVERIFY(pManager->getQmlObjByKey("middle_img", 1));
         QVERIFY(!pManager->getQmlObjByKey("middle_img", 2));

@@ -87,6 +87,9 @@ TestCase {
         compare(box.currentName, "France")
         compare(box.editTextModel.text, "France")
         verify(!box.comboBoxModel.visible)
+        // Left, the box shows the beginning of the name.
+        box.editTextModel.focus = false
+        compare(box.editTextModel.cursorPosition, 0)
         compare(pageMessages(), [[120, data.origin], [121, data.origin]])
         compare(clickSpy.count, 1)
 
@@ -112,6 +115,7 @@ TestCase {
         })
         clickRow(box, 0)
         compare(box.editTextModel.text, "United States")
+        compare(box.editTextModel.cursorPosition, 0)
         verify(box.currentCode !== "")
         box.signal_SetUiData(0, "", 2)
         compare(box.editTextModel.text, "")

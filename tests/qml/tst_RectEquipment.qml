@@ -318,9 +318,21 @@ TestCase {
             return unlocked() && !child("deviceBusyLayer").visible && !child("deviceProgress").running
         }, 20000)
         verify(child("deviceSearchButton").btnModel.enabled)
-        if (data.failure)
+        if (data.failure) {
             compare([child("deviceNotice").text, child("deviceNotice").bSuccess], [data.failure, false])
+            verify(coversNoFilter(child("deviceNotice")))
+        }
         sandbox.reset()
+    }
+
+    function coversNoFilter(notice) {
+        var a = notice.mapToItem(rectEquipmentId, 0, 0, notice.width, notice.height)
+        return ["deviceCountryCombo", "deviceStatusCombo", "lineStatusCombo", "deviceSearchField",
+                "deviceSearchButton", "tutorialLink"].every(function (name) {
+            var b = child(name).mapToItem(rectEquipmentId, 0, 0, child(name).width, child(name).height)
+            return a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y
+                   || b.y + b.height <= a.y
+        })
     }
 
     function test_signedOutOpensSignIn_data() {

@@ -19,12 +19,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QObject>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtQuickTest>
 
 // Fixtures a test file fills the real proxy store and its files with.
@@ -112,6 +116,90 @@ private:
     QStringList m_opened;
 };
 
+// The translation sources as QML sees them ("translations"): which texts a screen may show
+// in each language, so that a test walking the screens needs no list of its own.
+class TranslationFixture : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The codes of the language list, in its order.
+    Q_INVOKABLE QStringList codes()
+    {
+        load();
+        return m_codes;
+    }
+
+    // What is wrong with a text shown in one language after another: "untranslated" (a
+    // source text this language translates otherwise), "left over from CODE" (the previous
+    // language's text, or another language's), or "" for a text this language shows or a
+    // text of no source.
+    Q_INVOKABLE QString fault(const QString& qstrText, const QString& qstrCode,
+                              const QString& qstrPrevious)
+    {
+        load();
+        if (m_shown.value(qstrCode).contains(qstrText))
+            return QString();
+        if (m_sources.contains(qstrText))
+            return QStringLiteral("untranslated");
+        for (const QString& qstrOther : QStringList{qstrPrevious} + m_codes) {
+            if (m_shown.value(qstrOther).contains(qstrText))
+                return QStringLiteral("left over from ") + qstrOther;
+        }
+        return QString();
+    }
+
+    // Whether the text is one this language shows for a source (a text of the screens, not
+    // data).
+    Q_INVOKABLE bool isUiText(const QString& qstrText, const QString& qstrCode)
+    {
+        load();
+        return m_shown.value(qstrCode).contains(qstrText);
+    }
+
+private:
+    void load()
+    {
+        if (!m_codes.isEmpty())
+            return;
+        QFile list(QStringLiteral(QEL_TRANSLATION_SOURCE_DIR "/Language.trs"));
+        if (!list.open(QIODevice::ReadOnly))
+            qFatal("the language list is missing");
+        for (const QJsonValue& entry : QJsonDocument::fromJson(list.readAll()).array()) {
+            const QString qstrCode = entry.toObject().value("code").toString();
+            m_codes.append(qstrCode);
+            readTs(qstrCode, entry.toObject().value("name").toString());
+        }
+    }
+
+    // Each message adds its source, and what the language shows for it: the translation, or
+    // the source itself when the translation is empty.
+    void readTs(const QString& qstrCode, const QString& qstrName)
+    {
+        QFile file(QStringLiteral(QEL_TRANSLATION_SOURCE_DIR "/") + qstrName + ".ts");
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("a translation source is missing");
+        QXmlStreamReader xml(&file);
+        QSet<QString>& shown = m_shown[qstrCode];
+        QString qstrSource;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                qstrSource = xml.readElementText();
+                m_sources.insert(qstrSource);
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString qstrTranslation = xml.readElementText();
+                shown.insert(qstrTranslation.isEmpty() ? qstrSource : qstrTranslation);
+            }
+        }
+    }
+
+    QStringList m_codes;
+    QHash<QString, QSet<QString>> m_shown;
+    QSet<QString> m_sources;
+};
+
 // The stand-in web service as QML sees it ("sandbox"): its addresses, its request log,
 // scripts and reset.
 class SandboxFixture : public QObject
@@ -197,8 +285,10 @@ public slots:
     // Mocks last: the type registered last under a name is the one QML finds.
     void applicationAvailable()
     {
-        // Every run starts without the settings an earlier run saved beside the program.
+        // Every run starts without the settings and the caches an earlier run left beside
+        // the program.
         QFile::remove(QCoreApplication::applicationDirPath() + QStringLiteral("/QelProxy.ini"));
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/temp")).removeRecursively();
         m_needs = readNeeds(inputFile(QCoreApplication::arguments()));
         for (const char* szScheme : kOpenedSchemes)
             QDesktopServices::setUrlHandler(szScheme, &m_urlFixture, "open");
@@ -223,6 +313,7 @@ public slots:
     {
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
         engine->rootContext()->setContextProperty("openedUrls", &m_urlFixture);
+        engine->rootContext()->setContextProperty("translations", &m_translations);
         if (m_needs.bSandbox)
             engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
         Json::Value countries;
@@ -246,6 +337,7 @@ private:
     TestFileNeeds m_needs;
     ProxyFixture m_proxyFixture;
     UrlFixture m_urlFixture;
+    TranslationFixture m_translations;
     SandboxFixture m_sandbox;
 };
 

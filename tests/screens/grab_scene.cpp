@@ -1,7 +1,8 @@
 // Loads a QML scene whose root is a window and saves the window, at its own size, once it
 // has rendered and settled. The scene finds two sample pictures under `sampleDir`, the
 // optional third argument as `sceneParam`, and `sceneCatalogue` to give the location
-// catalogue its countries.
+// catalogue its countries. QEL_SCENE_TRANSLATION names a compiled translation to show the
+// scene in.
 //   qel_grab_scene <scene.qml> <out.png> [param]
 #include "AppCustom.h"
 #include "DataManager/Search/SearchManager.h"
@@ -16,6 +17,7 @@
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -65,6 +67,13 @@ int main(int argc, char** argv)
     }
     QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     CAppCustom().RegisterInit();
+    QTranslator translator;
+    const QString qstrTranslation = qEnvironmentVariable("QEL_SCENE_TRANSLATION");
+    if (!qstrTranslation.isEmpty() &&
+        (!translator.load(qstrTranslation) || !QCoreApplication::installTranslator(&translator))) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(qstrTranslation));
+        return 1;
+    }
 
     QTemporaryDir samples;
     if (!writeSamplePicture(samples.filePath("sample1.png"), QColor("#FF5C00")) ||

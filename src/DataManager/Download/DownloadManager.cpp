@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QQmlEngine>
+#include <QUrl>
 
 namespace {
 
@@ -26,7 +27,7 @@ CachedFile cachedFile(const QString& qstrUrl)
     file.qstrName = qstrUrl.mid(qstrUrl.lastIndexOf(QLatin1Char('/')) + 1);
     file.qstrPath = QCoreApplication::applicationDirPath() + QStringLiteral("/temp/") +
                     QLatin1String(kActivityFolder) + QLatin1Char('/') + file.qstrName;
-    file.qstrLocalUrl = QStringLiteral("file:///") + file.qstrPath;
+    file.qstrLocalUrl = QUrl::fromLocalFile(file.qstrPath).toString();
     return file;
 }
 

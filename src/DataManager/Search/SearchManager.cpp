@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QQmlEngine>
+#include <QUrl>
 
 #include <algorithm>
 #include <iterator>
@@ -1203,7 +1204,7 @@ QString SearchManager::cachedImage(const QString& qstrUrl, const char* szFolder)
     if (pRecv && !qstrUrl.isEmpty() && !WebRecv::IsHaveFile(qstrPath))
         pRecv->CurlDownloadFile(qstrUrl.toStdString(), qstrName.toStdString(), szFolder,
                                 CAROUSE_RESULT, 0, std::string(), true);
-    return QStringLiteral("file:///") + qstrPath;
+    return QUrl::fromLocalFile(qstrPath).toString();
 }
 
 void SearchManager::rebuildImages(EntryList& list, Json::Value& array, const char* szFolder,

@@ -290,7 +290,7 @@ private:
     void refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
 
     void rebuildImages(EntryList& list, Json::Value& array, const char* szFolder, int nType);
-    // The "file:///" address of a picture's cached file; fetches the file when missing.
+    // The file address of a picture's cached file; fetches the file when missing.
     static QString cachedImage(const QString& qstrUrl, const char* szFolder);
 
     static QString randomIfEmpty(QString& qstrCode);

@@ -47,8 +47,13 @@ Item {
 
             Text {
                 anchors.verticalCenter: parent.verticalCenter
-                width: head.bElide ? Math.min(implicitWidth, head.width - 20 * Theme.dp) : implicitWidth
+                width: head.bElide ? Math.min(implicitWidth, head.width - (head.nLeftMargin
+                                              + (head.bAllowSort ? 16 : 0) + 4) * Theme.dp)
+                                   : implicitWidth
                 elide: head.bElide ? Text.ElideRight : Text.ElideNone
+                // A caption longer than its column in some languages is drawn smaller first.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 9 * Theme.dp
                 text: head.textShow
                 color: head.textColor
                 font.family: Theme.fontFamily

@@ -69,6 +69,10 @@ Item {
             id: title
             visible: text !== ""
             x: 12 * Theme.dp
+            // A long title in some languages is drawn smaller, so the box keeps room for its hint.
+            width: Math.min(implicitWidth, combo.width * 0.45)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9 * Theme.dp
             anchors.verticalCenter: parent.verticalCenter
             text: combo.textTitle
             color: "#8C92AC"
@@ -95,6 +99,9 @@ Item {
             placeholderTextColor: "#B4BCCC"
             background: null
             onTextEdited: text === "" ? combo.clear() : combo.edited(text)
+            // A name longer than the box shows its beginning while nobody types in it.
+            onTextChanged: if (!activeFocus) cursorPosition = 0
+            onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
 
             MouseArea {
                 anchors.fill: parent

@@ -47,7 +47,10 @@ Row {
             x: 8 * Theme.dp
             width: parent.width - 16 * Theme.dp
             anchors.verticalCenter: parent.verticalCenter
-            wrapMode: Text.Wrap
+            // A caption stays one word on one line, drawn smaller where a language's is long.
+            wrapMode: parameterRow.bHeader ? Text.NoWrap : Text.Wrap
+            fontSizeMode: parameterRow.bHeader ? Text.HorizontalFit : Text.FixedSize
+            minimumPixelSize: 9 * Theme.dp
             maximumLineCount: 2
             elide: Text.ElideRight
             color: "#042040"

@@ -89,7 +89,10 @@ Rectangle {
             ButtonText {
                 objectName: "renewButton"
                 visible: line.bStaticPlan
-                anchors.centerIn: parent
+                // Kept clear of the list's edge; a longer word grows to the left.
+                anchors.right: parent.right
+                anchors.rightMargin: 8 * Theme.dp
+                anchors.verticalCenter: parent.verticalCenter
                 height: 26 * Theme.dp
                 nLeftPadding: 4
                 nPixelSize: 13

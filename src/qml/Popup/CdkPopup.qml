@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../Style"
 
 // Redeeming a code with the service. The main screen hands in curlRecv as `service` and
 // globleParam as `globals`, opens it with UI message 100 (value 1) and forwards 166 here.
@@ -64,7 +65,7 @@ Popup {
             id: title
             width: parent.width
             dp: cdkPopup.dp
-            caption: qsTr("Redeem CDKEY")
+            caption: qsTr("Redeem CDKEY") + Theme.emptyString
             onCloseClicked: cdkPopup.close()
         }
 
@@ -82,7 +83,7 @@ Popup {
 
                 Text {
                     id: caption
-                    text: qsTr("Please enter CDKEY")
+                    text: qsTr("Please enter CDKEY") + Theme.emptyString
                     color: "#042040"
                     font.pixelSize: 13 * cdkPopup.dp
                 }
@@ -90,7 +91,7 @@ Popup {
                     id: helpLink
                     objectName: "helpLink"
                     anchors.right: parent.right
-                    text: qsTr("How to generate?")
+                    text: qsTr("How to generate?") + Theme.emptyString
                     color: "#FF5C00"
                     font.pixelSize: 13 * cdkPopup.dp
                     font.underline: helpArea.containsMouse
@@ -126,7 +127,7 @@ Popup {
                     id: confirmButton
                     width: 96 * cdkPopup.dp
                     height: 38 * cdkPopup.dp
-                    text: qsTr("Confirm")
+                    text: qsTr("Confirm") + Theme.emptyString
                     onClicked: cdkPopup.confirm()
                     contentItem: Text {
                         text: confirmButton.text

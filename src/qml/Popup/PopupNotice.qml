@@ -69,7 +69,7 @@ Popup {
             id: title
             width: parent.width
             dp: popupNotice.dp
-            caption: qsTr("Notice")
+            caption: qsTr("Notice") + Theme.emptyString
             showLogo: true
             onCloseClicked: popupNotice.windowQuit(-1)
         }
@@ -102,7 +102,7 @@ Popup {
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: qsTr("No notification yet")
+                    text: qsTr("No notification yet") + Theme.emptyString
                     color: "#8C92AC"
                     font.pixelSize: 14 * popupNotice.dp
                 }

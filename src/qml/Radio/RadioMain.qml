@@ -84,6 +84,10 @@ Item {
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
+                // A long name in some languages is drawn smaller, clear of the bar's edge.
+                width: Math.min(implicitWidth, entry.width - x - 12 * Theme.dp)
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 9 * Theme.dp
                 text: entry.radioText
                 color: entry.active ? entry.textColorActive : entry.textColor
                 font.family: Theme.fontFamily

@@ -107,6 +107,10 @@ Item {
         }
         Text {
             id: caption
+            // A long plan name in some languages is drawn smaller, inside its card.
+            width: Math.min(implicitWidth, card.width - 66 * dp)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9 * dp
             text: card.radioText
             color: card.checked ? card.textColorActive : card.textColor
             font.pixelSize: 14 * dp

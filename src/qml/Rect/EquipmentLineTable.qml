@@ -9,7 +9,7 @@ import "../Style"
 Rectangle {
     id: table
 
-    // Each column: { key, title (untranslated), width (units), sort (odd type, 0 none) }.
+    // Each column: { key, title (translated), width (units), sort (odd type, 0 none) }.
     property var columns: []
     property alias listModel: view.model
     property alias rowDelegate: view.delegate
@@ -72,7 +72,7 @@ Rectangle {
                     objectName: "head_" + modelData.key
                     width: modelData.width * table.nUnit
                     height: head.height
-                    textShow: qsTr(modelData.title) + globleParam.emptyString
+                    textShow: modelData.title
                     bAllowSort: modelData.sort > 0
                     nSort: index === table.nSortColumn ? table.nSortState : 0
                     listView: view

@@ -185,7 +185,7 @@ Item {
             wrapMode: Text.WordWrap
             color: Theme.textGrey
             font.pixelSize: 13 * Theme.dp
-            text: qsTr("\"Run\" starts a program with its proxy variables set to the connected exit; programs that ignore them go out directly.")
+            text: qsTr("\"Run\" starts a program with its proxy variables set to the connected exit; programs that ignore them go out directly.") + Theme.emptyString
                   + globleParam.emptyString
         }
 

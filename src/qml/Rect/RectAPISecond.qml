@@ -220,8 +220,11 @@ Item {
         font.family: Theme.fontFamily
         font.pixelSize: 14 * Theme.dp
     }
+    // A caption longer than its column in some languages is drawn smaller, never cut.
     component FormCaption: Caption {
         width: 112 * Theme.dp
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 9 * Theme.dp
     }
     component Reason: Text {
         height: 34 * Theme.dp
@@ -426,7 +429,7 @@ Item {
         Row {
             spacing: 12 * Theme.dp
             Text {
-                text: qsTr("Tips: In API mode, the number of IPs is deducted when the proxy list is successfully obtained.")
+                text: qsTr("Tips: In API mode, the number of IPs is deducted when the proxy list is successfully obtained.") + Theme.emptyString
                       + Theme.emptyString
                 color: "#8C92AC"
                 font.family: Theme.fontFamily

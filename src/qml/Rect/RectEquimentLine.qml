@@ -34,14 +34,14 @@ EquipmentLineTable {
     function load() { ProxyManager.getDataType(nOrigin, nSortType) }
 
     columns: [
-        { key: "ip", title: QT_TR_NOOP("ProxyIP"), width: 3, sort: 1 },
-        bStatic ? { key: "expire", title: QT_TR_NOOP("Expiration time"), width: 3, sort: 19 }
-                : { key: "ping", title: QT_TR_NOOP("Ping"), width: 2, sort: 3 },
-        { key: "country", title: QT_TR_NOOP("Country"), width: 2, sort: 5 },
-        { key: "state", title: QT_TR_NOOP("State"), width: 2, sort: 7 },
-        { key: "city", title: QT_TR_NOOP("City"), width: 2, sort: 9 },
-        { key: "postal", title: QT_TR_NOOP("ZIP"), width: 2, sort: 11 },
-        { key: "isp", title: QT_TR_NOOP("ISP"), width: 2, sort: 13 }
+        { key: "ip", title: qsTr("ProxyIP") + Theme.emptyString, width: 3, sort: 1 },
+        bStatic ? { key: "expire", title: qsTr("Expiration time") + Theme.emptyString, width: 3, sort: 19 }
+                : { key: "ping", title: qsTr("Ping") + Theme.emptyString, width: 2, sort: 3 },
+        { key: "country", title: qsTr("Country") + Theme.emptyString, width: 2, sort: 5 },
+        { key: "state", title: qsTr("State") + Theme.emptyString, width: 2, sort: 7 },
+        { key: "city", title: qsTr("City") + Theme.emptyString, width: 2, sort: 9 },
+        { key: "postal", title: qsTr("ZIP") + Theme.emptyString, width: 2, sort: 11 },
+        { key: "isp", title: qsTr("ISP") + Theme.emptyString, width: 2, sort: 13 }
     ]
     nTailWidth: bStatic ? 80 * Theme.dp : 0
     listModel: ProxyManager.getListModel(nOrigin)

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Proxy.Param 1.0
 import "../Delegate"
+import "../Style"
 
 // The lines bound before (list identity 13), filtered by the line popup's place choice. The
 // service is asked now and then whether each line still exists; a gone one shows "False".
@@ -99,15 +100,15 @@ EquipmentLineTable {
     }
 
     columns: [
-        { key: "ip", title: QT_TR_NOOP("ProxyIP"), width: 3, sort: 0 },
-        { key: "plan", title: QT_TR_NOOP("TimeType"), width: 3, sort: 0 },
-        { key: "country", title: QT_TR_NOOP("Country"), width: 2, sort: 0 },
-        { key: "state", title: QT_TR_NOOP("State"), width: 2, sort: 0 },
-        { key: "city", title: QT_TR_NOOP("City"), width: 2, sort: 0 },
-        { key: "postal", title: QT_TR_NOOP("ZIP"), width: 2, sort: 0 },
-        { key: "isp", title: QT_TR_NOOP("ISP"), width: 2, sort: 0 },
-        { key: "buy", title: QT_TR_NOOP("Buy Time"), width: 4, sort: 0 },
-        { key: "online", title: QT_TR_NOOP("Online"), width: 2, sort: 0 }
+        { key: "ip", title: qsTr("ProxyIP") + Theme.emptyString, width: 3, sort: 0 },
+        { key: "plan", title: qsTr("TimeType") + Theme.emptyString, width: 3, sort: 0 },
+        { key: "country", title: qsTr("Country") + Theme.emptyString, width: 2, sort: 0 },
+        { key: "state", title: qsTr("State") + Theme.emptyString, width: 2, sort: 0 },
+        { key: "city", title: qsTr("City") + Theme.emptyString, width: 2, sort: 0 },
+        { key: "postal", title: qsTr("ZIP") + Theme.emptyString, width: 2, sort: 0 },
+        { key: "isp", title: qsTr("ISP") + Theme.emptyString, width: 2, sort: 0 },
+        { key: "buy", title: qsTr("Buy Time") + Theme.emptyString, width: 4, sort: 0 },
+        { key: "online", title: qsTr("Online") + Theme.emptyString, width: 2, sort: 0 }
     ]
     listModel: bShowRows ? ProxyManager.getListModel(nOrigin) : null
     bShowEmpty: bShowRows

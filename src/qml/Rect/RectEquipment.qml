@@ -319,6 +319,9 @@ Item {
         verticalAlignment: Text.AlignVCenter
         leftPadding: 8 * Theme.dp
         elide: Text.ElideRight
+        // A caption longer than its column in some languages is drawn smaller first.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 9 * Theme.dp
         color: "#22264B"
         font.family: Theme.fontFamily
         font.pixelSize: 12 * Theme.dp
@@ -379,7 +382,7 @@ Item {
         ComboBoxDeviceStatus {
             id: statusCombo
             objectName: "deviceStatusCombo"
-            width: 190 * Theme.dp
+            width: 220 * Theme.dp
             height: 34 * Theme.dp
             nOrigin: rectEquipment.nOrigin
             typeFlag: 8
@@ -601,8 +604,9 @@ Item {
     ResultNotice {
         id: notice
         objectName: "deviceNotice"
+        // In the title row, between the title and the tutorial link: it covers no filter.
         anchors.horizontalCenter: parent.horizontalCenter
-        y: 60 * Theme.dp
+        anchors.verticalCenter: titleRow.verticalCenter
     }
 
     // ---- Busy layer: a device save is out ----

@@ -4,6 +4,7 @@ import Language.Param 1.0
 import "../Button"
 import "../CheckButton"
 import "../ComboBox"
+import "../Style"
 
 // The settings page: port range, duplicate proxies, language and start with the system.
 // Relies on the root window's dp, openSans, globleParam and curlRecv, and on the main
@@ -170,7 +171,7 @@ Item {
             spacing: 10 * dp
             Caption {
                 height: 32 * dp
-                text: qsTr("Automatically launch Qel Proxy when you turn on your device:")
+                text: qsTr("Automatically launch Qel Proxy when you turn on your device:") + Theme.emptyString
                       + globleParam.emptyString
             }
             Switch {

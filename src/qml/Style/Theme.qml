@@ -3,7 +3,7 @@ import QtQuick 2.15
 
 // What every control of the kit shares with the root window, so a control needs nothing
 // from the screen that holds it: the root window binds `dp` to its scale factor and
-// `emptyString` to globleParam.emptyString (which changes with the language and makes the
+// announces a change of `emptyString` on every change of language (which makes the
 // controls' own texts translate again).
 QtObject {
     property real dp: 1

@@ -15,6 +15,10 @@ PathView {
     property int timerInterval: 2 * pathDuration
     property real indicatorWidth: 12
     property string fallbackUrl: ""
+    // A picture whose file the download has not written yet is loaded again, every
+    // `retryInterval` ms, at most `retryLimit` times.
+    property int retryInterval: 1000
+    property int retryLimit: 30
 
     function openEntry(entry) {
         var qstrUrl = entry.qstrCode !== ""
@@ -51,11 +55,27 @@ PathView {
         color: "transparent"
 
         Image {
+            id: picture
             objectName: "carouselImage"
+
+            readonly property string wanted: view.globals && view.globals.qstrLangCode === "_zh_hk"
+                                             ? parent.entry.qstrLocalHkPath : parent.entry.qstrLocalPath
+            property int nRetries: 0
+
             anchors.fill: parent
             fillMode: Image.Stretch
-            source: view.globals && view.globals.qstrLangCode === "_zh_hk"
-                    ? parent.entry.qstrLocalHkPath : parent.entry.qstrLocalPath
+            source: wanted
+            onWantedChanged: nRetries = 0
+
+            Timer {
+                interval: view.retryInterval
+                running: picture.status === Image.Error && picture.nRetries < view.retryLimit
+                onTriggered: {
+                    picture.nRetries += 1
+                    picture.source = ""
+                    picture.source = Qt.binding(function () { return picture.wanted })
+                }
+            }
         }
         MouseArea {
             anchors.fill: parent

@@ -23,6 +23,9 @@ Window {
     property int nPollInterval: 2000
     property int nPollLimit: 150
     property int nTipsInterval: 3000
+    // The failure text shown: a source text, translated anew on each change of language, or
+    // the service's own text.
+    property string qstrTip: ""
     readonly property bool bEnableGoogle: globals !== null && globals.bEnableGoogle
     readonly property alias tipsText: tipsTextId.text
     readonly property alias polling: pollTimer.running
@@ -30,13 +33,13 @@ Window {
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
     function logIn() {
-        tipsTextId.text = ""
+        qstrTip = ""
         if (bSigningIn)
             return
         if (usernameEditID.editModel.text === "") {
-            tipsTextId.text = qsTr("Please enter email or username") + Theme.emptyString
+            qstrTip = QT_TR_NOOP("Please enter email or username")
         } else if (passwordEditID.editModel.text === "") {
-            tipsTextId.text = qsTr("Please enter password") + Theme.emptyString
+            qstrTip = QT_TR_NOOP("Please enter password")
         } else {
             bSigningIn = true
             service.pushLogin(usernameEditID.editModel.text, passwordEditID.editModel.text)
@@ -44,7 +47,7 @@ Window {
     }
 
     function startGoogle() {
-        tipsTextId.text = ""
+        qstrTip = ""
         service.openUrlExternally(service.buildGoogleLoginUrl(globals.qstrGoogleLoginUrl), 0)
         nCount = 0
         pollTimer.restart()
@@ -97,7 +100,7 @@ Window {
             close()
             break
         case 22:
-            tipsTextId.text = qstrValue
+            qstrTip = qstrValue
             bSigningIn = false
             stopPolling()
             break
@@ -119,7 +122,7 @@ Window {
     }
 
     onVisibleChanged: {
-        tipsTextId.text = ""
+        qstrTip = ""
         if (visible)
             bSigningIn = false
         else if (service)
@@ -257,6 +260,7 @@ Window {
                 Text {
                     id: tipsTextId
                     objectName: "tipsTextId"
+                    text: qsTr(login.qstrTip) + Theme.emptyString
                     anchors.verticalCenter: parent.verticalCenter
                     width: form.width - 20 * Theme.dp
                     elide: Text.ElideRight
@@ -268,7 +272,7 @@ Window {
             Timer {
                 id: tipsTimer
                 interval: login.nTipsInterval
-                onTriggered: tipsTextId.text = ""
+                onTriggered: login.qstrTip = ""
             }
         }
 

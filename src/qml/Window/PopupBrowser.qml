@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../CheckButton"
 import "../Popup"
+import "../Style"
 
 // Settings of the binding to the outside anti-detection browser: the switch, its profile
 // list and two options. main.qml hands in its curlRecv as `service`, its globleParam as
@@ -66,6 +67,9 @@ Popup {
         width: 170 * dp
         color: "#042040"
         font.pixelSize: 13 * dp
+        // Drawn smaller where a language's caption is longer than the column.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 9 * dp
         anchors.verticalCenter: parent.verticalCenter
     }
 
@@ -103,7 +107,7 @@ Popup {
         PopupTitle {
             width: parent.width
             dp: popupBrowser.dp
-            caption: qsTr("Anti-detection browser")
+            caption: qsTr("Anti-detection browser") + Theme.emptyString
             onCloseClicked: popupBrowser.windowQuit(-1)
         }
 
@@ -114,7 +118,7 @@ Popup {
 
             Row {
                 height: 32 * popupBrowser.dp
-                Caption { dp: popupBrowser.dp; text: qsTr("Status") }
+                Caption { dp: popupBrowser.dp; text: qsTr("Status") + Theme.emptyString }
                 Switch {
                     id: bindSwitch
                     objectName: "bindSwitch"
@@ -127,7 +131,7 @@ Popup {
             Row {
                 height: 32 * popupBrowser.dp
                 spacing: 8 * popupBrowser.dp
-                Caption { dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") }
+                Caption { dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") + Theme.emptyString }
                 TextField {
                     anchors.verticalCenter: parent.verticalCenter
                     width: 160 * popupBrowser.dp
@@ -150,7 +154,7 @@ Popup {
                     dp: popupBrowser.dp
                     anchors.verticalCenter: parent.verticalCenter
                     height: 28 * popupBrowser.dp
-                    text: qsTr("Tutorial")
+                    text: qsTr("Tutorial") + Theme.emptyString
                     onClicked: popupBrowser.openTutorial()
                 }
             }
@@ -158,7 +162,7 @@ Popup {
             Caption {
                 anchors.verticalCenter: undefined
                 dp: popupBrowser.dp
-                text: qsTr("Browser profiles:")
+                text: qsTr("Browser profiles:") + Theme.emptyString
             }
             Rectangle {
                 width: parent.width
@@ -190,7 +194,7 @@ Popup {
                     objectName: "profilesEmpty"
                     anchors.centerIn: parent
                     visible: profileList.count === 0
-                    text: qsTr("Please get the latest list")
+                    text: qsTr("Please get the latest list") + Theme.emptyString
                     color: "#8C92AC"
                     font.pixelSize: 13 * popupBrowser.dp
                 }
@@ -204,14 +208,14 @@ Popup {
                     objectName: "refreshButton"
                     dp: popupBrowser.dp
                     enabled: bindSwitch.checked
-                    text: qsTr("Refresh")
+                    text: qsTr("Refresh") + Theme.emptyString
                     onClicked: popupBrowser.service.pushGetBrowserList()
                 }
                 Text {
                     width: parent.width - refreshButton.width - parent.spacing
                     anchors.verticalCenter: parent.verticalCenter
                     wrapMode: Text.Wrap
-                    text: qsTr("*The browser list has changed, or this function is used for the first time, please synchronize the latest list")
+                    text: qsTr("*The browser list has changed, or this function is used for the first time, please synchronize the latest list") + Theme.emptyString
                     color: "#8C92AC"
                     font.pixelSize: 12 * popupBrowser.dp
                 }
@@ -219,13 +223,13 @@ Popup {
 
             CheckBoxNormal {
                 objectName: "restartBox"
-                text: qsTr("Automatically restart the browser when the proxy changes")
+                text: qsTr("Automatically restart the browser when the proxy changes") + Theme.emptyString
                 checked: popupBrowser.globals ? popupBrowser.globals.bBrowserWndReStart : false
                 onToggled: popupBrowser.globals.bBrowserWndReStart = checked
             }
             CheckBoxNormal {
                 objectName: "cookieBox"
-                text: qsTr("Clear Cookies Before Launch")
+                text: qsTr("Clear Cookies Before Launch") + Theme.emptyString
                 checked: popupBrowser.globals ? popupBrowser.globals.bClearBrowserCookie : false
                 onToggled: popupBrowser.globals.bClearBrowserCookie = checked
             }
@@ -247,14 +251,14 @@ Popup {
                     spacing: 12 * popupBrowser.dp
                     FormButton {
                         dp: popupBrowser.dp
-                        text: qsTr("Cancel")
+                        text: qsTr("Cancel") + Theme.emptyString
                         onClicked: popupBrowser.close()
                     }
                     FormButton {
                         objectName: "saveButton"
                         dp: popupBrowser.dp
                         primary: true
-                        text: qsTr("Save & Close")
+                        text: qsTr("Save & Close") + Theme.emptyString
                         onClicked: {
                             popupBrowser.showTip(qsTr("Successfully!"), 2000)
                             closeTimer.restart()

@@ -478,7 +478,7 @@ Popup {
                     nOrigin: popupEquipmentLine.nOrigin
                     typeFlag: 2
                     textTitle: qsTr("State") + globleParam.emptyString
-                    defaultText: "New York"
+                    defaultText: qsTr("New York") + globleParam.emptyString
                 }
                 ComboBoxEquipmentCountry {
                     id: comboCity
@@ -487,7 +487,7 @@ Popup {
                     nOrigin: popupEquipmentLine.nOrigin
                     typeFlag: 3
                     textTitle: qsTr("City") + globleParam.emptyString
-                    defaultText: "New York"
+                    defaultText: qsTr("New York") + globleParam.emptyString
                 }
                 ComboBoxEquipmentCountry {
                     id: comboIsp
@@ -666,10 +666,13 @@ Popup {
             }
         }
 
+        // Left of the buttons, where it covers neither the title nor a control.
         ResultNotice {
             id: resultNotice
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.verticalCenter: title.verticalCenter
+            objectName: "lineNotice"
+            anchors.left: parent.left
+            anchors.leftMargin: panel.margin
+            anchors.verticalCenter: footer.verticalCenter
         }
     }
 }

@@ -4,6 +4,7 @@ import QtQuick.Dialogs 1.3
 import Data.ListModel 1.0
 import "../ComboBox"
 import "../Popup"
+import "../Style"
 
 // Feedback to the service: a category, an e-mail address, the problem and up to three
 // pictures, each uploaded as soon as it is chosen. main.qml hands in its curlRecv as
@@ -151,7 +152,7 @@ Popup {
         id: pictureDialog
         active: false
         sourceComponent: FileDialog {
-            title: qsTr("Select Picture")
+            title: qsTr("Select Picture") + Theme.emptyString
             folder: shortcuts.desktop
             selectExisting: true
             selectMultiple: false
@@ -176,7 +177,7 @@ Popup {
         PopupTitle {
             width: parent.width
             dp: popupFeedback.dp
-            caption: qsTr("Feedback")
+            caption: qsTr("Feedback") + Theme.emptyString
             onCloseClicked: popupFeedback.windowQuit(-1)
         }
 
@@ -188,13 +189,13 @@ Popup {
             Text {
                 width: parent.width
                 bottomPadding: 8 * popupFeedback.dp
-                text: qsTr("Fill in the fields bellow and one of our support agents will personally get back to you very soon.")
+                text: qsTr("Fill in the fields bellow and one of our support agents will personally get back to you very soon.") + Theme.emptyString
                 wrapMode: Text.Wrap
                 color: "#55687D"
                 font.pixelSize: 13 * popupFeedback.dp
             }
 
-            FieldLabel { text: qsTr("Category"); dp: popupFeedback.dp }
+            FieldLabel { text: qsTr("Category") + Theme.emptyString; dp: popupFeedback.dp }
             ComboCategory {
                 id: categoryBox
                 objectName: "categoryBox"
@@ -204,13 +205,13 @@ Popup {
                 onEntryChosen: popupFeedback.currentCode = String(entry.id)
             }
 
-            FieldLabel { text: qsTr("Your email"); dp: popupFeedback.dp }
+            FieldLabel { text: qsTr("Your email") + Theme.emptyString; dp: popupFeedback.dp }
             TextField {
                 id: emailField
                 objectName: "emailField"
                 width: parent.width
                 height: 36 * popupFeedback.dp
-                placeholderText: qsTr("Enter your email")
+                placeholderText: qsTr("Enter your email") + Theme.emptyString
                 selectByMouse: true
                 font.pixelSize: 13 * popupFeedback.dp
                 background: Rectangle {
@@ -220,7 +221,7 @@ Popup {
                 }
             }
 
-            FieldLabel { text: qsTr("What's the problem?"); dp: popupFeedback.dp }
+            FieldLabel { text: qsTr("What's the problem?") + Theme.emptyString; dp: popupFeedback.dp }
             ScrollView {
                 id: problemView
                 width: parent.width
@@ -233,7 +234,7 @@ Popup {
                 TextArea {
                     id: problemArea
                     objectName: "problemArea"
-                    placeholderText: qsTr("Describe your problem")
+                    placeholderText: qsTr("Describe your problem") + Theme.emptyString
                     wrapMode: TextEdit.Wrap
                     selectByMouse: true
                     font.pixelSize: 13 * popupFeedback.dp
@@ -300,7 +301,7 @@ Popup {
                         }
                         Text {
                             anchors.verticalCenter: parent.verticalCenter
-                            text: qsTr("Add picture(Upload up to 3)")
+                            text: qsTr("Add picture(Upload up to 3)") + Theme.emptyString
                             color: "#55687D"
                             font.pixelSize: 13 * popupFeedback.dp
                         }
@@ -333,7 +334,7 @@ Popup {
                     id: cancelButton
                     width: 96 * popupFeedback.dp
                     height: 36 * popupFeedback.dp
-                    text: qsTr("Cancel")
+                    text: qsTr("Cancel") + Theme.emptyString
                     onClicked: popupFeedback.close()
                     contentItem: Text {
                         text: cancelButton.text
@@ -352,7 +353,7 @@ Popup {
                     id: submitButton
                     width: 96 * popupFeedback.dp
                     height: 36 * popupFeedback.dp
-                    text: qsTr("Submit")
+                    text: qsTr("Submit") + Theme.emptyString
                     onClicked: popupFeedback.submit()
                     contentItem: Text {
                         text: submitButton.text

@@ -125,6 +125,9 @@ Popup {
                             nColumn: index
                             text: qsTr(modelData.title) + globleParam.emptyString
                             color: "#8C92AC"
+                            // Captions are drawn smaller where a language's are long.
+                            fontSizeMode: Text.HorizontalFit
+                            minimumPixelSize: 9 * Theme.dp
                         }
                     }
                 }

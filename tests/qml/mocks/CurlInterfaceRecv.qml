@@ -39,4 +39,5 @@ Recorder {
     function buildGoogleLoginUrl(qstrKey) { return "google" }
     function pushCheckGoogleLogin(nValue) {}
     function pushUseCDK(qstrCdk) { record("pushUseCDK", arguments) }
+    function pushGetDeviceList(nValue) { record("pushGetDeviceList", arguments) }
 }

@@ -36,6 +36,7 @@ Recorder {
     function beginParseApiIspData(bForce) { record("beginParseApiIspData", arguments) }
     function beginParseApiZipData(bForce) { record("beginParseApiZipData", arguments) }
     function setApiCurrentCode(qstrCode, nType, nOrigin) { record("setApiCurrentCode", arguments) }
+    function setEquipmentCurrentCode(qstrCode, nType) { record("setEquipmentCurrentCode", arguments) }
     function clearIspByProxyType(nValue) { record("clearIspByProxyType", arguments) }
     function clearZipByProxyType(nValue) { record("clearZipByProxyType", arguments) }
     function refreshIspByCountry(nValue) { record("refreshIspByCountry", arguments) }

@@ -35,15 +35,10 @@ bool SystemTrayIcon::isAvailable()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-QWindow::Visibility SystemTrayIcon::closeVisibility(bool bTrayAvailable)
-{
-    return bTrayAvailable ? QWindow::Hidden : QWindow::Minimized;
-}
-
 void SystemTrayIcon::hideWindow(QWindow* window)
 {
     if (window)
-        window->setVisibility(closeVisibility(isAvailable()));
+        window->hide();
 }
 
 void SystemTrayIcon::setIcon(const QUrl& icon)

@@ -31,9 +31,7 @@ public:
 
     // Whether the desktop offers a tray at all (stock GNOME does not).
     static bool isAvailable();
-    // Where a window goes when the user closes it: into the tray when there is one,
-    // otherwise only minimised, so that it stays reachable.
-    static QWindow::Visibility closeVisibility(bool bTrayAvailable);
+    // Hides a window into the tray (the screens end the program instead when there is none).
     Q_INVOKABLE void hideWindow(QWindow* window);
 
 public slots:

@@ -3,9 +3,12 @@
 #include "PublicModule/HttpCurl/registerBase/RegisterBase.h"
 #include "PublicModule/HttpCurl/registerBase/SystemTrayIcon.h"
 #include "PublicModule/HttpCurl/registerBase/TrayIconUrl.h"
+#include "SandboxService.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
+#include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSignalSpy>
@@ -181,19 +184,71 @@ private slots:
         QVERIFY(!tray.platformIcon()->contextMenu());
     }
 
-    void closedWindowStaysReachableWithoutTray()
+    void hideWindowHides()
     {
-        QCOMPARE(SystemTrayIcon::closeVisibility(true), QWindow::Hidden);
-        QCOMPARE(SystemTrayIcon::closeVisibility(false), QWindow::Minimized);
-
         QWindow window;
         window.show();
         SystemTrayIcon tray;
         tray.hideWindow(&window);
-        QCOMPARE(window.visibility(), SystemTrayIcon::closeVisibility(tray.isAvailable()));
-        if (!SystemTrayIcon::isAvailable())
-            QVERIFY(window.isVisible());
+        QVERIFY(!window.isVisible());
         tray.hideWindow(nullptr);
+    }
+
+    // The real client where no tray exists: "−" minimises, × ends it as the tray's Exit
+    // does, with status 0 within a few seconds and its settings saved.
+    void closeWithoutTrayEndsTheClient()
+    {
+        if (SystemTrayIcon::isAvailable())
+            QSKIP("this desktop has a tray");
+        SandboxService service;
+        QVERIFY(service.start());
+        QTemporaryDir dir;
+        const QString qstrProgram = dir.filePath(QStringLiteral("QelProxy"));
+        QVERIFY(QFile::copy(QStringLiteral(QEL_BIN_DIR "/QelProxy"), qstrProgram));
+        for (const char* szFolder : {"home", "tmp", "runtime", "config"})
+            QVERIFY(QDir(dir.path()).mkpath(QLatin1String(szFolder)));
+        QFile::setPermissions(dir.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner |
+                              QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile steps(dir.filePath(QStringLiteral("steps")));
+        QVERIFY(steps.open(QIODevice::WriteOnly));
+        steps.write("wait closeButton visible true\n"
+                    "press minimiseButton\n"
+                    "until window_main visibility === Window.Minimized\n"
+                    "press closeButton\n"
+                    "sleep 10000\n");
+        steps.close();
+
+        QProcess client;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QEL_TEST_API_URL"), service.apiUrl());
+        env.insert(QStringLiteral("QEL_TEST_RES_URL"), service.resUrl());
+        env.insert(QStringLiteral("QEL_UI_DRIVER"), steps.fileName());
+        env.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        client.setProcessEnvironment(env);
+        client.setWorkingDirectory(dir.filePath(QStringLiteral("home")));
+        client.start(qstrProgram, {QStringLiteral("--x")});
+        QVERIFY(client.waitForStarted());
+
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += client.readAllStandardOutput())
+                                     .contains("ok: press closeButton") ||
+                                     client.state() == QProcess::NotRunning,
+                                 30000 * QEL_TIME_FACTOR);
+        QElapsedTimer closing;
+        closing.start();
+        const bool bEnded = client.waitForFinished(5000 * QEL_TIME_FACTOR);
+        if (!bEnded)
+            client.kill();
+        client.waitForFinished();
+        output += client.readAllStandardOutput();
+        QVERIFY2(!output.contains("FAIL:"), output.constData());
+        QVERIFY2(bEnded, output.constData());
+        qInfo() << "ended" << closing.elapsed() << "ms after ×";
+        QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client.exitCode(), 0);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("QelProxy.ini"))));
     }
 };
 
