@@ -60,7 +60,8 @@ TestCase {
         var globals = findChild(root, "globleParam")
         globals.qstrLangCode = strStartCode
         findChild(root, "curlRecv").signal_SetUiData(100, "", 0)
-        verify(findChild(root, "loaderMain").item)
+        // Popups and the start screen are built after the first frame.
+        tryVerify(function () { var main = findChild(root, "loaderMain"); return main && main.item })
         globals.nRunMode = 1
         globals.nEquipmentState = 1
         globals.nIsLogin = 1
