@@ -12,6 +12,7 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "PublicModule/HttpCurl/registerBase/LocalOnlyNetwork.h"
 #include "SandboxService.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 
@@ -149,6 +152,33 @@ private:
     SandboxService m_service;
 };
 
+// A listener that counts the connections made to it: a screen showing service text must
+// make none, whatever address the text names.
+class ConnectionCounter : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int port READ port CONSTANT)
+
+public:
+    ConnectionCounter()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* pSocket = m_server.nextPendingConnection()) {
+                ++m_nCount;
+                pSocket->abort();
+                pSocket->deleteLater();
+            }
+        });
+    }
+    int port() const { return m_server.serverPort(); }
+    Q_INVOKABLE int count() const { return m_nCount; }
+
+private:
+    QTcpServer m_server;
+    int m_nCount = 0;
+};
+
 namespace {
 
 struct TestFileNeeds
@@ -223,6 +253,8 @@ public slots:
     {
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
         engine->rootContext()->setContextProperty("openedUrls", &m_urlFixture);
+        engine->rootContext()->setContextProperty("connectionCounter", &m_connections);
+        engine->setNetworkAccessManagerFactory(&m_network); // as the client's engine has
         if (m_needs.bSandbox)
             engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
         Json::Value countries;
@@ -247,6 +279,8 @@ private:
     ProxyFixture m_proxyFixture;
     UrlFixture m_urlFixture;
     SandboxFixture m_sandbox;
+    ConnectionCounter m_connections;
+    LocalOnlyNetwork m_network;
 };
 
 int main(int argc, char** argv)

@@ -169,6 +169,7 @@ Popup {
                     spacing: 14 * popupNotice.dp
 
                     Text {
+                        textFormat: Text.PlainText
                         width: parent.width
                         text: popupNotice.shownTitle
                         wrapMode: Text.Wrap
@@ -177,6 +178,7 @@ Popup {
                         font.bold: true
                     }
                     Text {
+                        textFormat: Text.PlainText
                         width: parent.width
                         text: popupNotice.shownInfo
                         wrapMode: Text.Wrap

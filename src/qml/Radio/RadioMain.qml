@@ -60,6 +60,7 @@ Item {
                 source: entry.active ? entry.pathLogo2 : entry.pathLogo
             }
             Text {
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: entry.radioText
                 color: entry.active ? entry.textColorActive : entry.textColor

@@ -224,6 +224,7 @@ Item {
         width: 112 * Theme.dp
     }
     component Reason: Text {
+        textFormat: Text.PlainText
         height: 34 * Theme.dp
         verticalAlignment: Text.AlignVCenter
         color: "#FC3838"

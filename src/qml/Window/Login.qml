@@ -255,6 +255,7 @@ Window {
                     onVisibleChanged: if (visible) tipsTimer.restart()
                 }
                 Text {
+                    textFormat: Text.PlainText
                     id: tipsTextId
                     objectName: "tipsTextId"
                     anchors.verticalCenter: parent.verticalCenter

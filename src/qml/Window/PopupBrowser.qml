@@ -175,6 +175,7 @@ Popup {
                     model: bindSwitch.checked ? popupBrowser.profiles : null
                     boundsBehavior: Flickable.StopAtBounds
                     delegate: Text {
+                        textFormat: Text.PlainText
                         width: profileList.width
                         height: 26 * popupBrowser.dp
                         verticalAlignment: Text.AlignVCenter
@@ -236,6 +237,7 @@ Popup {
                 height: 36 * popupBrowser.dp
 
                 Text {
+                    textFormat: Text.PlainText
                     id: tip
                     objectName: "tip"
                     anchors.left: parent.left

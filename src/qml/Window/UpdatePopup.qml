@@ -62,6 +62,7 @@ Popup {
     }
 
     component Body: Text {
+        textFormat: Text.PlainText
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
@@ -70,6 +71,7 @@ Popup {
         font.family: openSans.name
     }
     component Link: Text {
+        textFormat: Text.PlainText
         anchors.horizontalCenter: parent.horizontalCenter
         text: globals.qstrDomain
         color: "#2C68FF"
