@@ -12,7 +12,6 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
-#include "PublicModule/HttpCurl/registerBase/LocalOnlyNetwork.h"
 #include "SandboxService.h"
 
 #include <QApplication>
@@ -254,7 +253,6 @@ public slots:
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
         engine->rootContext()->setContextProperty("openedUrls", &m_urlFixture);
         engine->rootContext()->setContextProperty("connectionCounter", &m_connections);
-        engine->setNetworkAccessManagerFactory(&m_network); // as the client's engine has
         if (m_needs.bSandbox)
             engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
         Json::Value countries;
@@ -280,7 +278,6 @@ private:
     UrlFixture m_urlFixture;
     SandboxFixture m_sandbox;
     ConnectionCounter m_connections;
-    LocalOnlyNetwork m_network;
 };
 
 int main(int argc, char** argv)
