@@ -1,3 +1,4 @@
+#include "DataManager/Search/CatalogueFile.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
@@ -46,6 +47,7 @@ void InterfacePost::sendCatalogueRequest(int nCmd, int nValue)
     const CatalogueRequest* pRequest = catalogueRequest(nCmd);
     HTTPEvent_KX* pEvent = newRequest(nCmd, pRequest->szDescription, pRequest->szRoute, nValue);
     pEvent->m_DomainType = DOMAIN_VIP;
+    pEvent->m_nMaxBytes = CatalogueFile::kMaxFileBytes;
     if (pRequest->bOem)
         sendRequest(pEvent, {{"oem", GetOemId()}});
     else

@@ -38,7 +38,7 @@ void InterfacePost::pushDownloadSidePic(const QString& url, int)
         return;
     }
     CurlDownloadFile(QstrToStr(url), QstrToStr(qstrName), kColumnFolder, COLUMN_DOWNLOAD_RESULT,
-                     kKeepExistingFile);
+                     kKeepExistingFile, std::string(), true);
 }
 
 void InterfaceRecv::slotGetUrl(HTTPEvent_KX* pEvent)

@@ -131,6 +131,7 @@ Item {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 leftPadding: 24 * dp
                 text: globleParam.qstrDomain.replace(/^https?:\/\//, "")
                 color: "#C9CFE6"
@@ -307,6 +308,7 @@ Item {
                 color: "#FC3838"
             }
             Text {
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: globleParam.qstrLocalIP
                 color: mainLoader.strTextColor
@@ -501,6 +503,7 @@ Item {
                 source: "qrc:/image/ico_success.png"
             }
             Text {
+                textFormat: Text.PlainText
                 id: tipText
                 color: "#07AB84"
                 font.family: openSans.name
@@ -594,14 +597,17 @@ Item {
             width: parent.width
             spacing: 6 * dp
             Text {
+                textFormat: Text.PlainText
                 text: "ID: " + (mainLoader.bSignedIn ? globleParam.qstrUsername : "--")
                 font.family: openSans.name
             }
             Text {
+                textFormat: Text.PlainText
                 text: mainLoader.bSignedIn && globleParam.qstrEmail !== "" ? globleParam.qstrEmail : "--"
                 font.family: openSans.name
             }
             Text {
+                textFormat: Text.PlainText
                 text: mainLoader.bSignedIn && globleParam.qstrPhone !== "" ? globleParam.qstrPhone : "--"
                 font.family: openSans.name
             }

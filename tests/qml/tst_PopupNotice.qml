@@ -92,6 +92,16 @@ TestCase {
         compare(globleParam.nUnreadMsgNum, 0)
     }
 
+    // Title and body are service text: markup in them is shown, never loaded.
+    function test_markupInANoticeLoadsNothing() {
+        var img = '<img src="http://127.0.0.1:' + connectionCounter.port + '/n.png">'
+        popup.signal_SetUiData(153, JSON.stringify([{"id": 5, "title": img, "info": img}]), 0)
+        mouseClick(noticeRow(0))
+        compare(popup.shownInfo, img)
+        wait(500)
+        compare(connectionCounter.count(), 0)
+    }
+
     function test_secondsAndMillisecondsShowTheSameTime() {
         popup.signal_SetUiData(153, JSON.stringify([
             {"id": 1, "title": "s", "start_time": 1700000000},

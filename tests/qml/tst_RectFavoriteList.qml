@@ -75,8 +75,9 @@ TestCase {
         request.send()
         tryCompare(request, "readyState", XMLHttpRequest.DONE, 5000)
         var pool = JSON.parse(request.responseText).data.slice(0, 3)
-        pool.forEach(function (exit) {
+        pool.forEach(function (exit, i) {
             exit.ip_time_type = "1"
+            exit.port = String(30000 + i) // the engine names one of our ports
             ProxyManager.parseApiRecv(JSON.stringify({ "code": 1, "data": exit }))
         })
         ProxyManager.beginParseApiTodayListData()

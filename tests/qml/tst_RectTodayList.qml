@@ -79,6 +79,7 @@ TestCase {
     function report(exit, strPlan) {
         var line = JSON.parse(JSON.stringify(exit))
         line.ip_time_type = strPlan
+        line.port = String(30000 + exits.indexOf(exit)) // the engine names one of our ports
         ProxyManager.parseApiRecv(JSON.stringify({ "code": 1, "data": line }))
     }
 

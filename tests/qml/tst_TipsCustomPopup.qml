@@ -49,6 +49,15 @@ TestCase {
             compare(Array.from(uiSpy.signalArguments[0]), data.sent)
     }
 
+    // A refusal's "msg" is service text: markup in it is shown, never loaded.
+    function test_markupInAMessageLoadsNothing() {
+        var tips = createTemporaryObject(tipsComponent, testCase)
+        tips.signal_SetUiData(1, '<img src="http://127.0.0.1:' + connectionCounter.port + '/t.png">', 0)
+        tryCompare(tips, "opened", true)
+        wait(500)
+        compare(connectionCounter.count(), 0)
+    }
+
     function test_laterPlainMessageResetsTheButton() {
         var tips = createTemporaryObject(tipsComponent, testCase)
         tips.signal_SetUiData(29, "Recharge", 6)

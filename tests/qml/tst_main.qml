@@ -312,6 +312,17 @@ TestCase {
         compare(frame.nShowPage, 5)
     }
 
+    // UI 10: the update's description is service text: markup in it is shown, never loaded.
+    function test_updateDescriptionLoadsNothing() {
+        var popup = findChild(root, "popupUpdate")
+        send(10, '<img src="http://127.0.0.1:' + connectionCounter.port + '/u.png">', 0)
+        tryCompare(popup, "opened", true)
+        wait(500)
+        compare(connectionCounter.count(), 0)
+        popup.windowQuit(-1)
+        tryCompare(popup, "opened", false)
+    }
+
     // UI 17: the saved package's path, selectable; OK closes; the client keeps running.
     function test_updateSaved() {
         var popup = findChild(root, "popupUpdate")

@@ -27,6 +27,8 @@
 #include <QQmlEngine>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtQuickTest>
@@ -237,6 +239,33 @@ private:
     SandboxService m_service;
 };
 
+// A listener that counts the connections made to it: a screen showing service text must
+// make none, whatever address the text names.
+class ConnectionCounter : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int port READ port CONSTANT)
+
+public:
+    ConnectionCounter()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* pSocket = m_server.nextPendingConnection()) {
+                ++m_nCount;
+                pSocket->abort();
+                pSocket->deleteLater();
+            }
+        });
+    }
+    int port() const { return m_server.serverPort(); }
+    Q_INVOKABLE int count() const { return m_nCount; }
+
+private:
+    QTcpServer m_server;
+    int m_nCount = 0;
+};
+
 namespace {
 
 struct TestFileNeeds
@@ -314,6 +343,7 @@ public slots:
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
         engine->rootContext()->setContextProperty("openedUrls", &m_urlFixture);
         engine->rootContext()->setContextProperty("translations", &m_translations);
+        engine->rootContext()->setContextProperty("connectionCounter", &m_connections);
         if (m_needs.bSandbox)
             engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
         Json::Value countries;
@@ -339,6 +369,7 @@ private:
     UrlFixture m_urlFixture;
     TranslationFixture m_translations;
     SandboxFixture m_sandbox;
+    ConnectionCounter m_connections;
 };
 
 int main(int argc, char** argv)

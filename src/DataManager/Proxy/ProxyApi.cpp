@@ -6,6 +6,7 @@
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
+#include <QDebug>
 #include <QUrl>
 
 #include <algorithm>
@@ -22,6 +23,17 @@ QString portOf(const Json::Value& data)
     if (data.isString() || (data.isIntegral() && !data.isBool()))
         return QString::fromStdString(JsonRead::toText(data));
     return QString();
+}
+
+// The engine serves only the configured ports: a record naming another port did not come
+// from it. This fences forgeries from local processes, it cannot stop them.
+bool inPortRange(const Json::Value& data)
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    bool bNumber = false;
+    const int nPort = portOf(JsonRead::member(data, "port")).toInt(&bNumber);
+    return pParam && bNumber && nPort >= pParam->getBeginPort() &&
+           nPort < pParam->getBeginPort() + pParam->getPortNumber();
 }
 
 // Location codes go out percent-encoded; no choice means any.
@@ -49,8 +61,8 @@ int lineCount(const QString& qstrLineNum, int nPortNumber)
 
 } // namespace
 
-// Only well-formed datagrams act: code 1 with an exit that has an address, code 2 with a
-// port; anything else from the socket is dropped.
+// Only well-formed datagrams act: code 1 with an exit that has an address and one of our
+// ports, code 2 with a port; anything else from the socket is dropped.
 void ProxyManager::parseApiRecv(QString qstrValue, int)
 {
     Json::Value datagram;
@@ -59,6 +71,10 @@ void ProxyManager::parseApiRecv(QString qstrValue, int)
     const Json::Value& data = JsonRead::member(datagram, "data");
     switch (JsonRead::getInt(datagram, "code", 0)) {
     case kDatagramExtraction:
+        if (data.isObject() && !inPortRange(data)) {
+            qDebug() << "extraction record for a port outside the range dropped";
+            break;
+        }
         if (data.isObject() && !JsonRead::getString(data, "ip").empty()) {
             appendApiTodayData(data);
             sendUi(kUiApiCache, QStringLiteral("api cache"), 0);

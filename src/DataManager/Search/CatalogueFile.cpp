@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 // A run is at least this long: shorter ones would cost more in threads than they save.
 constexpr std::size_t kMinRunBytes = 256 * 1024;
 constexpr unsigned kMaxThreads = 6;

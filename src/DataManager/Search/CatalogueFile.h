@@ -7,6 +7,9 @@
 // each, written by the service layer and only read here.
 namespace CatalogueFile {
 
+// The largest file read, and the largest catalogue answer taken from the service.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
 enum Level
 {
     Area = 0,

@@ -178,6 +178,7 @@ Item {
                 color: rowArea.containsMouse ? "#FFEFEB" : "white"
 
                 Text {
+                    textFormat: Text.PlainText
                     x: 12 * Theme.dp
                     width: parent.width - 2 * x
                     anchors.verticalCenter: parent.verticalCenter

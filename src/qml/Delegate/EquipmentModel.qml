@@ -21,6 +21,7 @@ Rectangle {
     signal remarkClicked()
 
     component Cell: Text {
+        textFormat: Text.PlainText
         height: device.height
         verticalAlignment: Text.AlignVCenter
         leftPadding: 8 * Theme.dp

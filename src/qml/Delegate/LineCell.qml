@@ -4,6 +4,7 @@ import "../Style"
 // A text cell of a held-exit row, as wide as the page's header cell nColumn and drawn in
 // the row's colour.
 Text {
+    textFormat: Text.PlainText
     property Item lineItem: null
     property int nColumn: 0
 

@@ -47,6 +47,7 @@ Rectangle {
         Repeater {
             model: lineRow.table ? lineRow.table.columns : []
             delegate: Text {
+                textFormat: Text.PlainText
                 width: modelData.width * lineRow.table.nUnit
                 height: lineRow.height
                 rightPadding: 6 * Theme.dp

@@ -28,6 +28,7 @@ Rectangle {
     }
 
     Text {
+        textFormat: Text.PlainText
         id: titleLine
         x: 28 * noticeRow.dp
         y: 12 * noticeRow.dp

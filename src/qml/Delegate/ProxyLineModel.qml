@@ -63,6 +63,7 @@ Rectangle {
         Repeater {
             model: line.columns.filter(function (column) { return column.key !== "last" })
             delegate: Text {
+                textFormat: Text.PlainText
                 objectName: "cell" + modelData.key
                 width: line.width * modelData.share / 20
                 height: line.height

@@ -63,6 +63,7 @@ Item {
                 Repeater {
                     model: parent.parent.cells
                     Text {
+                        textFormat: Text.PlainText
                         width: history.columnWidth(index)
                         height: parent.height
                         leftPadding: 12 * Theme.dp

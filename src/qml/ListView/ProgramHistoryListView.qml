@@ -19,6 +19,7 @@ ListView {
     ]
 
     component Cell: Text {
+        textFormat: Text.PlainText
         property int nColumn: 0
         width: history.width * history.columns[nColumn].share
         height: parent.height

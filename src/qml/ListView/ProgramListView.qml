@@ -58,6 +58,7 @@ GridView {
                                            : (qstrLogoPath || "qrc:/image/exe_logo.png")
             }
             Text {
+                textFormat: Text.PlainText
                 visible: !slot.bAdd
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 8 * Theme.dp

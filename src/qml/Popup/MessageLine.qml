@@ -3,6 +3,7 @@ import QtQuick 2.15
 // One line under a form for errors and confirmations; it clears itself 2000 ms after
 // each message.
 Text {
+    textFormat: Text.PlainText
     id: messageLine
 
     property bool positive: false

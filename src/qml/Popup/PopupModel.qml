@@ -107,11 +107,13 @@ Popup {
     }
 
     component PanelText: Text {
+        textFormat: Text.PlainText
         color: "#55687D"
         font.family: Theme.fontFamily
         font.pixelSize: 14 * Theme.dp
     }
     component PanelValue: Text {
+        textFormat: Text.PlainText
         color: Theme.textDark
         font.family: Theme.fontFamily
         font.pixelSize: 14 * Theme.dp

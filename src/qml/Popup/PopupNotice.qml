@@ -170,6 +170,7 @@ Popup {
                     spacing: 14 * popupNotice.dp
 
                     Text {
+                        textFormat: Text.PlainText
                         width: parent.width
                         text: popupNotice.shownTitle
                         wrapMode: Text.Wrap
@@ -178,6 +179,7 @@ Popup {
                         font.bold: true
                     }
                     Text {
+                        textFormat: Text.PlainText
                         width: parent.width
                         text: popupNotice.shownInfo
                         wrapMode: Text.Wrap

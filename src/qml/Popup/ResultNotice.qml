@@ -42,6 +42,7 @@ Rectangle {
             source: notice.bSuccess ? "qrc:/image/ico_success.png" : "qrc:/image/ico_fail.png"
         }
         Text {
+            textFormat: Text.PlainText
             id: label
             objectName: "resultNoticeText"
             anchors.verticalCenter: parent.verticalCenter

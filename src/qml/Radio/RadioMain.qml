@@ -83,6 +83,7 @@ Item {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 // A long name in some languages is drawn smaller, clear of the bar's edge.
                 width: Math.min(implicitWidth, entry.width - x - 12 * Theme.dp)

@@ -143,6 +143,7 @@ Item {
         verticalAlignment: Text.AlignVCenter
     }
     component Refusal: Text {
+        textFormat: Text.PlainText
         color: "#F43D60"
         font.family: Theme.fontFamily
         font.pixelSize: 12 * Theme.dp

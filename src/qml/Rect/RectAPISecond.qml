@@ -227,6 +227,7 @@ Item {
         minimumPixelSize: 9 * Theme.dp
     }
     component Reason: Text {
+        textFormat: Text.PlainText
         height: 34 * Theme.dp
         verticalAlignment: Text.AlignVCenter
         color: "#FC3838"

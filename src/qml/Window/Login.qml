@@ -258,6 +258,7 @@ Window {
                     onVisibleChanged: if (visible) tipsTimer.restart()
                 }
                 Text {
+                    textFormat: Text.PlainText
                     id: tipsTextId
                     objectName: "tipsTextId"
                     text: qsTr(login.qstrTip) + Theme.emptyString

@@ -180,6 +180,7 @@ Popup {
                     model: bindSwitch.checked ? popupBrowser.profiles : null
                     boundsBehavior: Flickable.StopAtBounds
                     delegate: Text {
+                        textFormat: Text.PlainText
                         width: profileList.width
                         height: 26 * popupBrowser.dp
                         verticalAlignment: Text.AlignVCenter
@@ -239,6 +240,7 @@ Popup {
                 height: 36 * popupBrowser.dp
 
                 Text {
+                    textFormat: Text.PlainText
                     id: tip
                     objectName: "tip"
                     anchors.left: parent.left

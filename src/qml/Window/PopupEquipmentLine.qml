@@ -525,6 +525,7 @@ Popup {
                 }
                 // Below the field, over the gap before the list.
                 Text {
+                    textFormat: Text.PlainText
                     id: ipMessage
                     objectName: "equipmentIpMessage"
                     anchors.top: ipField.bottom

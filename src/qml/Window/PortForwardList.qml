@@ -78,6 +78,7 @@ Popup {
     background: Rectangle { color: "#99042040" }
 
     component Cell: Text {
+        textFormat: Text.PlainText
         property int nColumn: 0
         width: forwardList.columns[nColumn].width * Theme.dp
         height: parent.height

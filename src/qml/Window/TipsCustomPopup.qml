@@ -98,6 +98,7 @@ Popup {
             spacing: 20 * Theme.dp
 
             Text {
+                textFormat: Text.PlainText
                 id: message
                 width: parent.width
                 wrapMode: Text.Wrap

@@ -63,6 +63,7 @@ Popup {
     }
 
     component Body: Text {
+        textFormat: Text.PlainText
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
@@ -71,6 +72,7 @@ Popup {
         font.family: openSans.name
     }
     component Link: Text {
+        textFormat: Text.PlainText
         anchors.horizontalCenter: parent.horizontalCenter
         text: globals.qstrDomain
         color: "#2C68FF"

@@ -213,6 +213,11 @@ private slots:
         QTest::newRow("code as text") << QByteArray(R"({"code":"1","data":{"ip":"10.0.0.1"}})");
         QTest::newRow("code 1 without ip") << QByteArray(R"({"code":1,"data":{"port":"30000"}})");
         QTest::newRow("code 1 with a numeric ip") << QByteArray(R"({"code":1,"data":{"ip":7}})");
+        QTest::newRow("code 1 above the ports")
+            << QByteArray(R"({"code":1,"data":{"ip":"10.0.0.9","port":"30005"}})");
+        QTest::newRow("code 1 below the ports")
+            << QByteArray(R"({"code":1,"data":{"ip":"10.0.0.9","port":29999}})");
+        QTest::newRow("code 1 without a port") << QByteArray(R"({"code":1,"data":{"ip":"10.0.0.9"}})");
         QTest::newRow("code 2 with an object")
             << QByteArray(R"({"code":2,"data":{"port":"30000"}})");
         QTest::newRow("code 2 without data") << QByteArray(R"({"code":2})");

@@ -41,9 +41,10 @@ HTTPEvent_KX* downloadRecord(int nCmd, const char* szDescription, const std::str
     return pEvent;
 }
 
-// The text after the last "/", or the whole text when it has none.
 constexpr std::int64_t kPictureMaxBytes = 8LL * 1024 * 1024;
+constexpr std::int64_t kUpdateMaxBytes = 512LL * 1024 * 1024;
 
+// The text after the last "/", or the whole text when it has none.
 std::string lastSegment(const std::string& strText)
 {
     const std::size_t nSlash = strText.rfind('/');
@@ -139,6 +140,7 @@ void InterfaceProcBase::startUpdateDownload(const std::string& strUrl)
                        GetCurrentExe() + kUpdateFolder, lastSegment(kUpdatePackage));
     pEvent->m_nParam2 = kDownloadAgain;
     pEvent->m_nParam9 = nRun;
+    pEvent->m_nMaxBytes = kUpdateMaxBytes;
     WebInterface::GetInstance()->StartThread(pEvent);
 }
 

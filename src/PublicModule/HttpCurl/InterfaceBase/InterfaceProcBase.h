@@ -56,8 +56,8 @@ public:
     // One download into "<program>/temp/<strRelFolder>/<file>" on the request pool; its
     // answer goes through the normal dispatch as command enumInter. nType 0 keeps a file
     // already there, 1 fetches it again. Only http and https addresses are fetched, and never
-    // into an empty, "." or ".." name. A promotional picture is bounded to 8 MiB and kept
-    // only when it is an image.
+    // into an empty, "." or ".." name. A picture (promotional or side-bar icon) is bounded to
+    // 8 MiB and kept only when it is an image.
     void CurlDownloadFile(const std::string& urlHttp, std::string strFileName,
                           const std::string& strRelFolder, int enumInter, int nType,
                           const std::string& strJumpUrl = std::string(), bool bPicture = false);

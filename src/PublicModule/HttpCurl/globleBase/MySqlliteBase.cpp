@@ -5,11 +5,16 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
 #include <QTime>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 MySqlliteBase::MySqlliteBase()
     : m_qstrDbDir(QDir::currentPath()), m_pSqlliteMutex(std::make_unique<QMutex>())
@@ -36,8 +41,21 @@ bool MySqlliteBase::creatDbFile(QString dbName)
     qDebug() << "creatDbFile:" << qstrPath;
     if (qstrPath.isEmpty())
         return false;
-    QFile file(qstrPath);
-    return file.open(QIODevice::ReadWrite);
+    // The lists, histories and exits are this user's alone.
+    const int fd = ::open(QFile::encodeName(qstrPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+// A file of an older version may still be readable by others.
+void MySqlliteBase::keepPrivate(const QString& qstrPath)
+{
+    const QFileInfo info(qstrPath);
+    if (info.isFile() && !info.isSymLink() && info.ownerId() == ::getuid())
+        QFile::setPermissions(qstrPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 bool MySqlliteBase::reOpenSql(QString dbName)
@@ -48,6 +66,7 @@ bool MySqlliteBase::reOpenSql(QString dbName)
     if (QSqlDatabase::contains(dbName)) {
         m_objDb = QSqlDatabase::database(dbName);
     } else {
+        keepPrivate(qstrPath);
         m_objDb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), dbName);
         m_objDb.setDatabaseName(qstrPath);
         m_objDb.open();

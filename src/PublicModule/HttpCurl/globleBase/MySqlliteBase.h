@@ -53,6 +53,7 @@ public:
 
 private:
     QString dbFilePath(const QString& dbName) const;
+    static void keepPrivate(const QString& qstrPath);
     bool hasCurrentDb() const { return !m_qstrDbName.isEmpty(); }
     bool runQuery(const QString& dbName, const QString& queryStr, SqlRows* pData);
     static SqlRow readRow(const class QSqlQuery& query, const class QSqlRecord& record);

@@ -12,6 +12,10 @@
 #include <cstdio>
 #include <mutex>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr long kShortConnectTimeout = 5;
@@ -75,6 +79,59 @@ void boundTransfer(CURL* pHandle, long nConnectTimeout)
     curl_easy_setopt(pHandle, CURLOPT_XFERINFOFUNCTION, &abortWhenAsked);
 }
 
+// An answer read into memory; more than nMax bytes end the transfer as a failure.
+struct CappedText
+{
+    std::string& text;
+    std::int64_t nMax;
+};
+
+size_t appendCapped(void* pData, size_t nSize, size_t nCount, void* pOut)
+{
+    auto* pBody = static_cast<CappedText*>(pOut);
+    const size_t nBytes = nSize * nCount;
+    if (static_cast<std::int64_t>(pBody->text.size() + nBytes) > pBody->nMax)
+        return 0;
+    pBody->text.append(static_cast<const char*>(pData), nBytes);
+    return nBytes;
+}
+
+void collectInto(CURL* pHandle, CappedText& body)
+{
+    curl_easy_setopt(pHandle, CURLOPT_WRITEFUNCTION, &appendCapped);
+    curl_easy_setopt(pHandle, CURLOPT_WRITEDATA, &body);
+}
+
+// Opens the part file without following a link planted in its place: a resumed download
+// goes on only in a regular file of this user (nOffset its size); otherwise whatever is
+// there is removed (unlink does not follow a link) and a new file of this user is made.
+FILE* openPart(const std::string& strPart, bool bResume, std::int64_t& nOffset)
+{
+    nOffset = 0;
+    if (bResume) {
+        const int fd = ::open(strPart.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+        struct stat info;
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::getuid()) {
+            if (FILE* pFile = ::fdopen(fd, "ab")) {
+                nOffset = info.st_size;
+                return pFile;
+            }
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ::unlink(strPart.c_str());
+    const int fd = ::open(strPart.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return nullptr;
+    FILE* pFile = ::fdopen(fd, "wb");
+    if (!pFile)
+        ::close(fd);
+    return pFile;
+}
+
 // Progress goes to the receiver on this worker; it may clear m_nParam7 to cancel.
 void notifyProgress(HTTPEvent_KX* pRecord)
 {
@@ -130,6 +187,11 @@ void HttpCurl::InitParam()
     m_pCUrl = curl_easy_init();
 }
 
+void HttpCurl::SetAnswerBound(std::int64_t nMaxBytes)
+{
+    m_nAnswerMaxBytes = nMaxBytes > 0 ? nMaxBytes : kAnswerMaxBytes;
+}
+
 void HttpCurl::AddPostParam(const std::string& strKey, const std::string& strValue)
 {
     m_vetPostParam.push_back({strKey, strValue});
@@ -164,8 +226,8 @@ void HttpCurl::applyCommonOptions(long nConnectTimeout, long nTimeout)
 CURLcode HttpCurl::performInto(std::string& strBody)
 {
     std::string strReceived;
-    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::process_data);
-    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, &strReceived);
+    CappedText body{strReceived, m_nAnswerMaxBytes};
+    collectInto(m_pCUrl, body);
     m_nLastCode = curl_easy_perform(m_pCUrl);
     if (m_nLastCode == CURLE_OK)
         strBody.swap(strReceived);
@@ -264,8 +326,8 @@ bool HttpCurl::UploadFile(HTTPEvent_KX* pRecord)
     curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFOFUNCTION, &HttpCurl::ProgressUpCallback);
     curl_easy_setopt(m_pCUrl, CURLOPT_XFERINFODATA, pRecord);
     std::string strBody;
-    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEFUNCTION, &HttpCurl::process_data);
-    curl_easy_setopt(m_pCUrl, CURLOPT_WRITEDATA, &strBody);
+    CappedText body{strBody, m_nAnswerMaxBytes};
+    collectInto(m_pCUrl, body);
     m_nLastCode = curl_easy_perform(m_pCUrl);
     pRecord->m_strValue = strBody;
     if (m_nLastCode == CURLE_OK)
@@ -279,8 +341,7 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     if (!m_pCUrl)
         return false;
     const std::string strPart = pRecord->m_strFilePath + ".part";
-    m_nOffset_Pos = bResume ? WebRecv::getFileSize(QString::fromStdString(strPart)) : 0;
-    m_hFileDownload = std::fopen(strPart.c_str(), bResume ? "ab" : "wb");
+    m_hFileDownload = openPart(strPart, bResume, m_nOffset_Pos);
     if (!m_hFileDownload) {
         qDebug() << (pRecord->m_strInterface + "<-->cannot create " + strPart).c_str();
         return false;
@@ -290,10 +351,8 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     m_nWritten = m_nOffset_Pos;
     curl_easy_setopt(m_pCUrl, CURLOPT_URL, pRecord->m_strInterface.c_str());
     // Neither the address nor a redirect may lead anywhere but to a web server.
-    curl_easy_setopt(m_pCUrl, CURLOPT_PROTOCOLS,
-                     static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
-    curl_easy_setopt(m_pCUrl, CURLOPT_REDIR_PROTOCOLS,
-                     static_cast<long>(CURLPROTO_HTTP | CURLPROTO_HTTPS));
+    curl_easy_setopt(m_pCUrl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(m_pCUrl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     if (pRecord->m_nMaxBytes > 0)
         curl_easy_setopt(m_pCUrl, CURLOPT_MAXFILESIZE_LARGE,
                          static_cast<curl_off_t>(pRecord->m_nMaxBytes));
@@ -320,9 +379,9 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
         return true;
     }
     qDebug() << (pRecord->m_strInterface + "<-->" + errorText()).c_str();
-    // A checked download never resumes: what it left is dropped, so the next try asks again.
-    const bool bChecked = pRecord->m_nMaxBytes > 0 || pRecord->m_bImageOnly;
-    if (bChecked || !isInterruption(m_nLastCode))
+    // A picture never resumes: what it left is dropped, so the next try asks again. The
+    // failure is reported only after this, so nothing is left once it is known.
+    if (pRecord->m_bImageOnly || !isInterruption(m_nLastCode))
         std::remove(strPart.c_str());
     return false;
 }
@@ -355,8 +414,8 @@ bool HttpCurl::GetSocks5Request(const std::string& strUrl, const std::string& st
     curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_LIMIT, kProxyLowSpeedBytes);
     curl_easy_setopt(pHandle, CURLOPT_LOW_SPEED_TIME, kProxyLowSpeedSeconds);
     curl_easy_setopt(pHandle, CURLOPT_MAX_RECV_SPEED_LARGE, kProxyMaxSpeed);
-    curl_easy_setopt(pHandle, CURLOPT_WRITEFUNCTION, &HttpCurl::process_data);
-    curl_easy_setopt(pHandle, CURLOPT_WRITEDATA, &strBody);
+    CappedText body{strBody, m_nAnswerMaxBytes};
+    collectInto(pHandle, body);
     m_nLastCode = curl_easy_perform(pHandle);
     curl_easy_cleanup(pHandle);
     if (pRecord && pRecord->m_strGbk == "ip_check") {
@@ -378,12 +437,6 @@ double HttpCurl::GetNowDownloadSpeed()
     if (m_pCUrl)
         curl_easy_getinfo(m_pCUrl, CURLINFO_SPEED_DOWNLOAD_T, &nSpeed);
     return static_cast<double>(nSpeed);
-}
-
-size_t HttpCurl::process_data(void* pData, size_t nSize, size_t nCount, void* pOut)
-{
-    static_cast<std::string*>(pOut)->append(static_cast<const char*>(pData), nSize * nCount);
-    return nSize * nCount;
 }
 
 // A bounded download stops as soon as the body streams past its bound (no length declared).

@@ -31,6 +31,11 @@ public:
     // The service's not-found page ("404 page not found"), recognised by its start only.
     static bool IsNotFoundPage(const std::string& strBody);
 
+    // Answers read into memory end as failed transfers past this many bytes.
+    static constexpr std::int64_t kAnswerMaxBytes = 16LL * 1024 * 1024;
+    // A bound of its own for the next in-memory transfer (0 keeps kAnswerMaxBytes).
+    void SetAnswerBound(std::int64_t nMaxBytes);
+
     void AddPostParam(const std::string& strKey, const std::string& strValue);
     // Each pair goes out as "key:value" in list order; CR and LF are dropped from values,
     // and an empty value is still sent.
@@ -46,8 +51,9 @@ public:
     bool UploadFile(HTTPEvent_KX* pRecord);
     // Downloads the record's URL into "<target>.part", which replaces the target only on
     // success. A transfer that was interrupted keeps the part file and a later resuming
-    // run continues from it; any other failure removes it. Without bResume an old part
-    // file is discarded and the transfer starts from byte 0.
+    // run continues from it; any other failure removes it before returning. Without
+    // bResume, or when the part file is not a regular file of this user, an old part file
+    // is discarded and the transfer starts from byte 0 in a new file only this user reads.
     bool DownloadFile(HTTPEvent_KX* pRecord, bool bResume);
     // GET through a proxy on a handle of its own.
     bool GetSocks5Request(const std::string& strUrl, const std::string& strProxy,
@@ -67,7 +73,6 @@ private:
     // The record's own checks of a finished body before it replaces the target.
     static bool acceptedBody(const HTTPEvent_KX* pRecord, const std::string& strPart);
 
-    static size_t process_data(void* pData, size_t nSize, size_t nCount, void* pOut);
     static size_t DownloadCallback(void* pData, size_t nSize, size_t nCount, void* pThis);
     static int ProgressDownCallback(void* pThis, curl_off_t nTotalDown, curl_off_t nNowDown,
                                     curl_off_t nTotalUp, curl_off_t nNowUp);
@@ -88,4 +93,5 @@ private:
     curl_mime* m_pMime = nullptr;
     std::string m_strDeleteBody;
     CURLcode m_nLastCode = CURLE_OK;
+    std::int64_t m_nAnswerMaxBytes = kAnswerMaxBytes;
 };

@@ -126,7 +126,7 @@ bool WebInterface::DeleteRequest(std::string& strRoute, std::vector<ParamItem>& 
 
 namespace {
 
-// Targets of the checked downloads now running: a second one for the same path would write
+// Targets of the picture downloads now running: a second one for the same path would write
 // into the same ".part".
 std::mutex g_targetsLock;
 std::set<std::string> g_targets;
@@ -156,9 +156,8 @@ private:
 
 bool WebInterface::DownloadFile(HTTPEvent_KX* pRecord, int nMode)
 {
-    const bool bChecked = pRecord->m_nMaxBytes > 0 || pRecord->m_bImageOnly;
     std::unique_ptr<TargetClaim> pClaim;
-    if (bChecked) {
+    if (pRecord->m_bImageOnly) {
         pClaim = std::make_unique<TargetClaim>(pRecord->m_strFilePath);
         if (!pClaim->owned()) {
             qDebug() << "download dropped, its target is being fetched:"

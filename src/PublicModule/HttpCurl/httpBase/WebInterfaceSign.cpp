@@ -105,6 +105,7 @@ bool WebInterface::_EncodeRequestNew(std::string& strBase, std::string& strRoute
     std::vector<ParamItem> headers;
     GetHttpHeader(headers);
     curl.SetHearderInfo(headers);
+    curl.SetAnswerBound(pRecord->m_nMaxBytes);
     for (const ParamItem& item : params)
         curl.AddPostParam(item.strKey, item.strValue);
     std::string strBody;

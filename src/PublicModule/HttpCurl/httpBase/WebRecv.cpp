@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <random>
 
@@ -618,9 +619,18 @@ qint64 WebRecv::getFileSize(const QString& qstrPath)
     return info.exists() ? info.size() : 0;
 }
 
+// Folders made here are this user's alone, so no one else can plant files in them.
 bool WebRecv::MakeDirectory(const std::string& strDirectory)
 {
-    return QDir().mkpath(QString::fromStdString(strDirectory));
+    QStringList missing;
+    for (QString qstrPath = QDir::cleanPath(QString::fromStdString(strDirectory));
+         !QFileInfo::exists(qstrPath) && !missing.contains(qstrPath);
+         qstrPath = QFileInfo(qstrPath).path())
+        missing.prepend(qstrPath);
+    for (const QString& qstrPath : missing)
+        if (::mkdir(QFile::encodeName(qstrPath).constData(), S_IRWXU) != 0 && errno != EEXIST)
+            return false;
+    return QFileInfo(QString::fromStdString(strDirectory)).isDir();
 }
 
 bool WebRecv::DeleteFileSelf(const QString& path)

@@ -4,6 +4,7 @@
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 #include "PublicModule/HttpCurl/globleBase/PoolDrain.h"
 #include "PublicModule/HttpCurl/httpBase/HttpCurl.h"
+#include "PublicModule/HttpCurl/registerBase/LocalOnlyNetwork.h"
 #include "QtSingleApplication.h"
 #include "QuitSignals.h"
 
@@ -18,6 +19,10 @@
 
 #include <cstdio>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 bool bIsDebugging = false;
 QtMessageHandler globleMsgHandler = nullptr;
@@ -105,7 +110,9 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
     font.setFamily(QStringLiteral("Open Sans"));
     QGuiApplication::setFont(font);
 
+    LocalOnlyNetwork network; // outlives the engine that uses it
     QQmlApplicationEngine engine;
+    engine.setNetworkAccessManagerFactory(&network);
     engine.load(QUrl(QStringLiteral("qrc:/") + qstrStartQml));
     if (engine.rootObjects().isEmpty())
         return -1;
@@ -157,10 +164,15 @@ void CApp::OpenPrintLog()
 {
     if (!m_bIsPrintLog)
         return;
-    if (std::freopen("CONOUT$", "w+", stdout))
+    // The records name lists, histories and exits: readable by this user only.
+    const int fd = ::open("CONOUT$", O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd >= 0 && ::fchmod(fd, S_IRUSR | S_IWUSR) == 0 && std::fflush(stdout) == 0 &&
+        ::dup2(fd, STDOUT_FILENO) >= 0)
         bIsPrintLog = true;
     else
         qWarning() << "CApp: cannot redirect standard output";
+    if (fd >= 0)
+        ::close(fd);
 }
 
 QString CApp::FormatLogRecord(QtMsgType typeMsg, const QMessageLogContext& contextLog,

@@ -10,9 +10,12 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -58,17 +61,26 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId,
     QString qstrWhy;
     folder = chooseFolder(candidates, &qstrWhy);
     if (folder.isEmpty()) {
-        // Written whatever the message handler does: without a folder the program cannot run.
-        const QString qstrLine =
-            QStringLiteral("%1: no folder for the single-instance lock and socket: %2\n")
-                .arg(QCoreApplication::applicationName(), qstrWhy);
-        std::fputs(qstrLine.toLocal8Bit().constData(), stderr);
-        std::fflush(stderr);
+        sayWhyNot(QStringLiteral("no folder for the single-instance lock and socket: ") + qstrWhy);
         return;
     }
     socketPath = folder + QLatin1Char('/') + socketName;
     lockFile.setFileName(socketPath + QLatin1String("-lockfile"));
-    lockFile.open(QIODevice::ReadWrite);
+    // Unlike a lock held by a running primary, a file that cannot be opened is an error.
+    if (!lockFile.open(QIODevice::ReadWrite)) {
+        sayWhyNot(QStringLiteral("cannot open the single-instance lock file %1: %2")
+                      .arg(lockFile.fileName(), lockFile.errorString()));
+        folder.clear();
+    }
+}
+
+// Written whatever the message handler does: without the channel the program cannot run.
+void QtLocalPeer::sayWhyNot(const QString& qstrWhy)
+{
+    const QString qstrLine =
+        QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), qstrWhy);
+    std::fputs(qstrLine.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
 }
 
 QtLocalPeer::~QtLocalPeer()
@@ -94,10 +106,35 @@ QString QtLocalPeer::folderProblem(const QString& qstrPath) const
         return QStringLiteral("is not a folder");
     if (!info.isWritable() || !info.isExecutable())
         return QStringLiteral("is not writable");
-    const QByteArray path =
-        QFile::encodeName(info.absoluteFilePath() + QLatin1Char('/') + socketName);
+    const QByteArray path = QFile::encodeName(privateFolder(qstrPath) + QLatin1Char('/') + socketName);
     if (path.size() >= static_cast<int>(sizeof(sockaddr_un::sun_path)))
         return QStringLiteral("is too long a path for a local socket");
+    return privateFolderProblem(privateFolder(qstrPath));
+}
+
+QString QtLocalPeer::privateFolder(const QString& qstrCandidate)
+{
+    return QFileInfo(qstrCandidate).absoluteFilePath() +
+           QStringLiteral("/qelproxy-%1").arg(static_cast<qulonglong>(::getuid()));
+}
+
+// Other users can create names in a shared folder, so the lock and socket live in a folder
+// of this user's own, made 0700; one that is a link, someone else's or open to others is
+// not used.
+QString QtLocalPeer::privateFolderProblem(const QString& qstrPath)
+{
+    const QByteArray path = QFile::encodeName(qstrPath);
+    const QString qstrName = QFileInfo(qstrPath).fileName();
+    struct stat info;
+    if ((::mkdir(path.constData(), S_IRWXU) != 0 && errno != EEXIST) ||
+        ::lstat(path.constData(), &info) != 0)
+        return QStringLiteral("cannot hold %1: %2").arg(qstrName, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("has %1, which is not a folder").arg(qstrName);
+    if (info.st_uid != ::getuid())
+        return QStringLiteral("has %1 of another user").arg(qstrName);
+    if (info.st_mode & (S_IRWXG | S_IRWXO))
+        return QStringLiteral("has %1 open to other users").arg(qstrName);
     return QString();
 }
 
@@ -107,7 +144,7 @@ QString QtLocalPeer::chooseFolder(const QList<FolderCandidate>& candidates, QStr
     for (const FolderCandidate& candidate : candidates) {
         const QString qstrProblem = folderProblem(candidate.qstrPath);
         if (qstrProblem.isEmpty())
-            return QFileInfo(candidate.qstrPath).absoluteFilePath();
+            return privateFolder(candidate.qstrPath);
         reasons.append(
             QStringLiteral("%1 (%2) %3").arg(candidate.qstrName, candidate.qstrPath, qstrProblem));
     }

@@ -25,8 +25,10 @@ public:
     // A frame announcing more than this is refused without reading it.
     static constexpr quint32 kMaxFrameBytes = 1u << 20;
 
-    // The lock file and the socket go into the first usable candidate. Without one the
-    // peer says so on standard error, in one line naming every candidate and why it failed.
+    // The lock file and the socket go into this user's folder "qelproxy-<uid>" in the first
+    // usable candidate. Without one the peer says so on standard error, in one line naming
+    // every candidate and why it failed; a lock file it cannot open is named the same way,
+    // and the peer then has no folder either.
     explicit QtLocalPeer(QObject* parent = nullptr, const QString& appId = QString(),
                          const QList<FolderCandidate>& candidates = folderCandidates());
 
@@ -42,6 +44,7 @@ public:
     bool isClient();
     bool sendMessage(const QString& message, int timeout);
     QString getSocketName() const { return socketName; }
+    QString getSocketPath() const { return socketPath; }
 
     // Waits of the receiving side, in milliseconds.
     static constexpr int kLengthWaitMs = 30000;
@@ -61,8 +64,11 @@ private:
     void finishFrame(QLocalSocket* socket, FrameState* state);
     static void dropConnection(QLocalSocket* socket);
     static bool isSameUser(QLocalSocket* socket);
+    static void sayWhyNot(const QString& qstrWhy);
     // Empty when the path can hold the socket, else why not.
     QString folderProblem(const QString& qstrPath) const;
+    static QString privateFolder(const QString& qstrCandidate);
+    static QString privateFolderProblem(const QString& qstrPath);
     // The first usable candidate; empty, with every candidate and its problem in pWhy,
     // when there is none.
     QString chooseFolder(const QList<FolderCandidate>& candidates, QString* pWhy) const;

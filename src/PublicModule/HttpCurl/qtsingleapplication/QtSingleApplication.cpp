@@ -9,6 +9,7 @@
 
 namespace {
 constexpr int kDeleteWindowTimeoutMs = 1000;
+constexpr int kIpCheckNotice = 3;
 
 // The leading decimal number of a text, as strtol reads it; 0 when there is none.
 int leadingNumber(const std::string& text)
@@ -76,6 +77,11 @@ void QtSingleApplication::externMessageReceived(const QString& qstrValue)
     } else if (strOperate == "delete_window_noop") {
         onDeleteWindow();
     } else if (strOperate == "notice_window_noop") {
+        // The IP check's answer from `update` is the one notice a peer may hand the screens.
+        if (nType != kIpCheckNotice) {
+            qDebug() << "notice of type" << nType << "dropped";
+            return;
+        }
         const QString qstrText = QString::fromStdString(JsonRead::getString(root, "objvalue"));
         if (g_pWebRecv)
             g_pWebRecv->setAppSendValue(nType, qstrText, 0);

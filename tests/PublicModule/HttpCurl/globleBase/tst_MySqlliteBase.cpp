@@ -74,13 +74,21 @@ void tst_MySqlliteBase::opensOnlyExistingFilesAndDropsFailedConnections()
     QVERIFY(!QSqlDatabase::contains("alice"));
     QVERIFY(!QFile::exists("alice.db"));
 
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     QVERIFY(m_db->creatDbFile("alice"));
+    QCOMPARE(QFile::permissions("alice.db") & 0x7077, ownerOnly);
     QVERIFY(m_db->reOpenSql("alice"));
     QVERIFY(m_db->reOpenSql("alice"));
     QCOMPARE(QSqlDatabase::connectionNames(), QStringList{"alice"});
 
+    // A file readable by others, left by an older version, is made private when opened.
+    QFile older("bob.db");
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.close();
+    QVERIFY(older.setPermissions(ownerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     QVERIFY(m_db->creatDbFile("bob"));
     QVERIFY(m_db->reOpenSql("bob"));
+    QCOMPARE(QFile::permissions("bob.db") & 0x7077, ownerOnly);
     QCOMPARE(m_db->getMsgDbName(), QString("bob"));
     QVERIFY(QSqlDatabase::contains("alice"));
 

@@ -84,12 +84,29 @@ private slots:
                  "bytes=" + std::to_string(nPart) + "-");
     }
 
+    void overwriteDiscardsStalePart_data()
+    {
+        QTest::addColumn<int>("mode");  // 1 fetches again, 0 resumes a part file
+        QTest::addColumn<bool>("link"); // the part file is a link planted to another file
+        QTest::newRow("stale part") << 1 << false;
+        QTest::newRow("planted link") << 1 << true;
+        QTest::newRow("planted link, resumed") << 0 << true;
+    }
     void overwriteDiscardsStalePart()
     {
+        QFETCH(int, mode);
+        QFETCH(bool, link);
         QDir().mkpath(m_dir.path() + "/dl");
-        WebRecv::writeFileAtomically(m_strTarget + ".part", QByteArray(1000, 'x'));
-        QVERIFY(m_client->run(downloadRecord("/files/sample.bin")).bSuccess);
+        QFile::remove(m_strTarget);
+        const QString qstrOther = m_dir.path() + "/other";
+        WebRecv::writeFileAtomically(link ? qstrOther : m_strTarget + ".part", QByteArray(1000, 'x'));
+        QVERIFY(!link || QFile::link(qstrOther, m_strTarget + ".part"));
+        QVERIFY(m_client->run(downloadRecord("/files/sample.bin", 2, mode)).bSuccess);
         QCOMPARE(readAll(m_strTarget), readAll(kSample));
+        QVERIFY(!QFileInfo(m_strTarget).isSymLink());
+        QCOMPARE(QFile::permissions(m_strTarget) & 0x7077,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(readAll(qstrOther), link ? QByteArray(1000, 'x') : QByteArray());
         const Json::Value entries = m_client->entries("/files/sample.bin");
         QCOMPARE(entries.size(), 1u);
         QVERIFY(!JsonRead::getObject(entries[0], "headers").isMember("range"));

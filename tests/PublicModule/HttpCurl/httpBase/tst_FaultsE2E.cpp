@@ -38,7 +38,8 @@ private slots:
         QTest::newRow("not json") << "nonjson" << 2 << false << 0;
         QTest::newRow("truncated") << "truncated" << 2 << false << int(CURLE_PARTIAL_FILE);
         QTest::newRow("closed") << "close" << 2 << false << int(CURLE_GOT_NOTHING);
-        QTest::newRow("large") << "large" << 2 << true << 0;
+        // 20 MiB, past the cap of an answer read into memory.
+        QTest::newRow("large") << "large" << 2 << false << int(CURLE_WRITE_ERROR);
         QTest::newRow("status 500") << "status" << 2 << true << 0;
         QTest::newRow("404 text with 200") << "404" << 2 << true << 0;
     }
@@ -60,8 +61,6 @@ private slots:
         QCOMPARE(report.bSuccess, success);
         QCOMPARE(report.nRequestError, transportError);
         QCOMPARE(m_client->entries("/api/x").size(), success ? 1u : unsigned(attempts));
-        if (mode == "large")
-            QVERIFY(report.strValue.size() >= 20u * 1024 * 1024);
         if (mode == "status")
             QCOMPARE(report.nParam1, 9);
         if (mode == "404")

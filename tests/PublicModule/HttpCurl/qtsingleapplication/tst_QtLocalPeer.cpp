@@ -93,7 +93,9 @@ void TestQtLocalPeer::namesFollowIdAndUser()
     QCOMPARE(noLetters.getSocketName(),
              QStringLiteral("qtsingleapp--%1-%2")
                  .arg(QString::number(qChecksum(digits.constData(), digits.size()), 16), uid));
-    QVERIFY(QFile::exists(m_tmp.path() + "/" + peer.getSocketName() + "-lockfile"));
+    QCOMPARE(peer.getSocketPath(), m_tmp.path() + "/qelproxy-" + QString::number(::getuid()) +
+                                       "/" + peer.getSocketName());
+    QVERIFY(QFile::exists(peer.getSocketPath() + "-lockfile"));
 }
 
 void TestQtLocalPeer::firstPeerIsPrimary()
@@ -101,7 +103,7 @@ void TestQtLocalPeer::firstPeerIsPrimary()
     // The lock is per process: a second peer here is the same process, not a rival, and
     // a peer that already holds the lock stays primary on a second test.
     QVERIFY(!m_primary->isClient());
-    QVERIFY(QFile::exists(m_tmp.path() + "/" + m_primary->getSocketName()));
+    QVERIFY(QFile::exists(m_primary->getSocketPath()));
 }
 
 void TestQtLocalPeer::expectResponsive()
@@ -109,7 +111,7 @@ void TestQtLocalPeer::expectResponsive()
     QSignalSpy spy(m_primary.get(), &QtLocalPeer::messageReceived);
     QElapsedTimer timer;
     timer.start();
-    const QByteArray answer = runClient(m_primary->getSocketName(), [](QLocalSocket& s) {
+    const QByteArray answer = runClient(m_primary->getSocketPath(), [](QLocalSocket& s) {
         return sendFrame(s, frame("still here"));
     });
     QCOMPARE(answer, QByteArray("ack"));
@@ -122,7 +124,7 @@ void TestQtLocalPeer::deliversMessageAndAcknowledges()
 {
     QSignalSpy spy(m_primary.get(), &QtLocalPeer::messageReceived);
     const QByteArray text = QString::fromUtf8(R"({"operate":"x","v":"Ünïcode"})").toUtf8();
-    const QByteArray answer = runClient(m_primary->getSocketName(), [&](QLocalSocket& s) {
+    const QByteArray answer = runClient(m_primary->getSocketPath(), [&](QLocalSocket& s) {
         // Length and body in separate writes: the primary must assemble them.
         QByteArray bytes = frame(text);
         s.write(bytes.left(2));
@@ -138,7 +140,7 @@ void TestQtLocalPeer::deliversMessageAndAcknowledges()
 void TestQtLocalPeer::messageIsCutAtZeroByte()
 {
     QSignalSpy spy(m_primary.get(), &QtLocalPeer::messageReceived);
-    runClient(m_primary->getSocketName(),
+    runClient(m_primary->getSocketPath(),
               [](QLocalSocket& s) { return sendFrame(s, frame(QByteArray("abc\0def", 7))); });
     QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("abc"));
@@ -148,7 +150,7 @@ void TestQtLocalPeer::survivesClientThatClosesAtOnce()
 {
     QSignalSpy spy(m_primary.get(), &QtLocalPeer::messageReceived);
     for (int i = 0; i < 5; ++i)
-        runClient(m_primary->getSocketName(), [](QLocalSocket& s) {
+        runClient(m_primary->getSocketPath(), [](QLocalSocket& s) {
             s.write("\x00\x00", 2); // half a length, then gone
             s.waitForBytesWritten(500);
             s.abort();
@@ -162,7 +164,7 @@ void TestQtLocalPeer::survivesClientThatClosesAtOnce()
 void TestQtLocalPeer::survivesOversizedLength()
 {
     QSignalSpy spy(m_primary.get(), &QtLocalPeer::messageReceived);
-    const QByteArray answer = runClient(m_primary->getSocketName(), [](QLocalSocket& s) {
+    const QByteArray answer = runClient(m_primary->getSocketPath(), [](QLocalSocket& s) {
         s.write(QByteArray("\xff\xff\xff\xf0garbage", 11));
         s.waitForBytesWritten(1000);
         s.waitForReadyRead(1000);
@@ -176,7 +178,7 @@ void TestQtLocalPeer::survivesOversizedLength()
 void TestQtLocalPeer::silentClientDoesNotBlockOthers()
 {
     QLocalSocket silent;
-    silent.connectToServer(m_primary->getSocketName());
+    silent.connectToServer(m_primary->getSocketPath());
     QVERIFY(silent.waitForConnected(1000));
     QCoreApplication::processEvents();
     expectResponsive();
@@ -188,7 +190,7 @@ void TestQtLocalPeer::stalledBodyIsAnsweredWithWhatArrived()
     QSignalSpy spy(m_primary.get(), &QtLocalPeer::messageReceived);
     QElapsedTimer timer;
     timer.start();
-    const QByteArray answer = runClient(m_primary->getSocketName(), [](QLocalSocket& s) {
+    const QByteArray answer = runClient(m_primary->getSocketPath(), [](QLocalSocket& s) {
         QByteArray bytes = frame("complete text");
         return sendFrame(s, bytes.left(bytes.size() - 5)); // "text" never comes
     });
@@ -206,6 +208,10 @@ void TestQtLocalPeer::folderIsFirstUsableCandidate_data()
     QTest::newRow("first usable") << QStringList{"a", "b"} << 0;
     QTest::newRow("unusable ones skipped") << QStringList{"", "missing", "file", tooLong, "b"} << 4;
     QTest::newRow("none usable") << QStringList{"", "missing", "file", tooLong} << -1;
+    // This user's folder inside a candidate must be a private folder of this user.
+    QTest::newRow("own folder open to others") << QStringList{"open", "b"} << 1;
+    QTest::newRow("own folder a link") << QStringList{"linked", "b"} << 1;
+    QTest::newRow("own folder a file") << QStringList{"filed", "b"} << 1;
 }
 
 void TestQtLocalPeer::folderIsFirstUsableCandidate()
@@ -221,10 +227,17 @@ void TestQtLocalPeer::folderIsFirstUsableCandidate()
     QVERIFY(QDir().mkpath(m_tmp.filePath("folders/b")));
     QVERIFY(QDir().mkpath(m_tmp.filePath("folders/" + QString(100, QLatin1Char('x')))));
     QFile(m_tmp.filePath("folders/file")).open(QIODevice::WriteOnly);
+    const QString own = "/qelproxy-" + QString::number(::getuid());
+    QVERIFY(QDir().mkpath(m_tmp.filePath("folders/open" + own)));
+    QVERIFY(QFile::setPermissions(m_tmp.filePath("folders/open" + own), QFileDevice::Permissions(0x7777)));
+    QVERIFY(QDir().mkpath(m_tmp.filePath("folders/linked")));
+    QFile::link(m_tmp.filePath("folders/a" + own), m_tmp.filePath("folders/linked" + own));
+    QVERIFY(QDir().mkpath(m_tmp.filePath("folders/filed")));
+    QFile(m_tmp.filePath("folders/filed" + own)).open(QIODevice::WriteOnly);
 
     QtLocalPeer peer(nullptr, QStringLiteral("tst_folder_app"), candidates);
     QCOMPARE(peer.hasFolder(), chosen >= 0);
-    QCOMPARE(peer.getFolder(), chosen >= 0 ? candidates[chosen].qstrPath : QString());
+    QCOMPARE(peer.getFolder(), chosen >= 0 ? candidates[chosen].qstrPath + own : QString());
     if (chosen >= 0)
         QVERIFY(QFile::exists(peer.getFolder() + "/" + peer.getSocketName() + "-lockfile"));
 }

@@ -1,3 +1,4 @@
+#include "PublicModule/HttpCurl/registerBase/LocalOnlyNetwork.h"
 #include "PublicModule/HttpCurl/registerBase/MyAction.h"
 #include "PublicModule/HttpCurl/registerBase/MyMenu.h"
 #include "PublicModule/HttpCurl/registerBase/RegisterBase.h"
@@ -5,6 +6,7 @@
 #include "PublicModule/HttpCurl/registerBase/TrayIconUrl.h"
 #include "SandboxService.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -252,5 +255,47 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_SystemTray)
+// Markup in service text names any address; the screens' engine loads only qrc: and file:.
+class tst_LocalOnlyNetwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screensLoadNothingFromTheNetwork_data()
+    {
+        QTest::addColumn<QByteArray>("qml"); // PORT stands for a listener's port
+        QTest::newRow("picture") << QByteArray("Image { source: \"http://127.0.0.1:PORT/a.png\" }");
+        QTest::newRow("rich text") << QByteArray("Text { textFormat: Text.RichText; text: "
+                                                 "'<img src=\"http://127.0.0.1:PORT/b.png\">' }");
+    }
+    void screensLoadNothingFromTheNetwork()
+    {
+        QFETCH(QByteArray, qml);
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost, 0));
+        int nConnections = 0;
+        connect(&listener, &QTcpServer::newConnection, [&] {
+            nConnections += listener.nextPendingConnection() != nullptr;
+        });
+        LocalOnlyNetwork network;
+        QQmlEngine engine;
+        engine.setNetworkAccessManagerFactory(&network);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick 2.15\n" +
+                              qml.replace("PORT", QByteArray::number(listener.serverPort())),
+                          QUrl());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY(object);
+        QTest::qWait(500);
+        QCOMPARE(nConnections, 0);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    tst_SystemTray tray;
+    tst_LocalOnlyNetwork network;
+    return QTest::qExec(&tray, argc, argv) | QTest::qExec(&network, argc, argv);
+}
 #include "tst_SystemTray.moc"

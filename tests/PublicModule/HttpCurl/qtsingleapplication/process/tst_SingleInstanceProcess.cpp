@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -37,7 +38,9 @@ private slots:
     void updateNoticeReachesUiAsMessage3();
     void buildGetsStartCountBackOverUdp();
     void unusableTmpdirMeetsNormalStart();
+    void noFolderEndsWithReason_data();
     void noFolderEndsWithReason();
+    void lockAtSharedPathIsNotOurs();
     void quitDuringHungTransfersIsBounded_data();
     void quitDuringHungTransfersIsBounded();
     void updateEndToEnd_data();
@@ -97,7 +100,7 @@ QString TestSingleInstanceProcess::privateCopy(const QString& program)
 
 void TestSingleInstanceProcess::waitForPrimary(const QString& appId)
 {
-    const QString socket = m_tmp->path() + "/" + QtLocalPeer(nullptr, appId).getSocketName();
+    const QString socket = QtLocalPeer(nullptr, appId).getSocketPath();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
 }
 
@@ -164,6 +167,7 @@ void TestSingleInstanceProcess::printWritesRecordsToConout()
         }
     }
     QVERIFY(text.contains("raise_window_noop"));
+    QCOMPARE(conout.permissions() & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QVERIFY(text.contains("[Debug]"));
     QVERIFY(
         QRegularExpression(
@@ -213,6 +217,10 @@ void TestSingleInstanceProcess::updateNoticeReachesUiAsMessage3()
     QVERIFY(probe->waitForReadyRead(3000));
     QCOMPARE(probe->readLine().trimmed(), QByteArray("UI 3 203.0.113.7"));
 
+    // Only the IP check's notice reaches the screens; the raise below is the next line.
+    QCOMPARE(sendFromHere("probe_notice",
+                          R"({"objvalue":"/tmp/x","operate":"notice_window_noop","type":17})"),
+             QStringLiteral("ack"));
     QCOMPARE(
         sendFromHere("probe_notice", QtSingleApplication::controlMessage(2, "raise_window_noop")),
         QStringLiteral("ack"));
@@ -260,14 +268,32 @@ void TestSingleInstanceProcess::unusableTmpdirMeetsNormalStart()
 
     first->kill();
     first->waitForFinished(3000);
-    const QString socket = "/tmp/" + QtLocalPeer(nullptr, "probe_tmpdir").getSocketName();
+    const QString socket = "/tmp/qelproxy-" + QString::number(::getuid()) + "/" +
+                           QtLocalPeer(nullptr, "probe_tmpdir").getSocketName();
     QFile::remove(socket);
     QFile::remove(socket + "-lockfile");
 }
 
+void TestSingleInstanceProcess::noFolderEndsWithReason_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("line"); // "LOCK" stands for the lock file's path
+    QTest::newRow("no folder") << QStringList{"--no-folder"}
+                               << "client_probe: no folder for the single-instance lock and "
+                                  "socket: TMPDIR (/nonexistent/qel) does not exist; "
+                                  "Qt's default () is not set";
+    // A folder in its place, as root opens any file whatever its mode.
+    QTest::newRow("lock file cannot be opened")
+        << QStringList() << "client_probe: cannot open the single-instance lock file LOCK: ";
+}
+
 void TestSingleInstanceProcess::noFolderEndsWithReason()
 {
-    QProcess* client = start(QEL_CLIENT_PROBE_BIN, {"--no-folder"});
+    QFETCH(QStringList, args);
+    QFETCH(QString, line);
+    const QString lock = QtLocalPeer(nullptr, "ui_qelproxy_probe").getSocketPath() + "-lockfile";
+    QVERIFY(QFile::remove(lock) && QDir().mkdir(lock));
+    QProcess* client = start(QEL_CLIENT_PROBE_BIN, args);
     QVERIFY(client->waitForFinished(5000 * QEL_TIME_FACTOR));
     QCOMPARE(client->exitStatus(), QProcess::NormalExit);
     QCOMPARE(client->exitCode(), 1);
@@ -276,9 +302,21 @@ void TestSingleInstanceProcess::noFolderEndsWithReason()
     const QList<QByteArray> lines = errors.split('\n');
     QVERIFY2(lines.size() == 2, errors.constData());
     QVERIFY(lines[0].contains("CApp Exe Begin..."));
-    QCOMPARE(lines[1], QByteArray("client_probe: no folder for the single-instance lock and "
-                                  "socket: TMPDIR (/nonexistent/qel) does not exist; "
-                                  "Qt's default () is not set"));
+    QVERIFY2(lines[1].startsWith(line.replace("LOCK", lock).toUtf8()), lines[1].constData());
+}
+
+// Where every user's lock lay before: one held there (by another user's client) is not
+// this user's primary.
+void TestSingleInstanceProcess::lockAtSharedPathIsNotOurs()
+{
+    const QString shared =
+        m_tmp->path() + "/" + QtLocalPeer(nullptr, "probe_shared").getSocketName() + "-lockfile";
+    QtLP_Private::QtLockedFile planted(shared);
+    QVERIFY(planted.open(QIODevice::ReadWrite));
+    QVERIFY(planted.lock(QtLP_Private::QtLockedFile::WriteLock, false));
+    QProcess* probe = start(QEL_PROBE_BIN, {"probe_shared"});
+    QVERIFY(probe->waitForReadyRead(10000));
+    QCOMPARE(probe->readLine().trimmed(), QByteArray("READY"));
 }
 
 void TestSingleInstanceProcess::quitDuringHungTransfersIsBounded_data()
