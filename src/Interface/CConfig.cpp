@@ -55,7 +55,8 @@ const BoolKey kBoolKeys[] = {
     {"auto_login", &GlobleParam::GetAutoLogin, &GlobleParam::SetAutoLogin},
 };
 
-// Copies kept of damaged settings files: QelProxy.ini.damaged, then .damaged.1 and on.
+// The names tried for the copy of a damaged settings file: QelProxy.ini.damaged, then
+// .damaged.1 and on, up to this many.
 constexpr int kMaxDamagedCopies = 1000;
 
 QString damagedCopyName(const QString& qstrPath, int nCopy)
