@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QFile>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -53,6 +54,43 @@ const BoolKey kBoolKeys[] = {
     {"intercept_udp", &GlobleParam::getInterceptUdp, &GlobleParam::setInterceptUdp},
     {"auto_login", &GlobleParam::GetAutoLogin, &GlobleParam::SetAutoLogin},
 };
+
+// The names tried for the copy of a damaged settings file: QelProxy.ini.damaged, then
+// .damaged.1 and on, up to this many.
+constexpr int kMaxDamagedCopies = 1000;
+
+QString damagedCopyName(const QString& qstrPath, int nCopy)
+{
+    const QString qstrName = qstrPath + QStringLiteral(".damaged");
+    return nCopy == 0 ? qstrName : qstrName + QLatin1Char('.') + QString::number(nCopy);
+}
+
+// Written under the first name nobody holds yet (never over an earlier copy), owner-only.
+// The name used, or "" when none could be written.
+QString writeDamagedCopy(const QString& qstrPath, const std::string& strText)
+{
+    for (int nCopy = 0; nCopy < kMaxDamagedCopies; ++nCopy) {
+        QFile file(damagedCopyName(qstrPath, nCopy));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;
+        const bool bWritten =
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+            file.write(strText.data(), qint64(strText.size())) == qint64(strText.size()) &&
+            file.flush();
+        if (bWritten)
+            return file.fileName();
+        file.remove();
+        return QString();
+    }
+    return QString();
+}
+
+// The line is written whatever the message handler does: the user has to find the copy.
+void tellStandardError(const QString& qstrLine)
+{
+    std::fputs((qstrLine + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
 
 std::string encodePassword(const std::string& strPlain)
 {
@@ -103,22 +141,23 @@ void CConfig::InitConfig()
     const QString qstrPath = SettingsPath();
     qDebug() << qstrPath;
     std::string strText;
-    if (ReadFileText(qstrPath, strText))
-        ExeInitJson(strText);
+    if (ReadFileText(qstrPath, strText) && !ExeInitJson(strText))
+        m_damagedText = std::move(strText);
     m_bIsInitFile = true;
 }
 
-void CConfig::ExeInitJson(const std::string& strText)
+bool CConfig::ExeInitJson(const std::string& strText)
 {
     Json::Value root;
     if (!JsonRead::parse(strText, root) || !root.isObject()) {
         qDebug() << "Config file parse error...";
-        return;
+        return false;
     }
     loadAccounts(root);
     if (m_pParam)
         loadValues(root);
     qDebug() << "Config file parse success...";
+    return true;
 }
 
 void CConfig::loadAccounts(const Json::Value& root)
@@ -143,8 +182,15 @@ void CConfig::loadValues(const Json::Value& root)
         qDebug() << "set config language...";
         param.setLangCode(toQString(language.asString()));
     }
+    const int nBeginPort = param.getBeginPort();
+    const int nPortNumber = param.getPortNumber();
     for (const IntKey& item : kIntKeys)
         (param.*item.set)(JsonRead::getInt(root, item.key, (param.*item.get)()));
+    // A range the settings page would refuse is not used either.
+    if (!GlobleParam::isPortRangeValid(param.getBeginPort(), param.getPortNumber())) {
+        param.setBeginPort(nBeginPort);
+        param.setPortNumber(nPortNumber);
+    }
     for (const BoolKey& item : kBoolKeys)
         (param.*item.set)(JsonRead::getBool(root, item.key, (param.*item.get)()));
     // Off unless it was saved on: nothing else turns it off, and it keeps programs apart.
@@ -196,10 +242,28 @@ void CConfig::ExitConfig()
     if (!m_bIsInitFile)
         return;
     const QString qstrPath = SettingsPath();
+    if (m_damagedText && !keepDamagedText(qstrPath))
+        return;
     const QByteArray text = QByteArray::fromStdString(styledText(ExeQuitJson()));
     if (!WebRecv::writeFileAtomically(qstrPath, text,
                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         qWarning() << "ExitConfig: settings not saved:" << qstrPath;
+}
+
+// The refused file is kept before it is replaced; when no copy can be made it stays as it is.
+bool CConfig::keepDamagedText(const QString& qstrPath)
+{
+    const QString qstrCopy = writeDamagedCopy(qstrPath, *m_damagedText);
+    if (qstrCopy.isEmpty()) {
+        tellStandardError(QStringLiteral("%1: the settings file %2 could not be read and no "
+                                         "copy of it could be made; it is left unchanged")
+                              .arg(QCoreApplication::applicationName(), qstrPath));
+        return false;
+    }
+    tellStandardError(QStringLiteral("%1: the settings file could not be read; it was kept as %2")
+                          .arg(QCoreApplication::applicationName(), qstrCopy));
+    m_damagedText.reset();
+    return true;
 }
 
 bool CConfig::IsEqualStr(const std::string& strLeft, const std::string& strRight)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <json/json.h>
 
+#include <optional>
 #include <string>
 
 class GlobleParam;
@@ -27,8 +28,10 @@ public:
     explicit CConfig(GlobleParam* pParam);
 
     // Loads the settings file once; a missing or malformed file leaves the start-up values.
+    // A malformed one is copied beside it (".damaged", ".damaged.1", ...) before the save.
     void InitConfig();
-    void ExeInitJson(const std::string& strText);
+    // False when the text is not a JSON object; nothing is loaded then.
+    bool ExeInitJson(const std::string& strText);
     Json::Value ExeQuitJson();
     // Saves when InitConfig has run. The file is replaced atomically and readable by its
     // owner only: a save that fails part-way leaves the previous file.
@@ -52,8 +55,11 @@ private:
     void loadAccounts(const Json::Value& root);
     void loadValues(const Json::Value& root);
     Json::Value saveAccounts() const;
+    bool keepDamagedText(const QString& qstrPath);
 
     GlobleParam* m_pParam = nullptr;
     bool m_bIsInitFile = false;
+    // The settings file as read, while it did not parse and no copy of it is kept yet.
+    std::optional<std::string> m_damagedText;
     QList<_ACCOUNT_INFO> m_listAccount;
 };

@@ -149,6 +149,8 @@ public:
     // stored; the others are refused and nothing of them is stored. Gives
     // {"changed": bool, "refused": ["begin"|"count"...]}.
     Q_INVOKABLE QVariantMap applyPortRange(const QString& qstrBegin, const QString& qstrCount);
+    // Whether a begin port and count together keep that rule.
+    static bool isPortRangeValid(int nBegin, int nCount);
 
     // The repeat-proxy time in seconds (the property holds hours).
     int getPushRepeatTime();

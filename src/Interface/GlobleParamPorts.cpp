@@ -15,14 +15,29 @@ int portField(const QString& qstrText)
     return bOk ? nValue : -1;
 }
 
+bool isBeginPortValid(int nBegin)
+{
+    return nBegin > 0 && nBegin < kLastPort;
+}
+
+bool isPortCountValid(int nBegin, int nCount)
+{
+    return nCount > 0 && nCount <= kMaxPortCount && nCount + nBegin <= kLastPort;
+}
+
 } // namespace
+
+bool GlobleParam::isPortRangeValid(int nBegin, int nCount)
+{
+    return isBeginPortValid(nBegin) && isPortCountValid(nBegin, nCount);
+}
 
 QVariantMap GlobleParam::applyPortRange(const QString& qstrBegin, const QString& qstrCount)
 {
     bool bChanged = false;
     QStringList refused;
     const int nBegin = portField(qstrBegin);
-    if (nBegin > 0 && nBegin < kLastPort) {
+    if (isBeginPortValid(nBegin)) {
         bChanged = nBegin != getBeginPort();
         setBeginPort(nBegin);
         qDebug() << "portBegin:" << nBegin;
@@ -30,7 +45,7 @@ QVariantMap GlobleParam::applyPortRange(const QString& qstrBegin, const QString&
         refused << QStringLiteral("begin");
     }
     const int nCount = portField(qstrCount);
-    if (nCount > 0 && nCount <= kMaxPortCount && nCount + getBeginPort() <= kLastPort) {
+    if (isPortCountValid(getBeginPort(), nCount)) {
         bChanged = bChanged || nCount != getPortNumber();
         setPortNumber(nCount);
         qDebug() << "portNum:" << nCount;

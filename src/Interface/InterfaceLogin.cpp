@@ -254,6 +254,7 @@ void InterfaceRecv::logOutStep()
         pParam->setIsLogin(0);
         pParam->setRadiusPass(QString());
         pParam->setLoginName(QString());
+        pParam->setLoginPass(QString());
         pParam->SetEmail(QString());
         pParam->SetSession(QString());
         pParam->setIpNums(0);

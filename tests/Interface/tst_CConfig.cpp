@@ -35,8 +35,19 @@ private:
         return QByteArray::fromStdString(Encryption::GetInstance()->encode(plain));
     }
 
+    static QStringList damagedCopies()
+    {
+        return QDir(QCoreApplication::applicationDirPath())
+            .entryList({"QelProxy.ini.damaged*"}, QDir::Files | QDir::System, QDir::Name);
+    }
+
 private slots:
-    void init() { QFile::remove(CConfig::SettingsPath()); }
+    void init()
+    {
+        QFile::remove(CConfig::SettingsPath());
+        for (const QString& qstrCopy : damagedCopies())
+            QFile::remove(QCoreApplication::applicationDirPath() + "/" + qstrCopy);
+    }
     void cleanupTestCase() { QFile::remove(CConfig::SettingsPath()); }
 
     // Everything the program saves comes back on the next start, and the file is laid out
@@ -147,19 +158,28 @@ private slots:
     void badFilesKeepStartUpValues_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("truncated") << QByteArray("{\"port_begin\": 40000, \"dark_mo");
-        QTest::newRow("not an object") << QByteArray("[{\"port_begin\": 40000}]");
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe{", 4);
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("truncated") << QByteArray("{\"port_begin\": 40000, \"dark_mo") << true;
+        QTest::newRow("not an object") << QByteArray("[{\"port_begin\": 40000}]") << true;
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe{", 4) << true;
         QTest::newRow("wrong types")
             << QByteArray("{\"port_begin\": \"40000\", \"port_num\": 1.5, \"dark_mode\": 1,"
                           " \"api_port\": 99999999999, \"language\": 7, \"login\": [],"
                           " \"program_list\": \"x\", \"accountlist\": {\"a\": 1},"
-                          " \"auto_login\": null, \"other_proxy\": \"true\"}");
+                          " \"auto_login\": null, \"other_proxy\": \"true\"}")
+            << false;
+        QTest::newRow("range past 65535")
+            << QByteArray("{\"port_begin\": 65500, \"port_num\": 100}") << false;
+        QTest::newRow("negative count") << QByteArray("{\"port_num\": -7}") << false;
+        QTest::newRow("count over 200")
+            << QByteArray("{\"port_begin\": 40000, \"port_num\": 201}") << false;
     }
 
+    // A file that does not parse is kept beside the saved one, each time under a new name.
     void badFilesKeepStartUpValues()
     {
         QFETCH(QByteArray, text);
+        QFETCH(bool, damaged);
         writeSettings(text);
         GlobleParam param;
         QCOMPARE(param.getBeginPort(), 30000);
@@ -170,6 +190,20 @@ private slots:
         QCOMPARE(param.getLoginName(), QString());
         QVERIFY(param.getProgramList().isObject() && param.getProgramList().empty());
         QVERIFY(!param.getOtherProxy());
+
+        param.clearConfig();
+        QVERIFY(readSettings().contains("\"port_num\" : 50,"));
+        writeSettings(text);
+        GlobleParam().clearConfig();
+        const QStringList copies = damagedCopies();
+        QCOMPARE(copies, damaged ? QStringList({"QelProxy.ini.damaged", "QelProxy.ini.damaged.1"})
+                                 : QStringList());
+        for (const QString& qstrCopy : copies) {
+            QFile copy(QCoreApplication::applicationDirPath() + "/" + qstrCopy);
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), text);
+            QVERIFY(!(copy.permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup)));
+        }
     }
 
     // Loading over live values announces only what changed, once.

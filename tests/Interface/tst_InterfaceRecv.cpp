@@ -3,10 +3,12 @@
 // pool. Requests it sends on its own go to a closed local port.
 #include "EngineTestKit.h"
 
+#include "Interface/CConfig.h"
 #include "Interface/GlobleParam.h"
 #include "Interface/InterfaceRecv.h"
 #include "Interface/MyThread.h"
 #include "Interface/MyThreadPool.h"
+#include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 
@@ -399,6 +401,7 @@ private slots:
         QFETCH(bool, failed);
         QFETCH(QByteArray, answer);
         QFETCH(int, runOffset);
+        m_param->SetAutoLogin(true);
         signIn("alice");
         auto pEvent = record(LOGOUT_RESULT, answer);
         pEvent->m_nParam3 = m_recv->signInRun() + runOffset;
@@ -413,6 +416,12 @@ private slots:
             checkSignedOut();
         else
             QCOMPARE(m_recv->GetLoginUserName(), std::string("alice"));
+        // What quitting now would save: the password goes with the name; the tick stays.
+        const Json::Value saved = CConfig(m_param.get()).ExeQuitJson();
+        const std::string strPass = Encryption::GetInstance()->decode(saved["pass"].asString());
+        QCOMPARE(strPass, cleared ? std::string() : std::string("pw"));
+        QCOMPARE(saved["login"].asString(), cleared ? std::string() : std::string("acct"));
+        QVERIFY(saved["auto_login"].asBool());
     }
 
     // The request carries the sign-in it was sent under; its failure comes back over a

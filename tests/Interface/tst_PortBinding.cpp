@@ -326,6 +326,47 @@ private slots:
         QCOMPARE(pToday->getqjsonLine().value("buy_time").toString(), pToday->getBuyTime());
         QVERIFY(port(30003)->getUsed());
         QCOMPARE(port(30003)->getSession(), qstrKey);
+        // Only a new today row is uploaded: one batch of one item that carries the IP.
+        const QList<Json::Value> uploads = requests("/api/client/batch_save_todaylist");
+        QCOMPARE(uploads.size(), bInToday ? 0 : 1);
+        if (!bInToday) {
+            Json::Value items;
+            QVERIFY(JsonRead::parse(formField(uploads[0], "data").toStdString(), items));
+            QCOMPARE(items.size(), 1u);
+            QCOMPARE(JsonRead::getString(items[0], "ip"), std::string("10.9.0.1"));
+        }
+    }
+
+    // A move the engine accepted frees the old port there as well; a refused move or the
+    // same port frees nothing and keeps the pairing.
+    void rebindFreesTheOldPort_data()
+    {
+        QTest::addColumn<int>("nCode");
+        QTest::addColumn<QString>("qstrNewPort");
+        QTest::addColumn<QStringList>("freed");
+        QTest::newRow("moved") << 0 << "30003" << QStringList{"30001"};
+        QTest::newRow("refused") << 1 << "30003" << QStringList{};
+        QTest::newRow("same port") << 0 << "30001" << QStringList{};
+    }
+    void rebindFreesTheOldPort()
+    {
+        QFETCH(int, nCode);
+        QFETCH(QString, qstrNewPort);
+        QVERIFY(m_service.script(answerScript(kBindRoute, answer(nCode, "refused"), -1)));
+        QVERIFY(m_service.script(answerScript("/api/del_port_session", answer(0, "success"), -1)));
+        const QString qstrKey = addOnline(1, 1);
+        TodayList* pToday = addToday(qstrKey, buyTimeAgo(100));
+        pToday->setPort("30001");
+        proxies().updatePortBind(qstrKey, "30001", {}, 1);
+        proxies().bindPortBySession(qstrKey, qstrNewPort, Proxy_Today);
+        QVERIFY(settle());
+        QStringList freed;
+        for (const Json::Value& entry : requests("/api/del_port_session"))
+            freed << formField(entry, "port");
+        QTEST(freed, "freed");
+        const QString qstrHeld = nCode == 0 ? qstrNewPort : QString("30001");
+        QCOMPARE(pToday->getPort(), qstrHeld);
+        QCOMPARE(port(qstrHeld.toInt())->getSession(), qstrKey);
     }
 
     void emptyPortSendsNothing()

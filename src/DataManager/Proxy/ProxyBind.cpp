@@ -87,11 +87,23 @@ void ProxyManager::bindPortBySession(QString qstrKey, QString qstrPort, int enum
 void ProxyManager::runBindPortBySession(const QString& qstrKey, const QString& qstrPort,
                                         int enumType, int nIpTimeType, int)
 {
+    freeEnginePortOf(qstrKey, qstrPort);
     releaseListBind(qstrKey, 0);
     releasePortBind(qstrPort, 0);
     updateListBind(qstrKey, qstrPort, enumType, nIpTimeType);
     sendUi(kUiRefresh, QStringLiteral("refresh"), enumType);
     sendUi(kUiListRefresh, QStringLiteral("refresh"), enumType);
+}
+
+// The engine has moved the exit to its new port yet still serves the old one, so the old
+// port is freed there too, as the forward list does.
+void ProxyManager::freeEnginePortOf(const QString& qstrKey, const QString& qstrNewPort)
+{
+    const auto* pToday = static_cast<TodayList*>(getListDataByKey(qstrKey, Proxy_Today));
+    if (!pToday || pToday->getPort() == qstrNewPort || !m_hashPort.contains(pToday->getPort()))
+        return;
+    if (InterfaceRecv* pRecv = InterfaceRecv::GetInstance())
+        pRecv->pushFreePortByKey(pToday->getPort());
 }
 
 // A new today row for an exit of another list, bought now, stored and sent to the service.

@@ -319,6 +319,8 @@ private:
     };
 
     ProxyManager();
+    // Before a confirmed move: the engine's pairing of the exit's old pool port is dropped.
+    void freeEnginePortOf(const QString& qstrKey, const QString& qstrNewPort);
     using SnTable = QHash<QString, ProxyDataBase*>;
     RowTable* mutableTable(int enumType);
     // False when no row takes part, so nothing was sent.

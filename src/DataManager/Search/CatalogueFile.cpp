@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -101,12 +102,13 @@ private:
 
 // Scans the array opened at `pOpen` for top-level commas about `nStep` bytes apart and
 // pushes them, then its closing bracket. False when the text does not hold one whole array
-// or its elements are too small to be worth splitting.
+// (a bracket closed by the other kind included) or its elements are too small to be worth
+// splitting.
 bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, RunQueue& queue)
 {
     const char* pNextCut = pOpen + nStep;
     std::size_t nElements = 1;
-    int nDepth = 0;
+    std::string closers; // the closing bracket each open one waits for, innermost last
     for (const char* p = pOpen; p != end; ++p) {
         switch (*p) {
         case '"':
@@ -116,18 +118,23 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, RunQueue& q
             --p;
             break;
         case '[':
+            closers += ']';
+            break;
         case '{':
-            ++nDepth;
+            closers += '}';
             break;
         case ']':
         case '}':
-            if (--nDepth == 0) {
+            if (closers.empty() || closers.back() != *p)
+                return false;
+            closers.pop_back();
+            if (closers.empty()) {
                 queue.push(p);
                 return true;
             }
             break;
         case ',':
-            if (nDepth != 1)
+            if (closers.size() != 1)
                 break;
             ++nElements;
             if (size_t(p - pOpen) < kMinElementBytes * nElements)

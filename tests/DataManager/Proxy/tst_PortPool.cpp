@@ -167,8 +167,14 @@ private slots:
         proxies().freePortForwardList(QString(), 1);
         QVERIFY(usedPorts(proxies()).isEmpty());
         QCOMPARE(todayPorts(proxies()), (QStringList{"k10000=", "k10001=", "k9998=", "k9999="}));
+        // A sign-out keeps the pool and the programs; only a full clear drops them.
+        proxies().addProgram("/usr/bin/env", "env");
+        proxies().clearAllData(1);
+        QCOMPARE(proxies().getRandomEnablePort(), QString("10000"));
+        QVERIFY(proxies().getProgramByPath("/usr/bin/env"));
         proxies().clearAllData(0);
         QCOMPARE(proxies().getRandomEnablePort(), QString());
+        QVERIFY(!proxies().getProgramByPath("/usr/bin/env"));
     }
 
     // What the callback server would answer the engine.

@@ -213,14 +213,36 @@ private slots:
                  3);
     }
 
+    // Online rows under the traffic plan, and an extraction the engine made for it (its
+    // today row and its API history row alike).
+    void trafficPlanRowsTakePlanEleven_data()
+    {
+        QTest::addColumn<int>("nMealType");
+        QTest::addColumn<int>("nMode");
+        QTest::addColumn<QString>("qstrUseType");
+        QTest::addColumn<QList<ProxyEnum>>("lists");
+        QTest::newRow("online") << 11 << 0 << "" << QList<ProxyEnum>{Proxy_Online};
+        QTest::newRow("extraction, use_type 3")
+            << 0 << 2 << "3" << QList<ProxyEnum>{Proxy_Today, Proxy_ApiHistory};
+    }
+
     void trafficPlanRowsTakePlanEleven()
     {
-        m_pParam->setMealType(11);
+        QFETCH(int, nMealType);
+        QFETCH(int, nMode);
+        QFETCH(QString, qstrUseType);
+        QFETCH(QList<ProxyEnum>, lists);
+        m_pParam->setMealType(nMealType);
         Json::Value record = object("ip", "10.0.0.1");
-        record["ip_time_type"] = "3";
-        manager()->addDataByJsonArray(arrayOf({record}), Proxy_Online, 0);
-        QCOMPARE(manager()->getListDataByKey(md5Key("10.0.0.1"), Proxy_Online)->getIpTimeType(),
-                 11);
+        record["ip_time_type"] = nMode == 2 ? "1" : "3"; // as the engine reports a traffic exit
+        if (!qstrUseType.isEmpty())
+            record["use_type"] = qstrUseType.toStdString();
+        manager()->addDataByJsonArray(arrayOf({record}), lists.first(), nMode);
+        for (ProxyEnum enumType : lists) {
+            const ProxyDataBase* pRow = manager()->getListDataByKey(md5Key("10.0.0.1"), enumType);
+            QVERIFY2(pRow, qPrintable(QString::number(enumType)));
+            QCOMPARE(pRow->getIpTimeType(), 11);
+        }
     }
 
     void deviceLinesGainTheRandomEntry()

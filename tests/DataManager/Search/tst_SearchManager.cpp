@@ -218,12 +218,14 @@ private slots:
     }
 
     // A file large enough to be parsed in runs on several threads reads as the whole parse
-    // does: names with quotes, backslashes and brackets, and a bad element in the last run.
+    // does: names with quotes, backslashes and brackets, a bad element in the last run, and
+    // the array closed by a brace.
     void largeFileReadsAsParsedWhole_data()
     {
         QTest::addColumn<QByteArray>("tail");
         QTest::newRow("whole") << QByteArray("]");
         QTest::newRow("bad last element") << QByteArray(",{\"code\": tru}]");
+        QTest::newRow("closed by a brace, then junk") << QByteArray("}, junk]");
     }
 
     void largeFileReadsAsParsedWhole()

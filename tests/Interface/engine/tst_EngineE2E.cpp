@@ -239,6 +239,12 @@ private slots:
         QCOMPARE(today(qstrKey)->getPort(), qstrAgain);
         QVERIFY(!port(qstrPort)->getUsed());
         QCOMPARE(uiCount(ui, 126), 0);
+        // The engine lets the old port go too: it refuses, and the new one carries.
+        QTRY_VERIFY_WITH_TIMEOUT(!accepts(qstrPort.toInt()), kWaitMs);
+        QCOMPARE(curl({"--socks5-hostname", "127.0.0.1:" + qstrAgain,
+                       m_service.resUrl() + "/files/hello.txt"})
+                     .second,
+                 0);
 
         // A 24-hour exit is checked with the service first; a refusal reaches no engine.
         const QString qstrDay = addOnline(2, 3);
