@@ -122,6 +122,7 @@ Item {
             source: "qrc:/image/meal_refresh_hot.png"
             RotationAnimation on rotation {
                 id: refreshSpin
+                objectName: "refreshSpin"
                 running: false
                 loops: Animation.Infinite
                 from: 0
