@@ -127,6 +127,7 @@ ApplicationWindow {
         id: loaderStart
         objectName: "loaderStart"
         anchors.fill: parent
+        active: false
         asynchronous: true
         source: "./startLoader.qml"
         function emitItem(nType, qstrValue, nValue) {
@@ -154,44 +155,92 @@ ApplicationWindow {
     Binding { target: Theme; property: "dp"; value: window_main.dp }
     Binding { target: Theme; property: "emptyString"; value: globleParam.emptyString }
 
-    Login {
-        id: windowLoginID
-        objectName: "windowLoginID"
-        service: curlRecv
-        globals: globleParam
+    // The sign-in window and the popups are made once the window has shown its first frame,
+    // and before the start screen, whose first request leads to every later message. Other
+    // files reach them by these names.
+    property bool bPopupsMade: false
+    readonly property alias windowLoginID: loaderLogin.item
+    readonly property alias popupUpdate: loaderUpdate.item
+    readonly property alias popupTips: loaderTips.item
+    readonly property alias popupPortForwardList: loaderPortForwardList.item
+    readonly property alias popupFeedback: loaderFeedback.item
+    readonly property alias popupNotice: loaderNotice.item
+    readonly property alias popupBrowser: loaderBrowser.item
+    // Messages that came before the popups existed, handed over once they do.
+    property var heldMessages: []
+
+    Connections {
+        target: window_main
+        enabled: !window_main.bPopupsMade
+        function onFrameSwapped() { window_main.makeAfterFirstFrame() }
     }
-    UpdatePopup {
-        id: popupUpdate
-        objectName: "popupUpdate"
-        service: curlRecv
-        globals: globleParam
-        onRequestWindowState: window_main.windowQuit(nValue)
+
+    Loader {
+        id: loaderLogin
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: Login {
+            objectName: "windowLoginID"
+            service: curlRecv
+            globals: globleParam
+        }
     }
-    TipsCustomPopup {
-        id: popupTips
-        objectName: "popupTips"
-        service: curlRecv
+    Loader {
+        id: loaderUpdate
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: UpdatePopup {
+            objectName: "popupUpdate"
+            service: curlRecv
+            globals: globleParam
+            onRequestWindowState: window_main.windowQuit(nValue)
+        }
     }
-    PortForwardList {
-        id: popupPortForwardList
-        objectName: "popupPortForwardList"
+    Loader {
+        id: loaderTips
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: TipsCustomPopup {
+            objectName: "popupTips"
+            service: curlRecv
+        }
     }
-    PopupFeedback {
-        id: popupFeedback
-        service: curlRecv
-        globals: globleParam
-        dp: window_main.dp
+    Loader {
+        id: loaderPortForwardList
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: PortForwardList {
+            objectName: "popupPortForwardList"
+        }
     }
-    PopupNotice {
-        id: popupNotice
-        service: curlRecv
-        globals: globleParam
+    Loader {
+        id: loaderFeedback
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: PopupFeedback {
+            service: curlRecv
+            globals: globleParam
+            dp: window_main.dp
+        }
     }
-    PopupBrowser {
-        id: popupBrowser
-        service: curlRecv
-        globals: globleParam
-        profiles: browserWndModel
+    Loader {
+        id: loaderNotice
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: PopupNotice {
+            service: curlRecv
+            globals: globleParam
+        }
+    }
+    Loader {
+        id: loaderBrowser
+        anchors.fill: parent
+        active: window_main.bPopupsMade
+        sourceComponent: PopupBrowser {
+            service: curlRecv
+            globals: globleParam
+            profiles: browserWndModel
+        }
     }
 
     Timer {
@@ -424,7 +473,18 @@ ApplicationWindow {
         185: function (s, n) { ProxyManager.beginParseListDataByProxyType(n, 0); loaderMain.emitItem(185, s, n) }
     })
 
+    // The popups' loaders make them synchronously, so they exist once bPopupsMade is set.
+    function makeAfterFirstFrame() {
+        bPopupsMade = true
+        loaderStart.active = true
+        heldMessages.splice(0).forEach(function (m) { route(m[0], m[1], m[2]) })
+    }
+
     function route(nType, qstrValue, nValue) {
+        if (!bPopupsMade) {
+            heldMessages.push([nType, qstrValue, nValue])
+            return
+        }
         var action = routes[nType]
         if (action)
             action(qstrValue, nValue)

@@ -86,20 +86,23 @@ Item {
             Repeater {
                 id: sideEntries
                 model: [
-                    { "name": QT_TR_NOOP("Proxy List"), "number": 1 },
-                    { "name": QT_TR_NOOP("Static ISP Proxy"), "number": 10 },
-                    { "name": QT_TR_NOOP("Today List"), "number": 2 },
-                    { "name": QT_TR_NOOP("Favorite List"), "number": 3 },
-                    { "name": QT_TR_NOOP("API"), "number": 4 },
-                    { "name": QT_TR_NOOP("Program"), "number": 5 },
-                    { "name": QT_TR_NOOP("Group Control"), "number": 11 },
-                    { "name": QT_TR_NOOP("Settings"), "number": 6 }
+                    { "name": QT_TR_NOOP("Proxy List"), "number": 1, "icon": "side_proxy_list" },
+                    { "name": QT_TR_NOOP("Static ISP Proxy"), "number": 10, "icon": "side_static" },
+                    { "name": QT_TR_NOOP("Today List"), "number": 2, "icon": "side_today" },
+                    { "name": QT_TR_NOOP("Favorite List"), "number": 3, "icon": "side_favorite" },
+                    { "name": QT_TR_NOOP("API"), "number": 4, "icon": "side_api" },
+                    { "name": QT_TR_NOOP("Program"), "number": 5, "icon": "side_program" },
+                    { "name": QT_TR_NOOP("Group Control"), "number": 11, "icon": "side_group",
+                      "badge": QT_TR_NOOP("new") },
+                    { "name": QT_TR_NOOP("Settings"), "number": 6, "icon": "side_settings" }
                 ]
                 delegate: RadioMain {
                     objectName: "sideEntry" + modelData.number
                     width: sideBar.width
                     height: 40 * dp
                     radioText: qsTr(modelData.name) + globleParam.emptyString
+                    pathLogo: "qrc:/image/" + modelData.icon + ".png"
+                    badgeText: modelData.badge ? qsTr(modelData.badge) + globleParam.emptyString : ""
                     exclusiveGroup: sideGroup
                     checked: modelData.number === 1
                     visible: modelData.number === 10 ? globleParam.nRunMode === 1
@@ -215,6 +218,7 @@ Item {
 
                 ComboLanguage {
                     id: headerLanguage
+                    objectName: "headerLanguage"
                     width: 140 * dp
                     height: 30 * dp
                     onSignal_SetUiData: defaultText = LanguageManager.getCurrentLanguageShow()
@@ -771,6 +775,7 @@ Item {
         152: function (s, n) { showActivity() },
         154: function (s, n) {
             headerLanguage.defaultText = LanguageManager.getCurrentLanguageShow()
+            headerLanguage.flagSource = LanguageManager.getCurrentLanguageImg()
             rectSettingID.signal_SetUiData(154, s, n)
         },
         156: function (s, n) { nShowPage = 8 },

@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Creat an Account</source>
-        <translation>Creat an Account</translation>
+        <translation>Create an Account</translation>
     </message>
 </context>
 <context>
@@ -873,7 +873,7 @@
     <name>PopupFeedback</name>
     <message>
         <source>Please selete category</source>
-        <translation>Please selete category</translation>
+        <translation>Please select category</translation>
     </message>
     <message>
         <source>Please input your email</source>
@@ -897,7 +897,7 @@
     </message>
     <message>
         <source>Fill in the fields bellow and one of our support agents will personally get back to you very soon.</source>
-        <translation>Fill in the fields bellow and one of our support agents will personally get back to you very soon.</translation>
+        <translation>Fill in the fields below and one of our support agents will personally get back to you very soon.</translation>
     </message>
     <message>
         <source>Category</source>
@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>No notification yet</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Choose a notice on the left to read it</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1134,7 +1138,7 @@
     </message>
     <message>
         <source>Romove</source>
-        <translation>Romove</translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Go ProxyList</source>
@@ -1376,7 +1380,7 @@
     </message>
     <message>
         <source>After modication,please click the [Restart] button</source>
-        <translation>After modication,please click the [Restart] button</translation>
+        <translation>After modification, please click the [Restart] button</translation>
     </message>
     <message>
         <source>API Link:   </source>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Begin Port</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Begin Port 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Port Number</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Port Number 1-200, Begin Port + Port Number ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -1833,7 +1837,7 @@
     </message>
     <message>
         <source>The client version you are using has been disabled. Please download and install again from the offical website.</source>
-        <translation>The client version you are using has been disabled. Please download and install again from the offical website.</translation>
+        <translation>The client version you are using has been disabled. Please download and install again from the official website.</translation>
     </message>
     <message>
         <source>Go Now</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>Log Out</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>new</translation>
     </message>
 </context>
 </TS>

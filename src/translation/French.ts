@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>Aucune notification pour le moment</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Choisissez un avis à gauche pour le lire</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Port de départ</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Port de départ 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Nombre de ports</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Nombre de ports 1-200, Port de départ + Nombre de ports ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouveau</translation>
     </message>
 </context>
 </TS>

@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>Noch keine Mitteilungen</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Wählen Sie links eine Mitteilung, um sie zu lesen</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Startport</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Startport 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Anzahl Ports</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Anzahl Ports 1-200, Startport + Anzahl Ports ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
     </message>
 </context>
 </TS>

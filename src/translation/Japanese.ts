@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>お知らせはまだありません</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>左の通知を選ぶと内容が表示されます</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>開始ポート</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>開始ポート 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>ポート数</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>ポート数 1-200、開始ポート + ポート数 ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>ログアウト</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>新</translation>
     </message>
 </context>
 </TS>

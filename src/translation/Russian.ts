@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>Уведомлений пока нет</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Выберите уведомление слева, чтобы прочитать его</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Начальный порт</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Начальный порт 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Количество портов</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Количество портов 1-200, начальный порт + количество ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>новое</translation>
     </message>
 </context>
 </TS>

@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>Aún no hay notificaciones</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Elija un aviso a la izquierda para leerlo</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Puerto inicial</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Puerto inicial 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Número de puertos</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Número de puertos 1-200, Puerto inicial + Número de puertos ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nuevo</translation>
     </message>
 </context>
 </TS>

@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>暫無通知</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>請在左側選擇一則通知以閱讀</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>起始連接埠</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>起始連接埠 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>連接埠數量</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>連接埠數量 1-200，起始連接埠 + 連接埠數量 ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>登出</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>新</translation>
     </message>
 </context>
 </TS>

@@ -1024,6 +1024,10 @@
         <source>No notification yet</source>
         <translation>Chưa có thông báo</translation>
     </message>
+    <message>
+        <source>Choose a notice on the left to read it</source>
+        <translation>Chọn một thông báo bên trái để đọc</translation>
+    </message>
 </context>
 <context>
     <name>PortForwardList</name>
@@ -1689,12 +1693,12 @@
 <context>
     <name>RectSettings</name>
     <message>
-        <source>Begin Port</source>
-        <translation>Cổng bắt đầu</translation>
+        <source>Begin Port 1-65534</source>
+        <translation>Cổng bắt đầu 1-65534</translation>
     </message>
     <message>
-        <source>Port Number</source>
-        <translation>Số lượng cổng</translation>
+        <source>Port Number 1-200, Begin Port + Port Number ≤ 65535</source>
+        <translation>Số lượng cổng 1-200, Cổng bắt đầu + Số lượng cổng ≤ 65535</translation>
     </message>
     <message>
         <source>Successfully</source>
@@ -2003,6 +2007,10 @@
     <message>
         <source>Log Out</source>
         <translation>Đăng xuất</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>mới</translation>
     </message>
 </context>
 </TS>

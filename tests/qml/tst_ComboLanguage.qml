@@ -63,6 +63,20 @@ TestCase {
         compare(languageSpy.count, 2)
     }
 
+    // Misspelt source texts read correctly in English.
+    function test_englishSpelling_data() {
+        return [
+            { tag: "Romove", context: "ProgramMenuPopup", source: "Romove", english: "Remove" },
+            { tag: "bellow", context: "PopupFeedback",
+              source: "Fill in the fields bellow and one of our support agents will personally get back to you very soon.",
+              english: "Fill in the fields below and one of our support agents will personally get back to you very soon." },
+            { tag: "Creat", context: "Login", source: "Creat an Account", english: "Create an Account" }
+        ]
+    }
+    function test_englishSpelling(data) {
+        compare(qsTranslate(data.context, data.source), data.english)
+    }
+
     function test_unknownCodeOrMissingFileChangesNothing() {
         LanguageManager.changeLanguage("_de")
         languageSpy.clear()

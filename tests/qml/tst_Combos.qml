@@ -75,6 +75,12 @@ TestCase {
         compare(box.dataModel[0].qstrName, "France")
         compare(box.currentCode, "f")
         verify(box.comboBoxModel.visible)
+        // A filter matching nothing keeps the list closed, so it covers no button below.
+        keyClick(Qt.Key_Z)
+        compare([box.dataModel.length, box.currentCode], [0, "fz"])
+        verify(!box.comboBoxModel.visible)
+        keyClick(Qt.Key_Backspace)
+        verify(box.comboBoxModel.visible)
 
         clickRow(box, 0)
         compare(box.currentCode, "FR")

@@ -57,6 +57,26 @@ TestCase {
         compare(curlRecv.calls.length, 2)
     }
 
+    // What the category box shows: its choice, else its hint.
+    function shownCategory() {
+        var edit = findChild(popup.contentItem, "categoryBox").editTextModel
+        return edit.text !== "" ? edit.text : edit.placeholderText
+    }
+
+    // The box reads "Please select" until a choice, and again on the next opening.
+    function test_categoryBox() {
+        popup.signal_SetUiData(140, '[{"id": 4, "title": "Speed"}, {"id": "b", "title": "Bill"}]', 0)
+        compare(shownCategory(), "Please select")
+        var box = findChild(popup.contentItem, "categoryBox")
+        mouseClick(box)
+        var rows = box.comboBoxModel.contentItem
+        tryVerify(function () { return rows.itemAtIndex(1) !== null })
+        mouseClick(rows.itemAtIndex(1))
+        compare([shownCategory(), popup.currentCode], ["Bill", "b"])
+        popup.windowInit(0)
+        compare([shownCategory(), popup.currentCode], ["Please select", ""])
+    }
+
     function test_threePictureSlots() {
         var addButton = findChild(popup.contentItem, "addPicture")
         picture("a")

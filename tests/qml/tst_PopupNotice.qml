@@ -64,8 +64,12 @@ TestCase {
             {"id": "r2", "title": "Old", "info": "Seen.", "read": 1, "start_time": 1}]), 0)
         globleParam.nUnreadMsgNum = 1
         curlRecv.calls = []
+        // Nothing is chosen for the user: the right pane only hints, and nothing is marked read.
+        verify(findChild(popup.contentItem, "noticeHint").visible)
+        compare(curlRecv.calls, [])
 
         mouseClick(noticeRow(0))
+        verify(!findChild(popup.contentItem, "noticeHint").visible)
         compare(popup.shownTitle, "Maintenance")
         compare(popup.shownInfo, "Tonight.")
         verify(noticeRow(0).selected && !noticeRow(1).selected)

@@ -33,6 +33,9 @@ TestCase {
     }
     SignalSpy { id: loginSpy; target: page; signalName: "loginRequested" }
 
+    readonly property string beginRange: "Begin Port 1-65534"
+    readonly property string countRange: "Port Number 1-200, Begin Port + Port Number \u2264 65535"
+
     function field(name) { return findChild(page, name) }
 
     function save(begin, count) {
@@ -63,18 +66,21 @@ TestCase {
         compare([globleParam.nBeginPort, globleParam.nPortNumber], [30000, 50])
     }
 
-    // A refused field is shown again with the stored value and named in the failure band.
+    // A refused field is shown again with the stored value; the failure band names the range
+    // it accepts.
     function test_portRange_data() {
         return [
             { tag: "both valid", begin: "40000", count: "120", stored: [40000, 120], sent: 1, band: "Successfully" },
             { tag: "unchanged", begin: "30000", count: "50", stored: [30000, 50], sent: 0, band: "Successfully" },
-            { tag: "begin 0", begin: "0", count: "50", stored: [30000, 50], sent: 0, band: "Not saved: Begin Port" },
-            { tag: "begin 65535", begin: "65535", count: "50", stored: [30000, 50], sent: 0, band: "Not saved: Begin Port" },
+            { tag: "begin 0", begin: "0", count: "50", stored: [30000, 50], sent: 0, band: "Not saved: " + beginRange },
+            { tag: "begin 65535", begin: "65535", count: "50", stored: [30000, 50], sent: 0,
+              band: "Not saved: " + beginRange },
             { tag: "letters", begin: "abc", count: "5x", stored: [30000, 50], sent: 0,
-              band: "Not saved: Begin Port, Port Number" },
-            { tag: "count 201", begin: "30000", count: "201", stored: [30000, 50], sent: 0, band: "Not saved: Port Number" },
+              band: "Not saved: " + beginRange + "; " + countRange },
+            { tag: "count 201", begin: "30000", count: "201", stored: [30000, 50], sent: 0,
+              band: "Not saved: " + countRange },
             { tag: "new begin, count past the last port", begin: "65500", count: "50", stored: [65500, 50],
-              sent: 1, band: "Not saved: Port Number" }
+              sent: 1, band: "Not saved: " + countRange }
         ]
     }
     function test_portRange(data) {
@@ -93,8 +99,8 @@ TestCase {
         save("41000", "150")
         save("0", "201")
         var hours = field("hoursBox")
-        hours.currentIndex = 3
-        hours.activated(3)
+        hours.choose(hours.dataModel[3])
+        compare(hours.editTextModel.text, "12")
         mouseClick(field("autoStartSwitch"))
         compare(curlRecv.calls, ["pushSetPortScope", "pushSaveRepeatTime", "autoStart true"])
         globleParam.clearConfig()

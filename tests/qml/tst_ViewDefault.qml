@@ -65,6 +65,14 @@ TestCase {
         }
     }
 
+    // A new model of two or more entries slides at once, not a whole interval later.
+    function test_replacedModelSlidesAtOnce() {
+        var view = createTemporaryObject(viewComponent, testCase, { dataModel: [entry("")], timerInterval: 60000 })
+        wait(100)
+        view.dataModel = [entry(""), entry(""), entry("")]
+        tryCompare(view, "currentIndex", 1, 1000)
+    }
+
     function test_hidingStopsSliding() {
         var view = createTemporaryObject(viewComponent, testCase, { dataModel: [entry(""), entry("")] })
         tryCompare(view, "currentIndex", 1)

@@ -5,6 +5,7 @@
 //@mock Download.Param DownloadManager
 import QtQuick 2.15
 import QtTest 1.15
+import Language.Param 1.0
 import Proxy.Param 1.0
 import QelProxy.Param 1.0
 import Search.Param 1.0
@@ -352,15 +353,29 @@ TestCase {
         compare(got("popupTips").length, 1)
     }
 
-    // Every shown side-bar entry sets its page; Program (5) is shown too.
+    // Every shown side-bar entry shows its icon and sets its page; Program (5) is shown too.
     function test_sideBarEntries_data() {
         return [1, 2, 3, 4, 5, 11, 6].map(function (n) { return { tag: "entry " + n, number: n } })
     }
     function test_sideBarEntries(data) {
         var entry = findChild(frame, "sideEntry" + data.number)
         verify(entry.visible)
+        compare(findChild(entry, "entryIcon").status, Image.Ready)
+        compare(findChild(entry, "entryBadge").visible, data.number === 11)
         mouseClick(entry)
         compare([frame.nShowPage, frame.nProxyType], [data.number, data.number])
+    }
+
+    // The header's language button shows the current language's flag, after a switch too.
+    function test_languageFlag_data() {
+        return [{ tag: "German", code: "_de" }, { tag: "English", code: "_en" }]
+    }
+    function test_languageFlag(data) {
+        LanguageManager.changeLanguage(data.code)
+        send(154, "", 0)
+        var flag = findChild(findChild(frame, "headerLanguage"), "languageFlag")
+        compare(flag.source.toString(), LanguageManager.getCurrentLanguageImg())
+        compare(flag.status, Image.Ready)
     }
 
     function test_programEntryByMessage_data() {
@@ -400,5 +415,20 @@ TestCase {
         tryCompare(popup, "opened", false)
         verify(root.visible)
         compare(curl.called("openUrlExternally").length, 0)
+    }
+
+    // The popups are made once the window has shown its first frame; a message that came
+    // before then reaches its popup when it exists.
+    function test_popupsAfterFirstFrame() {
+        var component = Qt.createComponent(Qt.resolvedUrl("../../src/qml/main.qml"))
+        var hidden = component.createObject(null, { "visible": false })
+        compare(findChild(hidden, "popupTips"), null)
+        findChild(hidden, "curlRecv").signal_SetUiData(144, "held", 0)
+        hidden.visible = true
+        tryVerify(function () {
+            var tips = findChild(hidden, "popupTips")
+            return tips !== null && tips.opened
+        })
+        hidden.destroy()
     }
 }

@@ -33,9 +33,10 @@ Item {
     signal edited(string qstrText)
     signal cleared()
 
+    // The entry is read before the list closes: a row of an item model goes with its row.
     function choose(entry) {
-        dropDown.close()
         entryChosen(entry)
+        dropDown.close()
         edit.focus = false
     }
 

@@ -13,4 +13,5 @@ ComboBase {
         defaultText = entry.title
         currentCode = entry.id
     }
+    onCleared: defaultText = ""
 }

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtGraphicalEffects 1.15
 import Language.Param 1.0
 
 // The language choice of the settings page. Its user fills comboBoxModel.model from
@@ -12,6 +11,8 @@ Item {
     property alias comboBoxModel: comboBox
     property var dataModel: null
     property string defaultText: ""
+    // The flag shown before the text; none while empty.
+    property url flagSource: ""
     property int typeFlag: 0
     property string currentCode: ""
     property string currentName: ""
@@ -81,12 +82,27 @@ Item {
             }
         }
 
-        contentItem: Text {
-            text: comboLanguage.defaultText
-            color: "#042040"
-            font: comboBox.font
-            verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
+        contentItem: Item {
+            Image {
+                id: flag
+                objectName: "languageFlag"
+                visible: comboLanguage.flagSource.toString() !== ""
+                anchors.verticalCenter: parent.verticalCenter
+                width: 18 * dp
+                height: 12 * dp
+                source: comboLanguage.flagSource
+            }
+            Text {
+                anchors.left: flag.visible ? flag.right : parent.left
+                anchors.leftMargin: flag.visible ? 6 * dp : 0
+                anchors.right: parent.right
+                height: parent.height
+                text: comboLanguage.defaultText
+                color: "#042040"
+                font: comboBox.font
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
         }
 
         background: Rectangle {
@@ -157,14 +173,23 @@ Item {
                 }
             }
 
-            background: Rectangle {
-                color: "white"
-                radius: 4 * dp
-                layer.enabled: true
-                layer.effect: DropShadow {
-                    radius: 8
-                    samples: 16
-                    color: "#36181C32"
+            // The shadow is drawn by rings fading outwards rather than by an effect: an
+            // effect loads the GL driver even under the software backend, which draws no
+            // effect at all.
+            background: Item {
+                Repeater {
+                    model: 4
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: -(4 - index) * 2
+                        radius: 4 * dp + (4 - index) * 2
+                        color: "#0C181C32"
+                    }
+                }
+                Rectangle {
+                    anchors.fill: parent
+                    color: "white"
+                    radius: 4 * dp
                 }
             }
         }

@@ -48,11 +48,16 @@ ComboBase {
             editTextModel.text = entry.qstrName
         notifyPage(entry.enumDataType)
     }
+    // A filter that matches nothing leaves the list closed: open, its empty rows would cover
+    // the buttons below the box.
     onEdited: {
         currentCode = qstrText
         if (search)
             dataModel = search(qstrText, typeFlag, nOrigin)
-        comboBoxModel.open()
+        if (dataModel && dataModel.length > 0)
+            comboBoxModel.open()
+        else
+            comboBoxModel.close()
     }
     onCleared: {
         storeCode("", typeFlag, nOrigin)

@@ -80,13 +80,11 @@ Popup {
             anchors.bottom: parent.bottom
             anchors.margins: 20 * Theme.dp
             spacing: 10 * Theme.dp
-            ButtonText {
+            RefreshButton {
                 objectName: "apiHistoryClear"
                 width: 96 * Theme.dp
                 height: 34 * Theme.dp
-                textShow: qsTr("Clear") + Theme.emptyString
-                colorBtn: "#FF5C00"
-                colorText: "white"
+                btnText: qsTr("Clear") + Theme.emptyString
                 btnModel.onClicked: apiHistory.clearHistory()
             }
         }

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Data.ListModel 1.0
 import "../Delegate"
+import "../Style"
 
 // The account's notices: the list on the left, the chosen notice on the right. Opening an
 // unread notice tells the service and lowers the unread count. main.qml hands in its
@@ -187,6 +188,19 @@ Popup {
                 }
 
                 ScrollBar.vertical: ScrollBar { width: 4 * popupNotice.dp }
+            }
+
+            // Only a hint: choosing a notice by itself would mark it read.
+            Text {
+                objectName: "noticeHint"
+                visible: noticeList.visible && popupNotice.selectedRow < 0
+                anchors.centerIn: detail
+                width: detail.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+                text: qsTr("Choose a notice on the left to read it") + Theme.emptyString
+                color: "#8C92AC"
+                font.pixelSize: 14 * popupNotice.dp
             }
         }
     }

@@ -71,12 +71,11 @@ Popup {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.margins: 20 * Theme.dp
-            ButtonText {
+            RefreshButton {
                 objectName: "programHistoryClear"
                 width: 96 * Theme.dp
-                height: 32 * Theme.dp
-                textShow: qsTr("Clear") + globleParam.emptyString
-                colorBorder: Theme.border
+                height: 34 * Theme.dp
+                btnText: qsTr("Clear") + globleParam.emptyString
                 btnModel.onClicked: ProxyManager.clearProgramHistoryData()
             }
         }

@@ -17,6 +17,8 @@ Item {
     property color textColor: "#E1E2E5"
     property color textColorActive: "#FFFFFF"
     property real fontSize: 14
+    // A small mark such as "new"; none while empty.
+    property string badgeText: ""
 
     readonly property bool active: button.checked || button.hovered
 
@@ -54,10 +56,31 @@ Item {
             leftPadding: 24 * Theme.dp
             spacing: 10 * Theme.dp
             Image {
+                objectName: "entryIcon"
                 anchors.verticalCenter: parent.verticalCenter
                 width: 18 * Theme.dp
                 height: width
                 source: entry.active ? entry.pathLogo2 : entry.pathLogo
+
+                // On the icon's corner, above the text, so that it never covers a long text.
+                Rectangle {
+                    objectName: "entryBadge"
+                    x: parent.width - 6 * Theme.dp
+                    y: -9 * Theme.dp
+                    visible: entry.badgeText !== ""
+                    width: badge.implicitWidth + 8 * Theme.dp
+                    height: 12 * Theme.dp
+                    radius: height / 2
+                    color: "#FF583E"
+                    Text {
+                        id: badge
+                        anchors.centerIn: parent
+                        text: entry.badgeText
+                        color: "white"
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 8 * Theme.dp
+                    }
+                }
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter

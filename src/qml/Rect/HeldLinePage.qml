@@ -273,6 +273,8 @@ Item {
             TextAndBackButton {
                 objectName: "portForwardListButton" + page.nOrigin
                 height: parent.height
+                colorBackNor: "white"
+                colorBorder: Theme.border
                 btnText: qsTr("PortForwardList") + globleParam.emptyString
                 btnModel.onClicked: if (page.signedIn()) popupPortForwardList.windowInit(0)
             }

@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Language.Param 1.0
+import "../Button"
+import "../CheckButton"
 import "../ComboBox"
 
 // The settings page: port range, duplicate proxies, language and start with the system.
@@ -13,7 +15,6 @@ Item {
     // Time the result band stays, in ms; tests shorten it.
     property int nBandMs: 3000
     readonly property var hourChoices: [2, 4, 6, 12, 24]
-    readonly property var fieldNames: ({ "begin": qsTr("Begin Port"), "count": qsTr("Port Number") })
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
     signal loginRequested()
@@ -21,8 +22,14 @@ Item {
     onVisibleChanged: if (visible) mainLoader.nRectPage = nOrigin
     onSignal_SetUiData: if (nType === 154) languageBox.defaultText = LanguageManager.getCurrentLanguageShow()
 
-    // Stores what the fields allow; a refused field shows its stored value again and is named
-    // in the failure band.
+    // What a refused field accepts, as the failure band names it.
+    function acceptedRange(qstrKey) {
+        return qstrKey === "begin" ? qsTr("Begin Port 1-65534")
+                                   : qsTr("Port Number 1-200, Begin Port + Port Number \u2264 65535")
+    }
+
+    // Stores what the fields allow; a refused field shows its stored value again and the
+    // failure band names the range it accepts.
     function save() {
         if (globleParam.nIsLogin !== 1) {
             loginRequested()
@@ -33,10 +40,10 @@ Item {
         countField.text = globleParam.nPortNumber
         if (result.changed)
             curlRecv.pushSetPortScope()
-        var refused = result.refused.map(function (key) { return fieldNames[key] })
+        var refused = result.refused.map(acceptedRange)
         band.show(refused.length === 0,
                   refused.length === 0 ? qsTr("Successfully")
-                                       : qsTr("Not saved: %1").arg(refused.join(", ")))
+                                       : qsTr("Not saved: %1").arg(refused.join("; ")))
     }
 
     function chooseHours(nHours) {
@@ -50,6 +57,12 @@ Item {
         font.pixelSize: 14 * dp
         font.family: openSans.name
         verticalAlignment: Text.AlignVCenter
+    }
+    component HelpMark: ButtonImage {
+        anchors.verticalCenter: parent.verticalCenter
+        width: 18 * dp
+        height: 18 * dp
+        imgNor: "qrc:/image/hint_logo.png"
     }
     component PortField: TextField {
         width: 140 * dp
@@ -69,11 +82,11 @@ Item {
         anchors.margins: 24 * dp
         spacing: 18 * dp
 
-        TabButton {
-            text: qsTr("General Settings") + globleParam.emptyString
-            checkable: true
+        CheckBtnSettingMain {
+            id: generalTab
+            objectName: "generalTab"
+            radioText: qsTr("General Settings") + globleParam.emptyString
             checked: true
-            font.family: openSans.name
         }
 
         Row {
@@ -91,48 +104,52 @@ Item {
                 placeholderText: "1~200"
                 text: globleParam.nPortNumber
             }
-            Button {
+            RefreshButton {
                 objectName: "saveButton"
                 height: 32 * dp
-                text: qsTr("Save") + globleParam.emptyString
-                font.family: openSans.name
-                onClicked: rectSettings.save()
+                btnText: qsTr("Save") + globleParam.emptyString
+                btnModel.onClicked: rectSettings.save()
             }
         }
 
         ButtonGroup { id: repeatGroup }
-        RadioButton {
-            objectName: "keepDuplicates"
-            ButtonGroup.group: repeatGroup
-            checked: globleParam.bRepeatProxy
-            text: qsTr("Do not remove duplicate Proxies") + globleParam.emptyString
-            font.family: openSans.name
-            ToolTip.visible: hovered
-            ToolTip.text: qsTr("Purchased proxies may appear when refreshing the ProxyList")
-            onClicked: globleParam.bRepeatProxy = true
+        Row {
+            spacing: 8 * dp
+            CheckBtnNormal {
+                objectName: "keepDuplicates"
+                anchors.verticalCenter: parent.verticalCenter
+                exclusiveGroup: repeatGroup
+                checked: globleParam.bRepeatProxy
+                radioText: qsTr("Do not remove duplicate Proxies") + globleParam.emptyString
+                radioModel.onClicked: globleParam.bRepeatProxy = true
+            }
+            HelpMark { imgFlag: qsTr("Purchased proxies may appear when refreshing the ProxyList") + globleParam.emptyString }
         }
         Row {
             spacing: 8 * dp
-            RadioButton {
+            CheckBtnNormal {
                 objectName: "removeDuplicates"
-                ButtonGroup.group: repeatGroup
+                anchors.verticalCenter: parent.verticalCenter
+                exclusiveGroup: repeatGroup
                 checked: !globleParam.bRepeatProxy
-                text: qsTr("Remove duplicate proxies,No duplicate proxies will be acquired within")
-                      + globleParam.emptyString
-                font.family: openSans.name
-                ToolTip.visible: hovered
-                ToolTip.text: qsTr("Once set, purchased proxies will no longer appear when refreshing the ProxyList")
-                onClicked: globleParam.bRepeatProxy = false
+                radioText: qsTr("Remove duplicate proxies,No duplicate proxies will be acquired within")
+                           + globleParam.emptyString
+                radioModel.onClicked: globleParam.bRepeatProxy = false
             }
-            ComboBox {
+            ComboNormal {
                 id: hoursBox
                 objectName: "hoursBox"
                 width: 80 * dp
-                model: rectSettings.hourChoices
-                currentIndex: Math.max(0, rectSettings.hourChoices.indexOf(globleParam.nRepeatProxyTime))
-                onActivated: rectSettings.chooseHours(rectSettings.hourChoices[index])
+                height: 32 * dp
+                dataModel: rectSettings.hourChoices.map(function (n) { return { "name": String(n), "value": n } })
+                defaultText: String(globleParam.nRepeatProxyTime)
+                onEntryChosen: rectSettings.chooseHours(entry.value)
             }
             Caption { height: hoursBox.height; text: qsTr("hours") + globleParam.emptyString }
+            HelpMark {
+                imgFlag: qsTr("Once set, purchased proxies will no longer appear when refreshing the ProxyList")
+                         + globleParam.emptyString
+            }
         }
 
         Row {
@@ -167,16 +184,17 @@ Item {
         }
     }
 
-    // The result band near the top of the page, fading out.
+    // The result band near the top of the page, fading out; beside the tab, so that it hides
+    // no control, and a text too long for the row wraps.
     Rectangle {
         id: band
         objectName: "resultBand"
         property bool bSuccess: true
         property alias text: bandText.text
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 12 * dp
-        width: bandText.implicitWidth + 56 * dp
-        height: 36 * dp
+        x: generalTab.width + 48 * dp
+        y: 24 * dp
+        width: Math.min(bandText.implicitWidth + 56 * dp, parent.width - x - 24 * dp)
+        height: Math.max(generalTab.height, bandText.height + 16 * dp)
         radius: 4 * dp
         opacity: 0
         visible: opacity > 0
@@ -203,6 +221,8 @@ Item {
             anchors.left: parent.left
             anchors.leftMargin: 36 * dp
             anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - 48 * dp
+            wrapMode: Text.Wrap
             color: band.bSuccess ? "#07AB84" : "#FC3838"
             font.family: openSans.name
         }

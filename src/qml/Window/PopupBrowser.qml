@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../CheckButton"
 import "../Popup"
 
 // Settings of the binding to the outside anti-detection browser: the switch, its profile
@@ -216,17 +217,15 @@ Popup {
                 }
             }
 
-            CheckBox {
+            CheckBoxNormal {
                 objectName: "restartBox"
                 text: qsTr("Automatically restart the browser when the proxy changes")
-                font.pixelSize: 13 * popupBrowser.dp
                 checked: popupBrowser.globals ? popupBrowser.globals.bBrowserWndReStart : false
                 onToggled: popupBrowser.globals.bBrowserWndReStart = checked
             }
-            CheckBox {
+            CheckBoxNormal {
                 objectName: "cookieBox"
                 text: qsTr("Clear Cookies Before Launch")
-                font.pixelSize: 13 * popupBrowser.dp
                 checked: popupBrowser.globals ? popupBrowser.globals.bClearBrowserCookie : false
                 onToggled: popupBrowser.globals.bClearBrowserCookie = checked
             }

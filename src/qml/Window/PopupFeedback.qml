@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Dialogs 1.3
 import Data.ListModel 1.0
+import "../ComboBox"
 import "../Popup"
 
 // Feedback to the service: a category, an e-mail address, the problem and up to three
@@ -61,7 +62,7 @@ Popup {
 
     function clearForm() {
         currentCode = ""
-        categoryBox.currentIndex = -1
+        categoryBox.clear()
         emailField.text = ""
         problemArea.text = ""
         imgBacks = ["", "", ""]
@@ -85,7 +86,7 @@ Popup {
         if (nType === 140) {
             if (categories.setJsonText(qstrValue)) {
                 currentCode = ""
-                categoryBox.currentIndex = -1
+                categoryBox.clear()
             }
         } else if (nType === 141) {
             if (nValue === 0)
@@ -194,22 +195,13 @@ Popup {
             }
 
             FieldLabel { text: qsTr("Category"); dp: popupFeedback.dp }
-            ComboBox {
+            ComboCategory {
                 id: categoryBox
                 objectName: "categoryBox"
                 width: parent.width
                 height: 36 * popupFeedback.dp
-                model: categories
-                textRole: "title"
-                currentIndex: -1
-                displayText: currentIndex < 0 ? "" : currentText
-                font.pixelSize: 13 * popupFeedback.dp
-                onActivated: popupFeedback.currentCode = String(categories.value(index, "id"))
-                background: Rectangle {
-                    color: "#FBFCFF"
-                    border.color: categoryBox.activeFocus ? "#FF5C00" : "#EBEDF4"
-                    radius: 4 * popupFeedback.dp
-                }
+                dataModel: categories
+                onEntryChosen: popupFeedback.currentCode = String(entry.id)
             }
 
             FieldLabel { text: qsTr("Your email"); dp: popupFeedback.dp }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../Button"
 import "../Popup"
 
 // The update prompt: a newer version (1), the latest one (2), a disabled one (3), the
@@ -83,9 +84,10 @@ Popup {
             onClicked: popupUpdate.website()
         }
     }
-    component Action: Button {
+    component Action: RefreshButton {
         anchors.horizontalCenter: parent.horizontalCenter
-        font.family: openSans.name
+        height: 34 * dp
+        nLeftPadding: 24
     }
 
     contentItem: Item {
@@ -117,8 +119,8 @@ Popup {
             }
             Action {
                 objectName: "updateNowButton"
-                text: qsTr("Update Now") + globals.emptyString
-                onClicked: {
+                btnText: qsTr("Update Now") + globals.emptyString
+                btnModel.onClicked: {
                     service.downloadUpdateExe()
                     popupUpdate.windowInit(4)
                 }
@@ -132,7 +134,7 @@ Popup {
             visible: popupUpdate.nPanel === 2
             Body { text: qsTr("This is the latest version!") + globals.emptyString }
             Body { text: "V" + globals.qstrLatestVersion }
-            Action { text: qsTr("Sure") + globals.emptyString; onClicked: popupUpdate.windowQuit(-1) }
+            Action { btnText: qsTr("Sure") + globals.emptyString; btnModel.onClicked: popupUpdate.windowQuit(-1) }
         }
 
         Column {
@@ -146,8 +148,8 @@ Popup {
             }
             Link {}
             Action {
-                text: qsTr("Go Now") + globals.emptyString
-                onClicked: {
+                btnText: qsTr("Go Now") + globals.emptyString
+                btnModel.onClicked: {
                     popupUpdate.website()
                     popupUpdate.requestWindowState(-1)
                 }
@@ -187,8 +189,8 @@ Popup {
             }
             Action {
                 objectName: "savedOkButton"
-                text: qsTr("OK") + globals.emptyString
-                onClicked: {
+                btnText: qsTr("OK") + globals.emptyString
+                btnModel.onClicked: {
                     popupUpdate.nPanel = 0
                     popupUpdate.close()
                 }

@@ -39,8 +39,7 @@ Window {
         popup.signal_SetUiData(140, JSON.stringify([{"id": 1, "title": "Connection"},
                                                     {"id": 2, "title": "Speed"},
                                                     {"id": 3, "title": "Billing"}]), 0)
-        find(popup.contentItem, "categoryBox").currentIndex = 1
-        popup.currentCode = "2"
+        find(popup.contentItem, "categoryBox").choose({ "title": "Speed", "id": 2 })
         find(popup.contentItem, "emailField").text = "jane.doe@example.com"
         find(popup.contentItem, "problemArea").text =
             "Ports bound to the Brazil pool stop answering after about ten minutes. " +

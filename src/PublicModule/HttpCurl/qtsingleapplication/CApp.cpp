@@ -11,6 +11,8 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QFont>
+#include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QWindow>
 
@@ -98,6 +100,10 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
     QCoreApplication::setApplicationVersion(QStringLiteral(QEL_VERSION_TEXT));
     RegisterInit();
     InitApp();
+    // Every text of the screens is in Open Sans: matched once here, not per text.
+    QFont font = QGuiApplication::font();
+    font.setFamily(QStringLiteral("Open Sans"));
+    QGuiApplication::setFont(font);
 
     QQmlApplicationEngine engine;
     engine.load(QUrl(QStringLiteral("qrc:/") + qstrStartQml));
