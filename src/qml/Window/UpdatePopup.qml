@@ -206,8 +206,8 @@ Popup {
             Link {}
             Action {
                 objectName: "failedCloseButton"
-                text: qsTr("Sure") + globals.emptyString
-                onClicked: popupUpdate.windowQuit(-1)
+                btnText: qsTr("Sure") + globals.emptyString
+                btnModel.onClicked: popupUpdate.windowQuit(-1)
             }
         }
     }
