@@ -169,14 +169,14 @@ bool InterfaceRecv::reportDeviceFailure(HTTPEvent_KX* pEvent)
         emit signal_SetUiData(kUiDeviceListDone, QStringLiteral("enable"), nValue);
         return true;
     case GET_EQUIPMENT_LINE_LIST_RESULT:
+        emit signal_SetUiData(kUiListRefused, unreachableText(), Proxy_EquipmentLine);
         emit signal_SetUiData(kUiDeviceLineButtons, QStringLiteral("enable"), 1);
         return true;
     case CLIENT_GET_TODAYLIST_RESULT:
         emit signal_SetUiData(kUiHistoryButtons, QStringLiteral("enable"), 1);
         return true;
     case BATCH_SAVE_DEVICE_RESULT:
-        emit signal_SetUiData(kUiDeviceSaved,
-                              tr("The service could not be reached. Please try again."), -1);
+        emit signal_SetUiData(kUiDeviceSaved, unreachableText(), -1);
         emit signal_SetUiData(kUiDeviceSaveDone, QStringLiteral("result"), nValue);
         return true;
     default:

@@ -15,14 +15,6 @@ constexpr int kUploadFailed = 2;
 // Marks the record as an upload for the transfer progress reports.
 constexpr int kUploadKind = 20;
 
-// The service's own words for a refusal; a short reason of ours when it gave none (an
-// answer that is no object at all, for example).
-QString refusalText(const HTTPEvent_KX* pEvent, const QString& qstrFallback)
-{
-    const QString qstrMsg = QString::fromStdString(InterfaceRecv::answerMsg(pEvent));
-    return qstrMsg.isEmpty() ? qstrFallback : qstrMsg;
-}
-
 } // namespace
 
 void InterfacePost::getFeedbackCategory(int)

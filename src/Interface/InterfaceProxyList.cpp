@@ -119,6 +119,13 @@ QString msgOf(const HTTPEvent_KX* pEvent)
     return QString::fromStdString(InterfaceRecv::answerMsg(pEvent));
 }
 
+// Why a list shows nothing new: the service's words, else ours.
+QString listRefusal(const HTTPEvent_KX* pEvent)
+{
+    return InterfaceRecv::refusalText(pEvent,
+                                      InterfaceRecv::tr("The line list could not be loaded."));
+}
+
 } // namespace
 
 void InterfacePost::pushGetLineList(int nValue)
@@ -298,8 +305,11 @@ void InterfaceRecv::storeLineList(HTTPEvent_KX* pEvent,
 {
     const Json::Value& data = JsonRead::member(pEvent->m_jsValue, "data");
     const bool bPage = pEvent->m_nParam6 == kAppendPage;
-    if (answerCode(pEvent) != 0 || !(data.isObject() || data.isArray()) ||
-        (bPage && data.isObject()))
+    if (answerCode(pEvent) != 0) {
+        emit signal_SetUiData(kUiListRefused, listRefusal(pEvent), nOrigin);
+        return;
+    }
+    if (!(data.isObject() || data.isArray()) || (bPage && data.isObject()))
         return;
     (ProxyManager::GetInstance()->*setList)(data);
     if (!bPage) {
@@ -338,8 +348,12 @@ void InterfaceRecv::slotGetProgramLineList(HTTPEvent_KX* pEvent)
 {
     const Json::Value& data = JsonRead::member(pEvent->m_jsValue, "data");
     const int nValue = static_cast<int>(pEvent->m_nParam6);
-    if (answerCode(pEvent) != 0)
+    // The main window stopped its program timer for this request: the user learns why it
+    // stays off.
+    if (answerCode(pEvent) != 0) {
+        emit signal_SetUiData(kUiProgramTip, listRefusal(pEvent), nValue);
         return;
+    }
     if (data.isObject()) {
         emit signal_SetUiData(kUiProgramTip, msgOf(pEvent), nValue);
     } else if (data.isArray() && !data.empty()) {
@@ -411,15 +425,22 @@ void InterfaceRecv::slotUserFlow(HTTPEvent_KX* pEvent)
     qDebug() << "slotUserFlow:" << answerCode(pEvent) << msgOf(pEvent);
 }
 
-// The list screens wait for an answer; a failed transfer ends the wait all the same.
+// The list screens wait for an answer; a failed transfer ends the wait all the same, with
+// its reason.
 bool InterfaceRecv::reportProxyListFailure(HTTPEvent_KX* pEvent)
 {
     switch (pEvent->m_nCmd) {
     case GET_LINE_LIST_RESULT:
+        emit signal_SetUiData(kUiListRefused, unreachableText(), Proxy_Online);
         emit signal_SetUiData(kUiMainListButtons, QStringLiteral("enable"), 1);
         return true;
     case GET_STATICLINE_LIST_RESULT:
+        emit signal_SetUiData(kUiListRefused, unreachableText(), Proxy_StaticOnline);
         emit signal_SetUiData(kUiStaticListButtons, QStringLiteral("enable"), 1);
+        return true;
+    case GET_PROGRAM_LINE_LIST_RESULT:
+        emit signal_SetUiData(kUiProgramTip, unreachableText(),
+                              static_cast<int>(pEvent->m_nParam6));
         return true;
     case SN_IS_EXIST_RESULT:
     case FAVORITESN_IS_EXIST_RESULT:

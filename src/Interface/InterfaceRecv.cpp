@@ -72,6 +72,17 @@ QString InterfaceRecv::answerText(const Json::Value& object, const char* szKey)
     return QString::fromStdString(JsonRead::getString(object, szKey));
 }
 
+QString InterfaceRecv::refusalText(const HTTPEvent_KX* pEvent, const QString& qstrFallback)
+{
+    const QString qstrMsg = QString::fromStdString(answerMsg(pEvent));
+    return qstrMsg.isEmpty() ? qstrFallback : qstrMsg;
+}
+
+QString InterfaceRecv::unreachableText()
+{
+    return tr("The service could not be reached. Please try again.");
+}
+
 void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
 {
     switch (pEvent->m_nCmd) {
@@ -148,7 +159,7 @@ void InterfaceRecv::PostEventInterfaceError(HTTPEvent_KX* pEvent)
 void InterfaceRecv::reportTransportFailure(HTTPEvent_KX* pEvent)
 {
     const int nTag = static_cast<int>(pEvent->m_nParam6);
-    const QString qstrUnreachable = tr("The service could not be reached. Please try again.");
+    const QString qstrUnreachable = unreachableText();
     switch (pEvent->m_nCmd) {
     case VERSIONINFO_RESULT:
         if (nTag == kStartUpTag)

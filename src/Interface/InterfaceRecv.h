@@ -32,6 +32,11 @@ public:
     static std::string answerMsg(const HTTPEvent_KX* pEvent);
     // A text member of an answer object; empty when missing or not a text.
     static QString answerText(const Json::Value& object, const char* szKey);
+    // The service's own words for a refusal; `qstrFallback` when it gave none (an answer
+    // that is no object at all, for example).
+    static QString refusalText(const HTTPEvent_KX* pEvent, const QString& qstrFallback);
+    // What a screen that waited for a failed request shows.
+    static QString unreachableText();
 
     // Start-up chain.
     void slotVersionInfo(HTTPEvent_KX* pEvent);
@@ -147,11 +152,11 @@ private:
     // The same for the binding commands; false for any other.
     bool reportBindFailure(HTTPEvent_KX* pEvent);
     void answerCheckIp(HTTPEvent_KX* pEvent, bool bBatch);
-    // Stores a line list answer; the UI message value is the list's origin.
     // The same for the device commands; false for any other.
     bool reportDeviceFailure(HTTPEvent_KX* pEvent);
     // Stores a line list answer; the UI message value is the list's origin, and
-    // `nStoredMessage` tells the screen a first page was stored.
+    // `nStoredMessage` tells the screen a first page was stored. A refusal stores nothing
+    // and gives the screen its reason.
     void storeLineList(HTTPEvent_KX* pEvent, void (ProxyManager::*setList)(const Json::Value&),
                        int nOrigin, int nStoredMessage = 113);
     void reportBrowserRefusal(HTTPEvent_KX* pEvent);

@@ -70,8 +70,10 @@ void InterfaceRecv::versionInfoSuccess(int nValue)
     emit signal_SetUiData(kUiStartDone, QStringLiteral("init success"), nValue);
 }
 
-// At start (tag 0) every outcome but "abnormal" lets the main screen load: an unusable
-// answer (-1) counts as "no update" so the user is never left on the start screen.
+// At start (tag 0) every outcome but "abnormal" lets the main screen load: an answer with
+// a code this client does not know (or no object at all) counts as "no update" so the user
+// is never left on the start screen. It changes nothing else, and a later check never
+// turns it into "no update" for the user.
 void InterfaceRecv::slotVersionInfo(HTTPEvent_KX* pEvent)
 {
     GlobleParam* pParam = GlobleParam::GetInstance();
@@ -82,7 +84,7 @@ void InterfaceRecv::slotVersionInfo(HTTPEvent_KX* pEvent)
     const Json::Value& retData = JsonRead::member(pEvent->m_jsValue, "ret_data");
     const bool bPayload = retData.isObject();
     if (nCode < kCodeUpdate || nCode > kCodeAbnormal) {
-        if (nCode == -1 && nTag == kStartUpTag)
+        if (nTag == kStartUpTag)
             versionInfoSuccess(0);
         return;
     }

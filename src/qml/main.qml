@@ -255,18 +255,21 @@ ApplicationWindow {
     }
     Timer {
         id: snCheckTimer
+        objectName: "snCheckTimer"
         interval: window_main.nSnCheckMs
         repeat: true
         onTriggered: loaderMain.emitItem(2, "check", 0)
     }
     Timer {
         id: timerGetIpNum
+        objectName: "timerGetIpNum"
         interval: globleParam.nRefreshTime * window_main.nSecondMs
         repeat: true
         onTriggered: if (globleParam.nIsLogin === 1) curlRecv.pushGetIpNum()
     }
     Timer {
         id: timer_PollingMsg
+        objectName: "timer_PollingMsg"
         interval: window_main.nPollingMsgMs
         repeat: true
         onTriggered: curlRecv.pushGetMsgUnreadNum()
@@ -377,6 +380,7 @@ ApplicationWindow {
         13: function (s, n) { ProxyGoProxy.startProxy(n) },
         16: function (s, n) { windowQuit(-1) },
         17: function (s, n) { popupUpdate.signal_SetUiData(17, s, n) },
+        18: function (s, n) { popupUpdate.signal_SetUiData(18, s, n) },
         20: function (s, n) { popupUpdate.signal_SetUiData(20, s, n) },
         21: function (s, n) { showLogin() },
         22: function (s, n) {

@@ -688,7 +688,6 @@ Item {
     readonly property var forwards: ({
         22: planRadios,
         24: [rectTodayListID],
-        40: listPages.concat([rectApi, rectProgram, rectEquipmentId]),
         41: listPages.concat([rectEquipmentId]),
         50: [rectApi],
         110: sixPages.concat([rectEquipmentId]),
@@ -756,6 +755,13 @@ Item {
             tipText.text = s
             floatingTip.visible = true
             tipsTimer.restart()
+        },
+        // The device line popup's own refusals show in the popup alone, not also on the
+        // device page beneath it.
+        40: function (s, n) {
+            send(n === popupEquipmentLine.nOrigin ? [popupEquipmentLine]
+                                                  : listPages.concat([rectApi, rectProgram, rectEquipmentId]),
+                 40, s, n)
         },
         102: function (s, n) { if (!globleParam.bSocks5Globle) checkEntry(5) },
         116: byOrigin, 117: byOrigin, 118: byOrigin, 119: byOrigin, 120: byOrigin,

@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>The line list could not be loaded.</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>Please start BitBrowser first</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>The new version could not be downloaded.</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>Update Prompt</translation>

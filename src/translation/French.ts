@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>La liste des lignes n&apos;a pas pu être chargée.</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>Veuillez d&apos;abord démarrer BitBrowser</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>La nouvelle version n&apos;a pas pu être téléchargée.</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>Mise à jour disponible</translation>

@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>Die Leitungsliste konnte nicht geladen werden.</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>Bitte starten Sie zuerst BitBrowser</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Die neue Version konnte nicht heruntergeladen werden.</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>Update-Hinweis</translation>

@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>回線リストを読み込めませんでした。</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>先にBitBrowserを起動してください</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>新しいバージョンをダウンロードできませんでした。</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>アップデートのお知らせ</translation>

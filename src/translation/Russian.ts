@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>Не удалось загрузить список линий.</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>Сначала запустите BitBrowser</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Не удалось загрузить новую версию.</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>Доступно обновление</translation>

@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>No se pudo cargar la lista de líneas.</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>Inicie primero BitBrowser</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>No se pudo descargar la nueva versión.</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>Aviso de actualización</translation>

@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>無法載入線路列表。</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>請先啟動BitBrowser</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>無法下載新版本。</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>更新提示</translation>

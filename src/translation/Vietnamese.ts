@@ -578,6 +578,10 @@
 <context>
     <name>InterfaceRecv</name>
     <message>
+        <source>The line list could not be loaded.</source>
+        <translation>Không thể tải danh sách tuyến.</translation>
+    </message>
+    <message>
         <source>Please start BitBrowser first</source>
         <translation>Vui lòng khởi động BitBrowser trước</translation>
     </message>
@@ -1803,6 +1807,10 @@
 </context>
 <context>
     <name>UpdatePopup</name>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Không thể tải xuống phiên bản mới.</translation>
+    </message>
     <message>
         <source>Update Prompt</source>
         <translation>Thông báo cập nhật</translation>

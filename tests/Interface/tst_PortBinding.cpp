@@ -369,6 +369,44 @@ private slots:
         QCOMPARE(port(qstrHeld.toInt())->getSession(), qstrKey);
     }
 
+    // An exhausted balance of the exit's own kind refuses it on the client: UI 29 says
+    // which, and nothing is sent.
+    void exhaustedBalanceSendsNothing_data()
+    {
+        QTest::addColumn<int>("nPlan");
+        QTest::addColumn<QString>("qstrText");
+        const QString qstrIps = "Your IP number is insufficient,please renew.";
+        QTest::newRow("traffic") << 11 << "Your data plan is insufficient,please renew.";
+        QTest::newRow("rotating") << 1 << qstrIps;
+        QTest::newRow("kind 4") << 4 << qstrIps;
+    }
+    void exhaustedBalanceSendsNothing()
+    {
+        QFETCH(int, nPlan);
+        QFETCH(QString, qstrText);
+        const bool bTraffic = nPlan == 11;
+        m_param->setRealTrafficPlanNums(bTraffic ? 0.0f : 5.0f);
+        m_param->setIpNums(bTraffic ? 100 : 0);
+        const QString qstrKey = addOnline(1, nPlan);
+        QSignalSpy ui(m_recv.get(), &InterfaceRecv::signal_SetUiData);
+        proxies().bindPortBySession(qstrKey, "30003", Proxy_Online);
+        QVERIFY(settle());
+        QCOMPARE(uiTexts(ui, 29), QStringList{qstrText});
+        QCOMPARE(uiValues(ui, 29), QList<int>{nPlan});
+        QVERIFY(requests(kBindRoute).isEmpty());
+    }
+
+    // The engine learns the settings' port range.
+    void portScopeNamesTheRange()
+    {
+        m_recv->pushSetPortScope();
+        QVERIFY(settle());
+        const QList<Json::Value> sent = requests("/api/set_port_proxy_scope");
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(formField(sent[0], "proxy_port_start"), QString::number(kBegin));
+        QCOMPARE(formField(sent[0], "proxy_port_num"), QString("20"));
+    }
+
     void emptyPortSendsNothing()
     {
         const QString qstrKey = addOnline(1, 1);

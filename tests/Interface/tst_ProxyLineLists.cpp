@@ -211,25 +211,72 @@ private slots:
         QCOMPARE(codes, (QList<int>{165, 168, 165}));
     }
 
+    // Every refusal and failure ends the screen's wait with its reason (40, or 28 for the
+    // program lines) and stores nothing.
     void refusalKeepsTheList_data()
     {
         QTest::addColumn<Call>("call");
         QTest::addColumn<QString>("route");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<int>("nScreen");
+        QTest::addColumn<QString>("mode"); // a script mode, or "body" with this body
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QList<QVariantList>>("messages");
         const Call main = [](InterfaceRecv& r) { r.pushGetLineList(0); };
-        QTest::newRow("main, not JSON") << main << "/api/get_line_list"
-                                        << "nonjson" << 165;
-        QTest::newRow("main, closed") << main << "/api/get_line_list"
-                                      << "close" << 165;
+        const Call fixed = [](InterfaceRecv& r) { r.pushGetStaticLineList(0); };
+        const Call program = [](InterfaceRecv& r) {
+            r.pushGetProgramLineList("US", "random", "random", "random", "random", 50, 3);
+        };
+        const QString refused = R"({"code":5,"msg":"No balance","data":[{"ip":"10.5.0.1"}]})";
+        const QString unreachable = "The service could not be reached. Please try again.";
+        const QVariantList mainBusy{165, "disable", 0}, mainDone{165, "enable", 1};
+        const QVariantList staticBusy{169, "disable", 0}, staticDone{169, "enable", 1};
+        QTest::newRow("main, not JSON")
+            << main << "/api/get_line_list"
+            << "nonjson" << QString() << QList<QVariantList>{mainBusy, {40, unreachable, 1}, mainDone};
+        QTest::newRow("main, closed")
+            << main << "/api/get_line_list"
+            << "close" << QString()
+            << QList<QVariantList>{mainBusy, {40, unreachable, 1}, mainDone};
+        QTest::newRow("main, refused")
+            << main << "/api/get_line_list"
+            << "body" << refused
+            << QList<QVariantList>{mainBusy, {40, "No balance", 1}, mainDone};
+        QTest::newRow("main page, refused without a reason")
+            << Call([](InterfaceRecv& r) { r.pushGetLineList(10); }) << "/api/get_line_list"
+            << "body" << R"({"code":"9","data":[]})"
+            << QList<QVariantList>{mainBusy, {40, "The line list could not be loaded.", 1},
+                                   mainDone};
         QTest::newRow("static, closed")
-            << Call([](InterfaceRecv& r) { r.pushGetStaticLineList(0); })
-            << "/api/client/user_static"
-            << "close" << 169;
+            << fixed << "/api/client/user_static"
+            << "close" << QString()
+            << QList<QVariantList>{staticBusy, {40, unreachable, 10}, staticDone};
+        QTest::newRow("static, refused")
+            << fixed << "/api/client/user_static"
+            << "body" << refused
+            << QList<QVariantList>{staticBusy, {40, "No balance", 10}, staticDone};
+        QTest::newRow("static, null")
+            << fixed << "/api/client/user_static"
+            << "body"
+            << "null" << QList<QVariantList>{staticBusy, {167, "null", 10}, staticDone};
+        QTest::newRow("device lines, refused")
+            << Call([](InterfaceRecv& r) { r.pushGetEquipmentLineList(1, 0); })
+            << "/api/get_line_list"
+            << "body" << refused
+            << QList<QVariantList>{{171, "disable", 0}, {40, "No balance", 12}, {171, "enable", 1}};
+        QTest::newRow("device lines, closed")
+            << Call([](InterfaceRecv& r) { r.pushGetEquipmentLineList(1, 0); })
+            << "/api/get_line_list"
+            << "close" << QString()
+            << QList<QVariantList>{{171, "disable", 0}, {40, unreachable, 12}, {171, "enable", 1}};
+        QTest::newRow("program, refused") << program << "/api/get_line_list"
+                                          << "body" << refused
+                                          << QList<QVariantList>{{28, "No balance", 3}};
+        QTest::newRow("program, closed") << program << "/api/get_line_list"
+                                         << "close" << QString()
+                                         << QList<QVariantList>{{28, unreachable, 3}};
         QTest::newRow("device serials, closed")
             << Call([](InterfaceRecv& r) { r.pushEquipmentLineHistorySnIsExist("SN0001"); })
             << "/api/sn_is_exist"
-            << "close" << 187;
+            << "close" << QString() << QList<QVariantList>{{187, "enable", 1}};
     }
 
     void refusalKeepsTheList()
@@ -237,39 +284,84 @@ private slots:
         QFETCH(Call, call);
         QFETCH(QString, route);
         QFETCH(QString, mode);
-        QFETCH(int, nScreen);
+        QFETCH(QString, body);
+        QFETCH(QList<QVariantList>, messages);
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetLineList(0); }));
         manager()->beginRarseProxyListData();
         QCOMPARE(manager()->table(Proxy_Online).size(), 50);
+        const int nProgramLines = manager()->table(Proxy_ProgramLine).size();
         Json::Value fault;
         fault["route"] = route.toStdString();
         fault["mode"] = mode.toStdString();
+        fault["body"] = body.toStdString();
         fault["times"] = -1;
         QVERIFY(m_service.script(fault));
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         QVERIFY(runAndWait(call));
-        QCOMPARE(ui.last(), (QVariantList{nScreen, "enable", 1}));
+        QCOMPARE(QList<QVariantList>(ui), messages);
         QCOMPARE(manager()->table(Proxy_Online).size(), 50);
+        QCOMPARE(manager()->table(Proxy_ProgramLine).size(), nProgramLines);
+    }
+
+    // The program lines replace the stored ones and start the program switch; none tell
+    // the user.
+    void programLines_data()
+    {
+        QTest::addColumn<QString>("body"); // empty: the stand-in's own page
+        QTest::addColumn<int>("nLines");
+        QTest::addColumn<QVariantList>("message");
+        QTest::newRow("lines") << QString() << 50 << QVariantList{145, "start program", 3};
+        QTest::newRow("none") << R"({"code":0,"msg":"No lines","data":[]})" << 0
+                              << QVariantList{28, "No lines", 3};
+    }
+
+    void programLines()
+    {
+        QFETCH(QString, body);
+        QFETCH(int, nLines);
+        QFETCH(QVariantList, message);
+        manager()->clearDataByType(Proxy_ProgramLine);
+        if (!body.isEmpty()) {
+            Json::Value answer;
+            answer["route"] = "/api/get_line_list";
+            answer["mode"] = "body";
+            answer["body"] = body.toStdString();
+            answer["times"] = 1;
+            QVERIFY(m_service.script(answer));
+        }
+        QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
+        QVERIFY(runAndWait([](InterfaceRecv& r) {
+            r.pushGetProgramLineList("random", "random", "random", "random", "random", 50, 3);
+        }));
+        QCOMPARE(QList<QVariantList>(ui), QList<QVariantList>{message});
+        QCOMPARE(manager()->table(Proxy_ProgramLine).size(), nLines);
+        QCOMPARE(formField(lastEntry(), "ip_part"), QString());
     }
 
     void todayListMergesAndSurvivesBadAnswers_data()
     {
         QTest::addColumn<Json::Value>("fault");
+        QTest::addColumn<int>("nAnswers"); // UI messages: only a code-0 array answer tells
         Json::Value refused;
         refused["code"] = 5;
         refused["ret_data"] = Json::Value(Json::arrayValue);
         Json::Value objectData;
         objectData["code"] = 0;
         objectData["ret_data"] = Json::Value(Json::objectValue);
-        QTest::newRow("error code") << bodyScript("body", refused);
-        QTest::newRow("HTTP 500, not JSON") << bodyScript("status", "Internal Server Error", 500);
-        QTest::newRow("closed connection") << bodyScript("close", Json::Value());
-        QTest::newRow("ret_data an object") << bodyScript("body", objectData);
+        Json::Value empty = refused;
+        empty["code"] = 0;
+        QTest::newRow("error code") << bodyScript("body", refused) << 0;
+        QTest::newRow("HTTP 500, not JSON")
+            << bodyScript("status", "Internal Server Error", 500) << 0;
+        QTest::newRow("closed connection") << bodyScript("close", Json::Value()) << 0;
+        QTest::newRow("ret_data an object") << bodyScript("body", objectData) << 0;
+        QTest::newRow("code 0, empty array") << bodyScript("body", empty) << 1;
     }
 
     void todayListMergesAndSurvivesBadAnswers()
     {
         QFETCH(Json::Value, fault);
+        QFETCH(int, nAnswers);
         manager()->clearDataByType(Proxy_Today);
         Json::Value answer;
         answer["code"] = 0;
@@ -291,7 +383,7 @@ private slots:
         QVERIFY(m_service.script(fault));
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         QVERIFY(runAndWait([](InterfaceRecv& r) { r.pushGetTodaylist(0); }));
-        QCOMPARE(ui.count(), 0);
+        QCOMPARE(ui.count(), nAnswers);
         manager()->beginRarseRemoteTodayListData();
         QCOMPARE(manager()->table(Proxy_Today).size(), 2);
         pDatabase->waitForJobs();

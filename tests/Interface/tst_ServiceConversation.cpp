@@ -256,6 +256,12 @@ private slots:
         QTest::newRow("menu, none") << QString() << QString() << 1 << QList<int>{11} << -1;
         QTest::newRow("banner, offered") << update << QString() << 2 << QList<int>{10} << -1;
         QTest::newRow("menu, failed") << QString() << "close" << 1 << QList<int>{} << -1;
+        // A code this client does not know: the main screen loads, nothing else changes.
+        const QString unknown =
+            R"({"code":%1,"msg":"ok","ret_data":{"website_domain":"x.example","show_version":"9"}})";
+        QTest::newRow("code 0 at start") << QString() << unknown.arg(0) << 0 << QList<int>{100} << 0;
+        QTest::newRow("code 7 at start") << QString() << unknown.arg(7) << 0 << QList<int>{100} << 0;
+        QTest::newRow("menu, code 0") << QString() << unknown.arg(0) << 1 << QList<int>{} << -1;
     }
 
     void startUpChain()
@@ -275,8 +281,14 @@ private slots:
         if (!fixture.isEmpty() || !body.isEmpty())
             QVERIFY(m_service.script(answer));
 
+        const QStringList before{m_param->getDomain(), m_param->getLatestVersion(),
+                                 QString::number(m_param->getUpdateImmediately())};
         QSignalSpy ui(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
         QVERIFY(runAndWait([tag](InterfaceRecv& r) { r.pushVersionInfo(tag); }));
+        if (body.contains("x.example"))
+            QCOMPARE((QStringList{m_param->getDomain(), m_param->getLatestVersion(),
+                                  QString::number(m_param->getUpdateImmediately())}),
+                     before);
         QList<int> seen = typesOf(ui);
         seen.removeAll(20); // a forced update's download progress
         seen.removeAll(17);

@@ -95,6 +95,7 @@ private slots:
                                  10000);
         m_recv->cancelDownloadUpdateExe();
         QTRY_COMPARE_WITH_TIMEOUT(m_recv->nFailed, 1, 10000);
+        QCOMPARE(first.last(), (QList<QVariant>{18, "update failed", 0})); // the prompt stops
         const QList<int> cancelled = progressOf(first);
         QVERIFY2(strictlyRising(cancelled), qPrintable(QString::number(cancelled.size())));
         QVERIFY(cancelled.last() < 100);

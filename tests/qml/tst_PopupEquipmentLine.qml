@@ -54,7 +54,7 @@ TestCase {
                 ProxyManager.beginParseListDataByProxyType(nValue, 0)
             if (nType === 185)
                 popup.signal_SetUiData(113, qstrValue, nValue)
-            if ([155, 158, 167, 168, 170, 171, 177, 186, 187].indexOf(nType) >= 0)
+            if ([40, 155, 158, 167, 168, 170, 171, 177, 186, 187].indexOf(nType) >= 0)
                 popup.signal_SetUiData(nType, qstrValue, nValue)
             if ([176, 177, 179].indexOf(nType) >= 0)
                 rectEquipmentId.received = rectEquipmentId.received.concat([[nType, qstrValue, nValue, popup.opened]])
@@ -201,18 +201,28 @@ TestCase {
         tryVerify(gone, 20000)
     }
 
-    // A transport failure unlocks Search and the plans; Save waits for rows to bind to.
+    // A transport failure or a refusal unlocks Search and the plans and says why; Save waits
+    // for rows to bind to.
     function test_nothingStaysLocked_data() {
-        return [{ tag: "line list", meal: 1, route: "/api/get_line_list", radio: "equipmentMeal1" },
-                { tag: "history", meal: 100, route: "/api/client/get_todaylist", radio: "equipmentMeal100" }]
+        var unreachable = "The service could not be reached. Please try again."
+        return [{ tag: "line list", meal: 1, route: "/api/get_line_list", radio: "equipmentMeal1",
+                  mode: "close", notice: unreachable },
+                { tag: "line list refused", meal: 1, route: "/api/get_line_list", radio: "equipmentMeal1",
+                  mode: "body", body: "{\"code\":5,\"msg\":\"No balance\"}", notice: "No balance" },
+                { tag: "history", meal: 100, route: "/api/client/get_todaylist", radio: "equipmentMeal100",
+                  mode: "close", notice: "" }]
     }
     function test_nothingStaysLocked(data) {
-        verify(sandbox.script(JSON.stringify({ "route": data.route, "mode": "close", "times": -1 })))
+        var notice = findChild(popup.contentItem, "resultNoticeText")
+        notice.text = ""
+        verify(sandbox.script(JSON.stringify({ "route": data.route, "mode": data.mode, "body": data.body || "",
+                                               "times": -1 })))
         popup.windowInit(data.meal)
         verify(!enabled("equipmentLineSearch") && !enabled(data.radio))
         tryVerify(function () { return enabled("equipmentLineSearch") && enabled(data.radio) }, 30000)
         verify(!enabled("equipmentLineSave"))
         verify(!item("equipmentLineProgress").running)
+        compare(notice.text, data.notice)
         sandbox.reset()
         mouseClick(item(data.radio))
         tryVerify(function () { return enabled("equipmentLineSave") }, 20000)
@@ -233,7 +243,8 @@ TestCase {
     }
 
     function test_signedOutOpensSignIn_data() {
-        return [{ tag: "Save", button: "equipmentLineSave" }, { tag: "Search", button: "equipmentLineSearch" }]
+        return [{ tag: "Save", button: "equipmentLineSave" }, { tag: "Search", button: "equipmentLineSearch" },
+                { tag: "plan card", button: "equipmentMeal3" }]
     }
     function test_signedOutOpensSignIn(data) {
         globleParam.nIsLogin = 0

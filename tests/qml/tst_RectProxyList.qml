@@ -163,6 +163,26 @@ TestCase {
         page.progress.stop()
     }
 
+    // Every answer and failure of the page's request ends in "enable" (165, 1), which stops
+    // the bar; a refusal (40) shows its reason, never "Successfully", and brings back no rows.
+    function test_requestEnds_data() {
+        var refused = [[40, "No balance", 1], [165, "enable", 1]]
+        return [{ tag: "refused", bPage: false, messages: refused, notice: "No balance", rows: 0 },
+                { tag: "next page refused", bPage: true, messages: refused, notice: "No balance", rows: 8 },
+                { tag: "nothing stored", bPage: false, messages: [[165, "enable", 1]], notice: "", rows: 0 }]
+    }
+    function test_requestEnds(data) {
+        page.resultNotice.text = ""
+        data.bPage ? page.addProxyLine(10) : page.refreshProxyLine(2)
+        page.signal_SetUiData(165, "disable", 0)
+        verify(page.progress.running)
+        data.messages.forEach(function (m) { page.signal_SetUiData(m[0], m[1], m[2]) })
+        verify(!page.progress.running)
+        compare(page.resultNotice.text, data.notice)
+        verify(data.notice === "" || !page.resultNotice.bSuccess)
+        compare(listView.count, data.rows)
+    }
+
     // Sorted by IP: row 0 is 10.0.0.1 (state NY), row 1 is 10.0.0.2.
     function test_choosingRows() {
         mouseClick(head(1))

@@ -2,6 +2,7 @@
 //@mock Proxy.Param ProxyManager
 //@mock QelProxy.Param ProxyGoProxy
 //@mock Search.Param SearchManager
+//@mock Download.Param DownloadManager
 import QtQuick 2.15
 import QtTest 1.15
 import Language.Param 1.0
@@ -34,9 +35,19 @@ TestCase {
         root.nDebounceMs = 50
         curl = findChild(root, "curlRecv")
         tryVerify(function () { return curl.called("getDomain").length === 1 })
+        // Closing the update offer quits while start-up runs, and only then; the window is
+        // kept open here for the tests.
+        var nQuits = 0
+        var keep = function (close) { close.accepted = false; ++nQuits }
+        root.closing.connect(keep)
+        findChild(root, "popupUpdate").windowQuit(-1)
+        compare(nQuits, 1)
         curl.signal_SetUiData(100, "", 0)
         frame = findChild(root, "loaderMain").item
         verify(frame)
+        findChild(root, "popupUpdate").windowQuit(-1)
+        compare(nQuits, 1)
+        root.closing.disconnect(keep)
         compare(curl.called("mainLoadReady").length, 1)
         compare(ProxyManager.called("addPortData"), [["addPortData", 30000, 50]])
         receivers.forEach(function (name) {
@@ -57,8 +68,9 @@ TestCase {
         for (var name in mocks)
             mocks[name].clear()
         findChild(root, "globleParam").nIsLogin = 1
-        // A modal tip left open by an earlier test would take the clicks.
+        // A modal tip or the activity picture left open by an earlier test would take the clicks.
         findChild(root, "popupTips").close()
+        findChild(frame, "rect_MActivity").visible = false
     }
 
     function send(nType, qstrValue, nValue) { curl.signal_SetUiData(nType, qstrValue, nValue) }
@@ -137,6 +149,69 @@ TestCase {
         })
         if (data.main.length === 0)
             compare(main, [])
+    }
+
+    // Sign-in starts the serial check, balance and unread-message timers; sign-out stops them.
+    function test_sessionTimers() {
+        var timers = ["snCheckTimer", "timerGetIpNum", "timer_PollingMsg"].map(function (name) {
+            return findChild(root, name)
+        })
+        var running = function () { return timers.map(function (timer) { return timer.running }) }
+        send(22, "", 1)
+        compare(running(), [true, true, true])
+        send(23, "", 0)
+        compare(running(), [false, false, false])
+    }
+
+    // The activity picture shows once per sign-in: again only after a sign-out.
+    function test_activityOncePerSignIn() {
+        var activity = findChild(frame, "rect_MActivity")
+        var shown = []
+        for (var i = 0; i < 3; ++i) {
+            if (i !== 1)
+                frame.signal_SetUiData(23, "", 0)
+            frame.signal_SetUiData(22, "", 1)
+            shown.push(activity.visible)
+            activity.visible = false
+        }
+        compare(shown, [true, false, true])
+    }
+
+    // Plan cards: their balance texts; 22 checks the stored plan's card, 155 stops its
+    // refresh, 161 presses its recharge; choosing a card stores its plan and asks for lines,
+    // and signed out changes nothing.
+    function test_planCards() {
+        var param = findChild(root, "globleParam")
+        var card = function (name) { return findChild(frame, name) }
+        var balance = function (name, nType) { return findChild(card(name), "balance" + nType).text }
+        frame.nShowPage = 1
+        param.nIpNums = 7
+        param.qstrTrafficPlanUnit = "GB"
+        param.fTrafficPlanNums = 0
+        compare([balance("radioIpBalanceId", 1), balance("radioTrafficPlanId", 11)], ["7 IPs", "0GB"])
+        param.fTrafficPlanNums = 1.5
+        compare(balance("radioTrafficPlanId", 11), "1.50GB")
+
+        param.nMealType = 3
+        frame.signal_SetUiData(22, "", 100)
+        findChild(frame, "rect_MActivity").visible = false // shown on a sign-in
+        var day = card("radioDayIpBalanceId")
+        verify(day.checked && day.bIsCompleted)
+        mouseClick(findChild(day, "refreshPlan3"))
+        compare(curl.called("pushGetIpNum"), [["pushGetIpNum", 3]])
+        var spin = findChild(day, "refreshSpin")
+        frame.signal_SetUiData(155, "", 1)
+        verify(spin.running)
+        frame.signal_SetUiData(155, "", 3)
+        verify(!spin.running)
+        frame.signal_SetUiData(161, "", 3)
+        compare(curl.called("openUrlExternally"), [["openUrlExternally", "recharge:3:false", 0]])
+
+        mouseClick(card("radioIpBalanceId"))
+        compare([param.nMealType, curl.called("pushGetLineList").length], [1, 1])
+        param.nIsLogin = 0
+        mouseClick(day)
+        compare([param.nMealType, curl.called("pushGetLineList").length], [1, 1])
     }
 
     // Program lines (145) start the program switch, which bProxyS5Run follows; no lines
@@ -321,6 +396,22 @@ TestCase {
         compare(connectionCounter.count(), 0)
         popup.windowQuit(-1)
         tryCompare(popup, "opened", false)
+    }
+
+    // UI 18 ends the download's wait with the failure panel, whose button closes the prompt;
+    // without a download running it opens nothing.
+    function test_updateFailed() {
+        var popup = findChild(root, "popupUpdate")
+        send(18, "update failed", 0)
+        wait(50)
+        verify(!popup.opened)
+        popup.windowInit(4)
+        send(18, "update failed", 0)
+        verify(findChild(popup.contentItem, "failedPanel").visible)
+        mouseClick(findChild(popup.contentItem, "failedCloseButton"))
+        tryCompare(popup, "opened", false)
+        verify(root.visible)
+        compare(curl.called("cancelDownloadUpdateExe").length, 0)
     }
 
     // UI 17: the saved package's path, selectable; OK closes; the client keeps running.

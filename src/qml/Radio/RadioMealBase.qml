@@ -126,6 +126,7 @@ Item {
             source: "qrc:/image/meal_refresh_hot.png"
             RotationAnimation on rotation {
                 id: refreshSpin
+                objectName: "refreshSpin"
                 running: false
                 loops: Animation.Infinite
                 from: 0

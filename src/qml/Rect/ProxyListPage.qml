@@ -201,7 +201,12 @@ Item {
             progress.start()
         },
         158: function (s, n) { if (n === nOrigin) progress.start() },
-        165: function (s, n) { bRequestEnabled = n === 1 },
+        // Every answer and every failure of this page's request ends in "enable".
+        165: function (s, n) {
+            bRequestEnabled = n === 1
+            if (bRequestEnabled)
+                progress.stop()
+        },
         167: function (s, n) { if (n === nOrigin && bPaging) takeNextPage() },
         168: function (s, n) {
             if (n !== nOrigin)

@@ -153,8 +153,10 @@ Popup {
     }
 
     function mealClicked() {
-        if (!bSignedIn)
+        if (!bSignedIn) {
+            window_main.showLogin()
             return
+        }
         if (bHistory)
             equipmentLineHistory.pushEquipmentLineHistory(3)
         else
@@ -239,6 +241,10 @@ Popup {
         case 23:
             currentLineSession = ""
             ProxyManager.clearDataByType(nOrigin)
+            break
+        case 40:
+            if (nValue === nOrigin)
+                notice(qstrValue, false)
             break
         case 110:
             loadArea()

@@ -4,8 +4,8 @@ import "../Button"
 import "../Popup"
 
 // The update prompt: a newer version (1), the latest one (2), a disabled one (3), the
-// download (4) and the saved package (5, message 17: nothing opens it and the client keeps
-// running). The root window hands in its curlRecv as `service` and its globleParam as
+// download (4), the saved package (5, message 17: nothing opens it and the client keeps
+// running) and a download that failed (6, message 18). The root window hands in its curlRecv as `service` and its globleParam as
 // `globals` and carries out `requestWindowState` as its own windowQuit.
 Popup {
     id: popupUpdate
@@ -17,7 +17,7 @@ Popup {
     property string strDescription: ""
     property string strPackagePath: ""
     property real fProgress: 0
-    readonly property var panelHeights: ({ 1: 316, 2: 216, 3: 216, 4: 156, 5: 216 })
+    readonly property var panelHeights: ({ 1: 316, 2: 216, 3: 216, 4: 156, 5: 216, 6: 216 })
 
     signal windowInit(int nValue)
     signal windowQuit(int nValue)
@@ -59,6 +59,8 @@ Popup {
         } else if (nType === 17) {
             strPackagePath = qstrValue
             windowInit(5)
+        } else if (nType === 18 && nPanel === 4) {
+            windowInit(6)
         }
     }
 
@@ -194,6 +196,20 @@ Popup {
                     popupUpdate.nPanel = 0
                     popupUpdate.close()
                 }
+            }
+        }
+
+        Column {
+            objectName: "failedPanel"
+            anchors { top: title.bottom; left: parent.left; right: parent.right; margins: 20 * dp }
+            spacing: 12 * dp
+            visible: popupUpdate.nPanel === 6
+            Body { text: qsTr("The new version could not be downloaded.") + globals.emptyString }
+            Link {}
+            Action {
+                objectName: "failedCloseButton"
+                btnText: qsTr("Sure") + globals.emptyString
+                btnModel.onClicked: popupUpdate.windowQuit(-1)
             }
         }
     }

@@ -271,9 +271,9 @@ private slots:
         QTest::newRow("object empties")
             << QByteArray(R"({"code":0,"data":{}})") << 0 << 0 << QList<int>{113, 165};
         QTest::newRow("refusal keeps")
-            << QByteArray(R"({"code":3,"data":[]})") << 0 << 2 << QList<int>{165};
+            << QByteArray(R"({"code":3,"data":[]})") << 0 << 2 << QList<int>{40, 165};
         QTest::newRow("not JSON keeps")
-            << QByteArray("Internal Server Error") << 0 << 2 << QList<int>{165};
+            << QByteArray("Internal Server Error") << 0 << 2 << QList<int>{40, 165};
         QTest::newRow("page object keeps")
             << QByteArray(R"({"code":0,"data":{}})") << 10 << 2 << QList<int>{165};
         QTest::newRow("empty page")

@@ -15,6 +15,7 @@ Recorder {
     function openCheckLocalIp(nValue) { record("openCheckLocalIp", arguments) }
     function pushGetServerStatus() { record("pushGetServerStatus", arguments) }
     function pushGetIpNum(nValue) { record("pushGetIpNum", arguments) }
+    function pushGetLineList(nValue) { record("pushGetLineList", arguments) }
     function pushGetMsgUnreadNum() { record("pushGetMsgUnreadNum", arguments) }
     function pushVersionInfo(nValue) { record("pushVersionInfo", arguments) }
     function pushLogOut() { record("pushLogOut", arguments) }

@@ -70,9 +70,11 @@ void InterfaceRecvBase::PostEventInterfaceBase(HTTPEvent_KX* pEvent)
 void InterfaceRecvBase::PostEventInterfaceErrorBase(HTTPEvent_KX* pEvent)
 {
     qDebug() << "InterfaceRecvBase<->PostEventInterfaceErrorBase...";
-    // A failed or cancelled update leaves no partial package behind.
-    if (pEvent->m_nCmd == DOWNLOAD_UPDATE_EXE)
+    // A failed or cancelled update leaves no partial package behind, and no prompt waiting.
+    if (pEvent->m_nCmd == DOWNLOAD_UPDATE_EXE) {
         dropUpdateLeftover(pEvent->m_nParam9, pEvent->m_strFilePath);
+        emit signal_SetUiData(kUiUpdateFailed, QStringLiteral("update failed"), 0);
+    }
     PostEventInterfaceError(pEvent);
 }
 

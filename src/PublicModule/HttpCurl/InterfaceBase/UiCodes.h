@@ -21,6 +21,8 @@ constexpr int kUiUpdateAbnormal = 12;
 constexpr int kUiUserTerms = 12;
 // The update package is saved and the client keeps running; the text is its path.
 constexpr int kUiUpdateSaved = 17;
+// The update package download failed or was aborted; the update prompt stops waiting.
+constexpr int kUiUpdateFailed = 18;
 constexpr int kUiDownloadStep = 20;
 constexpr int kUiShowSignIn = 21;
 constexpr int kUiSignInResult = 22;
@@ -32,6 +34,7 @@ constexpr int kUiBalanceShort = 29;
 constexpr int kUiTip = 30;
 constexpr int kUiUploadStep = 30;
 constexpr int kUiBindFailed = 40;
+constexpr int kUiListRefused = 40;
 constexpr int kUiEngineStatus = 50;
 constexpr int kUiEngineNotListening = 51;
 constexpr int kUiStartDone = 100;
