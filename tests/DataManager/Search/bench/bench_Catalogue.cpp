@@ -4,6 +4,7 @@
 // all threads); the first keystroke's city search after a load, no country chosen and no
 // search before it, then later keystrokes, against a plain case-insensitive contains loop;
 // and choosing a country. Prints each figure's median with its min-max.
+#include "BenchFigure.h"
 #include "CatalogueGenerator.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
@@ -13,72 +14,24 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace {
+
+using bench::Figure;
+using bench::timed;
+using bench::Timed;
 
 const CatalogueFile::Level kLevels[] = {CatalogueFile::Area, CatalogueFile::Isp,
                                         CatalogueFile::Zip};
 
 constexpr int kSamples = 7;
 constexpr int kLaterKeys = 5;
-
-double cpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-struct Timed
-{
-    double wall, cpu;
-};
-
-Timed timed(const std::function<void()>& run)
-{
-    const double fCpu = cpuMs();
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    return {timer.nsecsElapsed() / 1e6, cpuMs() - fCpu};
-}
-
-double elapsedMs(const std::function<void()>& run)
-{
-    return timed(run).wall;
-}
-
-// One figure's samples, printed as "median (min-max)".
-class Figure
-{
-public:
-    void add(double fValue) { m_values.push_back(fValue); }
-    double median() const
-    {
-        std::vector<double> sorted = m_values;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-    void print(const char* szName, const char* szUnit) const
-    {
-        const auto range = std::minmax_element(m_values.cbegin(), m_values.cend());
-        std::printf("%-34s %8.2f%s (%.2f-%.2f)\n", szName, median(), szUnit, *range.first,
-                    *range.second);
-    }
-
-private:
-    std::vector<double> m_values;
-};
 
 QStringList cityNamesOf(const std::string& areaText)
 {
@@ -174,7 +127,7 @@ int main(int argc, char** argv)
         return parse;
     };
     const auto naiveLoop = [&] {
-        const double fNaive = elapsedMs([&] {
+        const double fNaive = bench::wallMs([&] {
             nNaive = 0;
             for (const QString& qstrName : cityNames)
                 nNaive += qstrName.contains(qstrKey, Qt::CaseInsensitive);
@@ -183,7 +136,7 @@ int main(int argc, char** argv)
         return fNaive;
     };
     const auto search = [&] {
-        return elapsedMs(
+        return bench::wallMs(
             [&] { nFound = pManager->getDataByKeyAndType(qstrKey, Data_City, 1).size(); });
     };
     for (int nSample = 0; nSample < kSamples; ++nSample) {
@@ -215,8 +168,8 @@ int main(int argc, char** argv)
         laterKey.add(fLater);
         firstRatio.add(fFirst / fNaive);
         laterRatio.add(fLater / fNaive);
-        const double fAreaParse = elapsedMs([&] { parsePlain(decoded[CatalogueFile::Area]); });
-        rebuildRatio.add(elapsedMs([&] { pManager->beginRarseAreaData(true); }) / fAreaParse);
+        const double fAreaParse = bench::wallMs([&] { parsePlain(decoded[CatalogueFile::Area]); });
+        rebuildRatio.add(bench::wallMs([&] { pManager->beginRarseAreaData(true); }) / fAreaParse);
     }
     std::printf("%d samples, baselines first in the even ones; median (min-max)\n", kSamples);
     loadWall.print("load wall", " ms");
@@ -235,7 +188,7 @@ int main(int argc, char** argv)
 
     const QString qstrCountry = QString::fromLatin1("CA");
     int nStates = 0;
-    const double fCascade = elapsedMs([&] {
+    const double fCascade = bench::wallMs([&] {
         pManager->setCurrentCode(qstrCountry, Data_Country, 1);
         pManager->refreshIspByCountry(1);
         pManager->refreshZipByCountry(1);
