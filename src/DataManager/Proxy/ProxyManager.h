@@ -402,9 +402,11 @@ private:
     Outcome addStoredFavorite(const Json::Value& record);
     Outcome addServiceFavorite(const Json::Value& record);
     void modifyDevice(const Json::Value& record);
-    // Fills the fields every new row has and files it.
+    // Fills the fields every new row has and files it; `pRecord` is the record the line was
+    // made from, when there is one.
     void completeRow(ProxyDataBase* pRow, const QString& qstrIp, int nIpTimeType,
-                     const QString& qstrKey, const QString& qstrLine, const QJsonObject& qjsonLine);
+                     const QString& qstrKey, const QString& qstrLine, const QJsonObject& qjsonLine,
+                     const Json::Value* pRecord = nullptr);
     bool isFavoriteKey(const QString& qstrKey) const;
     void submitRows(const QString& qstrTable, const QList<Json::Value>& rows, int enumSql,
                     int nMode);

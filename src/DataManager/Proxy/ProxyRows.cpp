@@ -60,6 +60,12 @@ const ProxyDataBase::LineKeys& ProxyDataBase::lineKeys() const
     return m_lineKeys;
 }
 
+void ProxyDataBase::setLineKeys(LineKeys keys)
+{
+    m_qjsonKeysFrom = m_qjsonLine;
+    m_lineKeys = std::move(keys);
+}
+
 TodayList::TodayList() : ProxyDataBase(Proxy_Today)
 {
     initParam();

@@ -95,6 +95,8 @@ public:
     ProxyEnum proxyType() const { return static_cast<ProxyEnum>(getProxyType()); }
     // Read from the line once, and again only after the line changed.
     const LineKeys& lineKeys() const;
+    // The keys of the line just set, read where its record was at hand.
+    void setLineKeys(LineKeys keys);
     // The writes to one key field of a table's rows so far, and the row that made the last
     // run of them, from the write counted nRowSince on: keys kept from the rows follow one
     // row's change by reading that row alone.
