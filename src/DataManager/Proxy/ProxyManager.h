@@ -49,6 +49,8 @@ public:
     bool isExistByKey(const QString& qstrKey, int enumType) const;
     // The table of a row list type (1-3, 7-13); an empty one for any other type.
     const RowTable& table(int enumType) const;
+    // How often the views of the table read a key field from all of its rows.
+    int keyRebuilds(int enumType) const { return m_keptKeys.at(size_t(enumType)).nRebuilds; }
 
     // One model per list type, owned here; null outside 1-13.
     Q_INVOKABLE QObject* getListModel(int enumType);
@@ -402,9 +404,11 @@ private:
     Outcome addStoredFavorite(const Json::Value& record);
     Outcome addServiceFavorite(const Json::Value& record);
     void modifyDevice(const Json::Value& record);
-    // Fills the fields every new row has and files it.
+    // Fills the fields every new row has and files it; `pRecord` is the record the line was
+    // made from, when there is one.
     void completeRow(ProxyDataBase* pRow, const QString& qstrIp, int nIpTimeType,
-                     const QString& qstrKey, const QString& qstrLine, const QJsonObject& qjsonLine);
+                     const QString& qstrKey, const QString& qstrLine, const QJsonObject& qjsonLine,
+                     const Json::Value* pRecord = nullptr);
     bool isFavoriteKey(const QString& qstrKey) const;
     void submitRows(const QString& qstrTable, const QList<Json::Value>& rows, int enumSql,
                     int nMode);
@@ -414,7 +418,7 @@ private:
     struct KeptKeys
     {
         std::unique_ptr<ViewKeys> pKeys;
-        quint64 nRowWrites = 0;
+        int nRebuilds = 0;
     };
     std::array<KeptKeys, kProxyEnumCount> m_keptKeys;
     RowTable m_hashEquipmentAppend;

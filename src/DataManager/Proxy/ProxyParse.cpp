@@ -90,6 +90,16 @@ void encodeRecord(const Json::Value& record, QJsonObject& line, QString& qstrLin
     qstrLine = encodeText(strText);
 }
 
+// The keys lineKeys() reads from a line, read from the record the line is made from: as
+// QJsonValue reads them, a member of another type counts as missing.
+ProxyDataBase::LineKeys lineKeysOf(const Json::Value& record)
+{
+    const Json::Value& expire = JsonRead::member(record, "expire_time");
+    return {textOf(record, "ip"),     textOf(record, "country"), textOf(record, "state"),
+            textOf(record, "city"),   textOf(record, "postal"),  textOf(record, "isp"),
+            expire.isNumeric() ? expire.asDouble() : 0.0};
+}
+
 // The device lists' "Random" entry: any exit the service picks.
 Json::Value randomLine()
 {
@@ -337,13 +347,15 @@ ProxyManager::Outcome ProxyManager::addDataByJsonObj(const Json::Value& record, 
 
 void ProxyManager::completeRow(ProxyDataBase* pRow, const QString& qstrIp, int nIpTimeType,
                                const QString& qstrKey, const QString& qstrLine,
-                               const QJsonObject& qjsonLine)
+                               const QJsonObject& qjsonLine, const Json::Value* pRecord)
 {
     pRow->setIp(qstrIp);
     pRow->setIpTimeType(nIpTimeType);
     pRow->setSession(qstrKey);
     pRow->setLine(qstrLine);
     pRow->setqjsonLine(qjsonLine);
+    if (pRecord)
+        pRow->setLineKeys(lineKeysOf(*pRecord));
     pRow->setPing(QRandomGenerator::global()->bounded(21, 88));
     addData(pRow);
 }
@@ -381,7 +393,7 @@ ProxyManager::Outcome ProxyManager::addLineRow(const Json::Value& record, ProxyE
     pRow->setProxyType(enumType);
     if (enumType == Proxy_Online || enumType == Proxy_StaticOnline)
         pRow->setFavorite(isFavoriteKey(qstrKey));
-    completeRow(pRow, qstrIp, planFromText(line), qstrKey, qstrLine, qjsonLine);
+    completeRow(pRow, qstrIp, planFromText(line), qstrKey, qstrLine, qjsonLine, &line);
     if (nMode == 10 && enumType != Proxy_ProgramLine)
         m_listAppendOnline.append(pRow);
     return Outcome::Filed;
@@ -470,7 +482,7 @@ ProxyManager::Outcome ProxyManager::addExtractHistory(const Json::Value& record)
     pRow->setProxyType(Proxy_ApiHistory);
     pRow->setPort(textOf(record, "port"));
     pRow->setBuyTime(qstrBuyTime);
-    completeRow(pRow, qstrIp, planFromText(line), qstrKey, qstrLine, qjsonLine);
+    completeRow(pRow, qstrIp, planFromText(line), qstrKey, qstrLine, qjsonLine, &line);
     return Outcome::Filed;
 }
 
@@ -491,7 +503,7 @@ ProxyManager::Outcome ProxyManager::addRandomHistory(const Json::Value& record)
     pRow->setBuyTime(textOf(record, "buy_time"));
     pRow->setCreateTime(nowSeconds() + static_cast<int>(kTodaySeconds));
     pRow->setUpdateTime(pRow->getCreateTime());
-    completeRow(pRow, qstrIp, planFromText(record), qstrKey, qstrLine, qjsonLine);
+    completeRow(pRow, qstrIp, planFromText(record), qstrKey, qstrLine, qjsonLine, &record);
     return Outcome::Filed;
 }
 
@@ -580,7 +592,7 @@ ProxyManager::Outcome ProxyManager::addExtractToday(const Json::Value& record)
     pRow->setFavorite(isFavoriteKey(qstrKey));
     releasePortBind(qstrPort, 0);
     updatePortBind(qstrKey, qstrPort, qjsonLine, pRow->getOnline());
-    completeRow(pRow, qstrIp, planFromText(line), qstrKey, qstrLine, qjsonLine);
+    completeRow(pRow, qstrIp, planFromText(line), qstrKey, qstrLine, qjsonLine, &line);
     Json::Value stored(Json::objectValue);
     stored["ip"] = qstrIp.toStdString();
     stored["session"] = qstrKey.toStdString();

@@ -2,11 +2,14 @@
 
 #include <QDateTime>
 
-#include <atomic>
+#include <array>
 
 namespace {
 
-std::atomic<quint64> s_nRowWrites{0};
+// Per thread: rows are written on the thread that owns them, and the views reading the
+// writes live on the GUI thread with the tables.
+thread_local std::array<std::array<ProxyDataBase::KeyWrites, Key_Count>, kProxyEnumCount>
+    t_keyWrites;
 
 int nowSeconds()
 {
@@ -15,14 +18,22 @@ int nowSeconds()
 
 } // namespace
 
-void notePropertyWrite(const ProxyDataBase*)
+void noteKeyWrite(const ProxyDataBase* pRow, int nField)
 {
-    s_nRowWrites.fetch_add(1, std::memory_order_relaxed);
+    const int enumTable = pRow->getProxyType();
+    if (enumTable < 0 || enumTable >= kProxyEnumCount)
+        return;
+    ProxyDataBase::KeyWrites& writes = t_keyWrites[size_t(enumTable)][size_t(nField)];
+    ++writes.nCount;
+    if (writes.pRow != pRow) {
+        writes.pRow = pRow;
+        writes.nRowSince = writes.nCount;
+    }
 }
 
-quint64 ProxyDataBase::writeCount()
+const ProxyDataBase::KeyWrites& ProxyDataBase::keyWrites(int enumTable, int nField)
 {
-    return s_nRowWrites.load(std::memory_order_relaxed);
+    return t_keyWrites.at(size_t(enumTable)).at(size_t(nField));
 }
 
 ProxyDataBase::ProxyDataBase(ProxyEnum enumType)
@@ -47,6 +58,12 @@ const ProxyDataBase::LineKeys& ProxyDataBase::lineKeys() const
                   text("isp"),
                   m_qjsonLine.value(QLatin1String("expire_time")).toDouble()};
     return m_lineKeys;
+}
+
+void ProxyDataBase::setLineKeys(LineKeys keys)
+{
+    m_qjsonKeysFrom = m_qjsonLine;
+    m_lineKeys = std::move(keys);
 }
 
 TodayList::TodayList() : ProxyDataBase(Proxy_Today)

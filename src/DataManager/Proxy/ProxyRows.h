@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <string_view>
+
 // The list a row belongs to. QML reads it as a number (property `enumProxyType`).
 enum ProxyEnum
 {
@@ -27,8 +29,42 @@ enum ProxyEnum
 using ProxyType = ProxyEnum;
 constexpr int kProxyEnumCount = 14;
 
+// What list views keep of a row that a property write can change.
+enum KeyField
+{
+    Key_Line, // the line texts and the keys read from the line
+    Key_Static,
+    Key_Ip,
+    Key_Ping,
+    Key_BuyTime,
+    Key_UpdateTime,
+    Key_LoginTime,
+    Key_CreateTime,
+    Key_Count // none
+};
+
+constexpr int keyFieldOf(std::string_view name)
+{
+    constexpr std::pair<std::string_view, KeyField> kFields[] = {
+        {"qjsonLine", Key_Line},        {"nIpTimeType", Key_Static},
+        {"qstrIp", Key_Ip},             {"nPing", Key_Ping},
+        {"qstrBuyTime", Key_BuyTime},   {"nUpdateTime", Key_UpdateTime},
+        {"nLastLoginTime", Key_LoginTime}, {"nCreateTime", Key_CreateTime}};
+    for (const auto& field : kFields)
+        if (field.first == name)
+            return field.second;
+    return Key_Count;
+}
+
 class ProxyDataBase;
-void notePropertyWrite(const ProxyDataBase*);
+void noteKeyWrite(const ProxyDataBase* pRow, int nField);
+
+// Inlined, so that the name, a literal, is matched while compiling.
+inline void notePropertyWrite(const ProxyDataBase* pRow, const char* szName)
+{
+    if (const int nField = keyFieldOf(szName); nField != Key_Count)
+        noteKeyWrite(pRow, nField);
+}
 
 // What every exit, history entry and device row has. ProxyManager creates, owns and
 // deletes rows; QML only refers to them.
@@ -59,8 +95,18 @@ public:
     ProxyEnum proxyType() const { return static_cast<ProxyEnum>(getProxyType()); }
     // Read from the line once, and again only after the line changed.
     const LineKeys& lineKeys() const;
-    // Property writes to any row so far: keys kept from rows are current while it stays.
-    static quint64 writeCount();
+    // The keys of the line just set, read where its record was at hand.
+    void setLineKeys(LineKeys keys);
+    // The writes to one key field of a table's rows so far, and the row that made the last
+    // run of them, from the write counted nRowSince on: keys kept from the rows follow one
+    // row's change by reading that row alone.
+    struct KeyWrites
+    {
+        quint64 nCount = 0;
+        const ProxyDataBase* pRow = nullptr;
+        quint64 nRowSince = 0;
+    };
+    static const KeyWrites& keyWrites(int enumTable, int nField);
 
 signals:
     void signal_ClickFavorite(bool bFavorite);

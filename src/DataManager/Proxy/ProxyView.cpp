@@ -149,15 +149,16 @@ QList<QObject*> ProxyManager::rowsOf(int enumType,
     return rows;
 }
 
-// Kept until the table or any row changes: views in a row (a filter typed, a column
-// clicked) then filter and sort without reading every row object again.
+// Kept until a row is filed in or taken from the table, following the rows' writes: views
+// in a row (a filter typed, a column clicked, a ping between) then filter and sort without
+// reading every row object again.
 ViewKeys& ProxyManager::tableKeys(int enumType)
 {
     KeptKeys& kept = m_keptKeys.at(static_cast<size_t>(enumType));
-    if (!kept.pKeys || kept.nRowWrites != ProxyDataBase::writeCount()) {
-        kept.pKeys = std::make_unique<ViewKeys>(rowsOf(enumType, {}));
-        kept.nRowWrites = ProxyDataBase::writeCount();
-    }
+    if (kept.pKeys)
+        kept.pKeys->followWrites();
+    else
+        kept.pKeys = std::make_unique<ViewKeys>(rowsOf(enumType, {}), enumType, &kept.nRebuilds);
     return *kept.pKeys;
 }
 

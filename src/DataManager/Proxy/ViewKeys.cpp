@@ -157,9 +157,38 @@ int compareKeys(const IpKey& a, const IpKey& b)
     return compareKeys(a.text, b.text);
 }
 
+// The key field a sort key type reads.
+int fieldOfKeyType(int nKeyType)
+{
+    switch (nKeyType) {
+    case ViewKeys::Sort_Address:
+    case ViewKeys::Sort_FirstText:
+        return Key_Ip;
+    case ViewKeys::Sort_Latency:
+        return Key_Ping;
+    case ViewKeys::Sort_BuyTime:
+        return Key_BuyTime;
+    case ViewKeys::Sort_FavoriteUpdate:
+        return Key_UpdateTime;
+    case 21:
+        return Key_LoginTime;
+    case ViewKeys::Sort_Newest:
+        return Key_CreateTime;
+    default: // the line's texts and its expiry
+        return Key_Line;
+    }
+}
+
 } // namespace
 
-ViewKeys::ViewKeys(QList<QObject*> rows) : m_rows(std::move(rows)) {}
+ViewKeys::ViewKeys(QList<QObject*> rows, int enumTable, int* pRebuilds)
+    : m_rows(std::move(rows)), m_enumTable(enumTable), m_pRebuilds(pRebuilds)
+{
+    if (enumTable < 0 || enumTable >= kProxyEnumCount)
+        return;
+    for (int nField = 0; nField < Key_Count; ++nField)
+        m_writesSeen.push_back(ProxyDataBase::keyWrites(enumTable, nField).nCount);
+}
 
 bool ViewKeys::isSortType(int nSortType)
 {
@@ -175,6 +204,19 @@ void ViewKeys::Texts::reserve(int nCount, int nChars)
 void ViewKeys::Texts::add(const QString& qstrText)
 {
     m_spans.emplace_back(m_qstrTexts.size(), qstrText.size());
+    m_qstrTexts += qstrText;
+}
+
+// In place when the text fits where the old one was.
+void ViewKeys::Texts::set(size_t nIndex, const QString& qstrText)
+{
+    auto& span = m_spans[nIndex];
+    if (qstrText.size() <= span.second) {
+        std::copy(qstrText.cbegin(), qstrText.cend(), m_qstrTexts.begin() + span.first);
+        span.second = qstrText.size();
+        return;
+    }
+    span = {m_qstrTexts.size(), qstrText.size()};
     m_qstrTexts += qstrText;
 }
 
@@ -211,6 +253,8 @@ void ViewKeys::readLineTexts()
     if (m_bLineTexts)
         return;
     m_bLineTexts = true;
+    if (m_pRebuilds)
+        ++*m_pRebuilds;
     m_lineTexts.reserve(m_rows.size() * Field_Count, m_rows.size() * 48);
     m_static.reserve(size_t(m_rows.size()));
     static const ProxyDataBase::LineKeys kNoKeys;
@@ -225,6 +269,16 @@ void ViewKeys::readLineTexts()
     m_lineTexts.foldCase();
 }
 
+void ViewKeys::setLineTexts(int nRow, const ProxyDataBase* pRow)
+{
+    const ProxyDataBase::LineKeys& keys = pRow->lineKeys();
+    m_static[size_t(nRow)] = pRow->getIpTimeType() == kStaticPlan;
+    size_t nIndex = size_t(nRow) * Field_Count;
+    for (const QString* pText :
+         {&keys.ip, &keys.postal, &keys.isp, &keys.country, &keys.state, &keys.city})
+        m_lineTexts.set(nIndex++, pText->toCaseFolded());
+}
+
 bool ViewKeys::isStatic(int nRow)
 {
     readLineTexts();
@@ -237,88 +291,161 @@ QStringView ViewKeys::foldedText(int nRow, LineField field)
     return m_lineTexts.at(size_t(nRow) * Field_Count + field);
 }
 
-void ViewKeys::readSortKeys(int nKeyType)
+void ViewKeys::SortKeys::read(int nKeyType, const QList<QObject*>& rows)
 {
-    if (m_nKeyType == nKeyType)
-        return;
+    *this = SortKeys();
     m_nKeyType = nKeyType;
-    clearSortKeys();
     if (!isTextKey(nKeyType)) {
-        m_sortNumbers.reserve(size_t(m_rows.size()));
-        for (QObject* pRow : qAsConst(m_rows))
-            m_sortNumbers.push_back(sortNumberOf(nKeyType, pRow));
+        m_numbers.reserve(size_t(rows.size()));
+        for (QObject* pRow : rows)
+            m_numbers.push_back(sortNumberOf(nKeyType, pRow));
         return;
     }
-    m_sortTexts.reserve(m_rows.size(), m_rows.size() * 20);
-    for (QObject* pRow : qAsConst(m_rows)) {
+    m_texts.reserve(rows.size(), rows.size() * 20);
+    for (QObject* pRow : rows) {
         const QString qstrText = sortTextOf(nKeyType, pRow);
-        m_sortTexts.add(qstrText);
+        m_texts.add(qstrText);
         if (nKeyType == ViewKeys::Sort_Address) {
-            const size_t nFirst = m_ipNumbers.size();
-            appendIpNumbers(qstrText, m_ipNumbers);
-            m_ipNumberSpans.emplace_back(nFirst, m_ipNumbers.size() - nFirst);
+            m_ipNumberSpans.emplace_back();
+            setIp(m_ipNumberSpans.size() - 1, qstrText);
         }
     }
 }
 
-void ViewKeys::clearSortKeys()
+void ViewKeys::SortKeys::setIp(size_t nRow, const QString& qstrIp)
 {
-    m_sortTexts.clear();
-    m_ipNumbers = {};
-    m_ipNumberSpans = {};
-    m_sortNumbers = {};
+    const size_t nFirst = m_ipNumbers.size();
+    appendIpNumbers(qstrIp, m_ipNumbers);
+    m_ipNumberSpans[nRow] = {nFirst, m_ipNumbers.size() - nFirst};
 }
 
-template <typename Use> void ViewKeys::withKey(Use use) const
+void ViewKeys::SortKeys::set(size_t nRow, QObject* pRow)
+{
+    if (!isTextKey(m_nKeyType)) {
+        m_numbers[nRow] = sortNumberOf(m_nKeyType, pRow);
+        return;
+    }
+    const QString qstrText = sortTextOf(m_nKeyType, pRow);
+    m_texts.set(nRow, qstrText);
+    if (m_nKeyType == ViewKeys::Sort_Address)
+        setIp(nRow, qstrText);
+}
+
+template <typename Use> void ViewKeys::SortKeys::withKey(Use use) const
 {
     if (m_nKeyType == ViewKeys::Sort_Address)
         use([this](size_t nRow) {
             const auto& span = m_ipNumberSpans[nRow];
-            return IpKey{m_ipNumbers.data() + span.first, span.second, m_sortTexts.at(nRow)};
+            return IpKey{m_ipNumbers.data() + span.first, span.second, m_texts.at(nRow)};
         });
     else if (isTextKey(m_nKeyType))
-        use([this](size_t nRow) { return m_sortTexts.at(nRow); });
+        use([this](size_t nRow) { return m_texts.at(nRow); });
     else
-        use([this](size_t nRow) { return m_sortNumbers[nRow]; });
+        use([this](size_t nRow) { return m_numbers[nRow]; });
 }
 
-// Ranks once per key type, so that each view after sorts plain numbers: equal keys share a
-// rank.
-void ViewKeys::rankKeys(int nKeyType)
+void ViewKeys::Ranking::rank(int nKeyType, const QList<QObject*>& rows)
 {
-    if (m_nRankedKeyType == nKeyType)
-        return;
-    readSortKeys(nKeyType);
-    std::vector<int> order(size_t(m_rows.size()));
+    keys.read(nKeyType, rows);
+    order.resize(size_t(rows.size()));
     std::iota(order.begin(), order.end(), 0);
-    m_ranks.assign(order.size(), 0);
-    withKey([this, &order](const auto& key) {
+    keys.withKey([this](const auto& key) {
         std::sort(order.begin(), order.end(),
                   [&key](int a, int b) { return compareKeys(key(size_t(a)), key(size_t(b))) < 0; });
+    });
+    numberRanks();
+}
+
+// One row's key changed: the row moves to its new place in the order.
+void ViewKeys::Ranking::move(int nRow, QObject* pRow)
+{
+    keys.set(size_t(nRow), pRow);
+    order.erase(std::find(order.begin(), order.end(), nRow));
+    keys.withKey([this, nRow](const auto& key) {
+        const auto place =
+            std::lower_bound(order.begin(), order.end(), nRow, [&key](int a, int b) {
+                return compareKeys(key(size_t(a)), key(size_t(b))) < 0;
+            });
+        order.insert(place, nRow);
+    });
+    numberRanks();
+}
+
+// Each view after sorts plain numbers.
+void ViewKeys::Ranking::numberRanks()
+{
+    ranks.assign(order.size(), 0);
+    keys.withKey([this](const auto& key) {
         quint32 nRank = 0;
         for (size_t i = 1; i < order.size(); ++i) {
             if (compareKeys(key(size_t(order[i - 1])), key(size_t(order[i]))) < 0)
                 ++nRank;
-            m_ranks[size_t(order[i])] = nRank;
+            ranks[size_t(order[i])] = nRank;
         }
     });
-    m_nRankedKeyType = nKeyType;
-    // Only the ranks are read from now on.
-    m_nKeyType = 0;
-    clearSortKeys();
+}
+
+const ViewKeys::Ranking& ViewKeys::ranking(int nKeyType)
+{
+    auto [it, bNew] = m_rankings.try_emplace(nKeyType);
+    if (bNew) {
+        it->second.rank(nKeyType, m_rows);
+        if (m_pRebuilds)
+            ++*m_pRebuilds;
+    }
+    return it->second;
+}
+
+void ViewKeys::followWrites()
+{
+    for (size_t nField = 0; nField < m_writesSeen.size(); ++nField) {
+        const ProxyDataBase::KeyWrites& writes =
+            ProxyDataBase::keyWrites(m_enumTable, int(nField));
+        if (writes.nCount == m_writesSeen[nField])
+            continue;
+        const bool bOneRow = writes.nRowSince <= m_writesSeen[nField] + 1;
+        m_writesSeen[nField] = writes.nCount;
+        follow(int(nField), bOneRow ? writes.pRow : nullptr);
+    }
+}
+
+// pRow is the one row that wrote the field, or null for several; it is only compared, as it
+// may be gone.
+void ViewKeys::follow(int nField, const ProxyDataBase* pRow)
+{
+    const int nRow = pRow ? m_rows.indexOf(const_cast<ProxyDataBase*>(pRow)) : -1;
+    if (pRow && nRow < 0)
+        return;
+    if (m_bLineTexts && (nField == Key_Line || nField == Key_Static)) {
+        if (nRow >= 0) {
+            setLineTexts(nRow, pRow);
+        } else {
+            m_bLineTexts = false;
+            m_lineTexts.clear();
+            m_static = {};
+        }
+    }
+    for (auto it = m_rankings.begin(); it != m_rankings.end();) {
+        if (fieldOfKeyType(it->first) != nField)
+            ++it;
+        else if (nRow >= 0)
+            (it++)->second.move(nRow, m_rows.at(nRow));
+        else
+            it = m_rankings.erase(it);
+    }
 }
 
 void ViewKeys::sort(std::vector<int>& positions, int nSortType)
 {
     if (!isSortType(nSortType))
         return;
-    rankKeys(keyTypeOf(nSortType));
+    const std::vector<quint32>& ranks = ranking(keyTypeOf(nSortType)).ranks;
     // Rank above position in one number: equal ranks keep the positions' order.
     const bool bDescending = isDescending(nSortType);
     std::vector<quint64> order;
     order.reserve(positions.size());
     for (int nPosition : positions) {
-        const quint32 nRank = m_ranks[size_t(nPosition)];
+        const quint32 nRank = ranks[size_t(nPosition)];
         order.push_back(quint64(bDescending ? ~nRank : nRank) << 32 | quint32(nPosition));
     }
     std::sort(order.begin(), order.end());
@@ -339,8 +466,8 @@ bool ViewKeys::lessBy(int nSortType, QObject* a, QObject* b)
 {
     if (!isSortType(nSortType))
         return false;
-    ViewKeys keys({a, b});
-    keys.readSortKeys(keyTypeOf(nSortType));
+    SortKeys keys;
+    keys.read(keyTypeOf(nSortType), {a, b});
     const bool bDescending = isDescending(nSortType);
     bool bLess = false;
     keys.withKey([&bLess, bDescending](const auto& key) {

@@ -148,6 +148,7 @@ void FoldedNameIndex::update(const QList<SearchDataBase*>& entries)
         return;
     clear();
     m_entries.assign(entries.cbegin(), entries.cend());
+    m_handedOut.assign(m_entries.size(), false);
     m_nNameChanges = SearchDataBase::indexedNameChanges();
     m_ends.reserve(m_entries.size());
     int nLength = 0;
@@ -169,6 +170,7 @@ void FoldedNameIndex::update(const QList<SearchDataBase*>& entries)
 void FoldedNameIndex::clear()
 {
     m_entries.clear();
+    m_handedOut.clear();
     m_text.clear();
     m_ends.clear();
 }

@@ -76,7 +76,8 @@ private:
 
 // The folded names of a list of entries laid end to end, so that one scan of one text finds
 // every entry whose name contains a key instead of visiting each entry. The list's owner
-// clears the index whenever it clears the list; a name change is noticed here.
+// clears the index whenever it clears the list; a name change is noticed here. Beside the
+// names it keeps which entries were handed to QML, so that each is marked only once.
 class FoldedNameIndex
 {
 public:
@@ -84,8 +85,18 @@ public:
     void update(const QList<SearchDataBase*>& entries);
     void clear();
 
-    // Calls `found` in list order for every entry whose folded name contains `foldedKey`
-    // (from foldedForSearch, not empty).
+    size_t size() const { return m_entries.size(); }
+    SearchDataBase* entry(size_t nEntry) const { return m_entries[nEntry]; }
+    // Notes the entry as handed to QML: true the first time since the index was built.
+    bool handOut(size_t nEntry)
+    {
+        const bool bFirst = !m_handedOut[nEntry];
+        m_handedOut[nEntry] = true;
+        return bFirst;
+    }
+
+    // Calls `found` in list order with the position of every entry whose folded name
+    // contains `foldedKey` (from foldedForSearch, not empty).
     template <typename Found> void forEachMatch(const QString& foldedKey, Found found) const
     {
         const int nKey = foldedKey.size();
@@ -95,7 +106,7 @@ public:
             end = std::upper_bound(end, m_ends.cend(), nAt);
             // A match running past its entry's end holds none of that entry's matches.
             if (nAt + nKey <= *end)
-                found(m_entries[size_t(end - m_ends.cbegin())]);
+                found(size_t(end - m_ends.cbegin()));
             nFrom = *end++;
             if (end == m_ends.cend())
                 break;
@@ -104,6 +115,7 @@ public:
 
 private:
     std::vector<SearchDataBase*> m_entries;
+    std::vector<bool> m_handedOut;
     QString m_text;
     std::vector<int> m_ends; // where each entry's folded name ends in m_text
     quint64 m_nNameChanges = 0;

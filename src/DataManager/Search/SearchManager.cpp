@@ -578,7 +578,7 @@ bool parentFits(const SearchDataBase* pParent, const QString& qstrChosen)
 
 } // namespace
 
-const FoldedNameIndex& SearchManager::Catalogue::namesAt(int level)
+FoldedNameIndex& SearchManager::Catalogue::namesAt(int level)
 {
     FoldedNameIndex& index = names[level - 1];
     index.update(at(level));
@@ -589,7 +589,6 @@ void SearchManager::Catalogue::clearLevel(int level)
 {
     clearData(at(level));
     names[level - 1].clear();
-    allHandedOut[level - 1] = false;
 }
 
 // Appends the entries of a catalogue level whose names contain the key and that `accepts`
@@ -599,22 +598,23 @@ void SearchManager::collect(Catalogue& catalogue, int level, const QString& fold
                             QList<QObject*>& result, Accepts accepts)
 {
     // Entries are marked as ours when first handed to QML rather than when built: most
-    // are never shown. Once a search handed out the whole level, none needs marking again.
-    bool& bAllHandedOut = catalogue.allHandedOut[level - 1];
-    const bool bMark = !bAllHandedOut;
-    const int nBefore = result.size();
-    const auto take = [&result, &accepts, bMark](SearchDataBase* pEntry) {
-        if (accepts(pEntry))
-            result.append(bMark ? borrowed(pEntry) : pEntry);
+    // are never shown. The index remembers the marked ones, so a search marks only the
+    // entries it hands out for the first time.
+    FoldedNameIndex& names = catalogue.namesAt(level);
+    const auto take = [&result, &accepts, &names](size_t nEntry) {
+        SearchDataBase* pEntry = names.entry(nEntry);
+        if (!pEntry || !accepts(pEntry))
+            return;
+        if (names.handOut(nEntry))
+            borrowed(pEntry);
+        result.append(pEntry);
     };
     if (foldedKey.isEmpty()) { // every name contains it
-        for (SearchDataBase* pEntry : catalogue.at(level))
-            if (pEntry)
-                take(pEntry);
+        for (size_t nEntry = 0; nEntry < names.size(); ++nEntry)
+            take(nEntry);
     } else {
-        catalogue.namesAt(level).forEachMatch(foldedKey, take);
+        names.forEachMatch(foldedKey, take);
     }
-    bAllHandedOut = bAllHandedOut || result.size() - nBefore == catalogue.at(level).size();
 }
 
 QList<QObject*> SearchManager::searchChoices(const EntryList& page, Catalogue& catalogue, int level,

@@ -197,11 +197,9 @@ private:
         FoldedNameIndex names[5];
         EntryList& at(int level) { return lists[level - 1]; }
         // The name index of a level, brought up to date.
-        const FoldedNameIndex& namesAt(int level);
+        FoldedNameIndex& namesAt(int level);
         // Deletes a level's entries and drops its index.
         void clearLevel(int level);
-        // Whether a search handed every entry of a level to QML (see collect).
-        bool allHandedOut[5] = {};
     };
 
     // How a rebuild maps a plan to a raw array.

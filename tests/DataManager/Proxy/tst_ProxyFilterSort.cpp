@@ -1,5 +1,6 @@
 #include "DataManager/Proxy/ProxyListModel.h"
 #include "DataManager/Proxy/ProxyManager.h"
+#include "DataManager/Proxy/ViewKeys.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 
@@ -211,6 +212,44 @@ private slots:
         QVERIFY(shown().isEmpty());
         row("30.0.0.5")->setqjsonLine({{"country", "\u00E6r\u00F8"}});
         QCOMPARE(shown(), QStringList{"30.0.0.5"});
+    }
+
+    // Kept keys follow writes field by field and table by table: one row's ping is read
+    // from that row alone, pings of several rows re-rank that table's pings only.
+    void keysFollowWrites()
+    {
+        int nPing = 40;
+        for (const HandRow& row : kHandRows) {
+            auto* pOnline = rowOf<ProxyList>(row.szIp, lineOf(row), row.nPlan);
+            pOnline->setPing(nPing -= 10);
+            manager()->addData(pOnline);
+            manager()->addData(rowOf<TodayList>(row.szIp, lineOf(row), row.nPlan));
+        }
+        const auto byPing = [this] {
+            QStringList ips;
+            for (QObject* pRow : manager()->getDataType(Proxy_Online, ViewKeys::Sort_Latency))
+                ips << static_cast<ProxyDataBase*>(pRow)->getIp();
+            return ips;
+        };
+        const auto online = [this](const char* szIp) {
+            return manager()->getListDataByKey(szIp, Proxy_Online);
+        };
+        QCOMPARE(byPing(), (QStringList{"20.0.0.4", "20.0.0.3", "10.0.0.2", "10.0.0.1"}));
+        manager()->getDataType(Proxy_Today, 0);
+        const int nOnline = manager()->keyRebuilds(Proxy_Online);
+        const int nToday = manager()->keyRebuilds(Proxy_Today);
+        online("10.0.0.1")->setPing(5);
+        online("10.0.0.1")->setPing(15);
+        QCOMPARE(byPing(), (QStringList{"20.0.0.4", "20.0.0.3", "10.0.0.1", "10.0.0.2"}));
+        manager()->getDataType(Proxy_Today, 0);
+        QCOMPARE(manager()->keyRebuilds(Proxy_Online), nOnline);
+        QCOMPARE(manager()->keyRebuilds(Proxy_Today), nToday);
+        online("20.0.0.4")->setPing(50);
+        online("20.0.0.3")->setPing(1);
+        QCOMPARE(byPing(), (QStringList{"20.0.0.3", "10.0.0.1", "10.0.0.2", "20.0.0.4"}));
+        manager()->getDataType(Proxy_Today, 0);
+        QCOMPARE(manager()->keyRebuilds(Proxy_Online), nOnline + 1);
+        QCOMPARE(manager()->keyRebuilds(Proxy_Today), nToday);
     }
 
     void countsChangeWithOneSignal_data()

@@ -125,8 +125,9 @@ bool MySqlliteBase::runQuery(const QString& dbName, const QString& queryStr, Sql
 {
     if (!hasCurrentDb() && !reOpenSql(dbName))
         return false;
-    QSqlDatabase db = QSqlDatabase::database(dbName);
-    QSqlQuery query(db);
+    // The current connection as it is: a look-up by name takes Qt's global lock and checks
+    // the connection for each statement.
+    QSqlQuery query(dbName == m_qstrDbName ? m_objDb : QSqlDatabase::database(dbName));
     query.setForwardOnly(true);
     if (!query.exec(queryStr)) {
         m_qstrErrorSqlText = queryStr;

@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-// Called after each write; an overload for a class that needs to know of its writes (the
-// proxy rows) is chosen over this one.
-inline void notePropertyWrite(const void*) {}
+// Called after each write with the property's name; an overload for a class that needs to
+// know of its writes (the proxy rows) is chosen over this one.
+inline void notePropertyWrite(const void*, const char*) {}
 
 // A QML property whose write stores and notifies only when the value changes; the optional
 // trailing arguments initialise the member. For objects used on one thread only, so no lock
@@ -21,7 +21,7 @@ public:                                                                         
         if (m_##name == value)                                                                     \
             return;                                                                                \
         m_##name = value;                                                                          \
-        notePropertyWrite(this);                                                                   \
+        notePropertyWrite(this, #name);                                                            \
         emit name##Changed(value);                                                                 \
     }                                                                                              \
     Q_SIGNAL void name##Changed(Type name);                                                        \

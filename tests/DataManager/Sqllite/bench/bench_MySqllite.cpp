@@ -1,7 +1,10 @@
 // 10,000 today rows written by one database job, against the same rows written with plain
 // Qt SQL in one transaction on the calling thread: once with the job's own statement text per
-// row, once with one prepared statement and bound values. Every iteration writes a fresh
-// file. Wall time counts: the job runs on the database thread while the caller waits.
+// row, once with one prepared statement and bound values. Every sample writes fresh files,
+// the three sides in turn from a different start. Times are the CPU time of the thread that
+// writes (the database thread for the job) beside wall time; the figures are medians with
+// their min-max.
+#include "BenchFigure.h"
 #include "DataManager/Sqllite/MySqllite.h"
 
 #include <QCoreApplication>
@@ -13,12 +16,14 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-#include <benchmark/benchmark.h>
+#include <QDirIterator>
 
+#include <cstdio>
 #include <string>
 
 namespace {
 constexpr int kRows = 10000;
+constexpr int kSamples = 7;
 
 Json::Value todayRows()
 {
@@ -46,33 +51,37 @@ const Json::Value& rows()
     return value;
 }
 
-// A file name never used before in this process: Google Benchmark calls a benchmark function
-// several times, and a counter of its own would hand out files already full of these rows.
 QString freshName(const char* szPrefix)
 {
     static int s_nFile = 0;
     return QLatin1String(szPrefix) + QString::number(s_nFile++);
 }
 
-void oneJob(benchmark::State& state)
+// The CPU clock of the database thread, found by its name: the kernel's clock of a thread
+// given by its id (what pthread_getcpuclockid hands out for a thread of ours).
+clockid_t databaseThreadClock()
 {
-    MySqllite* pDb = MySqllite::GetInstance();
-    QString qstrPrevious;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const QString qstrName = freshName("job");
-        pDb->createMySqllite(qstrName, 0); // closes the previous file, which can go
-        if (!qstrPrevious.isEmpty())
-            QFile::remove(qstrPrevious + ".db");
-        qstrPrevious = qstrName;
-        auto* pItem = new SqlliteItem;
-        pItem->setTableName(pDb->getTodayListTableName());
-        for (Json::Value row : rows())
-            pItem->addJsonValue(row);
-        state.ResumeTiming();
-        pDb->addDataByType(pItem, 0);
+    QDirIterator tasks(QStringLiteral("/proc/self/task"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (tasks.hasNext()) {
+        const QString qstrTask = tasks.next();
+        QFile comm(qstrTask + QStringLiteral("/comm"));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "SqlliteThread")
+            return clockid_t(~QFileInfo(qstrTask).fileName().toInt() << 3 | 6);
     }
-    state.SetItemsProcessed(state.iterations() * kRows);
+    return CLOCK_THREAD_CPUTIME_ID;
+}
+
+bench::Timed oneJob(MySqllite* pDb, clockid_t dbClock)
+{
+    const QString qstrName = freshName("job");
+    pDb->createMySqllite(qstrName, 0); // closes the previous file
+    auto* pItem = new SqlliteItem;
+    pItem->setTableName(pDb->getTodayListTableName());
+    for (Json::Value row : rows())
+        pItem->addJsonValue(row);
+    const double fCpu = bench::cpuMs(dbClock);
+    const double fWall = bench::wallMs([&] { pDb->addDataByType(pItem, 0); });
+    return {fWall, bench::cpuMs(dbClock) - fCpu};
 }
 
 QString text(const Json::Value& row, const char* szKey)
@@ -115,44 +124,32 @@ void insertPerRowText(QSqlDatabase& db)
 }
 
 // The rows written on the calling thread in one transaction into a fresh file.
-void plainQtSql(benchmark::State& state, void (*insertRows)(QSqlDatabase&))
+bench::Timed plainQtSql(void (*insertRows)(QSqlDatabase&))
 {
-    for (auto _ : state) {
-        state.PauseTiming();
-        const QString qstrName = freshName("plain");
-        const QString qstrFile = QDir::current().filePath(qstrName + ".db");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), qstrName);
-            db.setDatabaseName(qstrFile);
-            db.open();
-            QSqlQuery(db).exec(
-                "CREATE TABLE IF NOT EXISTS today_list(id INTEGER PRIMARY KEY AUTOINCREMENT NOT "
-                "NULL, session TEXT UNIQUE, port INT, line TEXT, create_time CHAR(255), "
-                "update_time CHAR(255));");
-            state.ResumeTiming();
-
+    const QString qstrName = freshName("plain");
+    const QString qstrFile = QDir::current().filePath(qstrName + ".db");
+    bench::Timed timed{};
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), qstrName);
+        db.setDatabaseName(qstrFile);
+        db.open();
+        QSqlQuery(db).exec(
+            "CREATE TABLE IF NOT EXISTS today_list(id INTEGER PRIMARY KEY AUTOINCREMENT NOT "
+            "NULL, session TEXT UNIQUE, port INT, line TEXT, create_time CHAR(255), "
+            "update_time CHAR(255));");
+        const double fCpu = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
+        timed.wall = bench::wallMs([&] {
             db.transaction();
             insertRows(db);
             db.commit();
-
-            state.PauseTiming();
-        }
-        QSqlDatabase::removeDatabase(qstrName);
-        QFile::remove(qstrFile);
-        state.ResumeTiming();
+        });
+        timed.cpu = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID) - fCpu;
     }
-    state.SetItemsProcessed(state.iterations() * kRows);
+    QSqlDatabase::removeDatabase(qstrName);
+    QFile::remove(qstrFile);
+    return timed;
 }
 
-BENCHMARK(oneJob)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
-BENCHMARK_CAPTURE(plainQtSql, perRowText, &insertPerRowText)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(3.0)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(plainQtSql, prepared, &insertPrepared)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(3.0)
-    ->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv)
@@ -162,8 +159,34 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     rows();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    MySqllite* pDb = MySqllite::GetInstance();
+    pDb->createMySqllite(freshName("job"), 0);
+    const clockid_t dbClock = databaseThreadClock();
+    bench::Figure wall[3], cpu[3], wallRatio, cpuRatio;
+    for (int nSample = 0; nSample < kSamples; ++nSample) {
+        bench::Timed timed[3];
+        for (int i = 0; i < 3; ++i) {
+            const int nSide = (nSample + i) % 3;
+            timed[nSide] = nSide == 0   ? oneJob(pDb, dbClock)
+                           : nSide == 1 ? plainQtSql(&insertPerRowText)
+                                        : plainQtSql(&insertPrepared);
+        }
+        for (int nSide = 0; nSide < 3; ++nSide) {
+            wall[nSide].add(timed[nSide].wall);
+            cpu[nSide].add(timed[nSide].cpu);
+        }
+        wallRatio.add(timed[0].wall / timed[1].wall);
+        cpuRatio.add(timed[0].cpu / timed[1].cpu);
+    }
+    std::printf("%d rows, %d samples; median (min-max)%s\n", kRows, kSamples,
+                dbClock == CLOCK_THREAD_CPUTIME_ID ? "; the database thread was not found" : "");
+    cpu[0].print("job, database thread CPU", " ms");
+    wall[0].print("job, wall", " ms");
+    cpu[1].print("statement texts, plain Qt SQL, CPU", " ms");
+    wall[1].print("statement texts, plain Qt SQL, wall", " ms");
+    cpu[2].print("one prepared insert, CPU", " ms");
+    wall[2].print("one prepared insert, wall", " ms");
+    cpuRatio.print("job/statement texts, CPU (target 1.3)", "x");
+    wallRatio.print("job/statement texts, wall", "x");
     return 0;
 }

@@ -1,7 +1,9 @@
 // Times a binding from bindPortBySession to the first byte of a file fetched through the
 // bound port (SOCKS5, stand-in engine and service), against a direct fetch of the same file
-// in the same run. Each repetition binds a fresh exit to a fresh port. Prints medians.
+// in the same run. Each repetition binds a fresh exit to a fresh port, the ports chosen free
+// at run time. Prints medians.
 #include "CountingInterfaceRecv.h"
+#include "EngineTestKit.h"
 #include "SandboxService.h"
 
 #include "DataManager/Proxy/ProxyManager.h"
@@ -24,7 +26,6 @@ namespace {
 
 constexpr int kRuns = 9;
 constexpr int kWaitMs = 10000;
-constexpr int kFirstPort = 31500;
 
 bool waitFor(const std::function<bool()>& done)
 {
@@ -104,10 +105,14 @@ int main(int argc, char* argv[])
     if (!recv.signInDemo(kWaitMs) || param.getIsLogin() != 1)
         return fail("sign-in failed");
 
-    param.setBeginPort(kFirstPort);
+    // Ports free now, so that neither another program nor a parallel run holds one.
+    const int nFirstPort = freeRange(kRuns);
+    if (nFirstPort == 0)
+        return fail("no free ports");
+    param.setBeginPort(nFirstPort);
     param.setPortNumber(kRuns);
     ProxyManager& proxies = *ProxyManager::GetInstance();
-    proxies.addPortData(kFirstPort, kRuns);
+    proxies.addPortData(nFirstPort, kRuns);
     ProxyGoProxy* pEngine = ProxyGoProxy::GetInstance();
     bool bReady = false;
     QObject::connect(&recv, &InterfaceProcBase::signal_SetUiData,
