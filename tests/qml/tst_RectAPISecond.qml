@@ -222,7 +222,8 @@ TestCase {
         tryCompare(list, "count", 2)
         mouseClick(item("apiHistoryClear"))
         compare(list.count, 0)
-        apiHistoryPopup.close()
+        keyClick(Qt.Key_Escape)
+        tryCompare(apiHistoryPopup, "opened", false)
     }
 
     // Signed out, an acting button only asks for the sign-in.
