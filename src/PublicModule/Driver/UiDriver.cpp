@@ -293,6 +293,13 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         else if (!press(pItem, bRight ? Qt::RightButton : Qt::LeftButton))
             qstrReason = QStringLiteral("not a shown item");
     } else if (qstrVerb == QLatin1String("key")) {
+        // Shortcuts (Escape closing a popup) act only in the window holding the focus: the
+        // key waits until its window has it.
+        if (pItem && pItem->window() && QGuiApplication::focusWindow() != pItem->window()) {
+            pItem->window()->requestActivate();
+            m_qstrPending = QStringLiteral("the window did not get the focus");
+            return false;
+        }
         if (!typeKey(pItem, words.value(2)))
             qstrReason = QStringLiteral("not an item in a window, or an unknown key");
     } else if (qstrVerb == QLatin1String("set")) {
