@@ -219,7 +219,7 @@ TestCase {
         verify(apiHistoryPopup.opened)
         compare(apiHistoryPopup.strTitle, "API Proxy History")
         var list = item("apiHistoryList")
-        tryCompare(list, "count", 2)
+        tryCompare(list, "count", 2, 10000)
         mouseClick(item("apiHistoryClear"))
         compare(list.count, 0)
         keyClick(Qt.Key_Escape)

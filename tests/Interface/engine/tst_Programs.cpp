@@ -21,7 +21,8 @@
 namespace {
 
 constexpr int kRangeSize = 20;
-constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
+// Generous: the engine's answers come late on a busy machine.
+constexpr int kWaitMs = 30000 * QEL_TIME_FACTOR;
 constexpr int kTagRowMenu = 100;
 constexpr int kTagTimer = 200;
 const char* const kKey = "feedfacefeedfacefeedfacefeedface";
@@ -91,11 +92,13 @@ private:
         proxies().addData(pLine);
     }
 
-    // Connects the exit for programs; the port programs now start with.
+    // Connects the exit for programs; the port programs now start with, once the engine's
+    // answer came (the request pools may be idle before it does).
     QString connectExit(int nTag)
     {
         proxies().programConnect(kKey, Proxy_ProgramLine, nTag);
         m_recv->settle(kWaitMs);
+        QTest::qWaitFor([this] { return !proxies().programPort().isEmpty(); }, kWaitMs);
         return proxies().programPort();
     }
 
