@@ -22,8 +22,7 @@
 namespace {
 
 constexpr int kRangeSize = 20;
-// Generous: the engine's answers come late on a busy machine.
-constexpr int kWaitMs = 30000 * QEL_TIME_FACTOR;
+constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
 constexpr int kDebounceMs = 3000;
 const char* const kCheckRoute = "/api/client/check_ip";
 
