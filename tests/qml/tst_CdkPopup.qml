@@ -44,6 +44,11 @@ TestCase {
         tryCompare(popup, "opened", true)
     }
 
+    function test_escapeCloses() {
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "opened", false)
+    }
+
     function test_emptyCodeIsNotSent() {
         popup.confirm()
         compare(popup.messageText, "Please input your CDKEY")

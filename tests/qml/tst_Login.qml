@@ -191,6 +191,16 @@ TestCase {
         globleParam.nIsLogin = 0
     }
 
+    function test_escapeClosesAndStopsPolling() {
+        mouseClick(item("googleButton"))
+        verify(login.polling)
+        login.requestActivate()
+        tryCompare(login, "active", true)
+        keyClick(Qt.Key_Escape)
+        tryCompare(login, "visible", false)
+        verify(!login.polling)
+    }
+
     function test_hidingTellsTheMainScreen() {
         var spy = createTemporaryObject(spyComponent, testCase, { target: curlRecv, signalName: "signal_SetUiData" })
         login.signal_SetUiData(10, "", 0)

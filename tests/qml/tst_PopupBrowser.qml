@@ -62,6 +62,11 @@ TestCase {
         return texts
     }
 
+    function test_escapeCloses() {
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "opened", false)
+    }
+
     function test_rowsFollowTheListAndTheSwitch() {
         verify(child("profilesEmpty").visible)
         browserWndModel.setJsonText(JSON.stringify([

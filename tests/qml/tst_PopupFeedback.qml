@@ -46,6 +46,11 @@ TestCase {
         popup.signal_SetUiData(141, "/home/u/" + qstrName + ".png|https://res/" + qstrName, 0)
     }
 
+    function test_escapeCloses() {
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "opened", false)
+    }
+
     function test_categoriesAskedForUntilThereAreSome() {
         compare(curlRecv.calls, [["categories"]])
         popup.signal_SetUiData(140, '{"id": 1}', 0) // no list: nothing changes

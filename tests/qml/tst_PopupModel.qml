@@ -77,6 +77,11 @@ TestCase {
 
     function cleanup() { popup.close() }
 
+    function test_escapeCloses() {
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "opened", false)
+    }
+
     function test_confirmPanel() {
         compare([popup.showType, popup.textCurScope, popup.nPortCount], [1, label, 3])
         compare([popup.width, popup.height], [380, 230])

@@ -45,6 +45,11 @@ TestCase {
         return list.itemAtIndex(nRow)
     }
 
+    function test_escapeCloses() {
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "opened", false)
+    }
+
     function test_emptyStateUntilNoticesCome() {
         compare(curlRecv.calls, [["list"]])
         verify(findChild(popup.contentItem, "noticeEmpty").visible)

@@ -74,6 +74,12 @@ TestCase {
         child("forwardPortView").forceLayout()
     }
 
+    function test_escapeCloses() {
+        openList()
+        keyClick(Qt.Key_Escape)
+        tryCompare(forwardList, "opened", false)
+    }
+
     function test_emptyText() {
         ProxyManager.clearDataByType(4)
         openList()

@@ -89,7 +89,7 @@ TestCase {
     }
 
     function cell(name) {
-        tryVerify(function () { return field(name) !== null }, 2000, name)
+        tryVerify(function () { return field(name) !== null }, 10000, name)
         return field(name)
     }
 
@@ -237,7 +237,7 @@ TestCase {
         tryCompare(programHistoryPopup, "opened", true)
         compare(programHistoryPopup.strTitle, "Custom Proxy History")
         var list = findChild(programHistoryPopup.contentItem, "programHistoryList")
-        compare(list.count, 2)
+        tryCompare(list, "count", 2, 10000)
         mouseClick(findChild(programHistoryPopup.contentItem, "programHistoryClear"))
         compare(list.count, 0)
         compare(ProxyManager.getDataType(9, 0).length, 0)

@@ -219,10 +219,11 @@ TestCase {
         verify(apiHistoryPopup.opened)
         compare(apiHistoryPopup.strTitle, "API Proxy History")
         var list = item("apiHistoryList")
-        tryCompare(list, "count", 2)
+        tryCompare(list, "count", 2, 10000)
         mouseClick(item("apiHistoryClear"))
         compare(list.count, 0)
-        apiHistoryPopup.close()
+        keyClick(Qt.Key_Escape)
+        tryCompare(apiHistoryPopup, "opened", false)
     }
 
     // Signed out, an acting button only asks for the sign-in.

@@ -54,12 +54,13 @@ TestCase {
     function cleanup() { popup.close() }
 
     // Typed and taken with Return: each real change is saved once (137), an empty text
-    // clears the remark, the same text again is no change.
+    // clears the remark, the same text again is no change; Escape leaves it.
     function test_favoriteRemark_data() {
         return [
             { tag: "a remark", text: "shop one", remark: "shop one", saved: 1 },
             { tag: "the same again", text: "shop one", remark: "shop one", saved: 0 },
-            { tag: "emptied", text: "", remark: "", saved: 1 }
+            { tag: "emptied", text: "", remark: "", saved: 1 },
+            { tag: "typed, then Escape", text: "not kept", remark: "", saved: 0, key: Qt.Key_Escape }
         ]
     }
     function test_favoriteRemark(data) {
@@ -67,7 +68,7 @@ TestCase {
         tryCompare(popup, "opened", true)
         compare(field().text, favorite().qstrRemark)
         typeText(data.text)
-        keyClick(Qt.Key_Return)
+        keyClick(data.key || Qt.Key_Return)
         tryCompare(popup, "visible", false)
         gc()
         compare(favorite().qstrRemark, data.remark)

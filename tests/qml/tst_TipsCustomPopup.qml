@@ -29,7 +29,9 @@ TestCase {
               sent: [161, "jump recharge", 3] },
             { tag: "30 program", type: 30, value: 0, opens: true, button: "Sure",
               sent: [162, "jump program", 0] },
-            { tag: "20 ignored", type: 20, value: 0, opens: false, button: "Sure", sent: [] }
+            { tag: "20 ignored", type: 20, value: 0, opens: false, button: "Sure", sent: [] },
+            { tag: "29 closed by Escape", type: 29, value: 3, opens: true, button: "Recharge Now",
+              sent: [], escape: true }
         ]
     }
 
@@ -42,7 +44,10 @@ TestCase {
         tryCompare(tips, "opened", true)
         compare(tips.messageText, "Balance is low")
         compare(tips.buttonText, data.button)
-        mouseClick(findChild(tips.contentItem, "tipsAction"))
+        if (data.escape)
+            keyClick(Qt.Key_Escape)
+        else
+            mouseClick(findChild(tips.contentItem, "tipsAction"))
         tryCompare(tips, "visible", false)
         compare(uiSpy.count, data.sent.length ? 1 : 0)
         if (data.sent.length)

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMetaMethod>
 #include <QJSValue>
@@ -19,6 +18,12 @@
 #include <QVariant>
 
 #include <cstdio>
+
+// Qt's own entry for a key from the window system (what QtTest uses for a window): the key
+// passes the shortcut map, where popups close on Escape, before it reaches the window.
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* window, QEvent::Type t, int k,
+                                    Qt::KeyboardModifiers mods, const QString& text = QString(),
+                                    bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -114,6 +119,22 @@ QQuickWindow* windowOf(QObject* pObject)
     const QVariant content = pObject->property("contentItem");
     auto* pContent = content.value<QQuickItem*>();
     return pContent ? pContent->window() : nullptr;
+}
+
+// A window or a popup is grabbed with the whole window it shows in; an item alone.
+QImage grabOf(QObject* pObject)
+{
+    QQuickWindow* pWindow = windowOf(pObject);
+    const QImage image = pWindow ? pWindow->grabWindow() : QImage();
+    auto* pItem = qobject_cast<QQuickItem*>(pObject);
+    if (!pItem || pItem == pWindow->contentItem() || image.isNull() || pWindow->width() <= 0)
+        return image;
+    const qreal scale = qreal(image.width()) / pWindow->width();
+    const QRectF area = pItem->mapRectToScene(QRectF(0, 0, pItem->width(), pItem->height()));
+    const QRect pixels = QRectF(area.topLeft() * scale, area.size() * scale)
+                             .toAlignedRect()
+                             .intersected(image.rect());
+    return pixels.isEmpty() ? QImage() : image.copy(pixels);
 }
 
 // The delegate a list or grid view shows for row qstrRow, when it has one.
@@ -272,6 +293,13 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         else if (!press(pItem, bRight ? Qt::RightButton : Qt::LeftButton))
             qstrReason = QStringLiteral("not a shown item");
     } else if (qstrVerb == QLatin1String("key")) {
+        // Shortcuts (Escape closing a popup) act only in the window holding the focus: the
+        // key waits until its window has it.
+        if (pItem && pItem->window() && QGuiApplication::focusWindow() != pItem->window()) {
+            pItem->window()->requestActivate();
+            m_qstrPending = QStringLiteral("the window did not get the focus");
+            return false;
+        }
         if (!typeKey(pItem, words.value(2)))
             qstrReason = QStringLiteral("not an item in a window, or an unknown key");
     } else if (qstrVerb == QLatin1String("set")) {
@@ -293,10 +321,9 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         if (evaluate(m_engine, pObject, restOf(words, 2), value, qstrReason))
             qstrDetail = value.toString();
     } else if (qstrVerb == QLatin1String("grab")) {
-        QQuickWindow* pWindow = windowOf(pObject);
-        const QImage image = pWindow ? pWindow->grabWindow() : QImage();
+        const QImage image = grabOf(pObject);
         if (image.isNull())
-            qstrReason = QStringLiteral("window not grabbed");
+            qstrReason = QStringLiteral("nothing grabbed");
         else if (!image.save(words.value(2)))
             qstrReason = QStringLiteral("picture not written");
     } else {
@@ -328,9 +355,7 @@ bool UiDriver::typeKey(QQuickItem* pItem, const QString& qstrKey)
     pItem->forceActiveFocus();
     const int nKey = sequence[0] & ~Qt::KeyboardModifierMask;
     const QString qstrText = qstrKey.size() == 1 ? qstrKey : QString();
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, nKey, Qt::NoModifier, qstrText);
-        QCoreApplication::sendEvent(pItem->window(), &event);
-    }
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        qt_handleKeyEvent(pItem->window(), type, nKey, Qt::NoModifier, qstrText);
     return true;
 }

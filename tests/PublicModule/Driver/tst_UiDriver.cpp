@@ -7,7 +7,7 @@
 namespace {
 
 // A window with a button that counts, a field, an area for the right button, two labels of
-// one name (one inside "box"), a list, and a popup whose content has a name.
+// one name (one inside "box"), a list, and a popup (closed on Escape) whose content has a name.
 const char* const kScene = R"(
 import QtQuick 2.15
 import QtQuick.Controls 2.15
@@ -32,7 +32,10 @@ ApplicationWindow {
         acceptedButtons: Qt.RightButton
         onClicked: window.rights += 1
     }
-    Popup { id: popup; Component.onCompleted: open(); Label { objectName: "inPopup"; text: "x" } }
+    Popup {
+        id: popup; objectName: "popup"; Component.onCompleted: open()
+        Label { objectName: "inPopup"; text: "x" }
+    }
     id: window
 }
 )";
@@ -76,6 +79,10 @@ private slots:
             "wait box/label text inner",
             "wait rows@1 text row 1",
             "press rows@7",
+            "call popup open",
+            "wait popup opened true",
+            "key field Escape",
+            "wait popup opened false",
         };
         QStringList lines;
         UiDriver driver(engine, steps, [&lines](const QString& qstrLine) { lines << qstrLine; });
@@ -90,7 +97,7 @@ private slots:
         QCOMPARE(lines.at(13), expected.at(13) + " 14x");
         QVERIFY(lines.at(14).startsWith("FAIL: eval window noSuchName.x ("));
         QVERIFY(lines.at(14).contains("ReferenceError: noSuchName is not defined"));
-        expected.last() = "FAIL: press rows@7 (no object named \"rows@7\")";
+        expected[21] = "FAIL: press rows@7 (no object named \"rows@7\")";
         QCOMPARE(lines.mid(15), expected.mid(15));
     }
 };

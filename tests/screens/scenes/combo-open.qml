@@ -53,6 +53,14 @@ Window {
         }
     })
 
+    // What the box's page sets on it, where that differs from the box's own defaults.
+    readonly property var pageSets: ({
+        ComboBoxEquipmentCountry: { defaultText: "US" },
+        ComboBoxDeviceCountry: { defaultText: "US" },
+        ComboBoxDeviceStatus: { textTitle: qsTr("Device Status"), defaultText: qsTr("Online") },
+        ComboBoxApiMeal: { defaultText: qsTr("Popular Plan") }
+    })
+
     Loader {
         id: loader
         active: false
@@ -65,6 +73,9 @@ Window {
                 item.service = curlRecv
             if ("globals" in item)
                 item.globals = globleParam
+            var sets = pageSets[sceneParam] || {}
+            for (var name in sets)
+                item[name] = sets[name]
             item.dataModel = rowsOf[sceneParam]()
             item.comboBoxModel.open()
         }
