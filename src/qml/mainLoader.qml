@@ -684,6 +684,10 @@ Item {
                                           3: rectFavoriteListID, 4: rectApi, 6: rectProgram,
                                           10: rectStaticProxyListID })
 
+    // Who shows a line list by the list identity that its answers carry.
+    readonly property var lineListOwners: ({ 1: [rectProxyListID], 10: [rectStaticProxyListID],
+                                             12: [popupEquipmentLine] })
+
     // Messages handed on as they came: type -> receivers.
     readonly property var forwards: ({
         22: planRadios,
@@ -756,11 +760,11 @@ Item {
             floatingTip.visible = true
             tipsTimer.restart()
         },
-        // The device line popup's own refusals show in the popup alone, not also on the
-        // device page beneath it.
+        // A line list's refusal shows on that list alone: a static list refused at sign-in
+        // is not told on the page in view, nor the device line popup's on the device page
+        // beneath it. Other failures show on whichever page is in view.
         40: function (s, n) {
-            send(n === popupEquipmentLine.nOrigin ? [popupEquipmentLine]
-                                                  : listPages.concat([rectApi, rectProgram, rectEquipmentId]),
+            send(lineListOwners[n] || listPages.concat([rectApi, rectProgram, rectEquipmentId]),
                  40, s, n)
         },
         102: function (s, n) { if (!globleParam.bSocks5Globle) checkEntry(5) },

@@ -165,11 +165,21 @@ TestCase {
 
     // Every answer and failure of the page's request ends in "enable" (165, 1), which stops
     // the bar; a refusal (40) shows its reason, never "Successfully", and brings back no rows.
+    // The empty list then tells the refusal's reason, not that nothing matched, until a list
+    // arrives; a failure that is not this list's (a binding's, value 0) changes nothing there.
     function test_requestEnds_data() {
         var refused = [[40, "No balance", 1], [165, "enable", 1]]
-        return [{ tag: "refused", bPage: false, messages: refused, notice: "No balance", rows: 0 },
-                { tag: "next page refused", bPage: true, messages: refused, notice: "No balance", rows: 8 },
-                { tag: "nothing stored", bPage: false, messages: [[165, "enable", 1]], notice: "", rows: 0 }]
+        var nothing = "No proxy were found matching the results."
+        return [{ tag: "refused", bPage: false, messages: refused, notice: "No balance", rows: 0,
+                  empty: "No balance" },
+                { tag: "next page refused", bPage: true, messages: refused, notice: "No balance", rows: 8,
+                  empty: "" },
+                { tag: "nothing stored", bPage: false, messages: [[165, "enable", 1]], notice: "", rows: 0,
+                  empty: nothing },
+                { tag: "refused, then found nothing", bPage: false, messages: refused.concat([[113, "", 1]]),
+                  notice: "No balance", rows: 0, empty: nothing },
+                { tag: "binding failed", bPage: false, messages: [[40, "Port taken", 0], [165, "enable", 1]],
+                  notice: "Port taken", rows: 0, empty: nothing }]
     }
     function test_requestEnds(data) {
         page.resultNotice.text = ""
@@ -181,6 +191,9 @@ TestCase {
         compare(page.resultNotice.text, data.notice)
         verify(data.notice === "" || !page.resultNotice.bSuccess)
         compare(listView.count, data.rows)
+        compare(page.emptyNotice.visible, data.empty !== "")
+        if (data.empty !== "")
+            compare(findChild(page, "emptyText").text, data.empty)
     }
 
     // Sorted by IP: row 0 is 10.0.0.1 (state NY), row 1 is 10.0.0.2.

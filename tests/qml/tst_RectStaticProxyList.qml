@@ -79,4 +79,20 @@ TestCase {
         answer(2)
         verify(!findChild(page, "emptyNotice10").visible)
     }
+
+    // A refused or failed static list leaves the empty notice with the reason until a list
+    // arrives; a failure that is not this list's (a binding's, value 0) leaves it empty.
+    function test_refusedNotice_data() {
+        var refused = [[40, "No balance", 10], [165, "enable", 1]]
+        return [{ tag: "refused", messages: refused, text: "No balance" },
+                { tag: "refused, then found nothing", messages: refused.concat([[168, "", 10]]),
+                  text: "No proxy were found matching the results." },
+                { tag: "binding failed", messages: [[40, "Port taken", 0]], text: "" }]
+    }
+    function test_refusedNotice(data) {
+        page.refreshProxyLine(2)
+        data.messages.forEach(function (m) { page.signal_SetUiData(m[0], m[1], m[2]) })
+        compare(page.listView.count, 0)
+        compare(findChild(page, "emptyText").text, data.text)
+    }
 }

@@ -45,6 +45,9 @@ Item {
 
     // Search and Refresh are off while a list request runs.
     property bool bRequestEnabled: true
+    // Why the list stays empty when its last request was refused or failed; the empty notice
+    // tells it instead of "nothing matched". Empty again once a list arrives or is cleared.
+    property string strRefusal: ""
     property alias filterBar: filterBar
     property alias listView: listView
     property alias emptyNotice: emptyNotice
@@ -180,21 +183,32 @@ Item {
                                      ListView.Center)
     }
 
+    function answered(bEmpty) {
+        strRefusal = ""
+        listAnswered(bEmpty)
+    }
+
     readonly property var pageActions: ({
         23: function (s, n) {
             ProxyManager.clearDataByType(nOrigin)
             listView.currentIndex = -1
             fillSelection(null)
+            strRefusal = ""
             listCleared()
         },
-        40: function (s, n) { if (visible) stopWithNotice(s, false) },
+        40: function (s, n) {
+            if (n === nOrigin)
+                strRefusal = s
+            if (visible)
+                stopWithNotice(s, false)
+        },
         41: function (s, n) { if (visible) progress.stop() },
         113: function (s, n) {
             reloadList(n === nOrigin)
             if (n !== nOrigin)
                 return
             stopWithNotice(listView.count > 0 ? qsTr("Successfully") + globleParam.emptyString : "", true)
-            listAnswered(listView.count === 0)
+            answered(listView.count === 0)
         },
         123: function (s, n) {
             signal_SetUiData(23, "clear", 1)
@@ -212,7 +226,7 @@ Item {
             if (n !== nOrigin)
                 return
             stopWithNotice(strNothingFound, false)
-            listAnswered(true)
+            answered(true)
         }
     })
 

@@ -27,7 +27,8 @@ ProxyListPage {
         Text {
             objectName: "emptyText"
             text: (proxyList.bNoStaticBalance ? qsTr("There is no Static ISP Proxy,")
-                                              : proxyList.strNothingFound) + globleParam.emptyString
+                                              : proxyList.strRefusal || proxyList.strNothingFound)
+                  + globleParam.emptyString
             color: "#8C92AC"
             font.family: Theme.fontFamily
             font.pixelSize: 14 * proxyList.dp

@@ -21,7 +21,7 @@ ProxyListPage {
 
     Text {
         objectName: "emptyText"
-        text: staticList.textEmptyDefault
+        text: staticList.strRefusal || staticList.textEmptyDefault
         color: "#8C92AC"
         font.family: Theme.fontFamily
         font.pixelSize: 14 * staticList.dp
