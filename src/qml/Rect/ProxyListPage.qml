@@ -45,8 +45,9 @@ Item {
 
     // Search and Refresh are off while a list request runs.
     property bool bRequestEnabled: true
-    // Why the list stays empty when its last request was refused or failed; the empty notice
-    // tells it instead of "nothing matched". Empty again once a list arrives or is cleared.
+    // The last failure told for this list (40 with its identity), such as its request's
+    // refusal: an empty list tells it instead of "nothing matched". Forgotten once a list
+    // arrives or the list is cleared.
     property string strRefusal: ""
     property alias filterBar: filterBar
     property alias listView: listView
