@@ -177,6 +177,14 @@
 <context>
     <name>ApiParameterModel</name>
     <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
         <source>ILLUSTRATE</source>
         <translation>ILLUSTRATE</translation>
     </message>

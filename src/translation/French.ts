@@ -177,6 +177,14 @@
 <context>
     <name>ApiParameterModel</name>
     <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
         <source>ILLUSTRATE</source>
         <translation>DESCRIPTION</translation>
     </message>

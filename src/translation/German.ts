@@ -177,6 +177,14 @@
 <context>
     <name>ApiParameterModel</name>
     <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
         <source>ILLUSTRATE</source>
         <translation>BESCHREIBUNG</translation>
     </message>

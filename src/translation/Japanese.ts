@@ -177,6 +177,14 @@
 <context>
     <name>ApiParameterModel</name>
     <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
         <source>ILLUSTRATE</source>
         <translation>説明</translation>
     </message>

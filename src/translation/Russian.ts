@@ -177,6 +177,14 @@
 <context>
     <name>ApiParameterModel</name>
     <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
         <source>ILLUSTRATE</source>
         <translation>ОПИСАНИЕ</translation>
     </message>

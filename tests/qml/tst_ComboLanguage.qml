@@ -3,6 +3,7 @@ import QtTest 1.15
 import Globle.Param 1.0
 import Language.Param 1.0
 import "../../src/qml/ComboBox"
+import "../../src/qml/Delegate"
 
 // The language list comes from the fixture Language.trs laid out beside this runner,
 // next to the program's own .qm files.
@@ -32,6 +33,14 @@ TestCase {
     Component {
         id: comboComponent
         ComboLanguage { x: 10; y: 10; width: 160; height: 40 }
+    }
+
+    Component {
+        id: parameterComponent
+        ApiParameterModel {
+            width: 600
+            row: ({ nShowType: 0, nTranslateNum: 2, qstrName: "num", qstrRequired: "Yes" })
+        }
     }
 
     function init() {
@@ -75,6 +84,13 @@ TestCase {
     }
     function test_englishSpelling(data) {
         compare(qsTranslate(data.context, data.source), data.english)
+    }
+
+    // The service's "Yes"/"No" in the extraction page's parameter table read in the language.
+    function test_parameterTableWords() {
+        LanguageManager.changeLanguage("_de")
+        var cells = createTemporaryObject(parameterComponent, testCase)
+        compare(cells.children[1].text, "Ja")
     }
 
     function test_unknownCodeOrMissingFileChangesNothing() {

@@ -66,9 +66,10 @@ Row {
         bShaded: true
         text: !row ? "" : (row.nTranslateNum === 1 ? qsTr("NAME") : row.qstrName) + Theme.emptyString
     }
+    // The table's "Yes" and "No" are translated in this file's context.
     Cell {
         width: 100 * Theme.dp
-        text: !row ? "" : (row.nTranslateNum === 1 ? qsTr("REQUIRED") : row.qstrRequired) + Theme.emptyString
+        text: !row ? "" : (row.nTranslateNum === 1 ? qsTr("REQUIRED") : qsTr(row.qstrRequired)) + Theme.emptyString
     }
     Cell {
         id: explainCell
