@@ -43,13 +43,28 @@ void ProxyListModel::clear()
 void ProxyListModel::resetRows(const QList<QObject*>& rows)
 {
     beginResetModel();
-    for (QObject* pRow : qAsConst(m_followed))
-        disconnect(pRow, nullptr, this, nullptr);
-    m_followed.clear();
+    unfollowAllBut(rows);
     m_rows = rows;
     m_held.clear();
     endResetModel();
     emit countChanged();
+}
+
+// Rows the new list keeps stay followed: a sort reorders thousands of rows a view has
+// read, and disconnecting each row's signals only to connect them again costs the most.
+void ProxyListModel::unfollowAllBut(const QList<QObject*>& rows)
+{
+    if (m_followed.isEmpty())
+        return;
+    const QSet<QObject*> kept(rows.cbegin(), rows.cend());
+    for (auto it = m_followed.begin(); it != m_followed.end();) {
+        if (kept.contains(*it)) {
+            ++it;
+            continue;
+        }
+        disconnect(*it, nullptr, this, nullptr);
+        it = m_followed.erase(it);
+    }
 }
 
 void ProxyListModel::offerRow(QObject* pRow)

@@ -48,6 +48,7 @@ private slots:
 private:
     void resetRows(const QList<QObject*>& rows);
     void follow(QObject* pRow) const;
+    void unfollowAllBut(const QList<QObject*>& rows);
     void insertRow(int nRow, QObject* pRow);
     int placeOf(QObject* pRow) const;
 
