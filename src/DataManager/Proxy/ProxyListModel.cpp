@@ -43,22 +43,76 @@ void ProxyListModel::clear()
 void ProxyListModel::resetRows(const QList<QObject*>& rows)
 {
     beginResetModel();
-    for (QObject* pRow : qAsConst(m_followed))
-        disconnect(pRow, nullptr, this, nullptr);
-    m_followed.clear();
+    unfollowAllBut(rows);
     m_rows = rows;
+    m_held.clear();
     endResetModel();
     emit countChanged();
 }
 
+// Rows the new list keeps stay followed: a sort reorders thousands of rows a view has
+// read, and disconnecting each row's signals only to connect them again costs the most.
+void ProxyListModel::unfollowAllBut(const QList<QObject*>& rows)
+{
+    if (m_followed.isEmpty())
+        return;
+    const QSet<QObject*> kept(rows.cbegin(), rows.cend());
+    for (auto it = m_followed.begin(); it != m_followed.end();) {
+        if (kept.contains(*it)) {
+            ++it;
+            continue;
+        }
+        disconnect(*it, nullptr, this, nullptr);
+        it = m_followed.erase(it);
+    }
+}
+
 void ProxyListModel::offerRow(QObject* pRow)
 {
+    if (m_bHolding && pRow) {
+        m_held.append(pRow);
+        return;
+    }
     if (!pRow || m_rows.contains(pRow) || (m_accepts && !m_accepts(pRow)))
         return;
-    auto place = m_rows.end();
+    insertRow(placeOf(pRow), pRow);
+}
+
+void ProxyListModel::releaseOffers()
+{
+    m_bHolding = false;
+    QSet<QObject*> shown(m_rows.cbegin(), m_rows.cend());
+    QList<QObject*> fresh;
+    for (QObject* pRow : qAsConst(m_held))
+        if ((!m_accepts || m_accepts(pRow)) && !shown.contains(pRow)) {
+            shown.insert(pRow);
+            fresh.append(pRow);
+        }
+    m_held.clear();
     if (m_less)
-        place = std::upper_bound(m_rows.begin(), m_rows.end(), pRow, m_less);
-    const int nRow = static_cast<int>(place - m_rows.begin());
+        std::stable_sort(fresh.begin(), fresh.end(), m_less);
+    if (!m_rows.isEmpty() || fresh.size() < 2) {
+        for (QObject* pRow : qAsConst(fresh))
+            insertRow(placeOf(pRow), pRow);
+        return;
+    }
+    beginInsertRows(QModelIndex(), 0, fresh.size() - 1);
+    m_rows = fresh;
+    endInsertRows();
+    emit countChanged();
+}
+
+// After every shown row that `less` does not put behind the row; at the end without one.
+int ProxyListModel::placeOf(QObject* pRow) const
+{
+    if (!m_less)
+        return m_rows.size();
+    return static_cast<int>(std::upper_bound(m_rows.begin(), m_rows.end(), pRow, m_less) -
+                            m_rows.begin());
+}
+
+void ProxyListModel::insertRow(int nRow, QObject* pRow)
+{
     beginInsertRows(QModelIndex(), nRow, nRow);
     m_rows.insert(nRow, pRow);
     endInsertRows();
@@ -67,6 +121,7 @@ void ProxyListModel::offerRow(QObject* pRow)
 
 void ProxyListModel::removeRowObject(QObject* pRow)
 {
+    m_held.removeAll(pRow);
     const int nRow = m_rows.indexOf(pRow);
     if (nRow < 0)
         return;

@@ -28,6 +28,10 @@ public:
     // after every shown row that `less` does not put behind it (at the end without one).
     void setRows(const QList<QObject*>& rows, Accepts accepts = {}, Less less = {});
     void offerRow(QObject* pRow);
+    // Rows offered in between are placed together at the release, as offerRow would have
+    // placed them one by one: a long list filed while shown costs no pass per row.
+    void holdOffers() { m_bHolding = true; }
+    void releaseOffers();
     void removeRowObject(QObject* pRow);
     void clear();
 
@@ -44,6 +48,9 @@ private slots:
 private:
     void resetRows(const QList<QObject*>& rows);
     void follow(QObject* pRow) const;
+    void unfollowAllBut(const QList<QObject*>& rows);
+    void insertRow(int nRow, QObject* pRow);
+    int placeOf(QObject* pRow) const;
 
     QHash<int, QByteArray> m_roleNames;
     QHash<int, int> m_roleBySignal; // notify signal index -> role
@@ -52,4 +59,6 @@ private:
     mutable QSet<QObject*> m_followed;
     Accepts m_accepts;
     Less m_less;
+    bool m_bHolding = false;
+    QList<QObject*> m_held;
 };

@@ -125,6 +125,9 @@ public:
     // Views: a fresh list of rows picked, filtered and sorted for a page; the list type's
     // model is loaded with the same rows and places rows filed later by the same rules.
     Q_INVOKABLE QList<QObject*> getDataType(int enumValue, int nValue = 0);
+    // The same view shown through the model alone: a page that reads its model gets no
+    // script array of every row (a wrapper per row, each kept by the script engine).
+    Q_INVOKABLE void showView(int enumValue, int nValue = 0) { getDataType(enumValue, nValue); }
     Q_INVOKABLE QList<QObject*> searchDataType(int enumValue, int nValue = 0);
     Q_INVOKABLE void appendDataType(int enumValue, int nValue = 0);
     // The location-filtered today (never static rows) and favourite rows, unsorted.

@@ -1,5 +1,6 @@
 // Turning the JSON arrays of answers, database loads and extraction records into rows.
 #include "ProxyManager.h"
+#include "ProxyListModel.h"
 
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
@@ -225,6 +226,9 @@ void ProxyManager::modifyParseListDataByProxyType(int enumType, int)
 int ProxyManager::addDataByJsonArray(const Json::Value& array, ProxyEnum enumType, int nMode,
                                      int* pSkipped)
 {
+    ProxyListModel* pModel = m_models[static_cast<size_t>(enumType)];
+    if (pModel)
+        pModel->holdOffers();
     beginPass(enumType, nMode);
     // Grown once instead of step by step through rehashes.
     if (RowTable* pTable = mutableTable(enumType); pTable && array.isArray())
@@ -246,6 +250,8 @@ int ProxyManager::addDataByJsonArray(const Json::Value& array, ProxyEnum enumTyp
     if (pSkipped)
         *pSkipped = nMalformed;
     endPass(enumType, nMode, nFiled);
+    if (pModel)
+        pModel->releaseOffers();
     return nFiled;
 }
 

@@ -93,7 +93,7 @@ Item {
             snCheckTimer.start()
         }
         filterBar.handOver()
-        ProxyManager.getDataType(nOrigin, 1)
+        ProxyManager.showView(nOrigin, 1)
         // Clear and Search end at once; they leave Refresh to the running check, so that a
         // second check never starts while the first one's answer is still to come.
         if (nValue !== 2)
@@ -106,7 +106,7 @@ Item {
             resultNotice.show(qsTr("Successfully") + globleParam.emptyString, true)
     }
 
-    function reload() { ProxyManager.getDataType(nOrigin, 0) }
+    function reload() { ProxyManager.showView(nOrigin, 0) }
 
     onVisibleChanged: {
         if (visible)

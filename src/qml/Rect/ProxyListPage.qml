@@ -130,7 +130,7 @@ Item {
                 head.nSort = 0
         }
         clicked.nSort = clicked.nSort === 1 ? 2 : 1
-        ProxyManager.getDataType(nOrigin, sortType())
+        ProxyManager.showView(nOrigin, sortType())
         listView.positionViewAtBeginning()
     }
 
@@ -140,7 +140,7 @@ Item {
         if (bNewList)
             for (var i = 0; i < heads.count; ++i)
                 heads.itemAt(i).nSort = 0
-        ProxyManager.getDataType(nOrigin, sortType())
+        ProxyManager.showView(nOrigin, sortType())
     }
 
     // ---- Rows ----

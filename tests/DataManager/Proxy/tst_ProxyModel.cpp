@@ -140,8 +140,11 @@ private slots:
         QAbstractItemModelTester favoriteTester(pFavorites, Mode::QtTest);
 
         pManager->getDataType(Proxy_Today, 0);
-        pManager->addDataByJsonArray(extractionRecords({"10.0.0.1", "10.0.0.2", "20.0.0.3"}),
-                                     Proxy_Today, 2);
+        // A list filed while shown comes in one insertion; a record filed twice is shown once.
+        QSignalSpy spyInserted(pToday, &QAbstractItemModel::rowsInserted);
+        pManager->addDataByJsonArray(
+            extractionRecords({"20.0.0.3", "10.0.0.1", "10.0.0.2", "10.0.0.1"}), Proxy_Today, 2);
+        QCOMPARE(spyInserted.count(), 1);
         QCOMPARE(pToday->rowCount(), 3);
         SearchManager::GetInstance()->setIpSearch("10.0");
         QCOMPARE(pManager->getDataType(Proxy_Today, 1).size(), 2);

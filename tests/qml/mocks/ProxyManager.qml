@@ -33,6 +33,7 @@ Recorder {
     function clearDataByType(nType) { record("clearDataByType", arguments) }
     function appendRarseProxyListData() { record("appendRarseProxyListData", arguments) }
     function getDataType(nValue) { return [] }
+    function showView(nType, nValue) { record("showView", arguments) }
     function getListModel(nType) { return emptyRows }
     function searchDeviceByKey(qstrText, nValue) { record("searchDeviceByKey", arguments); return [] }
     function getSizeEquipmentAppend(nType) { return 0 }
