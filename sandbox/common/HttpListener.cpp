@@ -1,5 +1,7 @@
 #include "HttpListener.h"
 
+#include "BindAlone.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -13,6 +15,7 @@ constexpr time_t kKeepAliveSeconds = 1;
 
 HttpListener::HttpListener()
 {
+    bindAlone(m_server);
     m_server.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
     m_server.set_keep_alive_timeout(kKeepAliveSeconds);
 }

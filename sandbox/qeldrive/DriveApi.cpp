@@ -1,5 +1,6 @@
 #include "DriveApi.h"
 
+#include "BindAlone.h"
 #include "DriveLog.h"
 #include "PlainText.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
@@ -144,6 +145,7 @@ DriveApi::DriveApi(const DriveOptions& options, PortTable& ports, DatagramSender
     // Short waits, so stopping is not held up by an idle keep-alive connection.
     m_server.set_keep_alive_timeout(1);
     m_server.set_read_timeout(2);
+    bindAlone(m_server);
 }
 
 bool DriveApi::listen(int port)

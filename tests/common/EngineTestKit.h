@@ -2,6 +2,7 @@
 
 // Small helpers the client and engine tests share: ports, a message recorder, curl and
 // counting the UI messages a spy heard.
+#include <QCoreApplication>
 #include <QMutex>
 #include <QPair>
 #include <QProcess>
@@ -10,9 +11,11 @@
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTest>
 #include <QTcpSocket>
 
 #include <algorithm>
+#include <cstdio>
 
 // A port nothing listens on once this returns.
 inline int freePort()
@@ -87,6 +90,42 @@ inline int logCount(const QString& qstrPattern)
             ++nCount;
     return nCount;
 }
+
+// The recorded messages that contain the text.
+inline QStringList loggedWith(const QString& qstrText)
+{
+    QMutexLocker lock(&g_loggedMutex);
+    return g_logged.filter(qstrText);
+}
+
+inline void clearLogged()
+{
+    QMutexLocker lock(&g_loggedMutex);
+    g_logged.clear();
+}
+
+// The recorder keeps the client's and the engine's debug lines out of the output; a failed
+// run prints the last of them, so it says what happened.
+inline void printLoggedTail(int nLines = 2000)
+{
+    QMutexLocker lock(&g_loggedMutex);
+    std::fprintf(stderr, "--- last logged lines ---\n");
+    for (int i = std::max(0, g_logged.size() - nLines); i < g_logged.size(); ++i)
+        std::fprintf(stderr, "%s\n", qPrintable(g_logged.at(i)));
+}
+
+// QTEST_GUILESS_MAIN that prints the logged lines when a test failed.
+#define QEL_ENGINE_TEST_MAIN(TestObject)                                                           \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        QCoreApplication app(argc, argv);                                                          \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        const int nFailed = QTest::qExec(&test, argc, argv);                                       \
+        if (nFailed != 0)                                                                          \
+            printLoggedTail();                                                                     \
+        return nFailed;                                                                            \
+    }
 
 // The UI messages of the type (signal_SetUiData) whose text contains the part.
 inline int uiCount(const QSignalSpy& ui, int nType, const QString& qstrPart = QString())

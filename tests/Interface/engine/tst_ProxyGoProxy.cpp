@@ -186,7 +186,7 @@ private slots:
         m_pEngine = ProxyGoProxy::GetInstance();
         m_pEngine->setApiPort(freePort());
         m_ui = std::make_unique<QSignalSpy>(m_recv.get(), &InterfaceProcBase::signal_SetUiData);
-        g_logged.clear();
+        clearLogged();
     }
 
     void cleanup()
@@ -228,10 +228,10 @@ private slots:
         QCOMPARE(commandLine(nPid).mid(1), expected);
         QCOMPARE(pollStatus().last(), 501);
         // The command line is logged with the password masked, and the password nowhere.
-        const QStringList logged = g_logged.filter(QStringLiteral("qstrParam:"));
+        const QStringList logged = loggedWith(QStringLiteral("qstrParam:"));
         QCOMPARE(logged.size(), 1);
         QVERIFY(logged.first().contains(QStringLiteral("-pwd=*** -proxy_port_start=")));
-        QVERIFY(g_logged.filter(QString::fromLatin1(kPassword)).isEmpty());
+        QVERIFY(loggedWith(QString::fromLatin1(kPassword)).isEmpty());
 
         // A datagram reaches QML as UI 4, its text up to the first zero byte.
         QUdpSocket sender;
@@ -327,7 +327,7 @@ private slots:
         QVERIFY(m_pEngine->startProxy(0));
         QVERIFY(waitForUi(27));
         const qint64 nLeader = m_pEngine->getEnginePid();
-        QTRY_VERIFY(QFileInfo(qstrChildFile).size() > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(qstrChildFile).size() > 0, kWaitMs);
         QFile childFile(qstrChildFile);
         QVERIFY(childFile.open(QIODevice::ReadOnly));
         const qint64 nChild = childFile.readAll().trimmed().toLongLong();
@@ -341,8 +341,8 @@ private slots:
         QVERIFY(timer.elapsed() >= 2900);
         QVERIFY(timer.elapsed() < 3000 + 3000 * QEL_TIME_FACTOR);
         QVERIFY(processGone(nLeader));
-        QTRY_VERIFY(processGone(nChild));
-        QTRY_COMPARE(groupMembers(nLeader), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(nChild), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(groupMembers(nLeader), 0, kWaitMs);
         QVERIFY(valuesOf(50).isEmpty());
     }
 
@@ -412,5 +412,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ProxyGoProxy)
+QEL_ENGINE_TEST_MAIN(tst_ProxyGoProxy)
 #include "tst_ProxyGoProxy.moc"

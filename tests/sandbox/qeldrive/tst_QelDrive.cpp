@@ -202,6 +202,7 @@ private slots:
     void survivesHostileClientsWithoutLeakingDescriptors();
     void stopsPromptlyOnSignal_data();
     void stopsPromptlyOnSignal();
+    void secondDriveOnTheApiPortGivesUp();
 
 private:
     Json::Value nextDatagram();
@@ -557,6 +558,21 @@ void tst_QelDrive::stopsPromptlyOnSignal()
     close(tunnel);
     QCOMPARE(RawClient::connectLoopback(m_nRange), -1);
     QCOMPARE(RawClient::connectLoopback(m_drive->m_nApiPort), -1);
+}
+
+
+// Given an API port another engine listens on, an engine ends instead of sharing it, so the
+// client never talks to someone else's engine.
+void tst_QelDrive::secondDriveOnTheApiPortGivesUp()
+{
+    m_drive->startAsClient(m_nRange, m_udp->localPort());
+    QVERIFY(m_drive->waitReady());
+    Drive second;
+    second.m_nApiPort = m_drive->m_nApiPort;
+    second.start(second.arguments(m_nRange, m_udp->localPort()));
+    QVERIFY(second.m_process.waitForFinished(10000));
+    QCOMPARE(second.m_process.exitCode(), 1);
+    QVERIFY2(second.log().contains("cannot listen"), qPrintable(second.log()));
 }
 
 QTEST_GUILESS_MAIN(tst_QelDrive)

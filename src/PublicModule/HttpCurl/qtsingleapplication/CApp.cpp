@@ -56,6 +56,31 @@ const char* levelTag(QtMsgType typeMsg)
     }
     return "";
 }
+
+// Closing the main window ends the client. Qt's last-window rule can miss a close that comes
+// while the start screen is still being made, which then shows the window again; so an
+// accepted close quits here.
+class CloseQuits : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() != QEvent::Close || m_bClosing)
+            return false;
+        m_bClosing = true; // the window takes the event first, through this filter again
+        QCoreApplication::sendEvent(pWatched, pEvent);
+        m_bClosing = false;
+        if (pEvent->isAccepted())
+            QCoreApplication::exit(0);
+        return true;
+    }
+
+private:
+    bool m_bClosing = false;
+};
 } // namespace
 
 int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStartQml, int nValue)
@@ -116,8 +141,10 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
     engine.load(QUrl(QStringLiteral("qrc:/") + qstrStartQml));
     if (engine.rootObjects().isEmpty())
         return -1;
-    CppDataBase::GetInstance()->setMainQWindow(
-        qobject_cast<QWindow*>(engine.rootObjects().first()));
+    auto* pMainWindow = qobject_cast<QWindow*>(engine.rootObjects().first());
+    CppDataBase::GetInstance()->setMainQWindow(pMainWindow);
+    if (pMainWindow)
+        pMainWindow->installEventFilter(new CloseQuits(pMainWindow));
     UiDriver::startIfAsked(engine, QCoreApplication::arguments());
     const int nResult = appRun.execStart();
     // Running requests and jobs use objects the engine is about to delete. Transfers are

@@ -13,6 +13,7 @@
 #include "PublicModule/HttpCurl/registerBase/MyMenu.h"
 #include "PublicModule/HttpCurl/registerBase/SystemTrayIcon.h"
 
+#include <QDebug>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
@@ -58,6 +59,7 @@ void takeCommand(QSocketNotifier* pNotifier)
         return;
     }
     const QByteArray command = QByteArray(szLine, static_cast<int>(nRead)).trimmed();
+    qDebug() << "client_probe: command" << command;
     if (command == "close")
         CppDataBase::GetInstance()->getMainQWindow()->close();
     else if (command == "tray")
