@@ -56,3 +56,10 @@ qel_private_env() {
     shift
     TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" "$@"
 }
+
+# qel_private_exec WORK COMMAND [ARG...]: COMMAND replaces the calling shell, in WORK/home with
+# the run's own environment; call it in the background or in a pipeline, so that $! is the
+# command itself.
+qel_private_exec() {
+    cd "$1/home" && qel_private_env "$1" exec "${@:2}"
+}
