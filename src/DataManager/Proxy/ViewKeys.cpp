@@ -37,79 +37,109 @@ const ProxyDataBase* asRow(const QObject* pObject)
     return rowAs<ProxyDataBase>(pObject);
 }
 
-// The line texts sort types 5 to 14 order by, in pairs.
-QString lineSortText(const ProxyDataBase* pRow, int nKeyType)
-{
-    const ProxyDataBase::LineKeys& keys = pRow->lineKeys();
-    switch ((nKeyType - 5) / 2) {
-    case 0:
-        return keys.country;
-    case 1:
-        return keys.state;
-    case 2:
-        return keys.city;
-    case 3:
-        return keys.postal;
-    default:
-        return keys.isp;
-    }
-}
-
-QString sortTextOf(int nKeyType, QObject* pObject)
-{
-    if (nKeyType == ViewKeys::Sort_FirstText) {
-        if (const auto* pPort = rowAs<Port>(pObject))
-            return pPort->getPort();
-    }
-    const ProxyDataBase* pRow = asRow(pObject);
-    if (!pRow)
-        return QString();
-    if (nKeyType == ViewKeys::Sort_Address || nKeyType == ViewKeys::Sort_FirstText)
-        return pRow->getIp();
-    if (nKeyType == ViewKeys::Sort_BuyTime) {
-        const auto* pToday = rowAs<TodayList>(pRow);
-        return pToday ? pToday->getBuyTime() : QString();
-    }
-    return lineSortText(pRow, nKeyType);
-}
-
-template <typename Row, typename Getter> double numberOf(QObject* pObject, Getter getter)
+template <typename Row, auto getter> double numberOf(QObject* pObject)
 {
     const Row* pRow = rowAs<Row>(pObject);
     return pRow ? (pRow->*getter)() : 0;
 }
 
-double sortNumberOf(int nKeyType, QObject* pObject)
+QString ipOf(QObject* pObject)
 {
-    switch (nKeyType) {
-    case 3:
-        return numberOf<ProxyDataBase>(pObject, &ProxyDataBase::getPing);
-    case 17:
-        return numberOf<FavoriteList>(pObject, &FavoriteList::getUpdateTime);
-    case 19: {
-        const ProxyDataBase* pRow = asRow(pObject);
-        return pRow ? pRow->lineKeys().expireTime : 0.0;
-    }
-    case 21:
-        return numberOf<EquipmentList>(pObject, &EquipmentList::getLastLoginTime);
-    default:
-        return numberOf<TodayList>(pObject, &TodayList::getCreateTime);
-    }
+    const ProxyDataBase* pRow = asRow(pObject);
+    return pRow ? pRow->getIp() : QString();
+}
+
+// The port list's own rows order by their port numbers.
+QString firstTextOf(QObject* pObject)
+{
+    if (const auto* pPort = rowAs<Port>(pObject))
+        return pPort->getPort();
+    return ipOf(pObject);
+}
+
+QString buyTimeOf(QObject* pObject)
+{
+    const auto* pToday = rowAs<TodayList>(pObject);
+    return pToday ? pToday->getBuyTime() : QString();
+}
+
+template <QString ProxyDataBase::LineKeys::*text> QString lineTextOf(QObject* pObject)
+{
+    const ProxyDataBase* pRow = asRow(pObject);
+    return pRow ? pRow->lineKeys().*text : QString();
+}
+
+double expireTimeOf(QObject* pObject)
+{
+    const ProxyDataBase* pRow = asRow(pObject);
+    return pRow ? pRow->lineKeys().expireTime : 0.0;
+}
+
+// What each key type reads from a row, a text or a number, and the property it is read
+// from: kept keys of the type follow that property's writes. Ports are kept by no table,
+// so their port numbers are read afresh for each view.
+struct KeySource
+{
+    int nKeyType;
+    std::string_view property;
+    QString (*text)(QObject*);
+    double (*number)(QObject*);
+};
+
+constexpr KeySource kKeySources[] = {
+    {ViewKeys::Sort_Address, "qstrIp", ipOf, nullptr},
+    {ViewKeys::Sort_Latency, "nPing", nullptr, numberOf<ProxyDataBase, &ProxyDataBase::getPing>},
+    {5, "qjsonLine", lineTextOf<&ProxyDataBase::LineKeys::country>, nullptr},
+    {7, "qjsonLine", lineTextOf<&ProxyDataBase::LineKeys::state>, nullptr},
+    {9, "qjsonLine", lineTextOf<&ProxyDataBase::LineKeys::city>, nullptr},
+    {11, "qjsonLine", lineTextOf<&ProxyDataBase::LineKeys::postal>, nullptr},
+    {13, "qjsonLine", lineTextOf<&ProxyDataBase::LineKeys::isp>, nullptr},
+    {ViewKeys::Sort_FirstText, "qstrIp", firstTextOf, nullptr},
+    {ViewKeys::Sort_BuyTime, "qstrBuyTime", buyTimeOf, nullptr},
+    {ViewKeys::Sort_FavoriteUpdate, "nUpdateTime", nullptr,
+     numberOf<FavoriteList, &FavoriteList::getUpdateTime>},
+    {19, "qjsonLine", nullptr, expireTimeOf},
+    {21, "nLastLoginTime", nullptr, numberOf<EquipmentList, &EquipmentList::getLastLoginTime>},
+    {ViewKeys::Sort_Newest, "nCreateTime", nullptr, numberOf<TodayList, &TodayList::getCreateTime>},
+};
+
+constexpr const KeySource* findKeySource(int nKeyType)
+{
+    for (const KeySource& source : kKeySources)
+        if (source.nKeyType == nKeyType)
+            return &source;
+    return nullptr;
+}
+
+const KeySource& keySource(int nKeyType)
+{
+    return *findKeySource(nKeyType);
 }
 
 // Sort types in pairs share their keys: the odd one ascends, the even one descends. 15,
 // 16 and 23 stand alone.
-int keyTypeOf(int nSortType)
+constexpr int keyTypeOf(int nSortType)
 {
     const bool bPaired = nSortType != ViewKeys::Sort_FirstText &&
                          nSortType != ViewKeys::Sort_BuyTime && nSortType != ViewKeys::Sort_Newest;
     return bPaired && nSortType % 2 == 0 ? nSortType - 1 : nSortType;
 }
 
+// Every sort type reads its key from a property whose writes are noted.
+constexpr bool everySortTypeTracked()
+{
+    for (int nSortType = 1; nSortType <= ViewKeys::Sort_Newest; ++nSortType) {
+        const KeySource* pSource = findKeySource(keyTypeOf(nSortType));
+        if (!pSource || keyFieldOf(pSource->property) == Key_Count)
+            return false;
+    }
+    return true;
+}
+static_assert(everySortTypeTracked(), "a sort key read from a property whose writes go unseen");
+
 bool isTextKey(int nKeyType)
 {
-    return nKeyType == ViewKeys::Sort_Address ||
-           (nKeyType >= 5 && nKeyType <= ViewKeys::Sort_BuyTime);
+    return keySource(nKeyType).text != nullptr;
 }
 
 // Even types up to 22 and the newest-first type 23 run backwards; 16 is ascending.
@@ -155,28 +185,6 @@ int compareKeys(const IpKey& a, const IpKey& b)
     if (a.nNumbers != b.nNumbers)
         return a.nNumbers < b.nNumbers ? -1 : 1;
     return compareKeys(a.text, b.text);
-}
-
-// The key field a sort key type reads.
-int fieldOfKeyType(int nKeyType)
-{
-    switch (nKeyType) {
-    case ViewKeys::Sort_Address:
-    case ViewKeys::Sort_FirstText:
-        return Key_Ip;
-    case ViewKeys::Sort_Latency:
-        return Key_Ping;
-    case ViewKeys::Sort_BuyTime:
-        return Key_BuyTime;
-    case ViewKeys::Sort_FavoriteUpdate:
-        return Key_UpdateTime;
-    case 21:
-        return Key_LoginTime;
-    case ViewKeys::Sort_Newest:
-        return Key_CreateTime;
-    default: // the line's texts and its expiry
-        return Key_Line;
-    }
 }
 
 } // namespace
@@ -295,15 +303,16 @@ void ViewKeys::SortKeys::read(int nKeyType, const QList<QObject*>& rows)
 {
     *this = SortKeys();
     m_nKeyType = nKeyType;
-    if (!isTextKey(nKeyType)) {
+    const KeySource& source = keySource(nKeyType);
+    if (!source.text) {
         m_numbers.reserve(size_t(rows.size()));
         for (QObject* pRow : rows)
-            m_numbers.push_back(sortNumberOf(nKeyType, pRow));
+            m_numbers.push_back(source.number(pRow));
         return;
     }
     m_texts.reserve(rows.size(), rows.size() * 20);
     for (QObject* pRow : rows) {
-        const QString qstrText = sortTextOf(nKeyType, pRow);
+        const QString qstrText = source.text(pRow);
         m_texts.add(qstrText);
         if (nKeyType == ViewKeys::Sort_Address) {
             m_ipNumberSpans.emplace_back();
@@ -321,11 +330,12 @@ void ViewKeys::SortKeys::setIp(size_t nRow, const QString& qstrIp)
 
 void ViewKeys::SortKeys::set(size_t nRow, QObject* pRow)
 {
-    if (!isTextKey(m_nKeyType)) {
-        m_numbers[nRow] = sortNumberOf(m_nKeyType, pRow);
+    const KeySource& source = keySource(m_nKeyType);
+    if (!source.text) {
+        m_numbers[nRow] = source.number(pRow);
         return;
     }
-    const QString qstrText = sortTextOf(m_nKeyType, pRow);
+    const QString qstrText = source.text(pRow);
     m_texts.set(nRow, qstrText);
     if (m_nKeyType == ViewKeys::Sort_Address)
         setIp(nRow, qstrText);
@@ -426,7 +436,7 @@ void ViewKeys::follow(int nField, const ProxyDataBase* pRow)
         }
     }
     for (auto it = m_rankings.begin(); it != m_rankings.end();) {
-        if (fieldOfKeyType(it->first) != nField)
+        if (keyFieldOf(keySource(it->first).property) != nField)
             ++it;
         else if (nRow >= 0)
             (it++)->second.move(nRow, m_rows.at(nRow));

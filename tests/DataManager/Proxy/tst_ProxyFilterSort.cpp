@@ -4,11 +4,14 @@
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
 
+#include <QMetaProperty>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <tuple>
 
 namespace {
@@ -109,6 +112,22 @@ SortKey independentKey(int nSortType, QObject* pObject)
         return keyOf(0, pToday ? pToday->getBuyTime() : QString());
     default:
         return keyOf(pDevice ? pDevice->getLastLoginTime() : 0);
+    }
+}
+
+// A value of a row property's type that orders with n, for every type a key is read from.
+QVariant orderedValue(int nType, int n)
+{
+    const QString qstrText = QString::number(n);
+    switch (nType) {
+    case QMetaType::QString:
+        return qstrText;
+    case QMetaType::QJsonObject:
+        return QJsonObject{{"ip", qstrText},   {"country", qstrText}, {"state", qstrText},
+                           {"city", qstrText}, {"postal", qstrText},  {"isp", qstrText},
+                           {"expire_time", n}};
+    default:
+        return n;
     }
 }
 
@@ -250,6 +269,48 @@ private slots:
         manager()->getDataType(Proxy_Today, 0);
         QCOMPARE(manager()->keyRebuilds(Proxy_Online), nOnline + 1);
         QCOMPARE(manager()->keyRebuilds(Proxy_Today), nToday);
+    }
+
+    void keptKeysFollowEveryWrite_data()
+    {
+        QTest::addColumn<int>("nSortType");
+        for (int nSortType = 1; nSortType <= ViewKeys::Sort_Newest; ++nSortType)
+            QTest::addRow("sort type %d", nSortType) << nSortType;
+    }
+
+    // Whichever property of a row a sort type reads, its kept keys follow a write to it: the
+    // order after the write is the order read afresh.
+    void keptKeysFollowEveryWrite()
+    {
+        QFETCH(int, nSortType);
+        const std::function<ProxyDataBase*()> kinds[] = {
+            [] { return new ProxyList; }, [] { return new TodayList; },
+            [] { return new FavoriteList; }, [] { return new EquipmentList; }};
+        for (const auto& make : kinds) {
+            const QMetaObject* pMeta = std::unique_ptr<ProxyDataBase>(make())->metaObject();
+            const int nFirst = QObject::staticMetaObject.propertyCount();
+            for (int i = nFirst; i < pMeta->propertyCount(); ++i) {
+                const QMetaProperty property = pMeta->property(i);
+                if (qstrcmp(property.name(), "enumProxyType") == 0)
+                    continue; // moves the row to another table
+                std::unique_ptr<ProxyDataBase> a(make()), b(make());
+                const auto write = [&property](ProxyDataBase* pRow, int n) {
+                    pRow->setProperty(property.name(), orderedValue(property.userType(), n));
+                };
+                write(a.get(), 1);
+                write(b.get(), 2);
+                ViewKeys kept({a.get(), b.get()}, a->getProxyType());
+                std::vector<int> keptOrder{0, 1}, freshOrder{0, 1};
+                kept.sort(keptOrder, nSortType);
+                write(a.get(), 3);
+                kept.followWrites();
+                keptOrder = {0, 1};
+                kept.sort(keptOrder, nSortType);
+                ViewKeys({a.get(), b.get()}).sort(freshOrder, nSortType);
+                QVERIFY2(keptOrder == freshOrder,
+                         qPrintable(QString("%1.%2").arg(pMeta->className(), property.name())));
+            }
+        }
     }
 
     void countsChangeWithOneSignal_data()
