@@ -16,7 +16,7 @@ Popup {
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
-    function load() { ProxyManager.getDataType(nOrigin, 0) }
+    function load() { ProxyManager.showView(nOrigin, 0) }
 
     function clearHistory() { ProxyManager.clearApiHistoryData() }
 

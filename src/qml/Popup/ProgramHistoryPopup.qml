@@ -18,7 +18,7 @@ Popup {
     onSignal_SetUiData: {
         if (nType === 100 && nValue === 1) {
             strTitle = qstrValue
-            ProxyManager.getDataType(9, 0)
+            ProxyManager.showView(9, 0)
             open()
         } else if (nType === 0) {
             close()

@@ -41,7 +41,7 @@ Item {
         })
     }
 
-    function reloadGrid() { ProxyManager.getDataType(6, 0) }
+    function reloadGrid() { ProxyManager.showView(6, 0) }
 
     function browse() {
         if (signedIn())

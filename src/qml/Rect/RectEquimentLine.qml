@@ -31,7 +31,7 @@ EquipmentLineTable {
     }
 
     // Shows the lines in the heads' order.
-    function load() { ProxyManager.getDataType(nOrigin, nSortType) }
+    function load() { ProxyManager.showView(nOrigin, nSortType) }
 
     columns: [
         { key: "ip", title: qsTr("ProxyIP") + Theme.emptyString, width: 3, sort: 1 },

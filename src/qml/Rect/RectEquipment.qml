@@ -86,7 +86,7 @@ Item {
         if (filterActive())
             ProxyManager.searchDeviceByKey(searchField.editModel.text, 3)
         else
-            ProxyManager.getDataType(nOrigin, 0)
+            ProxyManager.showView(nOrigin, 0)
     }
 
     function search(nValue) {

@@ -59,7 +59,7 @@ Popup {
     }
 
     onWindowInit: {
-        ProxyManager.getDataType(4, 0)
+        ProxyManager.showView(4, 0)
         open()
         portView.positionViewAtBeginning()
     }
