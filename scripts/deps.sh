@@ -5,7 +5,7 @@ QEL_PACKAGES=(
     qtdeclarative5-dev-tools qttools5-dev qttools5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-controls qml-module-qtquick-controls2
     qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtquick-dialogs
-    qml-module-qtgraphicaleffects qml-module-qttest qml-module-qt-labs-platform
+    qml-module-qttest
     libcurl4-openssl-dev libjsoncpp-dev libcpp-httplib-dev libbenchmark-dev
     curl sqlite3 desktop-file-utils xvfb xauth x11-utils imagemagick fonts-dejavu-core
     fonts-open-sans fonts-wqy-microhei

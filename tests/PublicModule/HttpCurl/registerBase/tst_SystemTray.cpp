@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
@@ -187,14 +188,17 @@ private slots:
         QVERIFY(!tray.platformIcon()->contextMenu());
     }
 
-    void hideWindowHides()
+    // × with a tray hides the last window and the client runs on, to be shown again from
+    // the tray: its event loop ends only when told to.
+    void hidingToTheTrayKeepsTheClientRunning()
     {
         QWindow window;
         window.show();
         SystemTrayIcon tray;
-        tray.hideWindow(&window);
+        QTimer::singleShot(0, &tray, [&] { tray.hideWindow(&window); });
+        QTimer::singleShot(300, &tray, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 1);
         QVERIFY(!window.isVisible());
-        tray.hideWindow(nullptr);
     }
 
     // The real client where no tray exists: "−" minimises, × ends it as the tray's Exit
