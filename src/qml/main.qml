@@ -36,6 +36,9 @@ ApplicationWindow {
     property int nPollingMsgMs: 30 * 60 * 1000
     property int nRecvCheckMs: 500
     property int nSecondMs: 1000
+    // Start-up waits this long at most for the first frame (a window started minimised, or
+    // a compositor holding frames, may show none).
+    property int nFirstFrameBoundMs: 500
 
     // Messages forwarded to the main screen as they came.
     readonly property var forwardedUnchanged: [3, 24, 25, 26, 40, 41, 102, 116, 117, 118, 119,
@@ -160,9 +163,9 @@ ApplicationWindow {
         function onLanguageChanged() { Theme.emptyStringChanged() }
     }
 
-    // The sign-in window and the popups are made once the window has shown its first frame,
-    // and before the start screen, whose first request leads to every later message. Other
-    // files reach them by these names.
+    // The sign-in window and the popups are made once the window has shown its first frame
+    // (or nFirstFrameBoundMs after start, if it has not), and before the start screen, whose
+    // first request leads to every later message. Other files reach them by these names.
     property bool bPopupsMade: false
     readonly property alias windowLoginID: loaderLogin.item
     readonly property alias popupUpdate: loaderUpdate.item
@@ -178,6 +181,11 @@ ApplicationWindow {
         target: window_main
         enabled: !window_main.bPopupsMade
         function onFrameSwapped() { window_main.makeAfterFirstFrame() }
+    }
+    Timer {
+        interval: window_main.nFirstFrameBoundMs
+        running: !window_main.bPopupsMade
+        onTriggered: window_main.makeAfterFirstFrame()
     }
 
     Loader {

@@ -154,6 +154,13 @@ QString restOf(const QStringList& words, int nFrom)
     return words.mid(nFrom).join(QLatin1Char(' '));
 }
 
+// Whether the object's property reads the text of a "VERB NAME PROPERTY VALUE..." step.
+bool reads(const QObject* pObject, const QStringList& words)
+{
+    return pObject &&
+           pObject->property(words.value(2).toUtf8().constData()).toString() == restOf(words, 3);
+}
+
 // Evaluates a JavaScript expression with the object as its scope, in the object's own QML
 // context (so the ids and imports of its file are in reach). False with the error in
 // qstrReason when it throws.
@@ -194,15 +201,35 @@ UiDriver::UiDriver(QQmlApplicationEngine& engine, QStringList steps,
             std::fflush(stdout);
         };
     }
-    if (auto* pWindow = qobject_cast<QQuickWindow*>(m_engine.rootObjects().value(0))) {
-        connect(pWindow, &QQuickWindow::frameSwapped, this, [this] {
-            if (m_nFirstFrameMs == 0)
-                m_nFirstFrameMs = QDateTime::currentMSecsSinceEpoch();
-        });
-    }
+    watchFrames();
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &UiDriver::next);
     m_timer.start(0);
+}
+
+// Frames are watched from the start, so that a step late in the file still times what
+// launch took to show its frame. A condition is read as each frame is prepared (GUI thread,
+// before the scene is synchronised), so the frame stamped is one that holds what it read.
+void UiDriver::watchFrames()
+{
+    for (const QString& qstrStep : m_steps) {
+        const QStringList words = qstrStep.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.value(0) == QLatin1String("frametime"))
+            m_frameMarks.insert(restOf(words, 1), {words, words.size() == 1});
+    }
+    auto* pWindow = qobject_cast<QQuickWindow*>(m_engine.rootObjects().value(0));
+    if (m_frameMarks.isEmpty() || !pWindow)
+        return;
+    connect(pWindow, &QQuickWindow::afterAnimating, this, [this] {
+        for (FrameMark& mark : m_frameMarks)
+            if (!mark.bDue)
+                mark.bDue = reads(find(mark.words.value(1)), mark.words);
+    });
+    connect(pWindow, &QQuickWindow::frameSwapped, this, [this] {
+        for (FrameMark& mark : m_frameMarks)
+            if (mark.bDue && mark.nShownMs == 0)
+                mark.nShownMs = QDateTime::currentMSecsSinceEpoch();
+    });
 }
 
 QObject* UiDriver::find(const QString& qstrName) const
@@ -265,8 +292,9 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
 {
     const QString qstrVerb = words.value(0);
     if (qstrVerb == QLatin1String("frametime")) {
-        qstrDetail = QString::number(m_nFirstFrameMs);
-        return m_nFirstFrameMs != 0;
+        const qint64 nShownMs = m_frameMarks.value(restOf(words, 1)).nShownMs;
+        qstrDetail = QString::number(nShownMs);
+        return nShownMs != 0;
     }
     if (qstrVerb == QLatin1String("sleep")) {
         m_timer.start(words.value(1).toInt());
@@ -309,7 +337,7 @@ bool UiDriver::run(const QStringList& words, QString& qstrReason, QString& qstrD
         if (!invoke(pObject, words.value(2).toUtf8(), words.mid(3)))
             qstrReason = QStringLiteral("no such method taking these arguments");
     } else if (qstrVerb == QLatin1String("wait")) {
-        return pObject->property(words.value(2).toUtf8().constData()).toString() == restOf(words, 3);
+        return reads(pObject, words);
     } else if (qstrVerb == QLatin1String("until")) {
         // A throwing expression is not met yet; a timeout names its last error.
         QVariant value;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -25,8 +26,11 @@ class QQuickItem;
 //                               check something before the steps go on
 //   grab NAME FILE              save the window that holds the item (grabWindow)
 //   sleep MS                    let the client run
-//   frametime                   print when the first window first showed a frame (ms
-//                               since the epoch), once it has
+//   frametime [NAME PROPERTY VALUE...]
+//                               print when the first window first showed a frame (ms
+//                               since the epoch), once it has; with a condition, the first
+//                               frame prepared once the property read VALUE (watched from
+//                               the start, so it times what launch takes to show it)
 //   quit                        end the client
 // NAME is an objectName anywhere in the loaded screens, popups included, or a path A/B
 // (B searched within A), for names that several pages share; "LIST@N" is the delegate of
@@ -57,6 +61,7 @@ private:
     bool run(const QStringList& words, QString& qstrReason, QString& qstrDetail);
     bool press(QQuickItem* pItem, Qt::MouseButton button);
     bool typeKey(QQuickItem* pItem, const QString& qstrKey);
+    void watchFrames();
 
     QQmlApplicationEngine& m_engine;
     std::function<void(const QString&)> m_report;
@@ -64,6 +69,14 @@ private:
     int m_nStep = -1;
     int m_nWaitedMs = 0;
     QString m_qstrPending; // why the current wait is not met yet, when it says
-    qint64 m_nFirstFrameMs = 0;
+    // The frames the frametime steps ask for, by the step's words after "frametime": due
+    // once the condition reads true as a frame is prepared, stamped when that frame shows.
+    struct FrameMark
+    {
+        QStringList words; // the whole step
+        bool bDue = false;
+        qint64 nShownMs = 0;
+    };
+    QHash<QString, FrameMark> m_frameMarks;
     QTimer m_timer;
 };

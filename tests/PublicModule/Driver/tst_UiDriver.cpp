@@ -7,7 +7,8 @@
 namespace {
 
 // A window with a button that counts, a field, an area for the right button, two labels of
-// one name (one inside "box"), a list, and a popup (closed on Escape) whose content has a name.
+// one name (one inside "box"), a list, a popup (closed on Escape) whose content has a name,
+// and a mark shown 300 ms after the first frame.
 const char* const kScene = R"(
 import QtQuick 2.15
 import QtQuick.Controls 2.15
@@ -16,6 +17,10 @@ ApplicationWindow {
     width: 300; height: 300; visible: true
     property int count: 0
     property int rights: 0
+    property bool marked: false
+    Timer { id: markTimer; interval: 300; onTriggered: window.marked = true }
+    onFrameSwapped: markTimer.running = true
+    Rectangle { x: 200; width: 20; height: 20; visible: window.marked }
     function bump(n) { count += n }
     signal add(int n, string why)
     onAdd: count += n
@@ -69,6 +74,7 @@ private slots:
             "wait inPopup text x",
             "press nobody",
             "frametime",
+            "frametime window marked true",
             "until window count > 6 && button.width === 100",
             "eval window count * 2 + 'x'",
             "eval window noSuchName.x",
@@ -93,12 +99,17 @@ private slots:
         expected[10] = "FAIL: press nobody (no object named \"nobody\")";
         QCOMPARE(lines.mid(0, 11), expected.mid(0, 11));
         QVERIFY(lines.at(11).startsWith("ok: frametime 1"));
-        QCOMPARE(lines.at(12), expected.at(12));
-        QCOMPARE(lines.at(13), expected.at(13) + " 14x");
-        QVERIFY(lines.at(14).startsWith("FAIL: eval window noSuchName.x ("));
-        QVERIFY(lines.at(14).contains("ReferenceError: noSuchName is not defined"));
-        expected[21] = "FAIL: press rows@7 (no object named \"rows@7\")";
-        QCOMPARE(lines.mid(15), expected.mid(15));
+        // The frame that shows the mark, not the first one.
+        const QString qstrMarked = "ok: frametime window marked true ";
+        QVERIFY2(lines.at(12).startsWith(qstrMarked), qPrintable(lines.at(12)));
+        QVERIFY(lines.at(12).mid(qstrMarked.size()).toLongLong() >=
+                lines.at(11).mid(14).toLongLong() + 250);
+        QCOMPARE(lines.at(13), expected.at(13));
+        QCOMPARE(lines.at(14), expected.at(14) + " 14x");
+        QVERIFY(lines.at(15).startsWith("FAIL: eval window noSuchName.x ("));
+        QVERIFY(lines.at(15).contains("ReferenceError: noSuchName is not defined"));
+        expected[22] = "FAIL: press rows@7 (no object named \"rows@7\")";
+        QCOMPARE(lines.mid(16), expected.mid(16));
     }
 };
 
