@@ -87,6 +87,7 @@ private:
     FILE* m_hFileDownload = nullptr;
     std::int64_t m_nOffset_Pos = 0;
     std::int64_t m_nWritten = 0;
+    bool m_bOverBound = false; // the body streamed past the record's bound
     bool m_bIsCancel = false;
     HTTPEvent_KX* m_pHttpEvent = nullptr;
     curl_slist* m_pHeaders = nullptr;
