@@ -218,14 +218,16 @@ private slots:
     }
 
     // A file large enough to be parsed in runs on several threads reads as the whole parse
-    // does: names with quotes, backslashes and brackets, a bad element in the last run, and
-    // the array closed by a brace.
+    // does: names with quotes, backslashes and brackets, a bad element in the last run, the
+    // array closed by a brace, and an empty element.
     void largeFileReadsAsParsedWhole_data()
     {
         QTest::addColumn<QByteArray>("tail");
         QTest::newRow("whole") << QByteArray("]");
         QTest::newRow("bad last element") << QByteArray(",{\"code\": tru}]");
         QTest::newRow("closed by a brace, then junk") << QByteArray("}, junk]");
+        // Blanks longer than a run put a cut inside the empty element.
+        QTest::newRow("empty element on a cut") << "," + QByteArray(1 << 20, ' ') + ",{}]";
     }
 
     void largeFileReadsAsParsedWhole()
