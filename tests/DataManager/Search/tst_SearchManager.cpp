@@ -226,8 +226,11 @@ private slots:
         QTest::newRow("whole") << QByteArray("]");
         QTest::newRow("bad last element") << QByteArray(",{\"code\": tru}]");
         QTest::newRow("closed by a brace, then junk") << QByteArray("}, junk]");
-        // Blanks longer than a run put a cut inside the empty element.
-        QTest::newRow("empty element on a cut") << "," + QByteArray(1 << 20, ' ') + ",{}]";
+        // Blanks longer than a run put a cut on the empty element's second comma, or, with
+        // blanks before it too, on both its commas.
+        const QByteArray blanks(1 << 20, ' ');
+        QTest::newRow("empty element on a cut") << "," + blanks + ",{}]";
+        QTest::newRow("empty element between cuts") << blanks + "," + blanks + ",{}]";
     }
 
     void largeFileReadsAsParsedWhole()
