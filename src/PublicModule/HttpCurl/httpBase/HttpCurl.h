@@ -31,7 +31,8 @@ public:
     // The service's not-found page ("404 page not found"), recognised by its start only.
     static bool IsNotFoundPage(const std::string& strBody);
 
-    // Answers read into memory end as failed transfers past this many bytes.
+    // Answers read into memory end as failed transfers past this many bytes, with
+    // CURLE_FILESIZE_EXCEEDED (as downloads past the record's m_nMaxBytes do).
     static constexpr std::int64_t kAnswerMaxBytes = 16LL * 1024 * 1024;
     // A bound of its own for the next in-memory transfer (0 keeps kAnswerMaxBytes).
     void SetAnswerBound(std::int64_t nMaxBytes);
