@@ -47,7 +47,7 @@ void InterfacePost::sendCatalogueRequest(int nCmd, int nValue)
     const CatalogueRequest* pRequest = catalogueRequest(nCmd);
     HTTPEvent_KX* pEvent = newRequest(nCmd, pRequest->szDescription, pRequest->szRoute, nValue);
     pEvent->m_DomainType = DOMAIN_VIP;
-    pEvent->m_nMaxBytes = CatalogueFile::kMaxFileBytes;
+    pEvent->m_nMaxBytes = CatalogueFile::kMaxTextBytes;
     if (pRequest->bOem)
         sendRequest(pEvent, {{"oem", GetOemId()}});
     else
@@ -92,6 +92,7 @@ void InterfacePost::runSaveByJson(Json::Value& value, int nTag)
     pEvent->m_nParam1 = 1;
     pEvent->m_jsValue = value;
     pEvent->m_nParam6 = nTag;
+    pEvent->m_nMaxBytes = CatalogueFile::kMaxTextBytes;
     qDebug() << "runSaveByJson:" << nTag;
     WebInterface::GetInstance()->StartThread(pEvent);
 }

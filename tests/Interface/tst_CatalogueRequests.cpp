@@ -50,6 +50,16 @@ Json::Value script(const char* szRoute, const char* szMode, const std::string& s
     return value;
 }
 
+// A successful list answer of `nNames` names of 100 characters: 103 bytes each in the
+// answer, 107 in the saved text, whose arrays are laid out over lines.
+QByteArray manyNames(int nNames)
+{
+    QByteArray names = "\"" + QByteArray(100, 'x') + "\"";
+    for (int i = 1; i < nNames; ++i)
+        names += ",\"" + QByteArray(100, 'x') + "\"";
+    return R"({"code": 0, "data": [)" + names + "]}";
+}
+
 } // namespace
 
 class tst_CatalogueRequests : public ServiceClientFixture
@@ -120,6 +130,10 @@ private slots:
         QTest::newRow("not an array") << QByteArray(R"({"code": 0, "data": {}})") << 7;
         QTest::newRow("error with entries") << QByteArray(R"({"code": 5, "data": ["A"]})") << 1;
         QTest::newRow("success, empty") << QByteArray(R"({"code": 0, "data": []})") << 0;
+        // Over the largest text whose saved file is read back (about 36 MiB): the answer,
+        // or only the saved text.
+        QTest::newRow("answer over the cap") << manyNames(370000) << 7;
+        QTest::newRow("saved text over the cap") << manyNames(360000) << 7;
     }
 
     void errorAnswerKeepsTheCache()

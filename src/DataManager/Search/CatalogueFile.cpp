@@ -151,15 +151,27 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, RunQueue& q
     return false;
 }
 
-// Parses one run of elements as an array of its own.
+// Whether the run's text ends in a comma (before JSON blanks).
+bool endsInComma(const char* pBegin, const char* pEnd)
+{
+    while (pEnd != pBegin && std::memchr(" \t\r\n", pEnd[-1], 4))
+        --pEnd;
+    return pEnd != pBegin && pEnd[-1] == ',';
+}
+
+// Parses one run of elements as an array of its own. The parser allows a trailing comma,
+// which at a cut would let an empty element (",,") through that the whole parse refuses: a
+// run must hold elements and end in one.
 bool parseRun(const char* pBegin, const char* pEnd, Json::Value& out)
 {
+    if (endsInComma(pBegin, pEnd))
+        return false;
     std::string run;
     run.reserve(size_t(pEnd - pBegin) + 2);
     run += '[';
     run.append(pBegin, pEnd);
     run += ']';
-    return JsonRead::parse(run, out, false) && out.isArray();
+    return JsonRead::parse(run, out, false) && out.isArray() && !out.empty();
 }
 
 // A large array is parsed as runs of whole elements on several threads and joined; the

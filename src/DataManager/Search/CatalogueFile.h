@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PublicModule/HttpCurl/features/Encryption.h"
+
 #include <QString>
 #include <json/json.h>
 
@@ -7,8 +9,11 @@
 // each, written by the service layer and only read here.
 namespace CatalogueFile {
 
-// The largest file read, and the largest catalogue answer taken from the service.
+// The largest file read.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+// The largest catalogue text saved (its encoded file is read back), and so the largest
+// catalogue answer taken from the service.
+constexpr qint64 kMaxTextBytes = qint64(Encryption::largestPlainFor(kMaxFileBytes));
 
 enum Level
 {

@@ -218,14 +218,19 @@ private slots:
     }
 
     // A file large enough to be parsed in runs on several threads reads as the whole parse
-    // does: names with quotes, backslashes and brackets, a bad element in the last run, and
-    // the array closed by a brace.
+    // does: names with quotes, backslashes and brackets, a bad element in the last run, the
+    // array closed by a brace, and an empty element.
     void largeFileReadsAsParsedWhole_data()
     {
         QTest::addColumn<QByteArray>("tail");
         QTest::newRow("whole") << QByteArray("]");
         QTest::newRow("bad last element") << QByteArray(",{\"code\": tru}]");
         QTest::newRow("closed by a brace, then junk") << QByteArray("}, junk]");
+        // Blanks longer than a run put a cut on the empty element's second comma, or, with
+        // blanks before it too, on both its commas.
+        const QByteArray blanks(1 << 20, ' ');
+        QTest::newRow("empty element on a cut") << "," + blanks + ",{}]";
+        QTest::newRow("empty element between cuts") << blanks + "," + blanks + ",{}]";
     }
 
     void largeFileReadsAsParsedWhole()

@@ -15,8 +15,7 @@ const char kDefaultKey[] = "tarnwexil.qzx";
 const std::size_t kFieldLen = 13;           // length of the random text and the stamp text
 const std::size_t kTailLen = 2 * kFieldLen; // the keyed stamp and random text after the body
 const std::size_t kDigestLen = 32;          // the hexadecimal MD5 that keys the body
-// The stamp is a decimal std::int64_t (at most 20 characters), so the fields fit in this.
-const std::size_t kFieldsMax = 20 + kFieldLen;
+static_assert(Encryption::kMaxFieldBytes == 20 + kFieldLen, "the stamp and the random text");
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
@@ -182,7 +181,7 @@ std::string Encryption::encode(const std::string& plain)
     const std::size_t fieldsLength = t.size() + (key.empty() ? 0 : r.size());
     std::string out(encodedLength(encodedLength(length) + fieldsLength), '\0');
     char* dst = &out[0];
-    char inner[kInnerBlock + kFieldsMax];
+    char inner[kInnerBlock + Encryption::kMaxFieldBytes];
     std::size_t done = 0;
     for (; length - done >= kPlainBlock; done += kPlainBlock) {
         encodeBase64(plain.data() + done, kPlainBlock, inner);

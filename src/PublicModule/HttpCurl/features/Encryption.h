@@ -23,6 +23,15 @@ public:
     // Sets K back to the default text "tarnwexil.qzx".
     void SetDefaultKey();
 
+    // The fields after the body: the stamp, a decimal std::int64_t (at most 20 characters),
+    // and the random text.
+    static constexpr std::size_t kMaxFieldBytes = 20 + 13;
+    // The most plain bytes whose encoded text is at most `encodedBytes` long.
+    static constexpr std::size_t largestPlainFor(std::size_t encodedBytes)
+    {
+        return (encodedBytes / 4 * 3 - kMaxFieldBytes) / 4 * 3;
+    }
+
     // Plain bytes -> encoded text (base64 characters only).
     std::string encode(const std::string& plain);
     // Encoded text -> plain bytes; the empty text when the text is too short.

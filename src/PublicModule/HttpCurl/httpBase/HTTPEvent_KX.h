@@ -63,7 +63,7 @@ public:
     std::int64_t m_nParam9 = 3;
     std::int64_t m_nParam10 = 1;      // download variant: 2 = cancellable
     std::int64_t m_nRequestError = 0; // libcurl result of the last transfer
-    std::int64_t m_nMaxBytes = 0;     // download or form post answer: size bound, 0 default
+    std::int64_t m_nMaxBytes = 0;     // form post answer, download or saved text: bound, 0 default
     bool m_bImageOnly = false;        // download: kept only when the body is an image
     std::uint32_t m_bResult = 0;
     std::string m_strResult;

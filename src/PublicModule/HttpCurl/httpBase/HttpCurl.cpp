@@ -84,43 +84,75 @@ struct CappedText
 {
     std::string& text;
     std::int64_t nMax;
+    bool bOver = false;
 };
 
 size_t appendCapped(void* pData, size_t nSize, size_t nCount, void* pOut)
 {
     auto* pBody = static_cast<CappedText*>(pOut);
     const size_t nBytes = nSize * nCount;
-    if (static_cast<std::int64_t>(pBody->text.size() + nBytes) > pBody->nMax)
+    if (static_cast<std::int64_t>(pBody->text.size() + nBytes) > pBody->nMax) {
+        pBody->bOver = true;
         return 0;
+    }
     pBody->text.append(static_cast<const char*>(pData), nBytes);
     return nBytes;
 }
 
+// A declared length over the bound ends the transfer before the body.
 void collectInto(CURL* pHandle, CappedText& body)
 {
     curl_easy_setopt(pHandle, CURLOPT_WRITEFUNCTION, &appendCapped);
     curl_easy_setopt(pHandle, CURLOPT_WRITEDATA, &body);
+    curl_easy_setopt(pHandle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(body.nMax));
+}
+
+// Runs the transfer. One that its write hook cut at the bound (setting bOverBound) fails as
+// one declared over it, whatever libcurl made of the cut.
+CURLcode performBounded(CURL* pHandle, const bool& bOverBound)
+{
+    const CURLcode nCode = curl_easy_perform(pHandle);
+    return bOverBound ? CURLE_FILESIZE_EXCEEDED : nCode;
+}
+
+bool isOwnRegularFile(const struct stat& info)
+{
+    return S_ISREG(info.st_mode) && info.st_uid == ::getuid();
+}
+
+// The part file opened for appending when it is a regular file of this user (nOffset its
+// size), else null. Looked at before opening, so that a FIFO or device planted in its place
+// is never opened (opening a FIFO waits for a reader); O_NONBLOCK and the second look on the
+// descriptor cover one swapped in between. O_NONBLOCK does nothing to a regular file.
+FILE* resumePart(const std::string& strPart, std::int64_t& nOffset)
+{
+    struct stat info;
+    if (::lstat(strPart.c_str(), &info) != 0 || !isOwnRegularFile(info))
+        return nullptr;
+    const int fd =
+        ::open(strPart.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    FILE* pFile = nullptr;
+    if (::fstat(fd, &info) == 0 && isOwnRegularFile(info))
+        pFile = ::fdopen(fd, "ab");
+    if (!pFile) {
+        ::close(fd);
+        return nullptr;
+    }
+    nOffset = info.st_size;
+    return pFile;
 }
 
 // Opens the part file without following a link planted in its place: a resumed download
-// goes on only in a regular file of this user (nOffset its size); otherwise whatever is
-// there is removed (unlink does not follow a link) and a new file of this user is made.
+// goes on only in a regular file of this user; otherwise whatever is there is removed
+// (unlink does not follow a link) and a new file of this user is made.
 FILE* openPart(const std::string& strPart, bool bResume, std::int64_t& nOffset)
 {
     nOffset = 0;
-    if (bResume) {
-        const int fd = ::open(strPart.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
-        struct stat info;
-        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-            info.st_uid == ::getuid()) {
-            if (FILE* pFile = ::fdopen(fd, "ab")) {
-                nOffset = info.st_size;
-                return pFile;
-            }
-        }
-        if (fd >= 0)
-            ::close(fd);
-    }
+    if (bResume)
+        if (FILE* pFile = resumePart(strPart, nOffset))
+            return pFile;
     ::unlink(strPart.c_str());
     const int fd = ::open(strPart.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           S_IRUSR | S_IWUSR);
@@ -228,7 +260,7 @@ CURLcode HttpCurl::performInto(std::string& strBody)
     std::string strReceived;
     CappedText body{strReceived, m_nAnswerMaxBytes};
     collectInto(m_pCUrl, body);
-    m_nLastCode = curl_easy_perform(m_pCUrl);
+    m_nLastCode = performBounded(m_pCUrl, body.bOver);
     if (m_nLastCode == CURLE_OK)
         strBody.swap(strReceived);
     return m_nLastCode;
@@ -328,7 +360,7 @@ bool HttpCurl::UploadFile(HTTPEvent_KX* pRecord)
     std::string strBody;
     CappedText body{strBody, m_nAnswerMaxBytes};
     collectInto(m_pCUrl, body);
-    m_nLastCode = curl_easy_perform(m_pCUrl);
+    m_nLastCode = performBounded(m_pCUrl, body.bOver);
     pRecord->m_strValue = strBody;
     if (m_nLastCode == CURLE_OK)
         return true;
@@ -369,7 +401,8 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     curl_easy_setopt(m_pCUrl, CURLOPT_TCP_KEEPINTVL, kKeepAliveInterval);
     curl_easy_setopt(m_pCUrl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(m_pCUrl, CURLOPT_RESUME_FROM_LARGE, static_cast<curl_off_t>(m_nOffset_Pos));
-    m_nLastCode = curl_easy_perform(m_pCUrl);
+    m_bOverBound = false;
+    m_nLastCode = performBounded(m_pCUrl, m_bOverBound);
     const bool bWritten = std::fclose(m_hFileDownload) == 0;
     m_hFileDownload = nullptr;
     m_pHttpEvent = nullptr;
@@ -416,7 +449,7 @@ bool HttpCurl::GetSocks5Request(const std::string& strUrl, const std::string& st
     curl_easy_setopt(pHandle, CURLOPT_MAX_RECV_SPEED_LARGE, kProxyMaxSpeed);
     CappedText body{strBody, m_nAnswerMaxBytes};
     collectInto(pHandle, body);
-    m_nLastCode = curl_easy_perform(pHandle);
+    m_nLastCode = performBounded(pHandle, body.bOver);
     curl_easy_cleanup(pHandle);
     if (pRecord && pRecord->m_strGbk == "ip_check") {
         Json::Value answer(Json::objectValue);
@@ -446,8 +479,10 @@ size_t HttpCurl::DownloadCallback(void* pData, size_t nSize, size_t nCount, void
     const std::int64_t nBytes = static_cast<std::int64_t>(nSize * nCount);
     const std::int64_t nMax = pCurl->m_pHttpEvent ? pCurl->m_pHttpEvent->m_nMaxBytes : 0;
     pCurl->m_nWritten += nBytes;
-    if (nMax > 0 && pCurl->m_nWritten > nMax)
+    if (nMax > 0 && pCurl->m_nWritten > nMax) {
+        pCurl->m_bOverBound = true;
         return 0;
+    }
     return std::fwrite(pData, nSize, nCount, pCurl->m_hFileDownload) * nSize;
 }
 

@@ -31,7 +31,8 @@ public:
     // The service's not-found page ("404 page not found"), recognised by its start only.
     static bool IsNotFoundPage(const std::string& strBody);
 
-    // Answers read into memory end as failed transfers past this many bytes.
+    // Answers read into memory end as failed transfers past this many bytes, with
+    // CURLE_FILESIZE_EXCEEDED (as downloads past the record's m_nMaxBytes do).
     static constexpr std::int64_t kAnswerMaxBytes = 16LL * 1024 * 1024;
     // A bound of its own for the next in-memory transfer (0 keeps kAnswerMaxBytes).
     void SetAnswerBound(std::int64_t nMaxBytes);
@@ -87,6 +88,7 @@ private:
     FILE* m_hFileDownload = nullptr;
     std::int64_t m_nOffset_Pos = 0;
     std::int64_t m_nWritten = 0;
+    bool m_bOverBound = false; // the body streamed past the record's bound
     bool m_bIsCancel = false;
     HTTPEvent_KX* m_pHttpEvent = nullptr;
     curl_slist* m_pHeaders = nullptr;

@@ -39,6 +39,12 @@ int attemptCount(const HTTPEvent_KX* pRecord)
     return nLow > 0 ? nLow : 1;
 }
 
+// An answer over its size bound would be as large again: it is not asked for again.
+bool isFinalFailure(const HTTPEvent_KX* pRecord)
+{
+    return pRecord->m_nRequestError == CURLE_FILESIZE_EXCEEDED;
+}
+
 } // namespace
 
 WebInterface* WebInterface::GetInstance()
@@ -108,7 +114,7 @@ int WebInterface::ThreadProc(void* pRecord)
         pEvent->m_strInterface = strRoute;
         const std::string strBase = pRunner->_GetEncodeDomain(pEvent);
         pEvent->m_bResult = pRunner->runAttempt(pEvent, nDownloadMode) ? 1 : 0;
-        if (pEvent->m_bResult || HttpCurl::IsAborted())
+        if (pEvent->m_bResult || HttpCurl::IsAborted() || isFinalFailure(pEvent))
             break;
         pRunner->checkDomianChange(pEvent, strBase);
         QThread::msleep(kRetryPauseMs);

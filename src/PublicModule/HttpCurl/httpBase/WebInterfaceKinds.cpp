@@ -223,6 +223,11 @@ bool WebInterface::SaveJson(HTTPEvent_KX* pRecord)
     pRecord->m_strFilePath = strPath;
     if (found == cacheFiles().end())
         return false;
-    const std::string strText = pState->Encode(toNormalString(pRecord->m_jsValue));
-    return pState->SaveFileChar(strText.c_str(), QString::fromStdString(strPath));
+    // The saved text lays arrays out over lines, so it can be larger than the answer was.
+    const std::string strPlain = toNormalString(pRecord->m_jsValue);
+    if (pRecord->m_nMaxBytes > 0 && std::int64_t(strPlain.size()) > pRecord->m_nMaxBytes) {
+        qDebug() << "catalogue over its bound, not saved:" << strPath.c_str();
+        return false;
+    }
+    return pState->SaveFileChar(pState->Encode(strPlain).c_str(), QString::fromStdString(strPath));
 }

@@ -2,11 +2,14 @@
 // cancel and resume, overwrite from byte 0, redirects and missing files.
 #include "SandboxClient.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <curl/curl.h>
+
+#include <sys/stat.h>
 
 namespace {
 const char* const kSample = QEL_BIN_DIR "/../sandbox/service/files/sample.bin";
@@ -86,21 +89,29 @@ private slots:
 
     void overwriteDiscardsStalePart_data()
     {
-        QTest::addColumn<int>("mode");  // 1 fetches again, 0 resumes a part file
-        QTest::addColumn<bool>("link"); // the part file is a link planted to another file
-        QTest::newRow("stale part") << 1 << false;
-        QTest::newRow("planted link") << 1 << true;
-        QTest::newRow("planted link, resumed") << 0 << true;
+        QTest::addColumn<int>("mode");        // 1 fetches again, 0 resumes a part file
+        QTest::addColumn<QString>("planted"); // what stands as the part file
+        QTest::newRow("stale part") << 1 << "file";
+        QTest::newRow("planted link") << 1 << "link";
+        QTest::newRow("planted link, resumed") << 0 << "link";
+        // Opening a FIFO for writing would wait for a reader for ever.
+        QTest::newRow("planted FIFO, resumed") << 0 << "fifo";
     }
     void overwriteDiscardsStalePart()
     {
         QFETCH(int, mode);
-        QFETCH(bool, link);
+        QFETCH(QString, planted);
         QDir().mkpath(m_dir.path() + "/dl");
         QFile::remove(m_strTarget);
+        const QString qstrPart = m_strTarget + ".part";
         const QString qstrOther = m_dir.path() + "/other";
-        WebRecv::writeFileAtomically(link ? qstrOther : m_strTarget + ".part", QByteArray(1000, 'x'));
-        QVERIFY(!link || QFile::link(qstrOther, m_strTarget + ".part"));
+        QFile::remove(qstrOther);
+        const bool link = planted == "link";
+        if (planted == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(qstrPart).constData(), 0600), 0);
+        else
+            WebRecv::writeFileAtomically(link ? qstrOther : qstrPart, QByteArray(1000, 'x'));
+        QVERIFY(!link || QFile::link(qstrOther, qstrPart));
         QVERIFY(m_client->run(downloadRecord("/files/sample.bin", 2, mode)).bSuccess);
         QCOMPARE(readAll(m_strTarget), readAll(kSample));
         QVERIFY(!QFileInfo(m_strTarget).isSymLink());
@@ -110,6 +121,43 @@ private slots:
         const Json::Value entries = m_client->entries("/files/sample.bin");
         QCOMPARE(entries.size(), 1u);
         QVERIFY(!JsonRead::getObject(entries[0], "headers").isMember("range"));
+    }
+
+    // A body over the record's bound fails at once and is not fetched again: a picture
+    // against the stand-in's 20 MiB answer, the update package's record with a small bound,
+    // its length declared or not.
+    void overBoundFailsAtOnce_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("bound");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("picture") << "/files/large.png" << qint64(8 << 20) << true;
+        QTest::newRow("package") << "/files/sample.bin" << qint64(1 << 20) << false;
+        QTest::newRow("package, no length") << "/files/sample.bin?chunked=1" << qint64(1 << 20)
+                                            << false;
+    }
+    void overBoundFailsAtOnce()
+    {
+        QFETCH(QString, path);
+        QFETCH(qint64, bound);
+        QFETCH(bool, picture);
+        Json::Value script;
+        script["route"] = "/files/large.png";
+        script["mode"] = "large";
+        QVERIFY(m_client->service.script(script));
+        QFile::remove(m_strTarget);
+        HTTPEvent_KX* pRecord = downloadRecord(path);
+        pRecord->m_nParam1 = 3;
+        pRecord->m_nMaxBytes = bound;
+        pRecord->m_bImageOnly = picture;
+        const ReportCopy report = m_client->run(pRecord);
+        QVERIFY(!report.bSuccess);
+        QCOMPARE(report.nRequestError, int(CURLE_FILESIZE_EXCEEDED));
+        QCOMPARE(m_client->service.log().size(), 1u);
+        QVERIFY(!QFile::exists(m_strTarget));
+        QVERIFY(!QFile::exists(m_strTarget + ".part"));
+        QFile::remove(QCoreApplication::applicationDirPath() + "/" +
+                      QString::fromStdString(report.strInterface).replace('/', '_') + ".error");
     }
 
     void plainVariantFollowsRedirect()
