@@ -523,7 +523,8 @@ void tst_QelDrive::survivesHostileClientsWithoutLeakingDescriptors()
                      answer.compare(answer.size() - body.size(), body.size(), body) == 0,
                  answer.c_str());
 
-    QTRY_COMPARE_WITH_TIMEOUT(RawClient::openFdCount(pid), before, 5000);
+    // The API connection of the bind may still be closing when `before` is read, so fewer is fine.
+    QTRY_VERIFY_WITH_TIMEOUT(RawClient::openFdCount(pid) <= before, 5000);
     QCOMPARE(m_drive->post("/api/get_server_status").code(), 0);
 }
 
