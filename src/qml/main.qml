@@ -405,6 +405,7 @@ ApplicationWindow {
             loaderMain.emitItem(22, s, n)
         },
         23: function (s, n) {
+            windowLoginID.signal_SetUiData(23, s, n)
             showLogin()
             ProxyGoProxy.stopProxy()
             snCheckTimer.stop()

@@ -255,8 +255,18 @@ private slots:
             << QList<QVariantList>{staticBusy, {40, "No balance", 10}, staticDone};
         QTest::newRow("static, null")
             << fixed << "/api/client/user_static"
-            << "body"
-            << "null" << QList<QVariantList>{staticBusy, {167, "null", 10}, staticDone};
+            << "body" << "null"
+            << QList<QVariantList>{staticBusy, {40, "The line list could not be loaded.", 10},
+                                   staticDone};
+        QTest::newRow("static, not found page")
+            << fixed << "/api/client/user_static"
+            << "404" << QString()
+            << QList<QVariantList>{staticBusy, {40, "The line list could not be loaded.", 10},
+                                   staticDone};
+        QTest::newRow("static, not JSON")
+            << fixed << "/api/client/user_static"
+            << "nonjson" << QString()
+            << QList<QVariantList>{staticBusy, {40, unreachable, 10}, staticDone};
         QTest::newRow("device lines, refused")
             << Call([](InterfaceRecv& r) { r.pushGetEquipmentLineList(1, 0); })
             << "/api/get_line_list"

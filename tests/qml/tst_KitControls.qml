@@ -4,6 +4,7 @@ import QtTest 1.15
 import "../../src/qml/Button"
 import "../../src/qml/Edit"
 import "../../src/qml/Scrollbar"
+import "helpers"
 
 TestCase {
     id: testCase
@@ -17,6 +18,8 @@ TestCase {
     Component { id: editNormal; EditTextNormal { width: 200; height: 80 } }
     Component { id: listHead; ButtonListHead { width: 120; height: 30; textShow: "Country" } }
     Component { id: rotation; ButtonRotation { width: 20; height: 20 } }
+    Component { id: hoverButton; HoverButton { width: 120; height: 30 } }
+    MarkupProbe { id: probe }
     Component { id: pressTarget; Button {} }
     Component {
         id: listComponent
@@ -146,6 +149,23 @@ TestCase {
         verify(!spinner.running)
         spinner.visible = true
         verify(!spinner.running)
+    }
+
+    // A tool tip shows its text as given, as the service or the user wrote it.
+    function test_toolTipAsTyped_data() {
+        return [{ tag: "HoverButton", component: hoverButton, property: "toolTips" },
+                { tag: "ButtonListHead", component: listHead, property: "textShow" },
+                { tag: "ButtonRotation", component: rotation, property: "tipShow" }]
+    }
+
+    function test_toolTipAsTyped(data) {
+        var control = createTemporaryObject(data.component, testCase)
+        control[data.property] = probe.markup
+        mouseMove(control, control.width / 2, control.height / 2)
+        tryCompare(findChild(control, "kitToolTip"), "opened", true)
+        var text = findChild(control, "kitToolTipText")
+        compare(text.text, probe.markup)
+        verify(probe.shownAsTyped(text))
     }
 
     function test_scrollbarEnd_data() {

@@ -86,7 +86,9 @@ TestCase {
         return [
             { tag: "auto-login", messages: [[7, "alice"], [8, "s3cret"], [9, "alice"]],
               password: "s3cret", calls: [["login", "alice", "s3cret"]] },
-            { tag: "account only", messages: [[7, "alice"]], password: "", calls: [] }
+            { tag: "account only", messages: [[7, "alice"]], password: "", calls: [] },
+            { tag: "signed out", messages: [[7, "alice"], [8, "s3cret"], [23, ""]], password: "",
+              calls: [] }
         ]
     }
 

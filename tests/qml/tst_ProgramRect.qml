@@ -8,6 +8,7 @@ import Proxy.Param 1.0
 import "../../src/qml"
 import "../../src/qml/Popup"
 import "../../src/qml/Rect"
+import "helpers"
 
 // The program page with the real proxy store, field checks and service object, whose
 // program-line requests reach the stand-in service.
@@ -39,6 +40,7 @@ TestCase {
         id: page
         anchors.fill: parent
     }
+    MarkupProbe { id: probe }
     SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
 
     // What the root window does with the messages this page's actions cause.
@@ -241,6 +243,19 @@ TestCase {
         mouseClick(findChild(programHistoryPopup.contentItem, "programHistoryClear"))
         compare(list.count, 0)
         compare(ProxyManager.getDataType(9, 0).length, 0)
+    }
+
+    // The program's name, the user's file name, shows in its tool tip as typed.
+    function test_nameToolTipAsTyped() {
+        var program = programs.get(0)
+        var qstrName = program.qstrProgramName
+        program.qstrProgramName = probe.markup
+        mouseMove(cell("programCell0"), 30, 30)
+        tryCompare(findChild(cell("programCell0"), "kitToolTip"), "opened", true)
+        var text = findChild(cell("programCell0"), "kitToolTipText")
+        compare(text.text, probe.markup)
+        verify(probe.shownAsTyped(text))
+        program.qstrProgramName = qstrName
     }
 
     // Signed out, every acting control opens the sign-in window and does nothing else.

@@ -4,6 +4,7 @@ import Globle.Param 1.0
 import Proxy.Param 1.0
 import Search.Param 1.0
 import "../../src/qml/Rect"
+import "helpers"
 
 // The Proxy List page over the real ProxyManager, filled through its cache setter and parse
 // entries as the list request's answer would.
@@ -43,6 +44,7 @@ TestCase {
     QtObject { id: popupPortForwardList; function windowInit(n) {} }
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
+    MarkupProbe { id: probe }
 
     RectProxyList {
         id: page
@@ -166,7 +168,8 @@ TestCase {
     // Every answer and failure of the page's request ends in "enable" (165, 1), which stops
     // the bar; a refusal (40) shows its reason, never "Successfully", and brings back no rows.
     // The empty list then tells the refusal's reason, not that nothing matched, until a list
-    // arrives; a failure that is not this list's (a binding's, value 0) changes nothing there.
+    // arrives or a request starts; a binding's failure (40 with the list's value, once the
+    // request has ended) is told but is no reason of the list.
     function test_requestEnds_data() {
         var refused = [[40, "No balance", 1], [165, "enable", 1]]
         var nothing = "No proxy were found matching the results."
@@ -178,8 +181,15 @@ TestCase {
                   empty: nothing },
                 { tag: "refused, then found nothing", bPage: false, messages: refused.concat([[113, "", 1]]),
                   notice: "No balance", rows: 0, empty: nothing },
-                { tag: "binding failed", bPage: false, messages: [[40, "Port taken", 0], [165, "enable", 1]],
-                  notice: "Port taken", rows: 0, empty: nothing }]
+                { tag: "refused, then asked again", bPage: false,
+                  messages: refused.concat([[165, "disable", 0], [165, "enable", 1]]),
+                  notice: "No balance", rows: 0, empty: nothing },
+                { tag: "refused with markup", bPage: false,
+                  messages: [[40, probe.markup, 1], [165, "enable", 1]], notice: probe.markup, rows: 0,
+                  empty: probe.markup },
+                { tag: "binding failed", bPage: false,
+                  messages: [[165, "enable", 1], [40, "No free local port", 1]],
+                  notice: "No free local port", rows: 0, empty: nothing }]
     }
     function test_requestEnds(data) {
         page.resultNotice.text = ""
@@ -192,8 +202,10 @@ TestCase {
         verify(data.notice === "" || !page.resultNotice.bSuccess)
         compare(listView.count, data.rows)
         compare(page.emptyNotice.visible, data.empty !== "")
-        if (data.empty !== "")
+        if (data.empty !== "") {
             compare(findChild(page, "emptyText").text, data.empty)
+            verify(probe.shownAsTyped(findChild(page, "emptyText")))
+        }
     }
 
     // Sorted by IP: row 0 is 10.0.0.1 (state NY), row 1 is 10.0.0.2.

@@ -3,6 +3,7 @@ import QtTest 1.15
 import Globle.Param 1.0
 import Proxy.Param 1.0
 import "../../src/qml/Rect"
+import "helpers"
 
 // The Static ISP page over the real ProxyManager: the static answer is the whole list.
 TestCase {
@@ -35,6 +36,7 @@ TestCase {
     QtObject { id: popupPortForwardList; function windowInit(n) {} }
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
+    MarkupProbe { id: probe }
 
     RectStaticProxyList {
         id: page
@@ -81,18 +83,23 @@ TestCase {
     }
 
     // A refused or failed static list leaves the empty notice with the reason until a list
-    // arrives; a failure that is not this list's (a binding's, value 0) leaves it empty.
+    // arrives; a binding's failure (40 with the list's value, outside the request) leaves it
+    // empty.
     function test_refusedNotice_data() {
-        var refused = [[40, "No balance", 10], [165, "enable", 1]]
+        var refused = [[165, "disable", 0], [40, "No balance", 10], [165, "enable", 1]]
         return [{ tag: "refused", messages: refused, text: "No balance" },
                 { tag: "refused, then found nothing", messages: refused.concat([[168, "", 10]]),
                   text: "No proxy were found matching the results." },
-                { tag: "binding failed", messages: [[40, "Port taken", 0]], text: "" }]
+                { tag: "refused with markup",
+                  messages: [[165, "disable", 0], [40, probe.markup, 10], [165, "enable", 1]],
+                  text: probe.markup },
+                { tag: "binding failed", messages: [[40, "No free local port", 10]], text: "" }]
     }
     function test_refusedNotice(data) {
         page.refreshProxyLine(2)
         data.messages.forEach(function (m) { page.signal_SetUiData(m[0], m[1], m[2]) })
         compare(page.listView.count, 0)
         compare(findChild(page, "emptyText").text, data.text)
+        verify(probe.shownAsTyped(findChild(page, "emptyText")))
     }
 }

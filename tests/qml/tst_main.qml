@@ -170,6 +170,17 @@ TestCase {
         compare(running(), [false, false, false])
     }
 
+    // Sign-out leaves the sign-in window with the name and without the password.
+    function test_signOutEmptiesThePassword() {
+        var login = findChild(root, "windowLoginID")
+        send(7, "alice", 0)
+        send(8, "s3cret", 0)
+        tryCompare(findChild(login.contentItem, "passwordEditID").editModel, "text", "s3cret")
+        send(23, "", 0)
+        tryCompare(findChild(login.contentItem, "passwordEditID").editModel, "text", "")
+        compare(findChild(login.contentItem, "usernameEditID").editModel.text, "alice")
+    }
+
     // The activity picture shows once per sign-in: again only after a sign-out.
     function test_activityOncePerSignIn() {
         var activity = findChild(frame, "rect_MActivity")

@@ -35,9 +35,10 @@ Item {
         hoverEnabled: true
         padding: 0
         background: null
-        ToolTip.visible: hovered && head.textShow !== ""
-        ToolTip.text: head.textShow
-        ToolTip.delay: 500
+        KitToolTip {
+            visible: button.hovered && head.textShow !== ""
+            text: head.textShow
+        }
         onClicked: if (head.listView) head.listView.positionViewAtBeginning()
 
         contentItem: Row {
@@ -55,6 +56,7 @@ Item {
                 fontSizeMode: Text.HorizontalFit
                 minimumPixelSize: 9 * Theme.dp
                 text: head.textShow
+                textFormat: Text.PlainText
                 color: head.textColor
                 font.family: Theme.fontFamily
                 font.pixelSize: head.nFontSize * Theme.dp

@@ -31,8 +31,11 @@ Item {
         hoverEnabled: true
         padding: 0
         background: null
-        ToolTip.visible: hovered && rotor.tipShow !== ""
-        ToolTip.text: rotor.tipShow
+        KitToolTip {
+            visible: button.hovered && rotor.tipShow !== ""
+            text: rotor.tipShow
+            delay: 0
+        }
         onClicked: rotor.bSpinning = true
 
         contentItem: Row {

@@ -40,9 +40,10 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         padding: 0
-        ToolTip.visible: control.toolTips !== "" && hovered
-        ToolTip.text: control.toolTips
-        ToolTip.delay: 500
+        KitToolTip {
+            visible: control.toolTips !== "" && button.hovered
+            text: control.toolTips
+        }
 
         background: Rectangle {
             radius: control.nRadius * Theme.dp

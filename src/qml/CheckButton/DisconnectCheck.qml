@@ -13,9 +13,11 @@ Item {
 
     implicitWidth: 36 * Theme.dp
     implicitHeight: 20 * Theme.dp
-    ToolTip.visible: area.containsMouse && enabled
-    ToolTip.delay: 500
-    ToolTip.text: (checked ? qsTr("Click to disconnect") : qsTr("Click to connect")) + Theme.emptyString
+    KitToolTip {
+        visible: area.containsMouse && toggle.enabled
+        text: (toggle.checked ? qsTr("Click to disconnect") : qsTr("Click to connect"))
+              + Theme.emptyString
+    }
 
     Rectangle {
         anchors.fill: parent

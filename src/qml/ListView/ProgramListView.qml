@@ -78,9 +78,10 @@ GridView {
                 hoverEnabled: true
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 cursorShape: Qt.PointingHandCursor
-                ToolTip.visible: containsMouse && !slot.bAdd
-                ToolTip.text: qstrProgramName
-                ToolTip.delay: 500
+                KitToolTip {
+                    visible: cellArea.containsMouse && !slot.bAdd
+                    text: qstrProgramName
+                }
                 onClicked: {
                     if (slot.bAdd) {
                         grid.addRequested()

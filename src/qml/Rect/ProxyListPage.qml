@@ -45,9 +45,10 @@ Item {
 
     // Search and Refresh are off while a list request runs.
     property bool bRequestEnabled: true
-    // The last failure told for this list (40 with its identity), such as its request's
-    // refusal: an empty list tells it instead of "nothing matched". Forgotten once a list
-    // arrives or the list is cleared.
+    // Why this page's last list request failed: a 40 with the page's identity while that
+    // request runs (a binding's failure carries the same identity but comes at other times).
+    // An empty list tells it instead of "nothing matched". Forgotten when a request starts,
+    // a list arrives or the list is cleared.
     property string strRefusal: ""
     property alias filterBar: filterBar
     property alias listView: listView
@@ -198,7 +199,7 @@ Item {
             listCleared()
         },
         40: function (s, n) {
-            if (n === nOrigin)
+            if (n === nOrigin && !bRequestEnabled)
                 strRefusal = s
             if (visible)
                 stopWithNotice(s, false)
@@ -221,6 +222,8 @@ Item {
             bRequestEnabled = n === 1
             if (bRequestEnabled)
                 progress.stop()
+            else
+                strRefusal = ""
         },
         167: function (s, n) { if (n === nOrigin && bPaging) takeNextPage() },
         168: function (s, n) {

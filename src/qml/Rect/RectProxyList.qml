@@ -26,6 +26,7 @@ ProxyListPage {
         spacing: 4 * proxyList.dp
         Text {
             objectName: "emptyText"
+            textFormat: Text.PlainText
             text: (proxyList.bNoStaticBalance ? qsTr("There is no Static ISP Proxy,")
                                               : proxyList.strRefusal || proxyList.strNothingFound)
                   + globleParam.emptyString

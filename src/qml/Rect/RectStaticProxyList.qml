@@ -21,6 +21,7 @@ ProxyListPage {
 
     Text {
         objectName: "emptyText"
+        textFormat: Text.PlainText
         text: staticList.strRefusal || staticList.textEmptyDefault
         color: "#8C92AC"
         font.family: Theme.fontFamily

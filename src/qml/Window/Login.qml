@@ -104,6 +104,10 @@ Window {
             bSigningIn = false
             stopPolling()
             break
+        // Signed out: whoever sits at the machine next must type the password again.
+        case 23:
+            passwordEditID.editModel.text = ""
+            break
         case 181:
             carousel.dataModel = SearchManager.getLoginImgData()
             break
