@@ -328,9 +328,12 @@ void InterfaceRecv::slotGetLineList(HTTPEvent_KX* pEvent)
     qDebug() << "slotGetLineList...end" << answerCode(pEvent);
 }
 
-// A null answer, or a page that is no JSON, is refused with a reason as on the main list.
+// A null answer still says "null" to the pages, and is then refused with a reason as on the
+// main list, so the static page never stays blank.
 void InterfaceRecv::slotGetStaticLineList(HTTPEvent_KX* pEvent)
 {
+    if (pEvent->m_jsValue.isNull())
+        emit signal_SetUiData(kUiPageAppended, QStringLiteral("null"), Proxy_StaticOnline);
     storeLineList(pEvent, &ProxyManager::setStaticProxyListDataJson, Proxy_StaticOnline);
     emit signal_SetUiData(kUiStaticListButtons, QStringLiteral("enable"), 1);
 }

@@ -256,13 +256,13 @@ private slots:
         QTest::newRow("static, null")
             << fixed << "/api/client/user_static"
             << "body" << "null"
-            << QList<QVariantList>{staticBusy, {40, "The line list could not be loaded.", 10},
-                                   staticDone};
+            << QList<QVariantList>{staticBusy, {167, "null", 10},
+                                   {40, "The line list could not be loaded.", 10}, staticDone};
         QTest::newRow("static, not found page")
             << fixed << "/api/client/user_static"
             << "404" << QString()
-            << QList<QVariantList>{staticBusy, {40, "The line list could not be loaded.", 10},
-                                   staticDone};
+            << QList<QVariantList>{staticBusy, {167, "null", 10},
+                                   {40, "The line list could not be loaded.", 10}, staticDone};
         QTest::newRow("static, not JSON")
             << fixed << "/api/client/user_static"
             << "nonjson" << QString()
