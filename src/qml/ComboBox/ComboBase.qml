@@ -40,6 +40,30 @@ Item {
         edit.focus = false
     }
 
+    // An array, a ListModel or an item model: an empty list stays closed however it is asked
+    // to open, since its empty rows would cover the controls below the box.
+    function rowCount() {
+        if (!dataModel)
+            return 0
+        if (dataModel.length !== undefined)
+            return dataModel.length
+        return dataModel.count !== undefined ? dataModel.count : dataModel.rowCount()
+    }
+
+    function openList() {
+        if (rowCount() > 0)
+            dropDown.open()
+        else
+            dropDown.close()
+    }
+
+    function toggleList() {
+        if (dropDown.visible)
+            dropDown.close()
+        else
+            openList()
+    }
+
     function clear() {
         dropDown.close()
         currentName = ""
@@ -62,7 +86,7 @@ Item {
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor
-            onClicked: dropDown.visible ? dropDown.close() : dropDown.open()
+            onClicked: combo.toggleList()
         }
 
         Text {
@@ -107,7 +131,7 @@ Item {
                 anchors.fill: parent
                 visible: combo.bReadOnly
                 cursorShape: Qt.PointingHandCursor
-                onClicked: dropDown.visible ? dropDown.close() : dropDown.open()
+                onClicked: combo.toggleList()
             }
         }
 

@@ -119,12 +119,12 @@ Popup {
             Row {
                 height: 32 * popupBrowser.dp
                 Caption { dp: popupBrowser.dp; text: qsTr("Status") + Theme.emptyString }
-                Switch {
+                SwitchCheck {
                     id: bindSwitch
                     objectName: "bindSwitch"
                     anchors.verticalCenter: parent.verticalCenter
                     checked: popupBrowser.globals ? popupBrowser.globals.bBrowserBindOpen : false
-                    onToggled: popupBrowser.globals.bBrowserBindOpen = checked
+                    onClicked: popupBrowser.globals.bBrowserBindOpen = !checked
                 }
             }
 
