@@ -1434,6 +1434,10 @@
         <source>Refresh</source>
         <translation>Refresh</translation>
     </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
 </context>
 <context>
     <name>RectEquimentLine</name>

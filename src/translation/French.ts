@@ -1434,6 +1434,10 @@
         <source>Refresh</source>
         <translation>Actualiser</translation>
     </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
 </context>
 <context>
     <name>RectEquimentLine</name>

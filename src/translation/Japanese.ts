@@ -1434,6 +1434,10 @@
         <source>Refresh</source>
         <translation>更新</translation>
     </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
 </context>
 <context>
     <name>RectEquimentLine</name>

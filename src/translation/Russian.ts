@@ -1434,6 +1434,10 @@
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
+    <message>
+        <source>Failed</source>
+        <translation>Не удалось</translation>
+    </message>
 </context>
 <context>
     <name>RectEquimentLine</name>

@@ -1434,6 +1434,10 @@
         <source>Refresh</source>
         <translation>Actualizar</translation>
     </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>RectEquimentLine</name>

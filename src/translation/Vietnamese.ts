@@ -1434,6 +1434,10 @@
         <source>Refresh</source>
         <translation>Làm mới</translation>
     </message>
+    <message>
+        <source>Failed</source>
+        <translation>Thất bại</translation>
+    </message>
 </context>
 <context>
     <name>RectEquimentLine</name>

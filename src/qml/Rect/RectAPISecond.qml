@@ -153,7 +153,7 @@ Item {
     readonly property var handlers: ({
         0: function (s, n) { if (n === nOrigin) reset() },
         40: function (s, n) { if (visible) notice.show(s, false) },
-        50: function (s, n) { if (visible) notice.show(s, n === 1) },
+        50: function (s, n) { if (visible) notice.show(n === 1 ? qsTr("Successfully") : qsTr("Failed"), n === 1) },
         110: function (s, n) { loadArea(n) },
         111: function (s, n) { loadIsp(n) },
         112: function (s, n) { loadZip(n) },
