@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Copy All</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Free</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>

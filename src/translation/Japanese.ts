@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>すべてコピー</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>解放</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>

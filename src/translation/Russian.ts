@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Копировать всё</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Освободить</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>

@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Copiar todo</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Liberar</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>

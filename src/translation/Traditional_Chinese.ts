@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>全部複製</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>釋放</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>

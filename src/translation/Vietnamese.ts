@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Sao chép tất cả</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Giải phóng</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>

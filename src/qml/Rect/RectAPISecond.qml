@@ -220,11 +220,8 @@ Item {
         font.family: Theme.fontFamily
         font.pixelSize: 14 * Theme.dp
     }
-    // A caption longer than its column in some languages is drawn smaller, never cut.
     component FormCaption: Caption {
-        width: 112 * Theme.dp
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 9 * Theme.dp
+        width: form.nCaptionWidth
     }
     component Reason: Text {
         textFormat: Text.PlainText
@@ -271,10 +268,14 @@ Item {
         anchors.fill: parent
         anchors.margins: 16 * Theme.dp
         spacing: 8 * Theme.dp
+        // The captions' column is as wide as the longest caption of the language.
+        readonly property real nCaptionWidth: Math.max(112 * Theme.dp, packageCaption.implicitWidth,
+                                                       locationCaption.implicitWidth, otherCaption.implicitWidth,
+                                                       portCaption.implicitWidth, linkCaption.implicitWidth)
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("Package Type:  ") + Theme.emptyString }
+            FormCaption { id: packageCaption; text: qsTr("Package Type:  ") + Theme.emptyString }
             ComboBoxApiMeal {
                 id: mealBox
                 objectName: "apiMealBox"
@@ -303,7 +304,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("Location:   ") + Theme.emptyString }
+            FormCaption { id: locationCaption; text: qsTr("Location:   ") + Theme.emptyString }
             Location {
                 id: countryBox
                 objectName: "apiCountryBox"
@@ -326,7 +327,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("Other:  ") + Theme.emptyString }
+            FormCaption { id: otherCaption; text: qsTr("Other:  ") + Theme.emptyString }
             Location {
                 id: ispBox
                 objectName: "apiIspBox"
@@ -362,7 +363,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("API Port:   ") + Theme.emptyString }
+            FormCaption { id: portCaption; text: qsTr("API Port:   ") + Theme.emptyString }
             CheckedField {
                 id: portField
                 objectName: "apiPortField"
@@ -396,7 +397,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("API Link:   ") + Theme.emptyString }
+            FormCaption { id: linkCaption; text: qsTr("API Link:   ") + Theme.emptyString }
             ApiEdit {
                 id: linkField
                 objectName: "apiLinkField"
@@ -449,19 +450,33 @@ Item {
             text: qsTr("API Parameter Declaration:") + Theme.emptyString
             font.bold: true
         }
-        GridView {
+        // The table in two halves; each line is as tall as the longer explanation it holds.
+        Column {
             id: parameterGrid
             objectName: "apiParameterGrid"
+            readonly property var rows: SearchManager.getApiParameterData(0)
             width: form.width
-            height: 225 * Theme.dp
-            cellWidth: width / 2
-            cellHeight: 36 * Theme.dp
-            interactive: false
-            model: SearchManager.getApiParameterData(0)
-            delegate: ApiParameterModel {
-                width: parameterGrid.cellWidth
-                row: modelData
-                onLinkClicked: rectApiSecond.openPage(globleParam.qstrCountryCodeUrl)
+            Repeater {
+                model: Math.ceil(parameterGrid.rows.length / 2)
+                delegate: Row {
+                    readonly property real nHeight: Math.max(36 * Theme.dp, left.nNeededHeight,
+                                                             right.row ? right.nNeededHeight : 0)
+                    ApiParameterModel {
+                        id: left
+                        width: parameterGrid.width / 2
+                        nCellHeight: parent.nHeight
+                        row: parameterGrid.rows[2 * index]
+                        onLinkClicked: rectApiSecond.openPage(globleParam.qstrCountryCodeUrl)
+                    }
+                    ApiParameterModel {
+                        id: right
+                        width: parameterGrid.width / 2
+                        visible: row !== null
+                        nCellHeight: parent.nHeight
+                        row: parameterGrid.rows[2 * index + 1] || null
+                        onLinkClicked: rectApiSecond.openPage(globleParam.qstrCountryCodeUrl)
+                    }
+                }
             }
         }
 
@@ -516,13 +531,12 @@ Item {
                 colorBtn: "#F6F7F8"
                 btnModel.onClicked: rectApiSecond.signedIn()
             }
+            // Beside the page's last buttons, the result hides no control.
+            ResultNotice {
+                id: notice
+                objectName: "apiNotice"
+                anchors.verticalCenter: parent.verticalCenter
+            }
         }
-    }
-
-    ResultNotice {
-        id: notice
-        objectName: "apiNotice"
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 12 * Theme.dp
     }
 }
