@@ -100,7 +100,9 @@ Popup {
         browser.y = port.y
     }
 
-    width: 220 * Theme.dp
+    // As wide as its longest entry in the language shown, so no entry runs under a side list.
+    width: Math.max(200 * Theme.dp, connectEntry.implicitWidth, portEntry.implicitWidth,
+                    rangeEntry.implicitWidth, favoriteEntry.implicitWidth) + 2 * padding
     height: 35 * Theme.dp * nEntries + 20 * Theme.dp
     margins: 0
     padding: 10 * Theme.dp
@@ -133,6 +135,7 @@ Popup {
             })
         }
         Entry {
+            id: portEntry
             objectName: "forwaredPort"
             btnText: qsTr("Forward Port To Proxy") + globleParam.emptyString
             onHoveredChanged: if (hovered) menu.showSide(1)

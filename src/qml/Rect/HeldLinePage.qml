@@ -33,9 +33,19 @@ Item {
     readonly property bool bVisableEmpty: proxyListID.count === 0
     readonly property color colorTextItemNor: "#22264B"
     readonly property color colorTextItemOnline: "#E53838"
+    // The plan column (1) is at least as wide as the language's longest plan name, a caption
+    // that must be read whole; the other columns share what is left by their weights.
+    readonly property real nPlanWidth: [1, 3, 6, 11].reduce(function (width, nPlan) {
+        return Math.max(width, Math.ceil(planMetrics.advanceWidth(planName(nPlan) + globleParam.emptyString)))
+    }, 0) + 14 * Theme.dp
     readonly property var cellWidths: {
         var total = columnWeights.reduce(function (sum, weight) { return sum + weight }, 0)
-        return columnWeights.map(function (weight) { return proxyListID.width * weight / total })
+        var planShare = proxyListID.width * (columnWeights[1] || 0) / total
+        var plan = Math.max(planShare, nPlanWidth)
+        var scale = (proxyListID.width - plan) / (proxyListID.width - planShare)
+        return columnWeights.map(function (weight, n) {
+            return n === 1 ? plan : proxyListID.width * weight / total * scale
+        })
     }
 
     // The chosen row and what the row menu acts on.
@@ -50,6 +60,17 @@ Item {
     property string selectSn: ""
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
+
+    // A row's plan; translated in the rows' context.
+    function planName(nIpTimeType) {
+        switch (nIpTimeType) {
+        case 1: return qsTranslate("HeldLineRow", "Popular Plan")
+        case 3: return qsTranslate("HeldLineRow", "Long Acting ISP Plan")
+        case 6: return qsTranslate("HeldLineRow", "Static ISP Proxy")
+        case 11: return qsTranslate("HeldLineRow", "Traffic Plan")
+        default: return qsTranslate("HeldLineRow", "Unknown")
+        }
+    }
 
     // A row with no latency cannot be used: it becomes the current row with an empty
     // selection.
@@ -152,6 +173,12 @@ Item {
         default:
             filterBar.handleLocationMessage(nType, qstrValue, nValue)
         }
+    }
+
+    FontMetrics {
+        id: planMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 12 * Theme.dp
     }
 
     Column {

@@ -112,6 +112,7 @@ Popup {
         }
 
         Column {
+            id: fields
             x: form.margin
             width: parent.width - 2 * form.margin
             spacing: 12 * popupBrowser.dp
@@ -129,17 +130,21 @@ Popup {
             }
 
             Row {
+                id: browserRow
                 height: 32 * popupBrowser.dp
                 spacing: 8 * popupBrowser.dp
-                Caption { dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") + Theme.emptyString }
+                Caption { id: browserCaption; dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") + Theme.emptyString }
+                // The field gives up width so that a long "Tutorial" stays inside the form.
                 TextField {
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 160 * popupBrowser.dp
+                    width: Math.min(160 * popupBrowser.dp, fields.width - browserCaption.width - videoIcon.width
+                                    - tutorialButton.width - 3 * browserRow.spacing)
                     enabled: false
                     text: "BitBrowser"
                     font.pixelSize: 13 * popupBrowser.dp
                 }
                 Image {
+                    id: videoIcon
                     anchors.verticalCenter: parent.verticalCenter
                     width: 20 * popupBrowser.dp
                     height: width
@@ -151,6 +156,7 @@ Popup {
                     }
                 }
                 FormButton {
+                    id: tutorialButton
                     dp: popupBrowser.dp
                     anchors.verticalCenter: parent.verticalCenter
                     height: 28 * popupBrowser.dp

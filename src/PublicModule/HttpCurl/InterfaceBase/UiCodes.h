@@ -106,3 +106,5 @@ constexpr int kUiHistoryStored = 185;
 constexpr int kUiHistoryButtons = 186;
 constexpr int kUiDeviceCheckButton = 187;
 constexpr int kUiDeviceChoice = 188;
+// A carousel or sign-in picture was written; the value is its file URL.
+constexpr int kUiPictureSaved = 189;
