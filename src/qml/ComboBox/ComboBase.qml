@@ -93,11 +93,12 @@ Item {
             id: title
             visible: text !== ""
             x: 12 * Theme.dp
-            // A long title in some languages is drawn smaller, so the box keeps room for its hint.
+            // A long title in some languages is drawn smaller, so the box keeps room for its
+            // hint; it stays on the line of the box's text.
             width: Math.min(implicitWidth, combo.width * 0.45)
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 9 * Theme.dp
-            anchors.verticalCenter: parent.verticalCenter
+            anchors.baseline: edit.baseline
             text: combo.textTitle
             color: "#8C92AC"
             font.family: Theme.fontFamily
@@ -116,7 +117,7 @@ Item {
             verticalAlignment: TextInput.AlignVCenter
             readOnly: combo.bReadOnly
             selectByMouse: !combo.bReadOnly
-            color: "#042040"
+            color: shownText.visible ? "transparent" : "#042040"
             font.family: Theme.fontFamily
             font.pixelSize: 13 * Theme.dp
             placeholderText: activeFocus ? "" : combo.defaultText
@@ -126,6 +127,22 @@ Item {
             // A name longer than the box shows its beginning while nobody types in it.
             onTextChanged: if (!activeFocus) cursorPosition = 0
             onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
+
+            // While nobody types, a name too long for the box ends in "…" rather than being cut.
+            Text {
+                id: shownText
+                objectName: "comboShownText"
+                anchors.fill: parent
+                visible: !edit.activeFocus && edit.text !== ""
+                leftPadding: edit.leftPadding
+                rightPadding: edit.rightPadding
+                verticalAlignment: Text.AlignVCenter
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                text: edit.text
+                color: "#042040"
+                font: edit.font
+            }
 
             MouseArea {
                 anchors.fill: parent
