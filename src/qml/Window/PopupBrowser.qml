@@ -64,12 +64,10 @@ Popup {
     // A caption before a row's control.
     component Caption: Text {
         property real dp: 1
-        width: 170 * dp
+        // Wider than the column where a language's caption is longer; the field gives way.
+        width: Math.max(170 * dp, implicitWidth)
         color: "#042040"
         font.pixelSize: 13 * dp
-        // Drawn smaller where a language's caption is longer than the column.
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 9 * dp
         anchors.verticalCenter: parent.verticalCenter
     }
 
