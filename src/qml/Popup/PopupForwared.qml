@@ -101,8 +101,18 @@ Popup {
     }
 
     // As wide as its longest entry in the language shown, so no entry runs under a side list.
-    width: Math.max(200 * Theme.dp, connectEntry.implicitWidth, portEntry.implicitWidth,
-                    rangeEntry.implicitWidth, favoriteEntry.implicitWidth) + 2 * padding
+    // Measured from the texts: the entries lay themselves out only while the menu is shown.
+    readonly property real nEntryWidth: [connectEntry, portEntry, rangeEntry, favoriteEntry]
+        .reduce(function (width, entry) { return Math.max(width, entryMetrics.advanceWidth(entry.btnText)) }, 0)
+        + (2 * 12 + 6 + 16) * Theme.dp
+
+    FontMetrics {
+        id: entryMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 14 * Theme.dp
+    }
+
+    width: Math.max(200 * Theme.dp, nEntryWidth) + 2 * padding
     height: 35 * Theme.dp * nEntries + 20 * Theme.dp
     margins: 0
     padding: 10 * Theme.dp
