@@ -33,18 +33,30 @@ Item {
     readonly property bool bVisableEmpty: proxyListID.count === 0
     readonly property color colorTextItemNor: "#22264B"
     readonly property color colorTextItemOnline: "#E53838"
-    // The plan column (1) is at least as wide as the language's longest plan name, a caption
-    // that must be read whole; the other columns share what is left by their weights.
-    readonly property real nPlanWidth: [1, 3, 6, 11].reduce(function (width, nPlan) {
-        return Math.max(width, Math.ceil(planMetrics.advanceWidth(planName(nPlan) + globleParam.emptyString)))
-    }, 0) + 14 * Theme.dp
+    // Every column is at least as wide as its caption, and the plan column (1) as the
+    // language's longest plan name: captions are read whole. The columns share the rest by
+    // their weights, the wider ones giving up what the narrow ones need.
     readonly property var cellWidths: {
+        var textWidth = function (qstrText) {
+            return Math.ceil(cellMetrics.advanceWidth(qstrText + globleParam.emptyString)) + 14 * Theme.dp
+        }
         var total = columnWeights.reduce(function (sum, weight) { return sum + weight }, 0)
-        var planShare = proxyListID.width * (columnWeights[1] || 0) / total
-        var plan = Math.max(planShare, nPlanWidth)
-        var scale = (proxyListID.width - plan) / (proxyListID.width - planShare)
-        return columnWeights.map(function (weight, n) {
-            return n === 1 ? plan : proxyListID.width * weight / total * scale
+        var shares = columnWeights.map(function (weight) { return proxyListID.width * weight / total })
+        var least = shares.map(function (share, n) {
+            var width = headTexts[n] ? textWidth(qsTr(headTexts[n])) : 0
+            return n !== 1 ? width : [1, 3, 6, 11].reduce(function (widest, nPlan) {
+                return Math.max(widest, textWidth(planName(nPlan)))
+            }, width)
+        })
+        var needed = 0
+        var spare = 0
+        shares.forEach(function (share, n) {
+            needed += Math.max(0, least[n] - share)
+            spare += Math.max(0, share - least[n])
+        })
+        var giving = spare > 0 ? Math.min(1, needed / spare) : 0
+        return shares.map(function (share, n) {
+            return share < least[n] ? least[n] : share - (share - least[n]) * giving
         })
     }
 
@@ -176,7 +188,7 @@ Item {
     }
 
     FontMetrics {
-        id: planMetrics
+        id: cellMetrics
         font.family: Theme.fontFamily
         font.pixelSize: 12 * Theme.dp
     }

@@ -279,7 +279,8 @@ Item {
             ComboBoxApiMeal {
                 id: mealBox
                 objectName: "apiMealBox"
-                width: 176 * Theme.dp
+                // A plan name is read whole: the box grows with the language's name.
+                width: Math.max(176 * Theme.dp, editTextModel.contentWidth + 64 * Theme.dp)
                 height: 34 * Theme.dp
                 globals: globleParam
                 dataModel: SearchManager.getApiMealData(0)
