@@ -17,7 +17,7 @@ PathView {
     property string fallbackUrl: ""
 
     // A picture whose file the download had not written yet is loaded again when the
-    // service says the file is saved (189, with its URL).
+    // service says the file is saved (190, with its URL).
     signal pictureSaved(string qstrUrl)
 
     function openEntry(entry) {
@@ -42,7 +42,7 @@ PathView {
         target: view.service
         ignoreUnknownSignals: true
         function onSignal_SetUiData(nType, qstrValue, nValue) {
-            if (nType === 189)
+            if (nType === 190)
                 view.pictureSaved(qstrValue)
         }
     }
