@@ -154,7 +154,8 @@ private slots:
         pManager->addDataByJsonArray(
             extractionRecords({"20.0.0.3", "10.0.0.1", "10.0.0.2", "10.0.0.1"}), Proxy_Today, 2);
         QCOMPARE(spyInserted.count(), 1);
-        QCOMPARE(shownRows(*pToday), pManager->getDataType(Proxy_Today, 0));
+        const QList<QObject*> shown = shownRows(*pToday);
+        QCOMPARE(shown, pManager->getDataType(Proxy_Today, 0));
         QCOMPARE(pToday->rowCount(), 3);
         SearchManager::GetInstance()->setIpSearch("10.0");
         QCOMPARE(pManager->getDataType(Proxy_Today, 1).size(), 2);
