@@ -186,11 +186,8 @@ void CConfig::loadValues(const Json::Value& root)
     const int nPortNumber = param.getPortNumber();
     for (const IntKey& item : kIntKeys)
         (param.*item.set)(JsonRead::getInt(root, item.key, (param.*item.get)()));
-    // A range the settings page would refuse is not used either.
-    if (!GlobleParam::isPortRangeValid(param.getBeginPort(), param.getPortNumber())) {
-        param.setBeginPort(nBeginPort);
-        param.setPortNumber(nPortNumber);
-    }
+    // A port value the settings page would refuse is not used either.
+    param.restoreRefusedPorts(nBeginPort, nPortNumber);
     for (const BoolKey& item : kBoolKeys)
         (param.*item.set)(JsonRead::getBool(root, item.key, (param.*item.get)()));
     // Off unless it was saved on: nothing else turns it off, and it keeps programs apart.

@@ -149,8 +149,9 @@ public:
     // stored; the others are refused and nothing of them is stored. Gives
     // {"changed": bool, "refused": ["begin"|"count"...]}.
     Q_INVOKABLE QVariantMap applyPortRange(const QString& qstrBegin, const QString& qstrCount);
-    // Whether a begin port and count together keep that rule.
-    static bool isPortRangeValid(int nBegin, int nCount);
+    // After loading the port range: each of the two that breaks that rule goes back to the
+    // value given (the begin port first, then the count against the begin port kept).
+    void restoreRefusedPorts(int nBegin, int nCount);
 
     // The repeat-proxy time in seconds (the property holds hours).
     int getPushRepeatTime();

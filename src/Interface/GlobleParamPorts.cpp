@@ -27,9 +27,15 @@ bool isPortCountValid(int nBegin, int nCount)
 
 } // namespace
 
-bool GlobleParam::isPortRangeValid(int nBegin, int nCount)
+void GlobleParam::restoreRefusedPorts(int nBegin, int nCount)
 {
-    return isBeginPortValid(nBegin) && isPortCountValid(nBegin, nCount);
+    if (!isBeginPortValid(getBeginPort()))
+        setBeginPort(nBegin);
+    if (!isPortCountValid(getBeginPort(), getPortNumber()))
+        setPortNumber(nCount);
+    // The earlier count may not fit after the begin port loaded either.
+    if (!isPortCountValid(getBeginPort(), getPortNumber()))
+        setBeginPort(nBegin);
 }
 
 QVariantMap GlobleParam::applyPortRange(const QString& qstrBegin, const QString& qstrCount)

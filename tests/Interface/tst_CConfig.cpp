@@ -6,11 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class tst_CConfig : public QObject
 {
@@ -33,6 +37,23 @@ private:
     static QByteArray encoded(const std::string& plain)
     {
         return QByteArray::fromStdString(Encryption::GetInstance()->encode(plain));
+    }
+
+    // What the call writes to standard error, the message handler's lines included.
+    static QByteArray standardErrorOf(const std::function<void()>& call)
+    {
+        QTemporaryFile file;
+        if (!file.open())
+            return "<no file>";
+        std::fflush(stderr);
+        const int nSaved = ::dup(STDERR_FILENO);
+        ::dup2(file.handle(), STDERR_FILENO);
+        call();
+        std::fflush(stderr);
+        ::dup2(nSaved, STDERR_FILENO);
+        ::close(nSaved);
+        file.seek(0);
+        return file.readAll();
     }
 
     static QStringList damagedCopies()
@@ -159,20 +180,29 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<bool>("damaged");
-        QTest::newRow("truncated") << QByteArray("{\"port_begin\": 40000, \"dark_mo") << true;
-        QTest::newRow("not an object") << QByteArray("[{\"port_begin\": 40000}]") << true;
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe{", 4) << true;
+        QTest::addColumn<int>("begin");
+        QTest::addColumn<int>("count");
+        QTest::newRow("truncated")
+            << QByteArray("{\"port_begin\": 40000, \"dark_mo") << true << 30000 << 50;
+        QTest::newRow("not an object")
+            << QByteArray("[{\"port_begin\": 40000}]") << true << 30000 << 50;
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe{", 4) << true << 30000 << 50;
         QTest::newRow("wrong types")
             << QByteArray("{\"port_begin\": \"40000\", \"port_num\": 1.5, \"dark_mode\": 1,"
                           " \"api_port\": 99999999999, \"language\": 7, \"login\": [],"
                           " \"program_list\": \"x\", \"accountlist\": {\"a\": 1},"
                           " \"auto_login\": null, \"other_proxy\": \"true\"}")
-            << false;
+            << false << 30000 << 50;
+        // The begin port kept does not fit the start-up count either.
         QTest::newRow("range past 65535")
-            << QByteArray("{\"port_begin\": 65500, \"port_num\": 100}") << false;
-        QTest::newRow("negative count") << QByteArray("{\"port_num\": -7}") << false;
+            << QByteArray("{\"port_begin\": 65500, \"port_num\": 100}") << false << 30000 << 50;
+        QTest::newRow("count past 65535")
+            << QByteArray("{\"port_begin\": 65480, \"port_num\": 100}") << false << 65480 << 50;
+        QTest::newRow("negative count") << QByteArray("{\"port_num\": -7}") << false << 30000 << 50;
         QTest::newRow("count over 200")
-            << QByteArray("{\"port_begin\": 40000, \"port_num\": 201}") << false;
+            << QByteArray("{\"port_begin\": 40000, \"port_num\": 201}") << false << 40000 << 50;
+        QTest::newRow("begin 0") << QByteArray("{\"port_begin\": 0, \"port_num\": 77}") << false
+                                 << 30000 << 77;
     }
 
     // A file that does not parse is kept beside the saved one, each time under a new name.
@@ -180,10 +210,12 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(bool, damaged);
+        QFETCH(int, begin);
+        QFETCH(int, count);
         writeSettings(text);
         GlobleParam param;
-        QCOMPARE(param.getBeginPort(), 30000);
-        QCOMPARE(param.getPortNumber(), 50);
+        QCOMPARE(param.getBeginPort(), begin);
+        QCOMPARE(param.getPortNumber(), count);
         QCOMPARE(param.getApiPort(), 42333);
         QVERIFY(!param.getDarkMode() && !param.GetAutoLogin());
         QCOMPARE(param.getLangCode(), param.getLocalLangCode());
@@ -192,9 +224,13 @@ private slots:
         QVERIFY(!param.getOtherProxy());
 
         param.clearConfig();
-        QVERIFY(readSettings().contains("\"port_num\" : 50,"));
+        QVERIFY(readSettings().contains("\"port_num\" : " + QByteArray::number(count) + ","));
         writeSettings(text);
-        GlobleParam().clearConfig();
+        const QByteArray errors = standardErrorOf([] { GlobleParam().clearConfig(); });
+        const QString qstrKept = QCoreApplication::applicationDirPath() + "/QelProxy.ini.damaged.1";
+        QCOMPARE(errors.contains("tst_CConfig: the settings file could not be read; it was kept as " +
+                                 qstrKept.toLocal8Bit() + "\n"),
+                 damaged);
         const QStringList copies = damagedCopies();
         QCOMPARE(copies, damaged ? QStringList({"QelProxy.ini.damaged", "QelProxy.ini.damaged.1"})
                                  : QStringList());

@@ -314,15 +314,20 @@ private slots:
     }
 
     // The program lines replace the stored ones and start the program switch; none tell
-    // the user.
+    // the user. A switch time outside 5..720 minutes goes back to 30.
     void programLines_data()
     {
         QTest::addColumn<QString>("body"); // empty: the stand-in's own page
         QTest::addColumn<int>("nLines");
         QTest::addColumn<QVariantList>("message");
-        QTest::newRow("lines") << QString() << 50 << QVariantList{145, "start program", 3};
+        QTest::addColumn<int>("nSwitch");
+        QTest::addColumn<int>("nSwitchKept");
+        const QVariantList started{145, "start program", 3};
+        QTest::newRow("lines") << QString() << 50 << started << 5 << 5;
         QTest::newRow("none") << R"({"code":0,"msg":"No lines","data":[]})" << 0
-                              << QVariantList{28, "No lines", 3};
+                              << QVariantList{28, "No lines", 3} << 720 << 720;
+        QTest::newRow("switch time 4") << QString() << 50 << started << 4 << 30;
+        QTest::newRow("switch time 721") << QString() << 50 << started << 721 << 30;
     }
 
     void programLines()
@@ -330,6 +335,9 @@ private slots:
         QFETCH(QString, body);
         QFETCH(int, nLines);
         QFETCH(QVariantList, message);
+        QFETCH(int, nSwitch);
+        QFETCH(int, nSwitchKept);
+        m_param->setProgramSwitchTime(nSwitch);
         manager()->clearDataByType(Proxy_ProgramLine);
         if (!body.isEmpty()) {
             Json::Value answer;
@@ -346,6 +354,7 @@ private slots:
         QCOMPARE(QList<QVariantList>(ui), QList<QVariantList>{message});
         QCOMPARE(manager()->table(Proxy_ProgramLine).size(), nLines);
         QCOMPARE(formField(lastEntry(), "ip_part"), QString());
+        QCOMPARE(m_param->getProgramSwitchTime(), nSwitchKept);
     }
 
     void todayListMergesAndSurvivesBadAnswers_data()

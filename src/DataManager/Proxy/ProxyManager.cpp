@@ -134,6 +134,8 @@ void ProxyManager::addData(ProxyDataBase* pRow)
         pRow->setPing(0);
     if (ProxyDataBase* pOld = pTable->value(pRow->getSession()); pOld && pOld != pRow)
         removeData(pOld);
+    static quint64 s_nFilings = 0;
+    pRow->setFilingOrder(++s_nFilings);
     pTable->insert(pRow->getSession(), pRow);
     forgetTableKeys(pRow->getProxyType());
     if (ProxyListModel* pModel = m_models[static_cast<size_t>(pRow->getProxyType())])

@@ -107,6 +107,9 @@ public:
         quint64 nRowSince = 0;
     };
     static const KeyWrites& keyWrites(int enumTable, int nField);
+    // Rows filed later count higher: views keep rows with equal keys in this order.
+    quint64 filingOrder() const { return m_nFilingOrder; }
+    void setFilingOrder(quint64 nOrder) { m_nFilingOrder = nOrder; }
 
 signals:
     void signal_ClickFavorite(bool bFavorite);
@@ -114,6 +117,7 @@ signals:
 private:
     mutable QJsonObject m_qjsonKeysFrom; // the line the keys were read from
     mutable LineKeys m_lineKeys;
+    quint64 m_nFilingOrder = 0;
 };
 
 // An exit of the rotating (1), static (10) or device (12) line list.

@@ -138,15 +138,20 @@ bool ProxyManager::CompareSort(QObject* a, QObject* b)
     return lessBy(GetInstance()->getDataSortType(), a, b);
 }
 
+// In filing order, as a shown list keeps rows with equal keys (one filed later goes after
+// them): a fresh view then shows such rows where the shown list had them.
 QList<QObject*> ProxyManager::rowsOf(int enumType,
                                      const std::function<bool(QObject*)>& accepts) const
 {
-    QList<QObject*> rows;
-    rows.reserve(table(enumType).size());
+    std::vector<ProxyDataBase*> filed;
+    filed.reserve(size_t(table(enumType).size()));
     for (ProxyDataBase* pRow : table(enumType))
         if (!accepts || accepts(pRow))
-            rows.append(pRow);
-    return rows;
+            filed.push_back(pRow);
+    std::sort(filed.begin(), filed.end(), [](const ProxyDataBase* a, const ProxyDataBase* b) {
+        return a->filingOrder() < b->filingOrder();
+    });
+    return QList<QObject*>(filed.cbegin(), filed.cend());
 }
 
 // Kept until a row is filed in or taken from the table, following the rows' writes: views

@@ -47,6 +47,14 @@ Json::Value serviceTodayRecord(const char* szSession, const char* szIp)
     return record;
 }
 
+QList<QObject*> shownRows(const ProxyListModel& model)
+{
+    QList<QObject*> rows;
+    for (int nRow = 0; nRow < model.rowCount(); ++nRow)
+        rows << model.get(nRow);
+    return rows;
+}
+
 int roleOf(const QAbstractItemModel& model, const QByteArray& name)
 {
     return model.roleNames().key(name, -1);
@@ -140,11 +148,14 @@ private slots:
         QAbstractItemModelTester favoriteTester(pFavorites, Mode::QtTest);
 
         pManager->getDataType(Proxy_Today, 0);
-        // A list filed while shown comes in one insertion; a record filed twice is shown once.
+        // A list filed while shown: one insertion, in the order of a fresh view, a record
+        // filed twice shown once.
         QSignalSpy spyInserted(pToday, &QAbstractItemModel::rowsInserted);
         pManager->addDataByJsonArray(
             extractionRecords({"20.0.0.3", "10.0.0.1", "10.0.0.2", "10.0.0.1"}), Proxy_Today, 2);
         QCOMPARE(spyInserted.count(), 1);
+        const QList<QObject*> shown = shownRows(*pToday);
+        QCOMPARE(shown, pManager->getDataType(Proxy_Today, 0));
         QCOMPARE(pToday->rowCount(), 3);
         SearchManager::GetInstance()->setIpSearch("10.0");
         QCOMPARE(pManager->getDataType(Proxy_Today, 1).size(), 2);
@@ -163,6 +174,38 @@ private slots:
         QCOMPARE(pFavorites->rowCount(), 0);
         pManager->clearAllData(1);
         QCOMPARE(pToday->rowCount(), 0);
+    }
+
+    void tiedRowsKeepTheirPlaces_data()
+    {
+        QTest::addColumn<int>("enumType");
+        QTest::addColumn<int>("nView");
+        QTest::newRow("today, one buy time") << int(Proxy_Today) << 0;
+        QTest::newRow("main list, one country ascending") << int(Proxy_Online) << 5;
+        QTest::newRow("main list, one country descending") << int(Proxy_Online) << 6;
+    }
+
+    // Rows with equal keys, filed one by one while shown, stay where they are in a fresh view.
+    void tiedRowsKeepTheirPlaces()
+    {
+        QFETCH(int, enumType);
+        QFETCH(int, nView);
+        ProxyManager* pManager = ProxyManager::GetInstance();
+        ProxyListModel* pModel = pManager->listModel(enumType);
+        pManager->getDataType(enumType, nView);
+        QList<QObject*> filed;
+        for (int nRow = 0; nRow < 40; ++nRow) {
+            const QString qstrName = QStringLiteral("s%1").arg(nRow);
+            ProxyDataBase* pRow = enumType == Proxy_Today
+                                      ? todayRow(qstrName, "2026-01-02 00:00:00")
+                                      : static_cast<ProxyDataBase*>(new ProxyList);
+            pRow->setSession(qstrName);
+            pRow->setqjsonLine({{"ip", qstrName}, {"country", "US"}});
+            pManager->addData(pRow);
+            filed.append(pRow);
+        }
+        QCOMPARE(shownRows(*pModel), filed);
+        QCOMPARE(pManager->getDataType(enumType, nView), filed);
     }
 
     // The engine owns the singleton it received; the next engine gets a new store.

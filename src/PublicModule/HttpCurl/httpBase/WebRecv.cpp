@@ -645,7 +645,7 @@ bool WebRecv::CreateFileSelf(const QString& qstrFilePath, bool bIsDelete)
     const int nSlash = qstrFilePath.lastIndexOf(QLatin1Char('/'));
     const bool bIsFile = qstrFilePath.mid(nSlash + 1).contains(QLatin1Char('.'));
     const QString qstrFolder = bIsFile ? QFileInfo(qstrFilePath).path() : qstrFilePath;
-    if (!QDir().mkpath(qstrFolder)) {
+    if (!MakeDirectory(qstrFolder.toStdString())) {
         qWarning() << "<文件操作>:创建文件目录失败";
         return false;
     }
@@ -655,12 +655,13 @@ bool WebRecv::CreateFileSelf(const QString& qstrFilePath, bool bIsDelete)
         qWarning() << "<文件操作>:删除文件<" << qstrFilePath << ">失败";
         return false;
     }
-    QFile file(qstrFilePath);
-    if (!file.open(QIODevice::ReadWrite)) {
+    const int fd = ::open(QFile::encodeName(qstrFilePath).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) {
         qWarning() << "<文件操作>:创建文件失败";
         return false;
     }
-    file.close();
+    ::close(fd);
     return true;
 }
 
@@ -669,13 +670,10 @@ bool WebRecv::CreateFileSelf(const QString& qstrFilePath, bool bIsDelete)
 bool WebRecv::writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
                                   QFileDevice::Permissions permissions)
 {
-    const QString qstrFolder = QFileInfo(qstrFilePath).absolutePath();
-    if (!QDir().mkpath(qstrFolder))
+    if (!MakeDirectory(QFileInfo(qstrFilePath).absolutePath().toStdString()))
         return false;
     QSaveFile file(qstrFilePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (permissions && !file.setPermissions(permissions))
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(permissions))
         return false;
     // Flushed by hand: Qt 5.15's commit() misses a short write during its own flush (disk
     // full, file size limit). Without a commit the temporary file is discarded.

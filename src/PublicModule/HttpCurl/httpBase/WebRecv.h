@@ -206,10 +206,11 @@ public:
     // exclusive, and nBegin comes back when the range is empty.
     int generateRandomNumber(int nBegin, int nEnd, int nValue = 0);
 
-    // Replaces the file (creating its folder) only once every byte is written: a failed
-    // write leaves the previous content. Permissions, when given, apply to the new file.
+    // Replaces the file (creating its folder, owner-only) only once every byte is written: a
+    // failed write leaves the previous content. The permissions apply to the new file.
     static bool writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
-                                    QFileDevice::Permissions permissions = {});
+                                    QFileDevice::Permissions permissions =
+                                        QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
 private:
     void applyLanguageArgument(const QStringList& arguments, int nIndex);

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -138,18 +140,46 @@ QString QtLocalPeer::privateFolderProblem(const QString& qstrPath)
     return QString();
 }
 
+// A later candidate may hold a primary that started while the earlier ones were unusable
+// (someone else's name in the way), so a held lock anywhere wins over the order.
 QString QtLocalPeer::chooseFolder(const QList<FolderCandidate>& candidates, QString* pWhy) const
 {
     QStringList reasons;
+    QString qstrFirst;
     for (const FolderCandidate& candidate : candidates) {
         const QString qstrProblem = folderProblem(candidate.qstrPath);
-        if (qstrProblem.isEmpty())
-            return privateFolder(candidate.qstrPath);
-        reasons.append(
-            QStringLiteral("%1 (%2) %3").arg(candidate.qstrName, candidate.qstrPath, qstrProblem));
+        if (!qstrProblem.isEmpty()) {
+            reasons.append(QStringLiteral("%1 (%2) %3")
+                               .arg(candidate.qstrName, candidate.qstrPath, qstrProblem));
+            continue;
+        }
+        const QString qstrFolder = privateFolder(candidate.qstrPath);
+        if (isLockHeld(qstrFolder))
+            return qstrFolder;
+        if (qstrFirst.isEmpty())
+            qstrFirst = qstrFolder;
     }
-    *pWhy = reasons.join(QStringLiteral("; "));
-    return QString();
+    if (qstrFirst.isEmpty())
+        *pWhy = reasons.join(QStringLiteral("; "));
+    return qstrFirst;
+}
+
+// Asked without taking the lock, so a start never becomes a primary in a folder it only
+// looks at. Only another process's lock shows: this one's are not reported.
+bool QtLocalPeer::isLockHeld(const QString& qstrFolder) const
+{
+    const QByteArray path =
+        QFile::encodeName(qstrFolder + QLatin1Char('/') + socketName + QLatin1String("-lockfile"));
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock lock;
+    std::memset(&lock, 0, sizeof lock);
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    const bool bHeld = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return bHeld;
 }
 
 bool QtLocalPeer::isClient()

@@ -26,9 +26,10 @@ public:
     static constexpr quint32 kMaxFrameBytes = 1u << 20;
 
     // The lock file and the socket go into this user's folder "qelproxy-<uid>" in the first
-    // usable candidate. Without one the peer says so on standard error, in one line naming
-    // every candidate and why it failed; a lock file it cannot open is named the same way,
-    // and the peer then has no folder either.
+    // usable candidate, or in a later one where a primary already holds the lock. Without
+    // one the peer says so on standard error, in one line naming every candidate and why it
+    // failed; a lock file it cannot open is named the same way, and the peer then has no
+    // folder either.
     explicit QtLocalPeer(QObject* parent = nullptr, const QString& appId = QString(),
                          const QList<FolderCandidate>& candidates = folderCandidates());
 
@@ -69,9 +70,10 @@ private:
     QString folderProblem(const QString& qstrPath) const;
     static QString privateFolder(const QString& qstrCandidate);
     static QString privateFolderProblem(const QString& qstrPath);
-    // The first usable candidate; empty, with every candidate and its problem in pWhy,
-    // when there is none.
+    // The first usable candidate whose lock a running primary holds, else the first usable
+    // one; empty, with every candidate and its problem in pWhy, when there is none.
     QString chooseFolder(const QList<FolderCandidate>& candidates, QString* pWhy) const;
+    bool isLockHeld(const QString& qstrFolder) const;
 
     QString id;
     QString socketName;

@@ -30,6 +30,15 @@ private:
         file.write(content);
     }
 
+    static uint modeOf(const QString& filePath)
+    {
+        struct stat info
+        {
+        };
+        return ::stat(QFile::encodeName(filePath).constData(), &info) == 0 ? info.st_mode & 0777
+                                                                           : 0;
+    }
+
     static QByteArray readFile(const QString& filePath)
     {
         QFile file(filePath);
@@ -70,6 +79,10 @@ private slots:
 
         QVERIFY(m_recv.CreateFileSelf(path("d/e/new.txt"), false));
         QVERIFY(QFileInfo(path("d/e/new.txt")).isFile());
+        // Like every folder and file the program keeps, the user's alone.
+        QCOMPARE(modeOf(path("d")), 0700u);
+        QCOMPARE(modeOf(path("d/e")), 0700u);
+        QCOMPARE(modeOf(path("d/e/new.txt")), 0600u);
 
         writeFile(path("keep.txt"), "old");
         QVERIFY(m_recv.CreateFileSelf(path("keep.txt"), false));
@@ -89,6 +102,9 @@ private slots:
         QVERIFY(m_recv.SaveFileChar("a much longer first text", target));
         QVERIFY(m_recv.SaveFileChar("short", target));
         QCOMPARE(readFile(target), QByteArray("short"));
+        QCOMPARE(modeOf(path("deep")), 0700u);
+        QCOMPARE(modeOf(path("deep/er")), 0700u);
+        QCOMPARE(modeOf(target), 0600u);
 
         const QByteArray binary("\x00\x01\xff\x00", 4);
         QVERIFY(m_recv.SavePicByte(binary, target));

@@ -1,5 +1,6 @@
 // Runs as the primary of an application id and prints, one line each, what the
-// control messages ask of the service object.
+// control messages ask of the service object. "--own-folders" after the id leaves the
+// shared /tmp out of the channel's folders, where the same test in another run may be.
 #include "PublicModule/HttpCurl/qtsingleapplication/QtSingleApplication.h"
 #include "StubWebRecv.h"
 
@@ -22,7 +23,11 @@ public:
 
 int main(int argc, char** argv)
 {
-    QtSingleApplication app(QString::fromLocal8Bit(argc > 1 ? argv[1] : "probe"), argc, argv);
+    QList<QtLocalPeer::FolderCandidate> folders = QtLocalPeer::folderCandidates();
+    if (argc > 2 && QByteArray(argv[2]) == "--own-folders")
+        folders.removeAt(1);
+    QtSingleApplication app(QString::fromLocal8Bit(argc > 1 ? argv[1] : "probe"), argc, argv,
+                            folders);
     // A later start hands over to the primary as the client does; 3 once it was taken.
     if (app.isRunning())
         return app.sendMessage(QtSingleApplication::controlMessage(2, "raise_window_noop"), 1000)

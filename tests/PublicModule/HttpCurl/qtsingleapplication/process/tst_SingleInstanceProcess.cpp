@@ -42,6 +42,7 @@ private slots:
     void updateNoticeReachesUiAsMessage3();
     void buildGetsStartCountBackOverUdp();
     void unusableTmpdirMeetsNormalStart();
+    void laterStartsMeetAPrimaryBeyondASquat();
     void noFolderEndsWithReason_data();
     void noFolderEndsWithReason();
     void lockAtSharedPathIsNotOurs();
@@ -273,6 +274,38 @@ void TestSingleInstanceProcess::unusableTmpdirMeetsNormalStart()
                            QtLocalPeer(nullptr, "probe_tmpdir").getSocketName();
     QFile::remove(socket);
     QFile::remove(socket + "-lockfile");
+}
+
+// Someone else's name in TMPDIR sends the first start on to XDG_RUNTIME_DIR; once the name
+// is gone, a later start and an `update`-style notice still meet that primary there.
+void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
+{
+    const QString tmp = m_tmp->path() + "/tmp";
+    const QString runtime = m_tmp->path() + "/runtime";
+    QVERIFY(QDir().mkdir(tmp) && QDir().mkdir(runtime));
+    const QString own = "/qelproxy-" + QString::number(::getuid());
+    QVERIFY(QFile(tmp + own).open(QIODevice::WriteOnly));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", tmp);
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    const QStringList args{"probe_squat", "--own-folders"};
+    QProcess* first = start(QEL_PROBE_BIN, args, env);
+    QVERIFY(first->waitForReadyRead(10000));
+    QCOMPARE(first->readLine().trimmed(), QByteArray("READY"));
+    QVERIFY(QFileInfo(runtime + own).isDir());
+    QVERIFY(QFile::remove(tmp + own));
+
+    QProcess* second = start(QEL_PROBE_BIN, args, env);
+    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
+    QCOMPARE(second->exitCode(), 3);
+    QVERIFY(first->waitForReadyRead(3000));
+    QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
+
+    QtLocalPeer notice(nullptr, "probe_squat", {{"TMPDIR", tmp}, {"XDG_RUNTIME_DIR", runtime}});
+    QVERIFY(notice.sendMessage(
+        R"({"objvalue":"203.0.113.9","operate":"notice_window_noop","type":3})", 500));
+    QVERIFY(first->waitForReadyRead(3000));
+    QCOMPARE(first->readLine().trimmed(), QByteArray("UI 3 203.0.113.9"));
 }
 
 void TestSingleInstanceProcess::noFolderEndsWithReason_data()
