@@ -9,9 +9,9 @@
 #include "Interface/ProgramProcess.h"
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QQmlEngine>
@@ -144,7 +144,6 @@ void ProxyManager::buildProgramLogoPath(Program* pProgram)
     }
     pProgram->setExtract(true);
     const QString qstrFolder = StrToQstr(pRecv->GetCurrentExe()) + QStringLiteral("/temp/program/");
-    QDir().mkpath(qstrFolder);
     const QString qstrDigest =
         StrToQstr(WebRecv::encode_to_md5(QstrToStr(pProgram->getFullPath())));
     if (qstrDigest.isEmpty()) {
@@ -153,7 +152,7 @@ void ProxyManager::buildProgramLogoPath(Program* pProgram)
     }
     const QString qstrFile = qstrFolder + qstrDigest + QStringLiteral(".png");
     if (!QFileInfo::exists(qstrFile))
-        icon.save(qstrFile, "PNG");
+        WebRecv::savePicture(icon, qstrFile, "PNG");
     pProgram->setLogoPath(QStringLiteral("file:///") + qstrFile);
 }
 

@@ -6,6 +6,7 @@
 #include "PublicModule/HttpCurl/features/MD5.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPixmap>
 #include <QSaveFile>
 #include <QTextCodec>
 #include <QUrl>
@@ -667,6 +669,14 @@ bool WebRecv::CreateFileSelf(const QString& qstrFilePath, bool bIsDelete)
 
 // Written to a temporary file beside the target and renamed over it, so a failed write
 // leaves the previous content in place instead of a truncated file.
+bool WebRecv::savePicture(const QPixmap& picture, const QString& qstrFilePath, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, format) &&
+           writeFileAtomically(qstrFilePath, bytes);
+}
+
 bool WebRecv::writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
                                   QFileDevice::Permissions permissions)
 {

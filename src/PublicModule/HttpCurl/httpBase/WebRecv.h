@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QFileDevice>
+
+class QPixmap;
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -211,6 +213,8 @@ public:
     static bool writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
                                     QFileDevice::Permissions permissions =
                                         QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // Encodes the picture and writes it as writeFileAtomically does (owner-only).
+    static bool savePicture(const QPixmap& picture, const QString& qstrFilePath, const char* format);
 
 private:
     void applyLanguageArgument(const QStringList& arguments, int nIndex);

@@ -1,9 +1,10 @@
 #include "Clipboard.h"
 
+#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -67,10 +68,10 @@ int Clipboard::takePicture(int nValue)
 {
     qDebug() << "hasImage...";
     const QPixmap pixmap = QPixmap::fromImage(clipboard->image(QClipboard::Clipboard));
-    QDir().mkpath(cutFolder());
     const QString qstrTarget = cutFolder() + QString::number(pixmap.cacheKey()) + ".jpg";
     const QString qstrPath =
-        pixmap.save(qstrTarget) ? QFileInfo(qstrTarget).absoluteFilePath() : QString();
+        WebRecv::savePicture(pixmap, qstrTarget, "JPG") ? QFileInfo(qstrTarget).absoluteFilePath()
+                                                        : QString();
     emit signal_ChatCopyResult(KindPicture, fileNameOf(qstrPath), qstrPath, nValue);
     return KindPicture;
 }

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -112,6 +114,14 @@ private slots:
 
         QVERIFY(m_recv.SaveFileChar(nullptr, target));
         QCOMPARE(readFile(target), QByteArray());
+
+        // Program icons and clipboard pictures are kept as privately as the rest.
+        QPixmap picture(2, 2);
+        picture.fill(Qt::red);
+        QVERIFY(WebRecv::savePicture(picture, path("pictures/icon.png"), "PNG"));
+        QCOMPARE(modeOf(path("pictures")), 0700u);
+        QCOMPARE(modeOf(path("pictures/icon.png")), 0600u);
+        QCOMPARE(QImage(path("pictures/icon.png")).size(), QSize(2, 2));
     }
 
     void failedSaveKeepsOldContent()
@@ -207,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_WebRecvFiles)
+QTEST_MAIN(tst_WebRecvFiles)
 #include "tst_WebRecvFiles.moc"
