@@ -212,6 +212,7 @@ TestCase {
         seen = { texts: [], notices: [], fields: [] }
         walkItem(item, strWhere)
         checkBaselines()
+        checkOverlaps()
         checkNotices(strWhere)
     }
 
@@ -250,7 +251,7 @@ TestCase {
         var strFault = translations.fault(strText, strCode, strPrevious)
         if (strFault !== "")
             fault(item, strWhere, strText, strFault)
-        if (!bMeasured || !translations.isUiText(strText, strCode))
+        if (!bMeasured || !translations.isUiText(strText, strCode) || clippedAway(item))
             return
         seen.texts.push({ item: item, where: strWhere })
         var box = boxOf(item)
@@ -279,6 +280,18 @@ TestCase {
                 return p
         }
         return null
+    }
+
+    // A text scrolled out of a clipping view is not on screen.
+    function clippedAway(item) {
+        var area = sceneRect(item)
+        for (var p = item.parent; p; p = p.parent) {
+            var view = p.clip ? sceneRect(p) : null
+            if (view && (area.bottom <= view.top || area.top >= view.bottom
+                         || area.right <= view.left || area.left >= view.right))
+                return true
+        }
+        return false
     }
 
     function boxName(box) {
@@ -336,6 +349,19 @@ TestCase {
             if (Math.abs(nOff) > 1)
                 fault(entry.item, entry.where, entry.item.text, "drawn smaller "
                       + Math.round(Math.abs(nOff)) + " px off its neighbour's baseline")
+        })
+    }
+
+    // Two texts on one line never run into each other.
+    function checkOverlaps() {
+        seen.texts.forEach(function (entry, i) {
+            var span = paintedSpan(entry.item)
+            seen.texts.slice(i + 1).forEach(function (other) {
+                var otherSpan = paintedSpan(other.item)
+                if (Math.abs(baseline(other.item) - baseline(entry.item)) < entry.item.font.pixelSize / 2
+                        && span.left < otherSpan.right - 1 && otherSpan.left < span.right - 1)
+                    fault(entry.item, entry.where, entry.item.text, "runs into \"" + other.item.text + "\"")
+            })
         })
     }
 
