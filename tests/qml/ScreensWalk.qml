@@ -22,12 +22,17 @@ TestCase {
     property var faults: []
     property string strCode: ""
     property string strPrevious: ""
-    // What the walk opened in this row.
+    // What the walk opened in this row, and the lists it saw rows of.
     property var opened: []
+    property var listsWithRows: []
     // What one step of the walk read: texts as { item, where }, notices and fields.
     property var seen: ({ texts: [], notices: [], fields: [] })
 
     readonly property var sideEntries: [1, 10, 2, 3, 4, 5, 11, 6]
+    // The lists whose rows the walk reads (a view, or the table holding it).
+    readonly property var rowLists: ["proxyListView1", "proxyListView10", "proxyListView2", "proxyListView3",
+                                     "deviceList", "equipmentLineList", "equipmentLineHistory",
+                                     "apiHistoryList", "programHistoryList", "apiParameterGrid", "forwardPortView"]
     // What windowInit is given: the update prompt's panels, the device line popup's plans.
     readonly property var initValues: ({ "popupUpdate": [1, 2, 3, 4, 5], "popupEquipmentLine": [1, 3, 100] })
     // What opens the pages' own popups: a click on a link, or a right click on a list row.
@@ -52,11 +57,11 @@ TestCase {
         strPrevious = data.start !== data.code ? data.start : ""
         faults = []
         opened = []
+        listsWithRows = []
         translations.uninstallTranslators()
         start(data.start)
         if (strPrevious !== "")
             LanguageManager.changeLanguage(strCode)
-        fillLists()
         walkSignIn()
         sideEntries.forEach(walkPage)
         pageOpeners.forEach(walkPageOpener)
@@ -66,6 +71,10 @@ TestCase {
             (initValues[popup.objectName] || [0]).forEach(function (n) { walkPopup(popup, n) })
         })
         checkEveryPopupOpened()
+        rowLists.forEach(function (name) {
+            if (listsWithRows.indexOf(name) < 0)
+                faults.push(strCode + ": the walk saw no row of " + name)
+        })
         root.destroy()
         root = null
         faults.forEach(function (line) { console.log(line) })
@@ -87,7 +96,7 @@ TestCase {
     }
 
     // A few rows in every list, made anew in the language shown, as the service's answers,
-    // the engine and the database leave them when a page asks. Plans and places differ per row.
+    // the engine and the database leave them. Plans and places differ from row to row.
     function fillLists() {
         ;[1, 10, 12, 2, 3, 8, 9, 11, 13].forEach(function (n) { ProxyManager.clearDataByType(n) })
         var places = [["US", "NY", "Albany"], ["DE", "BE", "Spandau"], ["VN", "SG", "Thu Duc"]]
@@ -116,14 +125,15 @@ TestCase {
                      country_code: place[0], online_status: i % 2, proxy_status: 1,
                      last_login_time: 1767200000, pc_extra: JSON.stringify({ meal_type: [1, 3, 6][i] }) }
         })), 11)
-        ProxyManager.beginParseListDataByProxyType(11, 0)
+        var service = findChild(root, "curlRecv")
+        service.signal_SetUiData(173, "device list", 11)
         var history = places.map(function (place, i) {
             return { ip: "10.9.2." + (i + 1), country: place[0], state: place[1], city: place[2] }
         })
         proxyFixture.storeHistory(history, 9)
         ProxyManager.beginRarseLocalProgramHistoryData()
         proxyFixture.storeHistory(history, 13)
-        ProxyManager.beginParseListDataByProxyType(13, 0)
+        service.signal_SetUiData(185, "line history", 13)
     }
 
     function walkSignIn() {
@@ -140,6 +150,8 @@ TestCase {
         var frame = findChild(root, "loaderMain").item
         frame.checkEntry(nNumber)
         compare(frame.nShowPage, nNumber)
+        // The page asked for its list (group control empties its own first); here it comes.
+        fillLists()
         // A request's result, as the page shows it.
         findChild(root, "curlRecv").signal_SetUiData(50, "", 1)
         wait(50)
@@ -230,6 +242,8 @@ TestCase {
             seen.notices.push(item)
         if (item.cursorPosition !== undefined)
             seen.fields.push(item)
+        if (item.count > 0 && item.model !== undefined)
+            listsWithRows.push(item.objectName, item.parent ? item.parent.objectName : "")
         for (var i = 0; i < item.children.length; ++i)
             walkItem(item.children[i], strWhere)
     }
