@@ -10,10 +10,11 @@ import Proxy.Param 1.0
 // and row menu, and every popup opened by windowInit, and reads every visible text and
 // placeholder. A text is wrong when it is a source text this language does not translate
 // (untranslated), another language's text (left over: the previous language is named first),
-// or a text of the screens that is elided, runs past the box that bounds it on screen, or is
-// drawn smaller off its neighbours' baseline; a page notice is wrong when it covers a field.
-// Every popup that main.qml declares must have been opened. The tst_Screens* files name the
-// languages and the native stand-ins.
+// or a text of the screens that is elided, runs past the box that bounds it on screen, runs
+// into another text, or is drawn smaller off its neighbours' baseline; a page notice is wrong
+// when it covers a field. Every popup that main.qml declares must have been opened, and every
+// list read must have shown rows. The tst_Screens* files name the languages and the native
+// stand-ins; the proxy store and the catalogue are the real ones.
 TestCase {
     id: walk
 
