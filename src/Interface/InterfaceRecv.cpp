@@ -98,6 +98,7 @@ void InterfaceRecv::PostEventInterface(HTTPEvent_KX* pEvent)
     case URL_RESULT: slotGetUrl(pEvent); break;
     case CONFIG_RESULT: slotGetConfig(pEvent); break;
     case MIDIMG_DOWNLOAD_RESULT: slotDownMidImage(pEvent); break;
+    case CAROUSE_RESULT: slotDownCarouselImage(pEvent); break;
     case COLUMN_RESULT: slotGetColumn(pEvent); break;
     case COLUMN_DOWNLOAD_RESULT: slotpushDownloadSidePic(pEvent); break;
     case LOGIN_RESULT: slotLogin(pEvent); break;

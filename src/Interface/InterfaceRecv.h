@@ -50,6 +50,7 @@ public:
     void slotGetColumn(HTTPEvent_KX* pEvent);
     void slotpushDownloadSidePic(HTTPEvent_KX* pEvent);
     void slotDownMidImage(HTTPEvent_KX* pEvent);
+    void slotDownCarouselImage(HTTPEvent_KX* pEvent);
 
     // Sign-in and session.
     void slotLogin(HTTPEvent_KX* pEvent);

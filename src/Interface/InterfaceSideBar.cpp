@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QJsonDocument>
 #include <QStringList>
+#include <QUrl>
 
 namespace {
 
@@ -121,6 +122,14 @@ void InterfaceRecv::slotGetColumn(HTTPEvent_KX* pEvent)
 void InterfaceRecv::slotpushDownloadSidePic(HTTPEvent_KX*)
 {
     emit signal_SetUiData(kUiSideBarIcon, QString(), 0);
+}
+
+// The views showing the picture load it the moment it is there.
+void InterfaceRecv::slotDownCarouselImage(HTTPEvent_KX* pEvent)
+{
+    const QString qstrPath = StrToQstr(pEvent->m_strFilePath);
+    if (IsHaveFile(qstrPath))
+        emit signal_SetUiData(kUiPictureSaved, QUrl::fromLocalFile(qstrPath).toString(), 0);
 }
 
 void InterfaceRecv::slotDownMidImage(HTTPEvent_KX* pEvent)

@@ -363,7 +363,7 @@ ApplicationWindow {
         },
         29: function (s, n) { popupTips.signal_SetUiData(29, s, n); loaderMain.emitItem(41, s, n) },
         30: function (s, n) { popupTips.signal_SetUiData(30, s, n); loaderMain.emitItem(41, s, n) },
-        50: function (s, n) { loaderMain.emitItem(50, n === 0 ? "Failed" : "Successfully", n) },
+        50: function (s, n) { loaderMain.emitItem(50, s, n) },
         51: function (s, n) { checkProxyStatusTimer.restart() },
         100: function (s, n) {
             loaderStart.emitItem(100, s, n)

@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Copy All</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Free</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>
@@ -1433,6 +1438,10 @@
     <message>
         <source>Refresh</source>
         <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
     </message>
 </context>
 <context>

@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Tout copier</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Libérer</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>
@@ -1433,6 +1438,10 @@
     <message>
         <source>Refresh</source>
         <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>

@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Alle kopieren</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Freigeben</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>
@@ -1433,6 +1438,10 @@
     <message>
         <source>Refresh</source>
         <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
     </message>
 </context>
 <context>

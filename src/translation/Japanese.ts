@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>すべてコピー</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>解放</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>
@@ -1433,6 +1438,10 @@
     <message>
         <source>Refresh</source>
         <translation>更新</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
     </message>
 </context>
 <context>

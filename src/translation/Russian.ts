@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Копировать всё</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Освободить</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>
@@ -1433,6 +1438,10 @@
     <message>
         <source>Refresh</source>
         <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Не удалось</translation>
     </message>
 </context>
 <context>

@@ -1107,6 +1107,11 @@
         <source>Copy All</source>
         <translation>Copiar todo</translation>
     </message>
+    <message>
+        <source>Free</source>
+        <comment>action</comment>
+        <translation>Liberar</translation>
+    </message>
 </context>
 <context>
     <name>ProgramHistoryListView</name>
@@ -1433,6 +1438,10 @@
     <message>
         <source>Refresh</source>
         <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,19 @@ TestCase {
         compare(cells.children[1].text, "Ja")
     }
 
+    // The Forward List's row action and its status share the English "Free".
+    function test_actionAndStatusApart_data() {
+        return [
+            { tag: "German", code: "_de", status: "Frei", action: "Freigeben" },
+            { tag: "French", code: "_fa", status: "Libre", action: "Libérer" }
+        ]
+    }
+    function test_actionAndStatusApart(data) {
+        LanguageManager.changeLanguage(data.code)
+        compare([qsTranslate("PortForwardList", "Free"), qsTranslate("PortForwardList", "Free", "action")],
+                [data.status, data.action])
+    }
+
     function test_unknownCodeOrMissingFileChangesNothing() {
         LanguageManager.changeLanguage("_de")
         languageSpy.clear()

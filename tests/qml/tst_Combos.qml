@@ -109,6 +109,21 @@ TestCase {
         compare(pageMessages(), [[120, data.origin], [121, data.origin]])
     }
 
+    function test_emptyListStaysClosed_data() {
+        return [
+            { tag: "arrow of a country box", component: countryBox, at: 0.97 },
+            { tag: "title of a country box", component: countryBox, at: 0.05 },
+            { tag: "read-only status box", component: statusBox, at: 0.6 }
+        ]
+    }
+
+    function test_emptyListStaysClosed(data) {
+        var box = createTemporaryObject(data.component, testCase, { textTitle: "Country", dataModel: [] })
+        mouseClick(box, box.width * data.at, box.height / 2)
+        wait(50)
+        verify(!box.comboBoxModel.visible)
+    }
+
     function test_resetMessageEmptiesTheText() {
         var box = createTemporaryObject(countryBox, testCase, {
             nOrigin: 2, dataModel: SearchManager.getDataByKeyAndType("", 1, 0)

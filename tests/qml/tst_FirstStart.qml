@@ -9,7 +9,7 @@ import "../../src/qml/Window"
 
 // A first start: temp/ is empty, and the sign-in banner and the main carousel get their
 // entries while the stand-in still sends the pictures (throttled), so each view first
-// meets a missing file. Both show their picture once it is there.
+// meets a missing file. Both show their picture once its download ends.
 TestCase {
     id: testCase
     name: "FirstStart"
@@ -58,10 +58,8 @@ TestCase {
             "body": { "code": 0, "msg": "success", "ret_data": {
                 "pc_login_img_rotation": entry("banner-login.svg"),
                 "pc_qt_middle_img_rotation": entry("banner-main.svg") } } })))
-        // Each view meets the missing file once; its next try comes well after the download.
+        // Each view meets the missing file once, then loads it when the download ends.
         var banner = findChild(login.contentItem, "loginCarousel")
-        banner.retryInterval = 2000
-        carousel.retryInterval = 2000
         ignoreWarning(new RegExp("Cannot open: .*/temp/loginview/banner-login"))
         ignoreWarning(new RegExp("Cannot open: .*/temp/carousel/banner-main"))
         curlRecv.mainLoadReady()

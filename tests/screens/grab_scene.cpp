@@ -8,7 +8,6 @@
 #include "DataManager/Search/SearchManager.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLoggingCategory>
@@ -68,7 +67,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: qel_grab_scene scene.qml out.png [param]\n");
         return 2;
     }
-    QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    CApp::UseScreenFont();
     CAppCustom().RegisterInit();
     QTranslator translator;
     const QString qstrTranslation = qEnvironmentVariable("QEL_SCENE_TRANSLATION");

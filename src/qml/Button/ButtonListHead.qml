@@ -51,9 +51,10 @@ Item {
                                               + (head.bAllowSort ? 16 : 0) + 4) * Theme.dp)
                                    : implicitWidth
                 elide: head.bElide ? Text.ElideRight : Text.ElideNone
-                // A caption longer than its column in some languages is drawn smaller first.
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 9 * Theme.dp
+                // A caption longer than its column in some languages wraps at its size.
+                wrapMode: Text.WordWrap
+                maximumLineCount: 2
+                lineHeight: 0.9
                 text: head.textShow
                 color: head.textColor
                 font.family: Theme.fontFamily

@@ -40,6 +40,30 @@ Item {
         edit.focus = false
     }
 
+    // An array, a ListModel or an item model: an empty list stays closed however it is asked
+    // to open, since its empty rows would cover the controls below the box.
+    function rowCount() {
+        if (!dataModel)
+            return 0
+        if (dataModel.length !== undefined)
+            return dataModel.length
+        return dataModel.count !== undefined ? dataModel.count : dataModel.rowCount()
+    }
+
+    function openList() {
+        if (rowCount() > 0)
+            dropDown.open()
+        else
+            dropDown.close()
+    }
+
+    function toggleList() {
+        if (dropDown.visible)
+            dropDown.close()
+        else
+            openList()
+    }
+
     function clear() {
         dropDown.close()
         currentName = ""
@@ -62,18 +86,19 @@ Item {
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor
-            onClicked: dropDown.visible ? dropDown.close() : dropDown.open()
+            onClicked: combo.toggleList()
         }
 
         Text {
             id: title
             visible: text !== ""
             x: 12 * Theme.dp
-            // A long title in some languages is drawn smaller, so the box keeps room for its hint.
+            // A long title in some languages is drawn smaller, so the box keeps room for its
+            // hint; it stays on the line of the box's text.
             width: Math.min(implicitWidth, combo.width * 0.45)
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 9 * Theme.dp
-            anchors.verticalCenter: parent.verticalCenter
+            anchors.baseline: edit.baseline
             text: combo.textTitle
             color: "#8C92AC"
             font.family: Theme.fontFamily
@@ -92,7 +117,7 @@ Item {
             verticalAlignment: TextInput.AlignVCenter
             readOnly: combo.bReadOnly
             selectByMouse: !combo.bReadOnly
-            color: "#042040"
+            color: shownText.visible ? "transparent" : "#042040"
             font.family: Theme.fontFamily
             font.pixelSize: 13 * Theme.dp
             placeholderText: activeFocus ? "" : combo.defaultText
@@ -103,11 +128,27 @@ Item {
             onTextChanged: if (!activeFocus) cursorPosition = 0
             onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
 
+            // While nobody types, a name too long for the box ends in "…" rather than being cut.
+            Text {
+                id: shownText
+                objectName: "comboShownText"
+                anchors.fill: parent
+                visible: !edit.activeFocus && edit.text !== ""
+                leftPadding: edit.leftPadding
+                rightPadding: edit.rightPadding
+                verticalAlignment: Text.AlignVCenter
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                text: edit.text
+                color: "#042040"
+                font: edit.font
+            }
+
             MouseArea {
                 anchors.fill: parent
                 visible: combo.bReadOnly
                 cursorShape: Qt.PointingHandCursor
-                onClicked: dropDown.visible ? dropDown.close() : dropDown.open()
+                onClicked: combo.toggleList()
             }
         }
 

@@ -48,16 +48,11 @@ ComboBase {
             editTextModel.text = entry.qstrName
         notifyPage(entry.enumDataType)
     }
-    // A filter that matches nothing leaves the list closed: open, its empty rows would cover
-    // the buttons below the box.
     onEdited: {
         currentCode = qstrText
         if (search)
             dataModel = search(qstrText, typeFlag, nOrigin)
-        if (dataModel && dataModel.length > 0)
-            comboBoxModel.open()
-        else
-            comboBoxModel.close()
+        openList()
     }
     onCleared: {
         storeCode("", typeFlag, nOrigin)

@@ -10,6 +10,11 @@ Row {
     property var row: null
     property real nCellHeight: 36 * Theme.dp
     readonly property bool bHeader: row !== null && row.nShowType === 1
+    // The height this row's explanation needs, shown whole.
+    readonly property real nNeededHeight: explainCell.nTextHeight + 12 * Theme.dp
+    // The captions' columns are as wide as the language's captions, so they are never cut.
+    readonly property real nNameWidth: Math.max(100 * Theme.dp, captionWidth(qsTr("NAME") + Theme.emptyString))
+    readonly property real nRequiredWidth: Math.max(100 * Theme.dp, captionWidth(qsTr("REQUIRED") + Theme.emptyString))
 
     // The row's link after its explanation (the country codes) was clicked.
     signal linkClicked()
@@ -28,13 +33,25 @@ Row {
         QT_TR_NOOP("Start port, default port is 30000")
     ]
 
+    function captionWidth(qstrText) {
+        return Math.ceil(fontMetrics.advanceWidth(qstrText)) + 16 * Theme.dp
+    }
+
     function explanation(nTranslateNum) {
         var text = explanations[nTranslateNum]
         return text ? qsTr(text) : (row ? row.qstrIllustrate : "")
     }
 
+    FontMetrics {
+        id: fontMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 13 * Theme.dp
+        font.bold: true
+    }
+
     component Cell: Rectangle {
         property alias text: label.text
+        readonly property real nTextHeight: label.implicitHeight
         property bool bShaded: parameterRow.bHeader
         default property alias extra: label.data
 
@@ -47,12 +64,7 @@ Row {
             x: 8 * Theme.dp
             width: parent.width - 16 * Theme.dp
             anchors.verticalCenter: parent.verticalCenter
-            // A caption stays one word on one line, drawn smaller where a language's is long.
-            wrapMode: parameterRow.bHeader ? Text.NoWrap : Text.Wrap
-            fontSizeMode: parameterRow.bHeader ? Text.HorizontalFit : Text.FixedSize
-            minimumPixelSize: 9 * Theme.dp
-            maximumLineCount: 2
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
             color: "#042040"
             font.family: Theme.fontFamily
             font.pixelSize: (parameterRow.bHeader ? 13 : 12) * Theme.dp
@@ -62,18 +74,18 @@ Row {
     }
 
     Cell {
-        width: 100 * Theme.dp
+        width: parameterRow.nNameWidth
         bShaded: true
         text: !row ? "" : (row.nTranslateNum === 1 ? qsTr("NAME") : row.qstrName) + Theme.emptyString
     }
     // The table's "Yes" and "No" are translated in this file's context.
     Cell {
-        width: 100 * Theme.dp
+        width: parameterRow.nRequiredWidth
         text: !row ? "" : (row.nTranslateNum === 1 ? qsTr("REQUIRED") : qsTr(row.qstrRequired)) + Theme.emptyString
     }
     Cell {
         id: explainCell
-        width: parameterRow.width - 200 * Theme.dp
+        width: parameterRow.width - parameterRow.nNameWidth - parameterRow.nRequiredWidth
         text: !row ? "" : parameterRow.explanation(row.nTranslateNum) + Theme.emptyString
 
         Text {

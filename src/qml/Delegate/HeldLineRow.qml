@@ -20,16 +20,6 @@ Item {
     readonly property color textColor: row.nOnline === 0 ? listPage.colorTextItemOnline
                                                          : listPage.colorTextItemNor
 
-    function planName(nIpTimeType) {
-        switch (nIpTimeType) {
-        case 1: return qsTr("Popular Plan")
-        case 3: return qsTr("Long Acting ISP Plan")
-        case 6: return qsTr("Static ISP Proxy")
-        case 11: return qsTr("Traffic Plan")
-        default: return qsTr("Unknown")
-        }
-    }
-
     width: ListView.view ? ListView.view.width : 0
     height: 40 * Theme.dp
 
@@ -61,7 +51,7 @@ Item {
 
     Row {
         LineCell { lineItem: line; nColumn: 0; text: line.row.qstrIp }
-        LineCell { lineItem: line; nColumn: 1; text: line.planName(line.row.nIpTimeType) + globleParam.emptyString }
+        LineCell { lineItem: line; nColumn: 1; text: line.listPage.planName(line.row.nIpTimeType) + globleParam.emptyString }
         Repeater {
             model: ["country", "state", "city", "postal", "isp"]
             LineCell {

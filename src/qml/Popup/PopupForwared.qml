@@ -100,7 +100,19 @@ Popup {
         browser.y = port.y
     }
 
-    width: 220 * Theme.dp
+    // As wide as its longest entry in the language shown, so no entry runs under a side list.
+    // Measured from the texts: the entries lay themselves out only while the menu is shown.
+    readonly property real nEntryWidth: [connectEntry, portEntry, rangeEntry, favoriteEntry]
+        .reduce(function (width, entry) { return Math.max(width, entryMetrics.advanceWidth(entry.btnText)) }, 0)
+        + (2 * 12 + 6 + 16) * Theme.dp
+
+    FontMetrics {
+        id: entryMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 14 * Theme.dp
+    }
+
+    width: Math.max(200 * Theme.dp, nEntryWidth) + 2 * padding
     height: 35 * Theme.dp * nEntries + 20 * Theme.dp
     margins: 0
     padding: 10 * Theme.dp
@@ -133,6 +145,7 @@ Popup {
             })
         }
         Entry {
+            id: portEntry
             objectName: "forwaredPort"
             btnText: qsTr("Forward Port To Proxy") + globleParam.emptyString
             onHoveredChanged: if (hovered) menu.showSide(1)

@@ -42,7 +42,8 @@ Item {
     // The user chose this card.
     signal chosen()
 
-    width: 180 * dp + (checked && bGrowWhenChecked ? 2 * nMargin * dp : 0)
+    // As wide as its plan name needs, so the name is drawn whole at its size.
+    width: Math.max(180 * dp, caption.implicitWidth + 66 * dp) + (checked && bGrowWhenChecked ? 2 * nMargin * dp : 0)
     height: 76 * dp
 
     onSignal_SetUiData: {
@@ -107,10 +108,6 @@ Item {
         }
         Text {
             id: caption
-            // A long plan name in some languages is drawn smaller, inside its card.
-            width: Math.min(implicitWidth, card.width - 66 * dp)
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 9 * dp
             text: card.radioText
             color: card.checked ? card.textColorActive : card.textColor
             font.pixelSize: 14 * dp

@@ -33,9 +33,31 @@ Item {
     readonly property bool bVisableEmpty: proxyListID.count === 0
     readonly property color colorTextItemNor: "#22264B"
     readonly property color colorTextItemOnline: "#E53838"
+    // Every column is at least as wide as its caption, and the plan column (1) as the
+    // language's longest plan name: captions are read whole. The columns share the rest by
+    // their weights, the wider ones giving up what the narrow ones need.
     readonly property var cellWidths: {
+        var textWidth = function (qstrText) {
+            return Math.ceil(cellMetrics.advanceWidth(qstrText + globleParam.emptyString)) + 14 * Theme.dp
+        }
         var total = columnWeights.reduce(function (sum, weight) { return sum + weight }, 0)
-        return columnWeights.map(function (weight) { return proxyListID.width * weight / total })
+        var shares = columnWeights.map(function (weight) { return proxyListID.width * weight / total })
+        var least = shares.map(function (share, n) {
+            var width = headTexts[n] ? textWidth(qsTr(headTexts[n])) : 0
+            return n !== 1 ? width : [1, 3, 6, 11].reduce(function (widest, nPlan) {
+                return Math.max(widest, textWidth(planName(nPlan)))
+            }, width)
+        })
+        var needed = 0
+        var spare = 0
+        shares.forEach(function (share, n) {
+            needed += Math.max(0, least[n] - share)
+            spare += Math.max(0, share - least[n])
+        })
+        var giving = spare > 0 ? Math.min(1, needed / spare) : 0
+        return shares.map(function (share, n) {
+            return share < least[n] ? least[n] : share - (share - least[n]) * giving
+        })
     }
 
     // The chosen row and what the row menu acts on.
@@ -50,6 +72,17 @@ Item {
     property string selectSn: ""
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
+
+    // A row's plan; translated in the rows' context.
+    function planName(nIpTimeType) {
+        switch (nIpTimeType) {
+        case 1: return qsTranslate("HeldLineRow", "Popular Plan")
+        case 3: return qsTranslate("HeldLineRow", "Long Acting ISP Plan")
+        case 6: return qsTranslate("HeldLineRow", "Static ISP Proxy")
+        case 11: return qsTranslate("HeldLineRow", "Traffic Plan")
+        default: return qsTranslate("HeldLineRow", "Unknown")
+        }
+    }
 
     // A row with no latency cannot be used: it becomes the current row with an empty
     // selection.
@@ -152,6 +185,12 @@ Item {
         default:
             filterBar.handleLocationMessage(nType, qstrValue, nValue)
         }
+    }
+
+    FontMetrics {
+        id: cellMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 12 * Theme.dp
     }
 
     Column {

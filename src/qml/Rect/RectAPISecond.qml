@@ -153,7 +153,7 @@ Item {
     readonly property var handlers: ({
         0: function (s, n) { if (n === nOrigin) reset() },
         40: function (s, n) { if (visible) notice.show(s, false) },
-        50: function (s, n) { if (visible) notice.show(s, n === 1) },
+        50: function (s, n) { if (visible) notice.show(n === 1 ? qsTr("Successfully") : qsTr("Failed"), n === 1) },
         110: function (s, n) { loadArea(n) },
         111: function (s, n) { loadIsp(n) },
         112: function (s, n) { loadZip(n) },
@@ -220,11 +220,8 @@ Item {
         font.family: Theme.fontFamily
         font.pixelSize: 14 * Theme.dp
     }
-    // A caption longer than its column in some languages is drawn smaller, never cut.
     component FormCaption: Caption {
-        width: 112 * Theme.dp
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 9 * Theme.dp
+        width: form.nCaptionWidth
     }
     component Reason: Text {
         textFormat: Text.PlainText
@@ -271,14 +268,19 @@ Item {
         anchors.fill: parent
         anchors.margins: 16 * Theme.dp
         spacing: 8 * Theme.dp
+        // The captions' column is as wide as the longest caption of the language.
+        readonly property real nCaptionWidth: Math.max(112 * Theme.dp, packageCaption.implicitWidth,
+                                                       locationCaption.implicitWidth, otherCaption.implicitWidth,
+                                                       portCaption.implicitWidth, linkCaption.implicitWidth)
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("Package Type:  ") + Theme.emptyString }
+            FormCaption { id: packageCaption; text: qsTr("Package Type:  ") + Theme.emptyString }
             ComboBoxApiMeal {
                 id: mealBox
                 objectName: "apiMealBox"
-                width: 176 * Theme.dp
+                // A plan name is read whole: the box grows with the language's name.
+                width: Math.max(176 * Theme.dp, editTextModel.contentWidth + 64 * Theme.dp)
                 height: 34 * Theme.dp
                 globals: globleParam
                 dataModel: SearchManager.getApiMealData(0)
@@ -303,7 +305,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("Location:   ") + Theme.emptyString }
+            FormCaption { id: locationCaption; text: qsTr("Location:   ") + Theme.emptyString }
             Location {
                 id: countryBox
                 objectName: "apiCountryBox"
@@ -326,7 +328,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("Other:  ") + Theme.emptyString }
+            FormCaption { id: otherCaption; text: qsTr("Other:  ") + Theme.emptyString }
             Location {
                 id: ispBox
                 objectName: "apiIspBox"
@@ -362,7 +364,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("API Port:   ") + Theme.emptyString }
+            FormCaption { id: portCaption; text: qsTr("API Port:   ") + Theme.emptyString }
             CheckedField {
                 id: portField
                 objectName: "apiPortField"
@@ -396,7 +398,7 @@ Item {
 
         Row {
             spacing: 8 * Theme.dp
-            FormCaption { text: qsTr("API Link:   ") + Theme.emptyString }
+            FormCaption { id: linkCaption; text: qsTr("API Link:   ") + Theme.emptyString }
             ApiEdit {
                 id: linkField
                 objectName: "apiLinkField"
@@ -449,19 +451,33 @@ Item {
             text: qsTr("API Parameter Declaration:") + Theme.emptyString
             font.bold: true
         }
-        GridView {
+        // The table in two halves; each line is as tall as the longer explanation it holds.
+        Column {
             id: parameterGrid
             objectName: "apiParameterGrid"
+            readonly property var rows: SearchManager.getApiParameterData(0)
             width: form.width
-            height: 225 * Theme.dp
-            cellWidth: width / 2
-            cellHeight: 36 * Theme.dp
-            interactive: false
-            model: SearchManager.getApiParameterData(0)
-            delegate: ApiParameterModel {
-                width: parameterGrid.cellWidth
-                row: modelData
-                onLinkClicked: rectApiSecond.openPage(globleParam.qstrCountryCodeUrl)
+            Repeater {
+                model: Math.ceil(parameterGrid.rows.length / 2)
+                delegate: Row {
+                    readonly property real nHeight: Math.max(36 * Theme.dp, left.nNeededHeight,
+                                                             right.row ? right.nNeededHeight : 0)
+                    ApiParameterModel {
+                        id: left
+                        width: parameterGrid.width / 2
+                        nCellHeight: parent.nHeight
+                        row: parameterGrid.rows[2 * index]
+                        onLinkClicked: rectApiSecond.openPage(globleParam.qstrCountryCodeUrl)
+                    }
+                    ApiParameterModel {
+                        id: right
+                        width: parameterGrid.width / 2
+                        visible: row !== null
+                        nCellHeight: parent.nHeight
+                        row: parameterGrid.rows[2 * index + 1] || null
+                        onLinkClicked: rectApiSecond.openPage(globleParam.qstrCountryCodeUrl)
+                    }
+                }
             }
         }
 
@@ -516,13 +532,12 @@ Item {
                 colorBtn: "#F6F7F8"
                 btnModel.onClicked: rectApiSecond.signedIn()
             }
+            // Beside the page's last buttons, the result hides no control.
+            ResultNotice {
+                id: notice
+                objectName: "apiNotice"
+                anchors.verticalCenter: parent.verticalCenter
+            }
         }
-    }
-
-    ResultNotice {
-        id: notice
-        objectName: "apiNotice"
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 12 * Theme.dp
     }
 }

@@ -23,6 +23,22 @@ EquipmentLineTable {
     readonly property var planNames: ({ 1: QT_TR_NOOP("Popular Plan"), 3: QT_TR_NOOP("Long Acting ISP Plan"),
                                         6: QT_TR_NOOP("Static ISP Proxy"), 11: QT_TR_NOOP("Traffic Plan") })
 
+    // The plan column takes the units its longest name needs in the language shown (a plan
+    // name is a caption, read whole), at least 3; the other columns have 19 units.
+    readonly property real nPlanUnits: {
+        var nNeeded = Object.keys(planNames).reduce(function (width, nPlan) {
+            return Math.max(width, planMetrics.advanceWidth(qsTr(planNames[nPlan]) + globleParam.emptyString))
+        }, 0) + 8 * Theme.dp
+        var nSpace = width - 40 * Theme.dp - nTailWidth
+        return nSpace > nNeeded ? Math.max(3, nNeeded * 19 / (nSpace - nNeeded)) : 3
+    }
+
+    FontMetrics {
+        id: planMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 13 * Theme.dp
+    }
+
     function cellText(row, key) {
         if (key === "ip")
             return row.qstrIp
@@ -101,7 +117,7 @@ EquipmentLineTable {
 
     columns: [
         { key: "ip", title: qsTr("ProxyIP") + Theme.emptyString, width: 3, sort: 0 },
-        { key: "plan", title: qsTr("TimeType") + Theme.emptyString, width: 3, sort: 0 },
+        { key: "plan", title: qsTr("TimeType") + Theme.emptyString, width: nPlanUnits, sort: 0 },
         { key: "country", title: qsTr("Country") + Theme.emptyString, width: 2, sort: 0 },
         { key: "state", title: qsTr("State") + Theme.emptyString, width: 2, sort: 0 },
         { key: "city", title: qsTr("City") + Theme.emptyString, width: 2, sort: 0 },

@@ -319,9 +319,10 @@ Item {
         verticalAlignment: Text.AlignVCenter
         leftPadding: 8 * Theme.dp
         elide: Text.ElideRight
-        // A caption longer than its column in some languages is drawn smaller first.
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 9 * Theme.dp
+        // A caption longer than its column in some languages wraps at its size.
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        lineHeight: 0.9
         color: "#22264B"
         font.family: Theme.fontFamily
         font.pixelSize: 12 * Theme.dp

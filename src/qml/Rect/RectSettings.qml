@@ -174,12 +174,13 @@ Item {
                 text: qsTr("Automatically launch Qel Proxy when you turn on your device:") + Theme.emptyString
                       + globleParam.emptyString
             }
-            Switch {
+            SwitchCheck {
                 objectName: "autoStartSwitch"
+                anchors.verticalCenter: parent.verticalCenter
                 checked: globleParam.bAutoStartClient
-                onToggled: {
-                    curlRecv.autoStartClient("", checked)
-                    globleParam.bAutoStartClient = checked
+                onClicked: {
+                    curlRecv.autoStartClient("", !checked)
+                    globleParam.bAutoStartClient = !checked
                 }
             }
         }

@@ -15,10 +15,10 @@ PathView {
     property int timerInterval: 2 * pathDuration
     property real indicatorWidth: 12
     property string fallbackUrl: ""
-    // A picture whose file the download has not written yet is loaded again, every
-    // `retryInterval` ms, at most `retryLimit` times.
-    property int retryInterval: 1000
-    property int retryLimit: 30
+
+    // A picture whose file the download had not written yet is loaded again when the
+    // service says the file is saved (190, with its URL).
+    signal pictureSaved(string qstrUrl)
 
     function openEntry(entry) {
         var qstrUrl = entry.qstrCode !== ""
@@ -37,6 +37,15 @@ PathView {
     highlightRangeMode: PathView.StrictlyEnforceRange
     highlightMoveDuration: pathDuration
     onDataModelChanged: if (slideTimer.running) slideTimer.restart()
+
+    Connections {
+        target: view.service
+        ignoreUnknownSignals: true
+        function onSignal_SetUiData(nType, qstrValue, nValue) {
+            if (nType === 190)
+                view.pictureSaved(qstrValue)
+        }
+    }
 
     path: Path {
         startX: -view.width / 2
@@ -60,18 +69,16 @@ PathView {
 
             readonly property string wanted: view.globals && view.globals.qstrLangCode === "_zh_hk"
                                              ? parent.entry.qstrLocalHkPath : parent.entry.qstrLocalPath
-            property int nRetries: 0
 
             anchors.fill: parent
             fillMode: Image.Stretch
             source: wanted
-            onWantedChanged: nRetries = 0
 
-            Timer {
-                interval: view.retryInterval
-                running: picture.status === Image.Error && picture.nRetries < view.retryLimit
-                onTriggered: {
-                    picture.nRetries += 1
+            Connections {
+                target: view
+                function onPictureSaved(qstrUrl) {
+                    if (qstrUrl !== picture.wanted || picture.status === Image.Ready)
+                        return
                     picture.source = ""
                     picture.source = Qt.binding(function () { return picture.wanted })
                 }

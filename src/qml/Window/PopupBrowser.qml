@@ -64,12 +64,10 @@ Popup {
     // A caption before a row's control.
     component Caption: Text {
         property real dp: 1
-        width: 170 * dp
+        // Wider than the column where a language's caption is longer; the field gives way.
+        width: Math.max(170 * dp, implicitWidth)
         color: "#042040"
         font.pixelSize: 13 * dp
-        // Drawn smaller where a language's caption is longer than the column.
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 9 * dp
         anchors.verticalCenter: parent.verticalCenter
     }
 
@@ -112,6 +110,7 @@ Popup {
         }
 
         Column {
+            id: fields
             x: form.margin
             width: parent.width - 2 * form.margin
             spacing: 12 * popupBrowser.dp
@@ -119,27 +118,31 @@ Popup {
             Row {
                 height: 32 * popupBrowser.dp
                 Caption { dp: popupBrowser.dp; text: qsTr("Status") + Theme.emptyString }
-                Switch {
+                SwitchCheck {
                     id: bindSwitch
                     objectName: "bindSwitch"
                     anchors.verticalCenter: parent.verticalCenter
                     checked: popupBrowser.globals ? popupBrowser.globals.bBrowserBindOpen : false
-                    onToggled: popupBrowser.globals.bBrowserBindOpen = checked
+                    onClicked: popupBrowser.globals.bBrowserBindOpen = !checked
                 }
             }
 
             Row {
+                id: browserRow
                 height: 32 * popupBrowser.dp
                 spacing: 8 * popupBrowser.dp
-                Caption { dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") + Theme.emptyString }
+                Caption { id: browserCaption; dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") + Theme.emptyString }
+                // The field gives up width so that a long "Tutorial" stays inside the form.
                 TextField {
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 160 * popupBrowser.dp
+                    width: Math.min(160 * popupBrowser.dp, fields.width - browserCaption.width - videoIcon.width
+                                    - tutorialButton.width - 3 * browserRow.spacing)
                     enabled: false
                     text: "BitBrowser"
                     font.pixelSize: 13 * popupBrowser.dp
                 }
                 Image {
+                    id: videoIcon
                     anchors.verticalCenter: parent.verticalCenter
                     width: 20 * popupBrowser.dp
                     height: width
@@ -151,6 +154,7 @@ Popup {
                     }
                 }
                 FormButton {
+                    id: tutorialButton
                     dp: popupBrowser.dp
                     anchors.verticalCenter: parent.verticalCenter
                     height: 28 * popupBrowser.dp

@@ -575,7 +575,7 @@ Popup {
                     spacing: 10 * Theme.dp
                     ButtonText {
                         objectName: "equipmentLineSearch"
-                        width: 90 * Theme.dp
+                        width: Math.max(90 * Theme.dp, implicitWidth)
                         height: parent.height
                         enabled: !popupEquipmentLine.bSignedIn || popupEquipmentLine.bSearchEnabled
                         colorBtn: "#FF5C00"
@@ -585,7 +585,7 @@ Popup {
                     }
                     ButtonText {
                         objectName: "equipmentLineClearAll"
-                        width: 90 * Theme.dp
+                        width: Math.max(90 * Theme.dp, implicitWidth)
                         height: parent.height
                         colorBtn: "#F6F7F8"
                         textShow: qsTr("Clear All") + globleParam.emptyString

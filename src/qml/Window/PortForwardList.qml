@@ -23,6 +23,16 @@ Popup {
         { "title": QT_TR_NOOP("Operate"), "width": 66 },
         { "title": QT_TR_NOOP("Copy"), "width": 54 }
     ]
+    // Each column is as wide as its caption and the texts of its rows need in the language
+    // shown, so that no caption or action is cut.
+    readonly property var columnWidths: columns.map(function (column, n) {
+        var texts = [qsTr(column.title) + globleParam.emptyString].concat(n === 2 ? [qsTr("Used"), qsTr("Free")]
+                                              : n === 6 ? [qsTr("Free", "action")]
+                                              : n === 7 ? [qsTr("Copy")] : [])
+        return texts.reduce(function (width, text) {
+            return Math.max(width, Math.ceil(cellMetrics.advanceWidth(text)) + 14 * Theme.dp)
+        }, column.width * Theme.dp)
+    })
 
     signal windowInit(int nValue)
     signal windowQuit(int nValue)
@@ -80,7 +90,7 @@ Popup {
     component Cell: Text {
         textFormat: Text.PlainText
         property int nColumn: 0
-        width: forwardList.columns[nColumn].width * Theme.dp
+        width: forwardList.columnWidths[nColumn]
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -94,11 +104,19 @@ Popup {
         nPixelSize: 13
     }
 
+    FontMetrics {
+        id: cellMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: 13 * Theme.dp
+    }
+
     contentItem: Item {
         PopupPanel {
             id: panel
             anchors.centerIn: parent
-            width: 680 * Theme.dp
+            width: Math.max(680 * Theme.dp, forwardList.columnWidths.reduce(function (sum, width) {
+                return sum + width
+            }, 50 * Theme.dp))
             height: 500 * Theme.dp
             dp: Theme.dp
 
@@ -126,9 +144,6 @@ Popup {
                             nColumn: index
                             text: qsTr(modelData.title) + globleParam.emptyString
                             color: "#8C92AC"
-                            // Captions are drawn smaller where a language's are long.
-                            fontSizeMode: Text.HorizontalFit
-                            minimumPixelSize: 9 * Theme.dp
                         }
                     }
                 }
@@ -167,7 +182,7 @@ Popup {
                         Cell { nColumn: 3; text: row.line.ip || "-" }
                         Cell { nColumn: 4; text: row.line.city || "-" }
                         Item {
-                            width: forwardList.columns[5].width * Theme.dp
+                            width: forwardList.columnWidths[5]
                             height: parent.height
                             Text {
                                 anchors.verticalCenter: parent.verticalCenter
@@ -185,17 +200,17 @@ Popup {
                             }
                         }
                         Item {
-                            width: forwardList.columns[6].width * Theme.dp
+                            width: forwardList.columnWidths[6]
                             height: parent.height
                             LinkButton {
                                 objectName: "free" + qstrPort
                                 visible: bUsed
-                                textValue: qsTr("Free") + globleParam.emptyString
+                                textValue: qsTr("Free", "action") + globleParam.emptyString
                                 btnModel.onClicked: forwardList.freePort(qstrPort)
                             }
                         }
                         Item {
-                            width: forwardList.columns[7].width * Theme.dp
+                            width: forwardList.columnWidths[7]
                             height: parent.height
                             LinkButton {
                                 objectName: "copy" + qstrPort
@@ -242,21 +257,21 @@ Popup {
                     spacing: 12 * Theme.dp
                     TextAndBackButton {
                         objectName: "forwardTest"
-                        width: 96 * Theme.dp
+                        width: Math.max(96 * Theme.dp, implicitWidth)
                         height: parent.height
                         btnText: qsTr("Test") + globleParam.emptyString
                         btnModel.onClicked: forwardList.test()
                     }
                     TextAndBackButton {
                         objectName: "forwardFreeAll"
-                        width: 96 * Theme.dp
+                        width: Math.max(96 * Theme.dp, implicitWidth)
                         height: parent.height
                         btnText: qsTr("Free All") + globleParam.emptyString
                         btnModel.onClicked: forwardList.freeAll()
                     }
                     RefreshButton {
                         objectName: "forwardCopyAll"
-                        width: 96 * Theme.dp
+                        width: Math.max(96 * Theme.dp, implicitWidth)
                         height: parent.height
                         btnText: qsTr("Copy All") + globleParam.emptyString
                         btnModel.onClicked: forwardList.copyAll()

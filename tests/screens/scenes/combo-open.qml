@@ -57,8 +57,9 @@ Window {
     readonly property var pageSets: ({
         ComboBoxEquipmentCountry: { defaultText: "US" },
         ComboBoxDeviceCountry: { defaultText: "US" },
-        ComboBoxDeviceStatus: { textTitle: qsTr("Device Status"), defaultText: qsTr("Online") },
-        ComboBoxApiMeal: { defaultText: qsTr("Popular Plan") }
+        ComboBoxDeviceStatus: { textTitle: qsTranslate("RectEquipment", "Device Status"),
+                                defaultText: qsTranslate("RectEquipment", "Online") },
+        ComboBoxApiMeal: { defaultText: qsTranslate("RectAPISecond", "Popular Plan") }
     })
 
     Loader {

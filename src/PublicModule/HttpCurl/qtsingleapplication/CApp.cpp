@@ -118,6 +118,13 @@ int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStart
     return nResult;
 }
 
+void CApp::UseScreenFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setFamily(QStringLiteral("Open Sans"));
+    QGuiApplication::setFont(font);
+}
+
 void CApp::InitApp()
 {
     qDebug() << "CApp<->InitApp...";
@@ -130,10 +137,7 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
     QCoreApplication::setApplicationVersion(QStringLiteral(QEL_VERSION_TEXT));
     RegisterInit();
     InitApp();
-    // Every text of the screens is in Open Sans: matched once here, not per text.
-    QFont font = QGuiApplication::font();
-    font.setFamily(QStringLiteral("Open Sans"));
-    QGuiApplication::setFont(font);
+    UseScreenFont();
 
     LocalOnlyNetwork network; // outlives the engine that uses it
     QQmlApplicationEngine engine;

@@ -30,6 +30,8 @@ public:
     virtual void ExitApp();
 
     int AppRun(QtSingleApplication& appRun, QString qstrStartQml);
+    // Every text of the screens is in Open Sans: matched once for the whole application.
+    static void UseScreenFont();
     void SetRunCmd(int argc, char** argv);
     void InstallMsgHandler();
     void InitRunCmd();
