@@ -188,72 +188,22 @@ ApplicationWindow {
         onTriggered: window_main.makeAfterFirstFrame()
     }
 
-    Loader {
-        id: loaderLogin
+    // Each popup is one line here; the language walk counts the loaders under popupLoaders.
+    component PopupLoader: Loader {
         anchors.fill: parent
         active: window_main.bPopupsMade
-        sourceComponent: Login {
-            objectName: "windowLoginID"
-            service: curlRecv
-            globals: globleParam
-        }
     }
-    Loader {
-        id: loaderUpdate
+    Item {
+        id: popupLoaders
+        objectName: "popupLoaders"
         anchors.fill: parent
-        active: window_main.bPopupsMade
-        sourceComponent: UpdatePopup {
-            objectName: "popupUpdate"
-            service: curlRecv
-            globals: globleParam
-            onRequestWindowState: window_main.windowQuit(nValue)
-        }
-    }
-    Loader {
-        id: loaderTips
-        anchors.fill: parent
-        active: window_main.bPopupsMade
-        sourceComponent: TipsCustomPopup {
-            objectName: "popupTips"
-            service: curlRecv
-        }
-    }
-    Loader {
-        id: loaderPortForwardList
-        anchors.fill: parent
-        active: window_main.bPopupsMade
-        sourceComponent: PortForwardList {
-            objectName: "popupPortForwardList"
-        }
-    }
-    Loader {
-        id: loaderFeedback
-        anchors.fill: parent
-        active: window_main.bPopupsMade
-        sourceComponent: PopupFeedback {
-            service: curlRecv
-            globals: globleParam
-            dp: window_main.dp
-        }
-    }
-    Loader {
-        id: loaderNotice
-        anchors.fill: parent
-        active: window_main.bPopupsMade
-        sourceComponent: PopupNotice {
-            service: curlRecv
-            globals: globleParam
-        }
-    }
-    Loader {
-        id: loaderBrowser
-        anchors.fill: parent
-        active: window_main.bPopupsMade
-        sourceComponent: PopupBrowser {
-            service: curlRecv
-            globals: globleParam
-            profiles: browserWndModel
-        }
+        PopupLoader { id: loaderLogin; sourceComponent: Login { objectName: "windowLoginID"; service: curlRecv; globals: globleParam } }
+        PopupLoader { id: loaderUpdate; sourceComponent: UpdatePopup { objectName: "popupUpdate"; service: curlRecv; globals: globleParam; onRequestWindowState: window_main.windowQuit(nValue) } }
+        PopupLoader { id: loaderTips; sourceComponent: TipsCustomPopup { objectName: "popupTips"; service: curlRecv } }
+        PopupLoader { id: loaderPortForwardList; sourceComponent: PortForwardList { objectName: "popupPortForwardList" } }
+        PopupLoader { id: loaderFeedback; sourceComponent: PopupFeedback { objectName: "popupFeedback"; service: curlRecv; globals: globleParam; dp: window_main.dp } }
+        PopupLoader { id: loaderNotice; sourceComponent: PopupNotice { objectName: "popupNotice"; service: curlRecv; globals: globleParam } }
+        PopupLoader { id: loaderBrowser; sourceComponent: PopupBrowser { objectName: "popupBrowser"; service: curlRecv; globals: globleParam; profiles: browserWndModel } }
     }
 
     Timer {

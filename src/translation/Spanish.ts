@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Auto Log In</source>
-        <translation>Inicio de sesión automático</translation>
+        <translation>Inicio automático</translation>
     </message>
     <message>
         <source>Forgot Password?</source>

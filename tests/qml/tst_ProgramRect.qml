@@ -232,8 +232,8 @@ TestCase {
     }
 
     function test_history() {
-        proxyFixture.storeProgramHistory([{ "ip": "172.16.0.10", "country": "US", "state": "CA", "city": "LAX" },
-                                          { "ip": "172.16.3.13", "country": "FR", "state": "IDF", "city": "PAR" }])
+        proxyFixture.storeHistory([{ "ip": "172.16.0.10", "country": "US", "state": "CA", "city": "LAX" },
+                                   { "ip": "172.16.3.13", "country": "FR", "state": "IDF", "city": "PAR" }], 9)
         ProxyManager.beginRarseLocalProgramHistoryData()
         mouseClick(field("programHistoryLink"))
         tryCompare(programHistoryPopup, "opened", true)

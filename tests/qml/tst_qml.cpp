@@ -6,6 +6,7 @@
 //   //@sandbox                     starts the stand-in web service for the file
 // Any QML warning a test did not expect fails the CTest entry (see CMakeLists.txt).
 #include "AppCustom.h"
+#include "DataManager/Language/LanguageManager.h"
 #include "DataManager/Proxy/ProxyManager.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/InterfaceRecv.h"
@@ -30,6 +31,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtQuickTest>
 
@@ -50,8 +52,8 @@ public:
         }
     }
 
-    // Leaves a service answer of the rotating (1) or static (10) exit list in its cache, as
-    // the list request's answer handler would.
+    // Leaves a service answer of the rotating (1), static (10) or device line (12) exit list,
+    // or of the device list (11), in its cache, as the list request's answer handler would.
     Q_INVOKABLE void storeLineList(const QString& qstrJson, int nListType)
     {
         Json::Value array;
@@ -59,13 +61,17 @@ public:
         ProxyManager* pManager = ProxyManager::GetInstance();
         if (nListType == 10)
             pManager->setStaticProxyListDataJson(array);
+        else if (nListType == 12)
+            pManager->setEquipmentLineListDataJson(array);
+        else if (nListType == 11)
+            pManager->setDataJsonByProxyType(array, nListType);
         else
             pManager->setProxyListDataJson(array);
     }
 
-    // Leaves stored program-history rows, as the database's load would; each line is an
-    // object with "ip", "country", "state" and "city".
-    Q_INVOKABLE void storeProgramHistory(const QVariantList& lines)
+    // Leaves stored program-history (9) or device line history (13) rows, as the database's
+    // load would; each line is an object with "ip", "country", "state" and "city".
+    Q_INVOKABLE void storeHistory(const QVariantList& lines, int nListType)
     {
         Json::Value rows(Json::arrayValue);
         for (const QVariant& line : lines) {
@@ -78,7 +84,10 @@ public:
             row["update_time"] = "1700000000";
             rows.append(row);
         }
-        ProxyManager::GetInstance()->setLocalProgramHistoryDataJson(rows);
+        if (nListType == 13)
+            ProxyManager::GetInstance()->setDataJsonByProxyType(rows, nListType);
+        else
+            ProxyManager::GetInstance()->setLocalProgramHistoryDataJson(rows);
     }
 
     // A small file under the run's own temporary folder (folders made as needed); its
@@ -151,6 +160,16 @@ public:
         return QString();
     }
 
+    // Removes the translators the language switches installed, as in a process just started:
+    // they accumulate, so a walk that starts over would otherwise see earlier languages.
+    Q_INVOKABLE void uninstallTranslators()
+    {
+        for (QTranslator* pTranslator : LanguageManager::GetInstance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(pTranslator);
+            delete pTranslator;
+        }
+    }
+
     // Whether the text is one this language shows for a source (a text of the screens, not
     // data).
     Q_INVOKABLE bool isUiText(const QString& qstrText, const QString& qstrCode)
@@ -174,8 +193,8 @@ private:
         }
     }
 
-    // Each message adds its source, and what the language shows for it: the translation, or
-    // the source itself when the translation is empty.
+    // Each message adds its source, and what the language shows for it: a finished, non-empty
+    // translation; an empty or unfinished one shows nothing of this language.
     void readTs(const QString& qstrCode, const QString& qstrName)
     {
         QFile file(QStringLiteral(QEL_TRANSLATION_SOURCE_DIR "/") + qstrName + ".ts");
@@ -191,8 +210,10 @@ private:
                 qstrSource = xml.readElementText();
                 m_sources.insert(qstrSource);
             } else if (xml.name() == QLatin1String("translation")) {
+                const bool bFinished = xml.attributes().value("type").isEmpty();
                 const QString qstrTranslation = xml.readElementText();
-                shown.insert(qstrTranslation.isEmpty() ? qstrSource : qstrTranslation);
+                if (bFinished && !qstrTranslation.isEmpty())
+                    shown.insert(qstrTranslation);
             }
         }
     }
