@@ -131,7 +131,7 @@ ApplicationWindow {
         objectName: "loaderStart"
         anchors.fill: parent
         active: false
-        asynchronous: true
+        // Small enough to make at once: made asynchronously it waited for the incubator's slices.
         source: "./startLoader.qml"
         function emitItem(nType, qstrValue, nValue) {
             if (item)
@@ -163,9 +163,11 @@ ApplicationWindow {
         function onLanguageChanged() { Theme.emptyStringChanged() }
     }
 
-    // The sign-in window and the popups are made once the window has shown its first frame
-    // (or nFirstFrameBoundMs after start, if it has not), and before the start screen, whose
-    // first request leads to every later message. Other files reach them by these names.
+    // Start-up goes in two steps, each on the next frame or nFirstFrameBoundMs later, whichever
+    // comes first: the start screen, and once it is shown the sign-in window and the popups,
+    // so the user sees it while they are made. Its first request leads to every later
+    // message; those that come before the popups exist are held. Other files reach the
+    // popups by these names.
     property bool bPopupsMade: false
     readonly property alias windowLoginID: loaderLogin.item
     readonly property alias popupUpdate: loaderUpdate.item
@@ -180,12 +182,13 @@ ApplicationWindow {
     Connections {
         target: window_main
         enabled: !window_main.bPopupsMade
-        function onFrameSwapped() { window_main.makeAfterFirstFrame() }
+        function onFrameSwapped() { window_main.startUpStep() }
     }
     Timer {
         interval: window_main.nFirstFrameBoundMs
         running: !window_main.bPopupsMade
-        onTriggered: window_main.makeAfterFirstFrame()
+        repeat: true
+        onTriggered: window_main.startUpStep()
     }
 
     // Each popup is one line here; the language walk counts the loaders under popupLoaders.
@@ -437,10 +440,14 @@ ApplicationWindow {
         185: function (s, n) { ProxyManager.beginParseListDataByProxyType(n, 0); loaderMain.emitItem(185, s, n) }
     })
 
-    // The popups' loaders make them synchronously, so they exist once bPopupsMade is set.
-    function makeAfterFirstFrame() {
+    // The loaders make the start screen and the popups synchronously, so they exist once
+    // their step has run.
+    function startUpStep() {
+        if (!loaderStart.active) {
+            loaderStart.active = true
+            return
+        }
         bPopupsMade = true
-        loaderStart.active = true
         heldMessages.splice(0).forEach(function (m) { route(m[0], m[1], m[2]) })
     }
 
