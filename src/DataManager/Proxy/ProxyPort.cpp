@@ -67,8 +67,13 @@ void ProxyManager::addPortData(int nBegin, int nSize)
 {
     if (nBegin < 1 || nSize < 1)
         return;
-    for (int n = nBegin; n < nBegin + nSize; ++n)
-        addPortBind(QString::number(n), QString());
+    // The main screen may be loaded again in one process: a port already in the pool keeps
+    // its row and its binding.
+    for (int n = nBegin; n < nBegin + nSize; ++n) {
+        const QString qstrPort = QString::number(n);
+        if (!m_hashPort.contains(qstrPort))
+            addPortBind(qstrPort, QString());
+    }
 }
 
 // Ports in both the old and the new scope keep their exit; ports leaving it release theirs.

@@ -150,6 +150,11 @@ private slots:
         ProxyListModel* pModel = proxies().listModel(Proxy_Port);
         QCOMPARE(pModel->count(), 50);
         QCOMPARE(static_cast<Port*>(pModel->get(0))->getPort(), port(kBegin + 20));
+
+        // Filing the scope again lists each port once and keeps its binding.
+        proxies().addPortData(kBegin + 20, 50);
+        QCOMPARE(pModel->count(), 50);
+        QCOMPARE(usedPorts(proxies()), QStringList{port(kBegin + 25) + "=kept"});
     }
 
     // Text order: 10000 sorts before 9998; a used port is never handed out.
