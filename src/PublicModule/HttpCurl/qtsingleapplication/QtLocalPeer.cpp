@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -90,10 +91,14 @@ QtLocalPeer::~QtLocalPeer()
     server->close();
 }
 
+// The temporary folder as Qt reads it, so /tmp is looked at only without TMPDIR: a start
+// with a TMPDIR of its own never meets a client that was started without one.
 QList<QtLocalPeer::FolderCandidate> QtLocalPeer::folderCandidates()
 {
-    return {{QStringLiteral("TMPDIR"), qEnvironmentVariable("TMPDIR")},
-            {QStringLiteral("Qt's default"), QStringLiteral("/tmp")},
+    const QString qstrTmpName = qEnvironmentVariableIsEmpty("TMPDIR")
+                                    ? QStringLiteral("Qt's default")
+                                    : QStringLiteral("TMPDIR");
+    return {{qstrTmpName, QDir::tempPath()},
             {QStringLiteral("XDG_RUNTIME_DIR"), qEnvironmentVariable("XDG_RUNTIME_DIR")}};
 }
 

@@ -37,7 +37,7 @@ public:
     // its new socket to this peer's cleanup.
     ~QtLocalPeer() override;
 
-    // TMPDIR, then Qt's default without TMPDIR, then $XDG_RUNTIME_DIR.
+    // Qt's temporary folder ($TMPDIR, or /tmp without it), then $XDG_RUNTIME_DIR.
     static QList<FolderCandidate> folderCandidates();
 
     bool hasFolder() const { return !folder.isEmpty(); }

@@ -76,6 +76,7 @@ private:
 void TestQtLocalPeer::initTestCase()
 {
     qputenv("TMPDIR", m_tmp.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", m_tmp.path().toUtf8());
     m_primary = std::make_unique<QtLocalPeer>(nullptr, QStringLiteral("tst_peer_app"));
     QVERIFY(!m_primary->isClient());
 }

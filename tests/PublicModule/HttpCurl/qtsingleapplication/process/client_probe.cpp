@@ -74,7 +74,7 @@ public:
     ClientProbe(bool bNoFolder, bool bStall, bool bCheckIp) : m_bStall(bStall), m_bCheckIp(bCheckIp)
     {
         if (bNoFolder)
-            m_listChannelFolders = {{"TMPDIR", "/nonexistent/qel"}, {"Qt's default", ""}};
+            m_listChannelFolders = {{"TMPDIR", "/nonexistent/qel"}, {"XDG_RUNTIME_DIR", ""}};
     }
 
     void InitApp() override

@@ -1,6 +1,5 @@
 // Runs as the primary of an application id and prints, one line each, what the
-// control messages ask of the service object. "--own-folders" after the id leaves the
-// shared /tmp out of the channel's folders, where the same test in another run may be.
+// control messages ask of the service object.
 #include "PublicModule/HttpCurl/qtsingleapplication/QtSingleApplication.h"
 #include "StubWebRecv.h"
 
@@ -23,11 +22,7 @@ public:
 
 int main(int argc, char** argv)
 {
-    QList<QtLocalPeer::FolderCandidate> folders = QtLocalPeer::folderCandidates();
-    if (argc > 2 && QByteArray(argv[2]) == "--own-folders")
-        folders.removeAt(1);
-    QtSingleApplication app(QString::fromLocal8Bit(argc > 1 ? argv[1] : "probe"), argc, argv,
-                            folders);
+    QtSingleApplication app(QString::fromLocal8Bit(argc > 1 ? argv[1] : "probe"), argc, argv);
     // A later start hands over to the primary as the client does; 3 once it was taken.
     if (app.isRunning())
         return app.sendMessage(QtSingleApplication::controlMessage(2, "raise_window_noop"), 1000)

@@ -19,6 +19,8 @@ namespace {
 // after what a busy machine adds.
 constexpr int kQuitBoundMs = 12000 * QEL_TIME_FACTOR;
 const QString kMainId = QStringLiteral("ui_qelproxy_main_abcxyz");
+// The run's own id for a primary in the shared /tmp keeps real clients and parallel runs out.
+const QString kPlainId = QStringLiteral("probe_plain_%1").arg(::getpid());
 
 bool loggedAll(const Json::Value& log, QStringList paths)
 {
@@ -41,7 +43,8 @@ private slots:
     void secondPrintStartKeepsFirstRecords();
     void updateNoticeReachesUiAsMessage3();
     void buildGetsStartCountBackOverUdp();
-    void unusableTmpdirMeetsNormalStart();
+    void plainPrimaryIsMetOnlyWithoutTmpdir_data();
+    void plainPrimaryIsMetOnlyWithoutTmpdir();
     void laterStartsMeetAPrimaryBeyondASquat();
     void noFolderEndsWithReason_data();
     void noFolderEndsWithReason();
@@ -84,6 +87,10 @@ void TestSingleInstanceProcess::cleanup()
         delete p;
     }
     m_processes.clear();
+    const QString socket = "/tmp/qelproxy-" + QString::number(::getuid()) + "/" +
+                           QtLocalPeer(nullptr, kPlainId).getSocketName();
+    QFile::remove(socket);
+    QFile::remove(socket + "-lockfile");
 }
 
 QProcess* TestSingleInstanceProcess::start(const QString& program, const QStringList& args,
@@ -251,29 +258,44 @@ void TestSingleInstanceProcess::buildGetsStartCountBackOverUdp()
     }
 }
 
-// Without TMPDIR the channel lives in Qt's default folder, where a start whose TMPDIR is
-// unusable looks next. The probe's own id keeps real clients out.
-void TestSingleInstanceProcess::unusableTmpdirMeetsNormalStart()
+void TestSingleInstanceProcess::plainPrimaryIsMetOnlyWithoutTmpdir_data()
 {
+    QTest::addColumn<QString>("tmpdir"); // under the test folder; "-" for none
+    QTest::addColumn<bool>("meets");
+    QTest::newRow("no TMPDIR") << "-" << true;
+    QTest::newRow("empty TMPDIR") << "" << true;
+    QTest::newRow("own TMPDIR") << "tmp" << false;
+    QTest::newRow("missing TMPDIR") << "missing" << false;
+}
+
+// A client started without TMPDIR keeps its channel in /tmp. A later start with its own
+// XDG_RUNTIME_DIR meets it there only when it has no TMPDIR either; with one, as every
+// start of the scripts and tests has, it is a primary of its own.
+void TestSingleInstanceProcess::plainPrimaryIsMetOnlyWithoutTmpdir()
+{
+    QFETCH(QString, tmpdir);
+    QFETCH(bool, meets);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("TMPDIR");
-    QProcess* first = start(QEL_PROBE_BIN, {"probe_tmpdir"}, env);
+    QProcess* first = start(QEL_PROBE_BIN, {kPlainId}, env);
     QVERIFY(first->waitForReadyRead(10000));
     QCOMPARE(first->readLine().trimmed(), QByteArray("READY"));
 
-    env.insert("TMPDIR", m_tmp->path() + "/missing");
-    QProcess* second = start(QEL_PROBE_BIN, {"probe_tmpdir"}, env);
-    QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
-    QCOMPARE(second->exitCode(), 3);
-    QVERIFY(first->waitForReadyRead(3000));
-    QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
-
-    first->kill();
-    first->waitForFinished(3000);
-    const QString socket = "/tmp/qelproxy-" + QString::number(::getuid()) + "/" +
-                           QtLocalPeer(nullptr, "probe_tmpdir").getSocketName();
-    QFile::remove(socket);
-    QFile::remove(socket + "-lockfile");
+    const QString runtime = m_tmp->path() + "/runtime";
+    QVERIFY(QDir().mkdir(runtime) && QDir().mkdir(m_tmp->path() + "/tmp"));
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    if (tmpdir != "-")
+        env.insert("TMPDIR", tmpdir.isEmpty() ? tmpdir : m_tmp->path() + "/" + tmpdir);
+    QProcess* second = start(QEL_PROBE_BIN, {kPlainId}, env);
+    if (meets) {
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 3);
+        QVERIFY(first->waitForReadyRead(3000));
+        QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
+    } else {
+        QVERIFY(second->waitForReadyRead(10000));
+        QCOMPARE(second->readLine().trimmed(), QByteArray("READY"));
+    }
 }
 
 // Someone else's name in TMPDIR sends the first start on to XDG_RUNTIME_DIR; once the name
@@ -288,7 +310,7 @@ void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TMPDIR", tmp);
     env.insert("XDG_RUNTIME_DIR", runtime);
-    const QStringList args{"probe_squat", "--own-folders"};
+    const QStringList args{"probe_squat"};
     QProcess* first = start(QEL_PROBE_BIN, args, env);
     QVERIFY(first->waitForReadyRead(10000));
     QCOMPARE(first->readLine().trimmed(), QByteArray("READY"));
@@ -315,7 +337,7 @@ void TestSingleInstanceProcess::noFolderEndsWithReason_data()
     QTest::newRow("no folder") << QStringList{"--no-folder"}
                                << "client_probe: no folder for the single-instance lock and "
                                   "socket: TMPDIR (/nonexistent/qel) does not exist; "
-                                  "Qt's default () is not set";
+                                  "XDG_RUNTIME_DIR () is not set";
     // A folder in its place, as root opens any file whatever its mode.
     QTest::newRow("lock file cannot be opened")
         << QStringList() << "client_probe: cannot open the single-instance lock file LOCK: ";
