@@ -163,11 +163,11 @@ ApplicationWindow {
         function onLanguageChanged() { Theme.emptyStringChanged() }
     }
 
-    // Start-up goes in two steps, each on the next frame or nFirstFrameBoundMs later, whichever
-    // comes first: the start screen, and once it is shown the sign-in window and the popups,
-    // so the user sees it while they are made. Its first request leads to every later
-    // message; those that come before the popups exist are held. Other files reach the
-    // popups by these names.
+    // Start-up goes in two steps, each on the next frame or nFirstFrameBoundMs after the step
+    // before, whichever comes first: the start screen, and once it is shown the sign-in
+    // window and the popups, so the user sees it while they are made. Its first request
+    // leads to every later message; those that come before the popups exist are held. Other
+    // files reach the popups by these names.
     property bool bPopupsMade: false
     readonly property alias windowLoginID: loaderLogin.item
     readonly property alias popupUpdate: loaderUpdate.item
@@ -185,9 +185,9 @@ ApplicationWindow {
         function onFrameSwapped() { window_main.startUpStep() }
     }
     Timer {
+        id: startUpBound
         interval: window_main.nFirstFrameBoundMs
         running: !window_main.bPopupsMade
-        repeat: true
         onTriggered: window_main.startUpStep()
     }
 
@@ -445,6 +445,7 @@ ApplicationWindow {
     function startUpStep() {
         if (!loaderStart.active) {
             loaderStart.active = true
+            startUpBound.restart()
             return
         }
         bPopupsMade = true
