@@ -119,6 +119,12 @@ QString msgOf(const HTTPEvent_KX* pEvent)
     return QString::fromStdString(InterfaceRecv::answerMsg(pEvent));
 }
 
+// An answer's "data" that is a list, or an object that stands for an empty one.
+bool isLineList(const Json::Value& data)
+{
+    return data.isObject() || data.isArray();
+}
+
 // Why a list shows nothing new: the service's words, else ours.
 QString listRefusal(const HTTPEvent_KX* pEvent)
 {
@@ -309,7 +315,7 @@ void InterfaceRecv::storeLineList(HTTPEvent_KX* pEvent,
         emit signal_SetUiData(kUiListRefused, listRefusal(pEvent), nOrigin);
         return;
     }
-    if (!(data.isObject() || data.isArray()) || (bPage && data.isObject()))
+    if (!isLineList(data) || (bPage && data.isObject()))
         return;
     (ProxyManager::GetInstance()->*setList)(data);
     if (!bPage) {
@@ -329,12 +335,15 @@ void InterfaceRecv::slotGetLineList(HTTPEvent_KX* pEvent)
 }
 
 // A null answer still says "null" to the pages, and is then refused with a reason as on the
-// main list, so the static page never stays blank.
+// main list; an accepted answer without a list found nothing, which the static page says as
+// the main list's empty notice does. So the static page never stays blank.
 void InterfaceRecv::slotGetStaticLineList(HTTPEvent_KX* pEvent)
 {
     if (pEvent->m_jsValue.isNull())
         emit signal_SetUiData(kUiPageAppended, QStringLiteral("null"), Proxy_StaticOnline);
     storeLineList(pEvent, &ProxyManager::setStaticProxyListDataJson, Proxy_StaticOnline);
+    if (answerCode(pEvent) == 0 && !isLineList(JsonRead::member(pEvent->m_jsValue, "data")))
+        emit signal_SetUiData(kUiPageEmpty, msgOf(pEvent), Proxy_StaticOnline);
     emit signal_SetUiData(kUiStaticListButtons, QStringLiteral("enable"), 1);
 }
 

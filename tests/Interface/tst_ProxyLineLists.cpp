@@ -212,7 +212,8 @@ private slots:
     }
 
     // Every refusal and failure ends the screen's wait with its reason (40, or 28 for the
-    // program lines) and stores nothing.
+    // program lines) and stores nothing; so does a static answer without a list, which found
+    // nothing (168).
     void refusalKeepsTheList_data()
     {
         QTest::addColumn<Call>("call");
@@ -263,6 +264,14 @@ private slots:
             << "404" << QString()
             << QList<QVariantList>{staticBusy, {167, "null", 10},
                                    {40, "The line list could not be loaded.", 10}, staticDone};
+        QTest::newRow("static, accepted without data")
+            << fixed << "/api/client/user_static"
+            << "body" << R"({"code":0,"msg":"None left"})"
+            << QList<QVariantList>{staticBusy, {168, "None left", 10}, staticDone};
+        QTest::newRow("static, accepted with null data")
+            << fixed << "/api/client/user_static"
+            << "body" << R"({"code":"0","data":null})"
+            << QList<QVariantList>{staticBusy, {168, "", 10}, staticDone};
         QTest::newRow("static, not JSON")
             << fixed << "/api/client/user_static"
             << "nonjson" << QString()

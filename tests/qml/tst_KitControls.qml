@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.15
 import "../../src/qml/Button"
+import "../../src/qml/CheckButton"
 import "../../src/qml/Edit"
 import "../../src/qml/Scrollbar"
 import "helpers"
@@ -19,6 +20,7 @@ TestCase {
     Component { id: listHead; ButtonListHead { width: 120; height: 30; textShow: "Country" } }
     Component { id: rotation; ButtonRotation { width: 20; height: 20 } }
     Component { id: hoverButton; HoverButton { width: 120; height: 30 } }
+    Component { id: userInfo; UserInfoCekBtn {} }
     MarkupProbe { id: probe }
     Component { id: pressTarget; Button {} }
     Component {
@@ -166,6 +168,21 @@ TestCase {
         var text = findChild(control, "kitToolTipText")
         compare(text.text, probe.markup)
         verify(probe.shownAsTyped(text))
+    }
+
+    // A label filled from outside, a profile name or the user name, shows its text as typed.
+    function test_labelAsTyped_data() {
+        return [{ tag: "HoverButton", component: hoverButton,
+                  fill: function (control) { control.btnText = probe.markup } },
+                { tag: "UserInfoCekBtn", component: userInfo,
+                  fill: function (control) { control.textModel.text = probe.markup } }]
+    }
+
+    function test_labelAsTyped(data) {
+        var control = createTemporaryObject(data.component, testCase)
+        data.fill(control)
+        compare(control.textModel.text, probe.markup)
+        verify(probe.shownAsTyped(control.textModel))
     }
 
     function test_scrollbarEnd_data() {

@@ -108,4 +108,21 @@ TestCase {
         compare([reread.nBeginPort, reread.nPortNumber, reread.nRepeatProxyTime, reread.bAutoStartClient],
                 [41000, 150, 12, true])
     }
+
+    // The start-with-the-system switch is reached by Tab, shows its focus, and Space
+    // toggles it as a click does.
+    function test_switchByKeyboard() {
+        var toggle = field("autoStartSwitch")
+        var bWas = globleParam.bAutoStartClient
+        field("portNumberField").forceActiveFocus()
+        for (var i = 0; i < 20 && !toggle.activeFocus; ++i)
+            keyClick(Qt.Key_Tab)
+        verify(toggle.activeFocus)
+        verify(findChild(toggle, "focusRing").visible)
+        keyClick(Qt.Key_Space)
+        compare(globleParam.bAutoStartClient, !bWas)
+        keyClick(Qt.Key_Space)
+        compare(curlRecv.calls, ["autoStart " + !bWas, "autoStart " + bWas])
+        compare(globleParam.bAutoStartClient, bWas)
+    }
 }

@@ -4,7 +4,8 @@ import "../Style"
 
 // The base of the kit's buttons: a text with optional icons on a background, each with a
 // colour while hovered; a pointing hand over it and a tool tip when one is given. Pages
-// handle `btnModel.onClicked`.
+// handle `btnModel.onClicked`. The text is plain: some rows show names from outside, such
+// as the browser's profiles.
 Item {
     id: control
 
@@ -70,6 +71,7 @@ Item {
                     id: label
                     anchors.verticalCenter: parent.verticalCenter
                     visible: text !== ""
+                    textFormat: Text.PlainText
                     text: control.btnText
                     font.family: Theme.fontFamily
                     font.pixelSize: control.nPixelSize * Theme.dp

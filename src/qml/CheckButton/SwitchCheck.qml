@@ -2,7 +2,8 @@ import QtQuick 2.15
 import "../Style"
 
 // The kit's green on/off switch. It only shows `checked`; its user decides what a click does.
-// Disabled, it is greyed.
+// Tab reaches it and Space clicks it; while it has the focus it is ringed as the kit's fields
+// are. Disabled, it is greyed.
 Item {
     id: toggle
 
@@ -13,6 +14,19 @@ Item {
 
     implicitWidth: 36 * Theme.dp
     implicitHeight: 20 * Theme.dp
+    activeFocusOnTab: true
+
+    Keys.onSpacePressed: if (!event.isAutoRepeat) toggle.clicked()
+
+    Rectangle {
+        objectName: "focusRing"
+        anchors.fill: parent
+        anchors.margins: -2 * Theme.dp
+        radius: height / 2
+        visible: toggle.activeFocus
+        color: "transparent"
+        border.color: "#FF5C00"
+    }
 
     Rectangle {
         anchors.fill: parent

@@ -2,8 +2,8 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../Style"
 
-// The account button of the header: the user name and an arrow that points up while the
-// account menu is open (checked).
+// The account button of the header: the user name (the service's, shown as typed) and an
+// arrow that points up while the account menu is open (checked).
 Item {
     id: account
 
@@ -27,6 +27,7 @@ Item {
             Text {
                 id: label
                 anchors.verticalCenter: parent.verticalCenter
+                textFormat: Text.PlainText
                 color: button.hovered ? "#042040" : "#627489"
                 font.family: Theme.fontFamily
                 font.pixelSize: 14 * Theme.dp

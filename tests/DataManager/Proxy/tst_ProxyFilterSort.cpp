@@ -82,6 +82,51 @@ QString seededIp(QRandomGenerator& random)
     return parts.join('.');
 }
 
+// Four rows that every sort column orders differently (the address by its numbers and as a
+// text too), none in the order they are filed: a column sorting by another column's field
+// shows them out of its order.
+struct ColumnRow
+{
+    const char* szIp;
+    int nPing;
+    const char *szCountry, *szState, *szCity, *szPostal, *szIsp;
+    int nExpire;
+    const char* szBuyTime;
+    int nCreateTime, nUpdateTime, nLoginTime;
+};
+
+const ColumnRow kColumnRows[] = {
+    {"10.9.0.1", 20, "D", "A", "D", "C", "B", 1, "4", 3, 4, 2},
+    {"10.10.0.1", 10, "B", "D", "C", "A", "D", 3, "2", 4, 1, 4},
+    {"9.0.0.1", 40, "C", "B", "A", "B", "C", 4, "1", 2, 3, 1},
+    {"10.100.0.1", 30, "A", "C", "B", "D", "A", 2, "3", 1, 2, 3},
+};
+
+// The row as one of the table's rows, with the fields that table's rows have.
+ProxyDataBase* columnRowOf(int enumTable, const ColumnRow& values)
+{
+    const QJsonObject line{{"country", values.szCountry}, {"state", values.szState},
+                           {"city", values.szCity},       {"postal", values.szPostal},
+                           {"isp", values.szIsp},         {"expire_time", values.nExpire}};
+    ProxyDataBase* pRow = nullptr;
+    if (enumTable == Proxy_Favorite) {
+        auto* pFavorite = rowOf<FavoriteList>(values.szIp, line, 1);
+        pFavorite->setUpdateTime(values.nUpdateTime);
+        pRow = pFavorite;
+    } else if (enumTable == Proxy_Equipment) {
+        auto* pDevice = rowOf<EquipmentList>(values.szIp, line, 1);
+        pDevice->setLastLoginTime(values.nLoginTime);
+        pRow = pDevice;
+    } else {
+        auto* pToday = rowOf<TodayList>(values.szIp, line, 1);
+        pToday->setBuyTime(values.szBuyTime);
+        pToday->setCreateTime(values.nCreateTime);
+        pRow = pToday;
+    }
+    pRow->setPing(values.nPing);
+    return pRow;
+}
+
 // A few sort types' keys, worked out here rather than taken from the manager: the parts of
 // an address as numbers (not a number: 0), a number, then a text.
 using SortKey = std::tuple<QList<qulonglong>, qint64, QString>;
@@ -311,6 +356,42 @@ private slots:
                          qPrintable(QString("%1.%2").arg(pMeta->className(), property.name())));
             }
         }
+    }
+
+    void everyColumnSortsByItsOwnField_data()
+    {
+        QTest::addColumn<int>("nSortType");
+        QTest::addColumn<int>("enumTable"); // whose rows have the field the type reads
+        QTest::addColumn<QString>("shown"); // kColumnRows' indexes in the order shown
+        const char* const shown[] = {"2013", "3102", "1032", "2301", "3120", "0213", "0231", "1320",
+                                     "2310", "0132", "1203", "3021", "3021", "1203", "1302", "2130",
+                                     "1320", "0231", "0312", "2130", "2031", "1302", "1023"};
+        for (int nSortType = 1; nSortType <= ViewKeys::Sort_Newest; ++nSortType) {
+            const int enumTable = nSortType == 17 || nSortType == 18   ? Proxy_Favorite
+                                  : nSortType == 21 || nSortType == 22 ? Proxy_Equipment
+                                                                       : Proxy_Today;
+            QTest::addRow("sort type %d", nSortType)
+                << nSortType << enumTable << QString(shown[nSortType - 1]);
+        }
+    }
+
+    void everyColumnSortsByItsOwnField()
+    {
+        QFETCH(int, nSortType);
+        QFETCH(int, enumTable);
+        QFETCH(QString, shown);
+        std::vector<std::unique_ptr<ProxyDataBase>> owned;
+        QList<QObject*> rows;
+        for (const ColumnRow& values : kColumnRows) {
+            owned.emplace_back(columnRowOf(enumTable, values));
+            rows << owned.back().get();
+        }
+        std::vector<int> positions{0, 1, 2, 3};
+        ViewKeys(rows).sort(positions, nSortType);
+        QString qstrShown;
+        for (int nRow : positions)
+            qstrShown += QString::number(nRow);
+        QCOMPARE(qstrShown, shown);
     }
 
     void countsChangeWithOneSignal_data()
