@@ -85,10 +85,12 @@ Item {
             Text {
                 textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
-                // A long name in some languages is drawn smaller, clear of the bar's edge.
+                // A long name in some languages wraps at its size, clear of the bar's edge.
                 width: Math.min(implicitWidth, entry.width - x - 12 * Theme.dp)
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 9 * Theme.dp
+                elide: Text.ElideRight
+                wrapMode: Text.WordWrap
+                maximumLineCount: 2
+                lineHeight: 0.9
                 text: entry.radioText
                 color: entry.active ? entry.textColorActive : entry.textColor
                 font.family: Theme.fontFamily
