@@ -47,9 +47,10 @@ Item {
     anchors.fill: parent
 
     // ---- Side bar ----
+    // As wide as its longest entry of the language needs.
     Rectangle {
         id: sideBar
-        width: 210 * dp
+        width: Math.max(210 * dp, widestEntry())
         height: parent.height
         gradient: Gradient {
             GradientStop { position: 0; color: "#1C2758" }
@@ -145,6 +146,16 @@ Item {
                 }
             }
         }
+    }
+
+    function widestEntry() {
+        var nWidest = 0
+        for (var i = 0; i < sideEntries.count; ++i) {
+            var entry = sideEntries.itemAt(i)
+            if (entry)
+                nWidest = Math.max(nWidest, entry.implicitWidth)
+        }
+        return nWidest
     }
 
     function sideEntry(nNumber) {
