@@ -50,7 +50,7 @@ Item {
     // As wide as its longest entry of the language needs.
     Rectangle {
         id: sideBar
-        width: Math.max(210 * dp, widestEntry())
+        width: Math.max(210 * dp, Math.ceil(widestEntry()))
         height: parent.height
         gradient: Gradient {
             GradientStop { position: 0; color: "#1C2758" }
