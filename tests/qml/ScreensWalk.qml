@@ -59,7 +59,7 @@ TestCase {
         [1, function () { click(named("userInfoBtn")) }],
         [1, function () { named("popupBindPortId").setBindInfo(1, 1) }],
         [1, function () { named("popupBindPortId").setBindInfo(1, 2) }],
-        [1, function () { named("popupBindBrowserWndId").showFor(firstRange()) }],
+        [1, function () { named("popupBindBrowserWndId").showFor(ProxyManager.getDataType(4)[0].qstrPort) }],
         [1, function () { named("popupCustom").signal_SetUiData(100, firstRange(), 1) }],
         [1, function () {
             named("popupCustom").signal_SetUiData(100, firstRange(), 1)
