@@ -11,6 +11,7 @@ import "ComboBox"
 import "Popup"
 import "Radio"
 import "Rect"
+import "Style"
 import "View"
 import "Window"
 
@@ -46,9 +47,10 @@ Item {
     anchors.fill: parent
 
     // ---- Side bar ----
+    // As wide as its longest entry of the language needs.
     Rectangle {
         id: sideBar
-        width: 210 * dp
+        width: Math.max(210 * dp, Math.ceil(widestEntry()))
         height: parent.height
         gradient: Gradient {
             GradientStop { position: 0; color: "#1C2758" }
@@ -144,6 +146,16 @@ Item {
                 }
             }
         }
+    }
+
+    function widestEntry() {
+        var nWidest = 0
+        for (var i = 0; i < sideEntries.count; ++i) {
+            var entry = sideEntries.itemAt(i)
+            if (entry)
+                nWidest = Math.max(nWidest, entry.implicitWidth)
+        }
+        return nWidest
     }
 
     function sideEntry(nNumber) {
@@ -578,6 +590,21 @@ Item {
         }
     }
 
+    // The account menu's lines: the account above, then its entries.
+    component AccountLine: Text {
+        width: parent.width
+        leftPadding: 12 * mainLoader.dp
+        textFormat: Text.PlainText
+        elide: Text.ElideRight
+        color: Theme.textGrey
+        font.family: openSans.name
+        font.pixelSize: 12 * mainLoader.dp
+    }
+    component AccountEntry: ButtonMenu {
+        width: parent.width
+        height: 30 * mainLoader.dp
+    }
+
     Popup {
         id: popMenuId
         objectName: "popMenuId"
@@ -585,7 +612,8 @@ Item {
         x: parent.width - width - 12 * dp
         y: 46 * dp
         width: 220 * dp
-        padding: 12 * dp
+        padding: 4 * dp
+        topPadding: 10 * dp
         onClosed: userInfoBtn.checkModel.checked = false
 
         function entry(fnAction) {
@@ -593,47 +621,50 @@ Item {
             fnAction()
         }
 
+        background: Rectangle {
+            radius: 6 * dp
+            color: "white"
+            border.color: Theme.border
+        }
+
         Column {
             width: parent.width
-            spacing: 6 * dp
-            Text {
-                textFormat: Text.PlainText
+            spacing: 4 * dp
+            AccountLine {
                 text: "ID: " + (mainLoader.bSignedIn ? globleParam.qstrUsername : "--")
-                font.family: openSans.name
+                color: Theme.textDark
+                font.pixelSize: 13 * dp
             }
-            Text {
-                textFormat: Text.PlainText
+            AccountLine {
                 text: mainLoader.bSignedIn && globleParam.qstrEmail !== "" ? globleParam.qstrEmail : "--"
-                font.family: openSans.name
             }
-            Text {
-                textFormat: Text.PlainText
+            AccountLine {
+                bottomPadding: 4 * dp
                 text: mainLoader.bSignedIn && globleParam.qstrPhone !== "" ? globleParam.qstrPhone : "--"
-                font.family: openSans.name
             }
-            ButtonMenu {
+            AccountEntry {
                 textShow: qsTr("Update") + globleParam.emptyString
                 btnModel.onClicked: popMenuId.entry(function () { curlRecv.pushVersionInfo(1) })
             }
-            ButtonMenu {
+            AccountEntry {
                 textShow: qsTr("Notice") + (globleParam.nUnreadMsgNum > 0 ? " \u2022" : "")
                           + globleParam.emptyString
                 btnModel.onClicked: popMenuId.entry(function () {
                     mainLoader.bSignedIn ? popupNotice.windowInit(0) : window_main.showLogin()
                 })
             }
-            ButtonMenu {
+            AccountEntry {
                 textShow: qsTr("Feedback") + globleParam.emptyString
                 btnModel.onClicked: popMenuId.entry(function () {
                     mainLoader.bSignedIn ? popupFeedback.windowInit(0) : window_main.showLogin()
                 })
             }
-            ButtonMenu {
+            AccountEntry {
                 visible: false
                 textShow: qsTr("Partner") + globleParam.emptyString
                 btnModel.onClicked: popMenuId.entry(function () { mainLoader.nShowPage = 8 })
             }
-            ButtonMenu {
+            AccountEntry {
                 objectName: "logOutEntry"
                 textShow: (mainLoader.bSignedIn ? qsTr("Log Out") : qsTr("Login")) + globleParam.emptyString
                 btnModel.onClicked: popMenuId.entry(mainLoader.bSignedIn ? mainLoader.logOut : window_main.showLogin)

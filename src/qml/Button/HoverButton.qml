@@ -29,11 +29,14 @@ Item {
     property real nIconSize: 16
     property bool bAlignLeft: false
     property real nLeftPadding: 12
+    // A button of a row of equal buttons is at least this wide, and wider where its text
+    // needs it.
+    property real nMinWidth: 0
     property string toolTips: ""
 
     readonly property bool hovered: button.hovered
 
-    implicitWidth: content.implicitWidth + 2 * nLeftPadding * Theme.dp
+    implicitWidth: Math.max(nMinWidth * Theme.dp, content.implicitWidth + 2 * nLeftPadding * Theme.dp)
     implicitHeight: 32 * Theme.dp
 
     Button {

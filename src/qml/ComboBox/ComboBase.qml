@@ -71,8 +71,20 @@ Item {
         cleared()
     }
 
+    // The width that shows the title and the hint whole beside the triangle; a box given
+    // less cuts the hint short.
+    readonly property real nFullWidth: (title.visible ? title.x + title.implicitWidth : 0)
+                                       + edit.leftPadding + hintMetrics.advanceWidth + edit.rightPadding
+                                       + triangle.width + triangle.anchors.rightMargin
+
     implicitWidth: 200 * Theme.dp
     implicitHeight: 36 * Theme.dp
+
+    TextMetrics {
+        id: hintMetrics
+        font: edit.font
+        text: combo.defaultText
+    }
 
     Rectangle {
         id: box
@@ -93,11 +105,6 @@ Item {
             id: title
             visible: text !== ""
             x: 12 * Theme.dp
-            // A long title in some languages is drawn smaller, so the box keeps room for its
-            // hint; it stays on the line of the box's text.
-            width: Math.min(implicitWidth, combo.width * 0.45)
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 9 * Theme.dp
             anchors.baseline: edit.baseline
             text: combo.textTitle
             color: "#8C92AC"

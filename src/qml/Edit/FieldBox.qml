@@ -3,7 +3,7 @@ import QtQuick.Controls 2.15
 import "../Style"
 
 // The base of the kit's one-line fields: a text input on a rounded box whose hint shows
-// while the field is empty and unfocused; white while focused.
+// while the field is empty and unfocused; white while focused, its text greyed while disabled.
 Item {
     id: field
 
@@ -37,7 +37,7 @@ Item {
         rightPadding: 8 * Theme.dp
         verticalAlignment: TextInput.AlignVCenter
         selectByMouse: true
-        color: "#042040"
+        color: enabled ? "#042040" : "#B4BCCC"
         font.family: Theme.fontFamily
         font.pixelSize: field.nPixelSize * Theme.dp
         placeholderText: activeFocus ? "" : field.inputDefaultText

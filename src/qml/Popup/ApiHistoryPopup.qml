@@ -82,7 +82,7 @@ Popup {
             spacing: 10 * Theme.dp
             RefreshButton {
                 objectName: "apiHistoryClear"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 34 * Theme.dp
                 btnText: qsTr("Clear") + Theme.emptyString
                 btnModel.onClicked: apiHistory.clearHistory()

@@ -90,14 +90,14 @@ Popup {
 
             TextAndBackButton {
                 objectName: "confirmCancel"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 34 * Theme.dp
                 btnText: qsTr("Cancel") + globleParam.emptyString
                 btnModel.onClicked: confirmPopup.close()
             }
             RefreshButton {
                 objectName: "confirmOk"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 34 * Theme.dp
                 btnText: qsTr("Confirm") + globleParam.emptyString
                 btnModel.onClicked: confirmPopup.confirm()

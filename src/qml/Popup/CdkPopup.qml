@@ -125,7 +125,7 @@ Popup {
                 }
                 Button {
                     id: confirmButton
-                    width: 96 * cdkPopup.dp
+                    width: Math.max(96 * cdkPopup.dp, contentItem.implicitWidth + 24 * cdkPopup.dp)
                     height: 38 * cdkPopup.dp
                     text: qsTr("Confirm") + Theme.emptyString
                     onClicked: cdkPopup.confirm()

@@ -173,14 +173,14 @@ Popup {
                 spacing: 12 * Theme.dp
                 TextAndBackButton {
                     objectName: "arrayCancel"
-                    width: 96 * Theme.dp
+                    nMinWidth: 96
                     height: 36 * Theme.dp
                     btnText: qsTr("Cancel") + globleParam.emptyString
                     btnModel.onClicked: popupCustom.close()
                 }
                 RefreshButton {
                     objectName: "arrayConfirm"
-                    width: 96 * Theme.dp
+                    nMinWidth: 96
                     height: 36 * Theme.dp
                     btnText: qsTr("Confirm") + globleParam.emptyString
                     btnModel.enabled: popupCustom.nPortCount > 0
@@ -233,7 +233,7 @@ Popup {
             TextAndBackButton {
                 objectName: "arrayStop"
                 anchors.horizontalCenter: parent.horizontalCenter
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 36 * Theme.dp
                 btnText: qsTr("Cancel") + globleParam.emptyString
                 btnModel.onClicked: popupCustom.cancel()
@@ -269,7 +269,7 @@ Popup {
             RefreshButton {
                 objectName: "arrayDone"
                 anchors.horizontalCenter: parent.horizontalCenter
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 36 * Theme.dp
                 btnText: qsTr("Confirm") + globleParam.emptyString
                 btnModel.onClicked: popupCustom.close()

@@ -73,7 +73,7 @@ Popup {
             anchors.margins: 20 * Theme.dp
             RefreshButton {
                 objectName: "programHistoryClear"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 34 * Theme.dp
                 btnText: qsTr("Clear") + globleParam.emptyString
                 btnModel.onClicked: ProxyManager.clearProgramHistoryData()

@@ -34,7 +34,9 @@ Popup {
             window_main.showLogin()
     }
 
-    width: 180 * Theme.dp
+    // As wide as its longest entry of the language needs.
+    width: Math.max(180 * Theme.dp, leftPadding + rightPadding
+                    + Math.max(runEntry.implicitWidth, removeEntry.implicitWidth, goEntry.implicitWidth))
     height: 100 * Theme.dp
     padding: 4 * Theme.dp
     onClosed: program = null
@@ -47,6 +49,7 @@ Popup {
 
     contentItem: Column {
         ButtonMenu {
+            id: runEntry
             objectName: "programRun"
             width: parent.width
             height: 30 * Theme.dp
@@ -54,6 +57,7 @@ Popup {
             btnModel.onClicked: menu.act(function (row) { ProxyManager.startProgramByThis(row) })
         }
         ButtonMenu {
+            id: removeEntry
             objectName: "programRemove"
             width: parent.width
             height: 30 * Theme.dp
@@ -61,6 +65,7 @@ Popup {
             btnModel.onClicked: menu.act(function (row) { ProxyManager.deleteProgram(row.qstrFullPath) })
         }
         ButtonMenu {
+            id: goEntry
             objectName: "programGoProxyList"
             width: parent.width
             height: 30 * Theme.dp

@@ -95,7 +95,7 @@ Popup {
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 20 * Theme.dp
-            width: 110 * Theme.dp
+            nMinWidth: 110
             height: 36 * Theme.dp
             btnText: qsTr("Sure") + globleParam.emptyString
             btnModel.onClicked: remarkPopup.sure()

@@ -22,7 +22,8 @@ Item {
 
     readonly property bool active: button.checked || button.hovered
 
-    implicitWidth: 180 * Theme.dp
+    // Wide enough for the whole text, clear of the bar's edge.
+    implicitWidth: Math.max(180 * Theme.dp, label.x + label.implicitWidth + 12 * Theme.dp)
     implicitHeight: 44 * Theme.dp
 
     AbstractButton {
@@ -83,12 +84,11 @@ Item {
                 }
             }
             Text {
+                id: label
                 textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
-                // A long name in some languages is drawn smaller, clear of the bar's edge.
                 width: Math.min(implicitWidth, entry.width - x - 12 * Theme.dp)
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 9 * Theme.dp
+                elide: Text.ElideRight
                 text: entry.radioText
                 color: entry.active ? entry.textColorActive : entry.textColor
                 font.family: Theme.fontFamily

@@ -28,11 +28,13 @@ Flow {
     readonly property real dp: window_main.dp
     // The six fields share the row the buttons leave while each keeps room for its title and
     // hint; otherwise they fill the first row and the buttons wrap below. With outer titles
-    // the bar wraps as it comes.
-    readonly property real nSharedWidth: (width - clearAllButton.width - searchButton.width
-                                          - browserButton.width - 8 * spacing) / 6
-    readonly property real nBoxWidth: bOuterLabels ? 150 * dp
-        : nSharedWidth >= 130 * dp ? nSharedWidth : (width - 5 * spacing) / 6
+    // the bar wraps as it comes. No box is narrower than the longest title and hint need.
+    // Shares are whole pixels: six fractional ones may add up to a hair over the row.
+    readonly property real nSharedWidth: Math.floor((width - clearAllButton.width - searchButton.width
+                                                     - browserButton.width - 8 * spacing) / 6)
+    readonly property real nFullWidth: Math.max.apply(null, combos.map(function (box) { return box.nFullWidth }))
+    readonly property real nBoxWidth: Math.max(nFullWidth, bOuterLabels ? 150 * dp
+        : nSharedWidth >= 130 * dp ? nSharedWidth : Math.floor((width - 5 * spacing) / 6))
 
     // A box with its title before it in the static look.
     component Labelled: Row {

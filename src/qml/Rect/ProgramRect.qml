@@ -198,7 +198,7 @@ Item {
             }
             ButtonText {
                 objectName: "programBrowse"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 32 * Theme.dp
                 textShow: qsTr("Browse") + globleParam.emptyString
                 colorText: "white"
@@ -320,7 +320,7 @@ Item {
                 ButtonText {
                     objectName: "programStop"
                     visible: programRect.bRunning
-                    width: 96 * Theme.dp
+                    nMinWidth: 96
                     height: parent.height
                     textShow: qsTr("Stop") + globleParam.emptyString
                     colorBorder: Theme.border

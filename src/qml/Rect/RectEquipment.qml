@@ -364,12 +364,14 @@ Item {
         }
     }
 
+    // The status boxes grow with their titles; the search field gives way.
     Row {
         id: filterRow
         anchors.top: titleRow.bottom
         anchors.left: parent.left
+        anchors.right: parent.right
         anchors.topMargin: 12 * Theme.dp
-        anchors.leftMargin: 16 * Theme.dp
+        anchors.margins: 16 * Theme.dp
         spacing: 10 * Theme.dp
 
         ComboBoxDeviceCountry {
@@ -383,7 +385,7 @@ Item {
         ComboBoxDeviceStatus {
             id: statusCombo
             objectName: "deviceStatusCombo"
-            width: 220 * Theme.dp
+            width: Math.max(220 * Theme.dp, nFullWidth)
             height: 34 * Theme.dp
             nOrigin: rectEquipment.nOrigin
             typeFlag: 8
@@ -394,7 +396,7 @@ Item {
         ComboBoxDeviceStatus {
             id: lineStatusCombo
             objectName: "lineStatusCombo"
-            width: 220 * Theme.dp
+            width: Math.max(220 * Theme.dp, nFullWidth)
             height: 34 * Theme.dp
             nOrigin: rectEquipment.nOrigin
             typeFlag: 9
@@ -405,7 +407,7 @@ Item {
         SearchEdit {
             id: searchField
             objectName: "deviceSearchField"
-            width: 230 * Theme.dp
+            width: Math.min(230 * Theme.dp, filterRow.width - x - filterRow.spacing - searchButton.width)
             height: 34 * Theme.dp
             inputDefaultText: qsTr("Enter device name to search") + globleParam.emptyString
             editModel.rightPadding: 28 * Theme.dp
@@ -434,7 +436,7 @@ Item {
         RefreshButton {
             id: searchButton
             objectName: "deviceSearchButton"
-            width: 80 * Theme.dp
+            nMinWidth: 80
             height: 34 * Theme.dp
             btnText: qsTr("Search") + globleParam.emptyString
             btnModel.onClicked: rectEquipment.search(1)
@@ -595,7 +597,7 @@ Item {
             id: refreshButton
             objectName: "deviceRefreshButton"
             anchors.right: parent.right
-            width: 96 * Theme.dp
+            nMinWidth: 96
             height: 34 * Theme.dp
             btnText: qsTr("Refresh") + globleParam.emptyString
             btnModel.onClicked: if (rectEquipment.signedIn()) rectEquipment.refershDevice(2)

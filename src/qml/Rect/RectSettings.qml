@@ -4,6 +4,7 @@ import Language.Param 1.0
 import "../Button"
 import "../CheckButton"
 import "../ComboBox"
+import "../Edit"
 import "../Style"
 
 // The settings page: port range, duplicate proxies, language and start with the system.
@@ -36,9 +37,9 @@ Item {
             loginRequested()
             return
         }
-        var result = globleParam.applyPortRange(beginField.text, countField.text)
-        beginField.text = globleParam.nBeginPort
-        countField.text = globleParam.nPortNumber
+        var result = globleParam.applyPortRange(beginField.editModel.text, countField.editModel.text)
+        beginField.editModel.text = globleParam.nBeginPort
+        countField.editModel.text = globleParam.nPortNumber
         if (result.changed)
             curlRecv.pushSetPortScope()
         var refused = result.refused.map(acceptedRange)
@@ -65,11 +66,9 @@ Item {
         height: 18 * dp
         imgNor: "qrc:/image/hint_logo.png"
     }
-    component PortField: TextField {
+    component PortField: ApiEdit {
         width: 140 * dp
         height: 32 * dp
-        selectByMouse: true
-        font.family: openSans.name
     }
 
     Rectangle {
@@ -95,15 +94,15 @@ Item {
             Caption { height: 32 * dp; text: qsTr("Begin Port:") + globleParam.emptyString }
             PortField {
                 id: beginField
-                objectName: "beginPortField"
-                text: globleParam.nBeginPort
+                editModel.objectName: "beginPortField"
+                editModel.text: globleParam.nBeginPort
             }
             Caption { height: 32 * dp; text: qsTr("Port Number:") + globleParam.emptyString }
             PortField {
                 id: countField
-                objectName: "portNumberField"
-                placeholderText: "1~200"
-                text: globleParam.nPortNumber
+                editModel.objectName: "portNumberField"
+                inputDefaultText: "1~200"
+                editModel.text: globleParam.nPortNumber
             }
             RefreshButton {
                 objectName: "saveButton"

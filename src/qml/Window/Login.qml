@@ -370,16 +370,21 @@ Window {
             btnModel.onClicked: login.startGoogle()
         }
 
-        Row {
+        // The link goes below the question where both do not fit on one line.
+        Flow {
             anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(parent.width, notRegistered.implicitWidth + registerLink.implicitWidth)
             Text {
-                anchors.verticalCenter: parent.verticalCenter
+                id: notRegistered
+                height: registerLink.height
+                verticalAlignment: Text.AlignVCenter
                 text: qsTr("Not registered yet ?  ") + Theme.emptyString
                 color: "#55687D"
                 font.family: Theme.fontFamily
                 font.pixelSize: 13 * Theme.dp
             }
             AutoTextButton {
+                id: registerLink
                 objectName: "registerLink"
                 height: 20 * Theme.dp
                 nLeftPadding: 0

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../CheckButton"
+import "../Edit"
 import "../Popup"
 import "../Style"
 
@@ -133,13 +134,14 @@ Popup {
                 spacing: 8 * popupBrowser.dp
                 Caption { id: browserCaption; dp: popupBrowser.dp; text: qsTr("Anti-detection browser:") + Theme.emptyString }
                 // The field gives up width so that a long "Tutorial" stays inside the form.
-                TextField {
+                ApiEdit {
                     anchors.verticalCenter: parent.verticalCenter
                     width: Math.min(160 * popupBrowser.dp, fields.width - browserCaption.width - videoIcon.width
                                     - tutorialButton.width - 3 * browserRow.spacing)
+                    height: 32 * popupBrowser.dp
                     enabled: false
-                    text: "BitBrowser"
-                    font.pixelSize: 13 * popupBrowser.dp
+                    nPixelSize: 13
+                    editModel.text: "BitBrowser"
                 }
                 Image {
                     id: videoIcon

@@ -575,7 +575,7 @@ Popup {
                     spacing: 10 * Theme.dp
                     ButtonText {
                         objectName: "equipmentLineSearch"
-                        width: Math.max(90 * Theme.dp, implicitWidth)
+                        nMinWidth: 90
                         height: parent.height
                         enabled: !popupEquipmentLine.bSignedIn || popupEquipmentLine.bSearchEnabled
                         colorBtn: "#FF5C00"
@@ -585,7 +585,7 @@ Popup {
                     }
                     ButtonText {
                         objectName: "equipmentLineClearAll"
-                        width: Math.max(90 * Theme.dp, implicitWidth)
+                        nMinWidth: 90
                         height: parent.height
                         colorBtn: "#F6F7F8"
                         textShow: qsTr("Clear All") + globleParam.emptyString
@@ -655,7 +655,7 @@ Popup {
             spacing: 12 * Theme.dp
             ButtonText {
                 objectName: "equipmentLineCancel"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 36 * Theme.dp
                 colorBtn: "#F6F7F8"
                 textShow: qsTr("Cancel") + globleParam.emptyString
@@ -663,7 +663,7 @@ Popup {
             }
             ButtonText {
                 objectName: "equipmentLineSave"
-                width: 96 * Theme.dp
+                nMinWidth: 96
                 height: 36 * Theme.dp
                 enabled: !popupEquipmentLine.bSignedIn || popupEquipmentLine.bSaveEnabled
                 colorBtn: "#FF5C00"

@@ -332,7 +332,7 @@ Popup {
 
                 Button {
                     id: cancelButton
-                    width: 96 * popupFeedback.dp
+                    width: Math.max(96 * popupFeedback.dp, contentItem.implicitWidth + 24 * popupFeedback.dp)
                     height: 36 * popupFeedback.dp
                     text: qsTr("Cancel") + Theme.emptyString
                     onClicked: popupFeedback.close()
@@ -351,7 +351,7 @@ Popup {
                 }
                 Button {
                     id: submitButton
-                    width: 96 * popupFeedback.dp
+                    width: Math.max(96 * popupFeedback.dp, contentItem.implicitWidth + 24 * popupFeedback.dp)
                     height: 36 * popupFeedback.dp
                     text: qsTr("Submit") + Theme.emptyString
                     onClicked: popupFeedback.submit()

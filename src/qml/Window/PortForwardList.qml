@@ -257,21 +257,21 @@ Popup {
                     spacing: 12 * Theme.dp
                     TextAndBackButton {
                         objectName: "forwardTest"
-                        width: Math.max(96 * Theme.dp, implicitWidth)
+                        nMinWidth: 96
                         height: parent.height
                         btnText: qsTr("Test") + globleParam.emptyString
                         btnModel.onClicked: forwardList.test()
                     }
                     TextAndBackButton {
                         objectName: "forwardFreeAll"
-                        width: Math.max(96 * Theme.dp, implicitWidth)
+                        nMinWidth: 96
                         height: parent.height
                         btnText: qsTr("Free All") + globleParam.emptyString
                         btnModel.onClicked: forwardList.freeAll()
                     }
                     RefreshButton {
                         objectName: "forwardCopyAll"
-                        width: Math.max(96 * Theme.dp, implicitWidth)
+                        nMinWidth: 96
                         height: parent.height
                         btnText: qsTr("Copy All") + globleParam.emptyString
                         btnModel.onClicked: forwardList.copyAll()

@@ -110,7 +110,7 @@ Popup {
                 id: actionButton
                 objectName: "tipsAction"
                 anchors.right: parent.right
-                width: Math.max(96 * Theme.dp, implicitWidth)
+                nMinWidth: 96
                 height: 36 * Theme.dp
                 btnText: (tips.nUiType === 1 ? qsTr("Recharge Now") : qsTr("Sure")) + Theme.emptyString
                 btnModel.onClicked: tips.act()
