@@ -360,7 +360,6 @@ private:
     QList<QObject*> favoriteView(int nValue);
     QList<QObject*> equipmentLineHistoryView(bool bSearch, int nValue);
     void buildProgramLocalPath(Program* pProgram);
-    void buildProgramLogoPath(Program* pProgram);
     void saveProgramList();
     // The port programs start with from now on; a switch may end those running.
     void useProgramPort(const QString& qstrPort);
