@@ -1,14 +1,24 @@
 # Debian packages the project needs to build, test and run. Sourced by the scripts.
 QEL_PACKAGES=(
-    build-essential cmake ninja-build pkg-config git
-    qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev libqt5svg5-dev libqt5sql5-sqlite
+    build-essential cmake ninja-build pkg-config
+    qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev libqt5svg5-dev
+    # The client's database goes through Qt SQL's SQLite driver, a plugin loaded at run time.
+    libqt5sql5-sqlite
+    # qmlcachegen, which compiles the QML into the client; lupdate and lrelease.
     qtdeclarative5-dev-tools qttools5-dev qttools5-dev-tools
-    qml-module-qtquick2 qml-module-qtquick-controls qml-module-qtquick-controls2
-    qml-module-qtquick-layouts qml-module-qtquick-window2 qml-module-qtquick-dialogs
-    qml-module-qttest
+    # The QML modules the screens import; QtTest for the Qt Quick tests.
+    qml-module-qtquick2 qml-module-qtquick-controls2 qml-module-qtquick-window2
+    qml-module-qtquick-dialogs qml-module-qttest
+    # libbenchmark-dev builds bench_FormPost, a benchmark run by hand.
     libcurl4-openssl-dev libjsoncpp-dev libcpp-httplib-dev libbenchmark-dev
-    curl sqlite3 desktop-file-utils xvfb xauth x11-utils imagemagick fonts-dejavu-core
-    fonts-open-sans fonts-wqy-microhei
+    # Tools the scripts and tests call: sqlite3 reads the databases the tests check,
+    # desktop-file-validate checks the autostart entry, python3 reads the language list and
+    # writes the settings in scripts/screenshots; xvfb-run needs xauth, which xvfb only
+    # recommends.
+    curl sqlite3 desktop-file-utils python3 xvfb xauth
+    # Open Sans is the screens' font, WenQuanYi Micro Hei draws the Chinese and Japanese
+    # translations, DejaVu is the default sans-serif for texts that name no font.
+    fonts-open-sans fonts-wqy-microhei fonts-dejavu-core
 )
 
 qel_install_deps() {

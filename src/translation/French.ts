@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Forfait populaire</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Forfait ISP longue durée</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP statique</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>Aléatoire</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Forfait populaire</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Forfait ISP longue durée</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP statique</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Forfait au trafic</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>Créer un compte</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Forfait populaire</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Forfait ISP longue durée</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP statique</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Forfait au trafic</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>Forfait populaire</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Forfait ISP longue durée</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP statique</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Forfait au trafic</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>Aléatoire</translation>

@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Beliebter Tarif</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Langzeit-ISP-Tarif</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Statischer ISP-Proxy</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>Zufällig</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Beliebter Tarif</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Langzeit-ISP-Tarif</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Statischer ISP-Proxy</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Traffic-Tarif</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>Konto erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Beliebter Tarif</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Langzeit-ISP-Tarif</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Statischer ISP-Proxy</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Traffic-Tarif</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>Beliebter Tarif</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Langzeit-ISP-Tarif</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Statischer ISP-Proxy</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Traffic-Tarif</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>Zufällig</translation>

@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>人気プラン</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>長期ISPプラン</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>静的ISPプロキシ</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>ランダム</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>人気プラン</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>長期ISPプラン</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>静的ISPプロキシ</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>トラフィックプラン</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>アカウントを作成</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>人気プラン</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>長期ISPプラン</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>静的ISPプロキシ</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>トラフィックプラン</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>人気プラン</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>長期ISPプラン</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>静的ISPプロキシ</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>トラフィックプラン</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>ランダム</translation>

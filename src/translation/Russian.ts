@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Популярный тариф</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Долгосрочный ISP-тариф</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Статический ISP-прокси</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>Случайно</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Популярный тариф</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Долгосрочный ISP-тариф</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Статический ISP-прокси</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Тариф по трафику</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Неизвестно</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>Создать аккаунт</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Популярный тариф</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Долгосрочный ISP-тариф</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Статический ISP-прокси</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Тариф по трафику</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>Популярный тариф</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Долгосрочный ISP-тариф</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Статический ISP-прокси</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Тариф по трафику</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>Случайно</translation>

@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Plan popular</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Plan ISP de larga duración</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP estático</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>Aleatorio</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Plan popular</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Plan ISP de larga duración</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP estático</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Plan por tráfico</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>Crear una cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Plan popular</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Plan ISP de larga duración</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP estático</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Plan por tráfico</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>Plan popular</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Plan ISP de larga duración</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP estático</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Plan por tráfico</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>Aleatorio</translation>

@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>熱門方案</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>長效ISP方案</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>靜態ISP代理</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>隨機</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>熱門方案</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>長效ISP方案</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>靜態ISP代理</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>流量方案</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>未知</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>建立帳號</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>熱門方案</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>長效ISP方案</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>靜態ISP代理</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>流量方案</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>熱門方案</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>長效ISP方案</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>靜態ISP代理</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>流量方案</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>隨機</translation>

@@ -302,18 +302,6 @@
 <context>
     <name>ComboBoxApiMeal</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Gói phổ biến</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Gói ISP dài hạn</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP tĩnh</translation>
-    </message>
-    <message>
         <source>Random</source>
         <translation>Ngẫu nhiên</translation>
     </message>
@@ -532,22 +520,6 @@
 <context>
     <name>HeldLineRow</name>
     <message>
-        <source>Popular Plan</source>
-        <translation>Gói phổ biến</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Gói ISP dài hạn</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP tĩnh</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Gói lưu lượng</translation>
-    </message>
-    <message>
         <source>Unknown</source>
         <translation>Không xác định</translation>
     </message>
@@ -734,6 +706,25 @@
     <message>
         <source>Creat an Account</source>
         <translation>Tạo tài khoản</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNames</name>
+    <message>
+        <source>Popular Plan</source>
+        <translation>Gói phổ biến</translation>
+    </message>
+    <message>
+        <source>Long Acting ISP Plan</source>
+        <translation>Gói ISP dài hạn</translation>
+    </message>
+    <message>
+        <source>Static ISP Proxy</source>
+        <translation>Proxy ISP tĩnh</translation>
+    </message>
+    <message>
+        <source>Traffic Plan</source>
+        <translation>Gói lưu lượng</translation>
     </message>
 </context>
 <context>
@@ -1489,22 +1480,6 @@
 </context>
 <context>
     <name>RectEquimentLineHistory</name>
-    <message>
-        <source>Popular Plan</source>
-        <translation>Gói phổ biến</translation>
-    </message>
-    <message>
-        <source>Long Acting ISP Plan</source>
-        <translation>Gói ISP dài hạn</translation>
-    </message>
-    <message>
-        <source>Static ISP Proxy</source>
-        <translation>Proxy ISP tĩnh</translation>
-    </message>
-    <message>
-        <source>Traffic Plan</source>
-        <translation>Gói lưu lượng</translation>
-    </message>
     <message>
         <source>Random</source>
         <translation>Ngẫu nhiên</translation>

@@ -201,6 +201,23 @@ TestCase {
         tryVerify(gone, 20000)
     }
 
+    // An empty history and a filter that no line of it passes say different things.
+    function test_historyEmptyText_data() {
+        return [{ tag: "no line", country: "", text: "Proxy history is empty," },
+                { tag: "none passes", country: "JP", text: "No proxy were found matching the results." }]
+    }
+    function test_historyEmptyText(data) {
+        if (data.country === "")
+            verify(sandbox.script(JSON.stringify({ "route": "/api/client/get_todaylist", "mode": "body",
+                                                   "body": "{\"code\":0,\"msg\":\"\",\"ret_data\":[]}" })))
+        rectEquipmentId.currentCountryCode = data.country
+        popup.windowInit(100)
+        tryVerify(function () { return enabled("equipmentLineSearch") }, 20000)
+        var empty = findChild(item("equipmentLineHistory"), "emptyText")
+        verify(empty.visible)
+        compare(empty.text, data.text)
+    }
+
     // A transport failure or a refusal unlocks Search and the plans and says why; Save waits
     // for rows to bind to.
     function test_nothingStaysLocked_data() {

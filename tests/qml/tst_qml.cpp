@@ -14,6 +14,7 @@
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
 #include "SandboxService.h"
+#include "TsFile.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -32,7 +33,6 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtQuickTest>
 
 // Fixtures a test file fills the real proxy store and its files with.
@@ -197,24 +197,15 @@ private:
     // translation; an empty or unfinished one shows nothing of this language.
     void readTs(const QString& qstrCode, const QString& qstrName)
     {
-        QFile file(QStringLiteral(QEL_TRANSLATION_SOURCE_DIR "/") + qstrName + ".ts");
-        if (!file.open(QIODevice::ReadOnly))
+        const QVector<TsMessage> messages =
+            readTsFile(QStringLiteral(QEL_TRANSLATION_SOURCE_DIR "/") + qstrName + ".ts");
+        if (messages.isEmpty())
             qFatal("a translation source is missing");
-        QXmlStreamReader xml(&file);
         QSet<QString>& shown = m_shown[qstrCode];
-        QString qstrSource;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("source")) {
-                qstrSource = xml.readElementText();
-                m_sources.insert(qstrSource);
-            } else if (xml.name() == QLatin1String("translation")) {
-                const bool bFinished = xml.attributes().value("type").isEmpty();
-                const QString qstrTranslation = xml.readElementText();
-                if (bFinished && !qstrTranslation.isEmpty())
-                    shown.insert(qstrTranslation);
-            }
+        for (const TsMessage& message : messages) {
+            m_sources.insert(message.source);
+            if (message.finished() && !message.translation.isEmpty())
+                shown.insert(message.translation);
         }
     }
 

@@ -1,7 +1,5 @@
 #include "DataManager/Paint/PaintItem.h"
 
-#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
-
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,11 +40,8 @@ void PaintItem::updateImage(const QImage& image)
 
 void PaintItem::updatePath(QString qstrPath, int nValue)
 {
-    m_nUpdateType = nValue;
     if (nValue == 0)
         updateByImgPath(qstrPath);
-    else if (nValue == 1)
-        updateByExePath(qstrPath);
 }
 
 void PaintItem::updateByImgPath(const QString& qstrPath)
@@ -57,15 +52,6 @@ void PaintItem::updateByImgPath(const QString& qstrPath)
     updateImage(image);
     if (!image.isNull())
         emit signal_ImgPathChange(qstrPath);
-}
-
-void PaintItem::updateByExePath(const QString& qstrPath)
-{
-    const QPixmap icon = g_pWebRecv ? g_pWebRecv->extractIconByPath(qstrPath, 0) : QPixmap();
-    if (icon.isNull())
-        return;
-    m_pixmapThumb = icon;
-    updateNode();
 }
 
 // An unreadable or empty file leaves the picture as it was (its size is divided by).
@@ -122,7 +108,7 @@ void PaintItem::updateRemotePath(QString, int, int) {}
 QSGNode* PaintItem::updatePaintNode(QSGNode* pOldNode, UpdatePaintNodeData*)
 {
     delete pOldNode;
-    const QImage image = m_nUpdateType == 1 ? m_pixmapThumb.toImage() : m_imageThumb;
+    const QImage& image = m_imageThumb;
     QQuickWindow* pWindow = window();
     if (!pWindow || image.isNull())
         return nullptr;

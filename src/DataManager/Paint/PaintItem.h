@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QQuickItem>
 #include <QString>
 
-// A scene-graph item that draws one image: a picture file, a program file's icon (type 1),
-// a centred square thumbnail or a picture with rounded corners.
+// A scene-graph item that draws one image: a picture file, a centred square thumbnail or a
+// picture with rounded corners.
 class PaintItem : public QQuickItem
 {
     Q_OBJECT
@@ -20,7 +19,7 @@ public:
     void setPath(const QString& qstrPath);
 
     Q_INVOKABLE void updateNode();
-    // nValue 0 loads a picture file, 1 a program file's icon; any other only sets the type.
+    // nValue 0 loads a picture file; any other value changes nothing.
     Q_INVOKABLE void updatePath(QString qstrPath, int nValue = 0);
     // The centred 85 x 85 square of the picture scaled to 85 on its short side.
     Q_INVOKABLE void readerImage(QString qstrPath);
@@ -30,14 +29,9 @@ public:
     Q_INVOKABLE void updateRemotePath(QString qstrPath, int nGameId, int nIsSel);
 
     void updateImage(const QImage& image);
-    void setPixmap(const QPixmap& pixmap) { m_pixmapThumb = pixmap; }
-    QPixmap getPixmap() const { return m_pixmapThumb; }
-    void setUpdateType(int nType) { m_nUpdateType = nType; }
-    int getUpdateType() const { return m_nUpdateType; }
     void SetIsUiImgUpdate(int nValue) { m_nIsUiImgUpdate = nValue; }
     int GetIsUiImgUpdate() const { return m_nIsUiImgUpdate; }
     void updateByImgPath(const QString& qstrPath);
-    void updateByExePath(const QString& qstrPath);
     // Rounds the corners (radius 24) on a transparent ground.
     static void resizeImage(QImage& image);
 
@@ -51,7 +45,5 @@ protected:
 private:
     QString m_qstrPath;
     QImage m_imageThumb;
-    QPixmap m_pixmapThumb;
     int m_nIsUiImgUpdate = 0;
-    int m_nUpdateType = 0;
 };

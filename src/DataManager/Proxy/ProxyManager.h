@@ -49,6 +49,8 @@ public:
     bool isExistByKey(const QString& qstrKey, int enumType) const;
     // The table of a row list type (1-3, 7-13); an empty one for any other type.
     const RowTable& table(int enumType) const;
+    // How many rows that table holds, whatever a view of it shows.
+    Q_INVOKABLE int rowCount(int enumType) const { return table(enumType).size(); }
     // How often the views of the table read a key field from all of its rows.
     int keyRebuilds(int enumType) const { return m_keptKeys.at(size_t(enumType)).nRebuilds; }
 
@@ -360,7 +362,6 @@ private:
     QList<QObject*> favoriteView(int nValue);
     QList<QObject*> equipmentLineHistoryView(bool bSearch, int nValue);
     void buildProgramLocalPath(Program* pProgram);
-    void buildProgramLogoPath(Program* pProgram);
     void saveProgramList();
     // The port programs start with from now on; a switch may end those running.
     void useProgramPort(const QString& qstrPort);

@@ -5,15 +5,11 @@
 #include "DataManager/Proxy/ProxyListModel.h"
 #include "DataManager/Sqllite/MySqllite.h"
 #include "Interface/GlobleParam.h"
-#include "Interface/InterfaceRecv.h"
 #include "Interface/ProgramProcess.h"
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
-#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QDebug>
-#include <QFileInfo>
-#include <QPixmap>
 #include <QQmlEngine>
 
 namespace {
@@ -21,7 +17,6 @@ namespace {
 // Tags a program binding carries: the row menu's and the timer's.
 constexpr int kTagRowMenu = 100;
 constexpr int kTagTimer = 200;
-const char* const kFallbackLogo = "qrc:/image/exe_logo.png";
 
 } // namespace
 
@@ -50,7 +45,6 @@ void ProxyManager::addProgram(QString qstrPath, QString qstrName, int nValue)
     QQmlEngine::setObjectOwnership(pProgram, QQmlEngine::CppOwnership);
     pProgram->setProgramName(qstrName);
     pProgram->setFullPath(qstrPath);
-    buildProgramLogoPath(pProgram);
     buildProgramLocalPath(pProgram);
     m_listProgram.append(pProgram);
     saveProgramList();
@@ -132,28 +126,6 @@ void ProxyManager::buildProgramLocalPath(Program* pProgram)
     const QString qstrPath = pProgram->getFullPath();
     const int nSlash = qstrPath.lastIndexOf(QLatin1Char('/'));
     pProgram->setLocalPath(nSlash < 0 ? qstrPath : qstrPath.left(nSlash));
-}
-
-void ProxyManager::buildProgramLogoPath(Program* pProgram)
-{
-    InterfaceRecv* pRecv = InterfaceRecv::GetInstance();
-    const QPixmap icon = pRecv ? pRecv->extractIconByPath(pProgram->getFullPath(), 0) : QPixmap();
-    if (icon.isNull()) {
-        pProgram->setExtract(false);
-        return;
-    }
-    pProgram->setExtract(true);
-    const QString qstrFolder = StrToQstr(pRecv->GetCurrentExe()) + QStringLiteral("/temp/program/");
-    const QString qstrDigest =
-        StrToQstr(WebRecv::encode_to_md5(QstrToStr(pProgram->getFullPath())));
-    if (qstrDigest.isEmpty()) {
-        pProgram->setLogoPath(QLatin1String(kFallbackLogo));
-        return;
-    }
-    const QString qstrFile = qstrFolder + qstrDigest + QStringLiteral(".png");
-    if (!QFileInfo::exists(qstrFile))
-        WebRecv::savePicture(icon, qstrFile, "PNG");
-    pProgram->setLogoPath(QStringLiteral("file:///") + qstrFile);
 }
 
 void ProxyManager::startProgramByThis(QObject* pThis, int)

@@ -228,9 +228,10 @@ class Program : public QObject
     Q_OBJECT
     NOTIFY_PROPERTY(int, enumProxyType, getProxyType, setProxyType, Proxy_Program)
     NOTIFY_PROPERTY(int, nShowType, getShowType, setShowType, 0)
-    NOTIFY_PROPERTY(bool, bExtract, getExtract, setExtract, false)
     NOTIFY_PROPERTY(QString, qstrProgramName, getProgramName, setProgramName)
     NOTIFY_PROPERTY(QString, qstrLocalPath, getLocalPath, setLocalPath)
     NOTIFY_PROPERTY(QString, qstrFullPath, getFullPath, setFullPath)
+    // Always empty, so the page shows its program picture: no icon is taken from a program
+    // file (a Linux executable carries none).
     NOTIFY_PROPERTY(QString, qstrLogoPath, getLogoPath, setLogoPath)
 };

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../Style"
+import "../PlanNames.js" as PlanNames
 
 // The plan box of the extraction page: read-only, shows the plan of
 // `globals.nApiMealType`; a clear goes back to plan 1.
@@ -10,13 +11,9 @@ ComboBase {
 
     signal signal_ClickSel()
 
+    // The traffic plan (11) is none of this box's: like an unknown plan it reads Random.
     function mealName(nMealData) {
-        switch (nMealData) {
-        case 1: return qsTr("Popular Plan") + Theme.emptyString
-        case 3: return qsTr("Long Acting ISP Plan") + Theme.emptyString
-        case 6: return qsTr("Static ISP Proxy") + Theme.emptyString
-        default: return qsTr("Random") + Theme.emptyString
-        }
+        return (nMealData !== 11 && PlanNames.name(nMealData) || qsTr("Random")) + Theme.emptyString
     }
 
     bReadOnly: true

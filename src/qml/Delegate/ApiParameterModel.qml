@@ -13,8 +13,9 @@ Row {
     // The height this row's explanation needs, shown whole.
     readonly property real nNeededHeight: explainCell.nTextHeight + 12 * Theme.dp
     // The captions' columns are as wide as the language's captions, so they are never cut.
-    readonly property real nNameWidth: Math.max(100 * Theme.dp, captionWidth(qsTr("NAME") + Theme.emptyString))
-    readonly property real nRequiredWidth: Math.max(100 * Theme.dp, captionWidth(qsTr("REQUIRED") + Theme.emptyString))
+    readonly property real nNameWidth: Math.max(100 * Theme.dp, captionMetrics.captionWidth([qsTr("NAME") + Theme.emptyString]))
+    readonly property real nRequiredWidth: Math.max(100 * Theme.dp,
+                                                    captionMetrics.captionWidth([qsTr("REQUIRED") + Theme.emptyString]))
 
     // The row's link after its explanation (the country codes) was clicked.
     signal linkClicked()
@@ -33,18 +34,13 @@ Row {
         QT_TR_NOOP("Start port, default port is 30000")
     ]
 
-    function captionWidth(qstrText) {
-        return Math.ceil(fontMetrics.advanceWidth(qstrText)) + 16 * Theme.dp
-    }
-
     function explanation(nTranslateNum) {
         var text = explanations[nTranslateNum]
         return text ? qsTr(text) : (row ? row.qstrIllustrate : "")
     }
 
-    FontMetrics {
-        id: fontMetrics
-        font.family: Theme.fontFamily
+    CaptionMetrics {
+        id: captionMetrics
         font.pixelSize: 13 * Theme.dp
         font.bold: true
     }

@@ -102,13 +102,13 @@ Popup {
 
     // As wide as its longest entry in the language shown, so no entry runs under a side list.
     // Measured from the texts: the entries lay themselves out only while the menu is shown.
-    readonly property real nEntryWidth: [connectEntry, portEntry, rangeEntry, favoriteEntry]
-        .reduce(function (width, entry) { return Math.max(width, entryMetrics.advanceWidth(entry.btnText)) }, 0)
-        + (2 * 12 + 6 + 16) * Theme.dp
+    // An entry's sides (12 each) stand in for the kit's padding, and its arrow (16) follows a
+    // gap (6).
+    readonly property real nEntryWidth: entryMetrics.captionWidth([connectEntry, portEntry, rangeEntry, favoriteEntry]
+        .map(function (entry) { return entry.btnText })) - entryMetrics.padding + (2 * 12 + 6 + 16) * Theme.dp
 
-    FontMetrics {
+    CaptionMetrics {
         id: entryMetrics
-        font.family: Theme.fontFamily
         font.pixelSize: 14 * Theme.dp
     }
 

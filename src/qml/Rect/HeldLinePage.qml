@@ -6,6 +6,7 @@ import "../Popup"
 import "../Progress"
 import "../Scrollbar"
 import "../Style"
+import "../PlanNames.js" as PlanNames
 
 // What the Today List and Favorite List pages share. They list the exits ProxyManager
 // already holds and filter them locally; only Refresh asks the service, whether the exits
@@ -37,16 +38,11 @@ Item {
     // language's longest plan name: captions are read whole. The columns share the rest by
     // their weights, the wider ones giving up what the narrow ones need.
     readonly property var cellWidths: {
-        var textWidth = function (qstrText) {
-            return Math.ceil(cellMetrics.advanceWidth(qstrText + globleParam.emptyString)) + 14 * Theme.dp
-        }
         var total = columnWeights.reduce(function (sum, weight) { return sum + weight }, 0)
         var shares = columnWeights.map(function (weight) { return proxyListID.width * weight / total })
         var least = shares.map(function (share, n) {
-            var width = headTexts[n] ? textWidth(qsTr(headTexts[n])) : 0
-            return n !== 1 ? width : [1, 3, 6, 11].reduce(function (widest, nPlan) {
-                return Math.max(widest, textWidth(planName(nPlan)))
-            }, width)
+            var texts = (headTexts[n] ? [qsTr(headTexts[n])] : []).concat(n === 1 ? PlanNames.all() : [])
+            return cellMetrics.captionWidth(texts.map(function (text) { return text + globleParam.emptyString }))
         })
         var needed = 0
         var spare = 0
@@ -73,15 +69,9 @@ Item {
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
-    // A row's plan; translated in the rows' context.
+    // A row's plan; "Unknown" is translated in the rows' context.
     function planName(nIpTimeType) {
-        switch (nIpTimeType) {
-        case 1: return qsTranslate("HeldLineRow", "Popular Plan")
-        case 3: return qsTranslate("HeldLineRow", "Long Acting ISP Plan")
-        case 6: return qsTranslate("HeldLineRow", "Static ISP Proxy")
-        case 11: return qsTranslate("HeldLineRow", "Traffic Plan")
-        default: return qsTranslate("HeldLineRow", "Unknown")
-        }
+        return PlanNames.name(nIpTimeType) || qsTranslate("HeldLineRow", "Unknown")
     }
 
     // A row with no latency cannot be used: it becomes the current row with an empty
@@ -187,9 +177,8 @@ Item {
         }
     }
 
-    FontMetrics {
+    CaptionMetrics {
         id: cellMetrics
-        font.family: Theme.fontFamily
         font.pixelSize: 12 * Theme.dp
     }
 

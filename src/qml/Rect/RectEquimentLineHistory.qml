@@ -2,6 +2,7 @@ import QtQuick 2.15
 import Proxy.Param 1.0
 import "../Delegate"
 import "../Style"
+import "../PlanNames.js" as PlanNames
 
 // The lines bound before (list identity 13), filtered by the line popup's place choice. The
 // service is asked now and then whether each line still exists; a gone one shows "False".
@@ -20,32 +21,26 @@ EquipmentLineTable {
 
     signal signal_SetUiData(int nType, string qstrValue, int nValue)
 
-    readonly property var planNames: ({ 1: QT_TR_NOOP("Popular Plan"), 3: QT_TR_NOOP("Long Acting ISP Plan"),
-                                        6: QT_TR_NOOP("Static ISP Proxy"), 11: QT_TR_NOOP("Traffic Plan") })
-
     // The plan column takes the units its longest name needs in the language shown (a plan
     // name is a caption, read whole), at least 3; the other columns have 19 units.
     readonly property real nPlanUnits: {
-        var nNeeded = Object.keys(planNames).reduce(function (width, nPlan) {
-            return Math.max(width, planMetrics.advanceWidth(qsTr(planNames[nPlan]) + globleParam.emptyString))
-        }, 0) + 8 * Theme.dp
+        var nNeeded = planMetrics.captionWidth(PlanNames.all().map(function (name) {
+            return name + globleParam.emptyString
+        }))
         var nSpace = width - 40 * Theme.dp - nTailWidth
         return nSpace > nNeeded ? Math.max(3, nNeeded * 19 / (nSpace - nNeeded)) : 3
     }
 
-    FontMetrics {
+    CaptionMetrics {
         id: planMetrics
-        font.family: Theme.fontFamily
         font.pixelSize: 13 * Theme.dp
     }
 
     function cellText(row, key) {
         if (key === "ip")
             return row.qstrIp
-        if (key === "plan") {
-            var name = planNames[row.nIpTimeType]
-            return (name ? qsTr(name) : qsTr("Random")) + globleParam.emptyString
-        }
+        if (key === "plan")
+            return (PlanNames.name(row.nIpTimeType) || qsTr("Random")) + globleParam.emptyString
         if (key === "buy")
             return row.qstrBuyTime
         if (key === "online")
@@ -99,7 +94,7 @@ EquipmentLineTable {
         case 113:
             if (nValue !== nOrigin)
                 break
-            bHasRows = ProxyManager.getDataType(nOrigin, 0).length > 0
+            bHasRows = ProxyManager.rowCount(nOrigin) > 0
             showFiltered()
             noticeRows()
             snCheckHistory.restart()

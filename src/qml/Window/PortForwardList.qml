@@ -29,9 +29,7 @@ Popup {
         var texts = [qsTr(column.title) + globleParam.emptyString].concat(n === 2 ? [qsTr("Used"), qsTr("Free")]
                                               : n === 6 ? [qsTr("Free", "action")]
                                               : n === 7 ? [qsTr("Copy")] : [])
-        return texts.reduce(function (width, text) {
-            return Math.max(width, Math.ceil(cellMetrics.advanceWidth(text)) + 14 * Theme.dp)
-        }, column.width * Theme.dp)
+        return Math.max(column.width * Theme.dp, cellMetrics.captionWidth(texts))
     })
 
     signal windowInit(int nValue)
@@ -104,9 +102,8 @@ Popup {
         nPixelSize: 13
     }
 
-    FontMetrics {
+    CaptionMetrics {
         id: cellMetrics
-        font.family: Theme.fontFamily
         font.pixelSize: 13 * Theme.dp
     }
 

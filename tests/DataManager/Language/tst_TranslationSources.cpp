@@ -1,9 +1,9 @@
+#include "TsFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 // Every text that lupdate finds in src/ (QML and C++) is a message of every .ts file, with a
@@ -25,35 +25,14 @@ private:
     static Messages read(const QString& qstrPath)
     {
         Messages messages;
-        QFile file(qstrPath);
-        if (!file.open(QIODevice::ReadOnly))
-            return messages;
-        QXmlStreamReader xml(&file);
-        QString qstrContext;
-        QString qstrSource;
-        QString qstrComment;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
+        for (const TsMessage& message : readTsFile(qstrPath)) {
+            if (!message.current())
                 continue;
-            if (xml.name() == QLatin1String("name")) {
-                qstrContext = xml.readElementText();
-            } else if (xml.name() == QLatin1String("message")) {
-                qstrSource.clear();
-                qstrComment.clear();
-            } else if (xml.name() == QLatin1String("source")) {
-                qstrSource = xml.readElementText();
-            } else if (xml.name() == QLatin1String("comment")) {
-                qstrComment = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
-                const QStringRef type = xml.attributes().value("type");
-                const QString qstrKey = qstrContext + " | " + qstrSource
-                                        + (qstrComment.isEmpty() ? "" : " (" + qstrComment + ")");
-                if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
-                    continue;
-                messages.all.insert(qstrKey);
-                if (!type.isEmpty() || xml.readElementText().isEmpty())
-                    messages.untranslated.append(qstrKey);
-            }
+            const QString qstrKey = message.context + " | " + message.source
+                                    + (message.comment.isEmpty() ? "" : " (" + message.comment + ")");
+            messages.all.insert(qstrKey);
+            if (!message.finished() || message.translation.isEmpty())
+                messages.untranslated.append(qstrKey);
         }
         return messages;
     }

@@ -37,6 +37,7 @@ Recorder {
     function getListModel(nType) { return emptyRows }
     function searchDeviceByKey(qstrText, nValue) { record("searchDeviceByKey", arguments); return [] }
     function getSizeEquipmentAppend(nType) { return 0 }
+    function rowCount(nType) { return 0 }
     function setAllEquipmentStatus(bStatus) { record("setAllEquipmentStatus", arguments) }
     function refreshPortList() { return [] }
     function setCopyUrlByParam() { record("setCopyUrlByParam", arguments) }

@@ -667,8 +667,6 @@ bool WebRecv::CreateFileSelf(const QString& qstrFilePath, bool bIsDelete)
     return true;
 }
 
-// Written to a temporary file beside the target and renamed over it, so a failed write
-// leaves the previous content in place instead of a truncated file.
 bool WebRecv::savePicture(const QPixmap& picture, const QString& qstrFilePath, const char* format)
 {
     QByteArray bytes;
@@ -677,6 +675,8 @@ bool WebRecv::savePicture(const QPixmap& picture, const QString& qstrFilePath, c
            writeFileAtomically(qstrFilePath, bytes);
 }
 
+// Written to a temporary file beside the target and renamed over it, so a failed write
+// leaves the previous content in place instead of a truncated file.
 bool WebRecv::writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
                                   QFileDevice::Permissions permissions)
 {
@@ -893,11 +893,6 @@ std::wstring WebRecv::GetProcessName(int)
 std::string WebRecv::GetParentProcessName()
 {
     return std::string();
-}
-
-QPixmap WebRecv::extractIconByPath(const QString&, int)
-{
-    return QPixmap();
 }
 
 QDesktopServices* WebRecv::getDeskService()

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QFileDevice>
 
-class QPixmap;
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -188,7 +187,6 @@ public:
     int GetParentProcessPid(int dwPid);
     std::wstring GetProcessName(int dwPid);
     std::string GetParentProcessName();
-    QPixmap extractIconByPath(const QString& qstrPath, int nIndex);
     QDesktopServices* getDeskService();
     bool OpenByDesktopServices(const QString& qstrValue);
     void ZQLogPrint(const std::string& strValue);

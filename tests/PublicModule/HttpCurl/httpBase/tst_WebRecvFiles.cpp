@@ -115,7 +115,7 @@ private slots:
         QVERIFY(m_recv.SaveFileChar(nullptr, target));
         QCOMPARE(readFile(target), QByteArray());
 
-        // Program icons and clipboard pictures are kept as privately as the rest.
+        // Clipboard pictures are kept as privately as the rest.
         QPixmap picture(2, 2);
         picture.fill(Qt::red);
         QVERIFY(WebRecv::savePicture(picture, path("pictures/icon.png"), "PNG"));
