@@ -114,13 +114,11 @@ public:
         start(arguments(rangeStart, udpPort) + extra);
     }
 
-    // Polls the status route like the client: refused first, then code 0.
-    bool waitReady(bool* sawRefusal = nullptr)
+    // Polls the status route like the client until it answers, then wants code 0.
+    bool waitReady()
     {
         for (int i = 0; i < 100; ++i) {
             const Answer status = post("/api/get_server_status");
-            if (status.curlExit == 7 && sawRefusal)
-                *sawRefusal = true;
             if (status.curlExit == 0)
                 return status.code() == 0;
             QTest::qWait(50);
@@ -267,10 +265,17 @@ QByteArray tst_QelDrive::fetch(const QStringList& proxyArgs)
 
 void tst_QelDrive::servesABoundPortOnceReady()
 {
-    m_drive->startAsClient(m_nRange, m_udp->localPort(), {"--ready-after", "600"});
-    bool refused = false;
-    QVERIFY(m_drive->waitReady(&refused));
-    QVERIFY(refused);
+    // A first poll that came back before the delay was over reached a drive not yet ready,
+    // so it must have been refused; on a machine too busy for that, nothing is proven.
+    const int readyAfterMs = 1500;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    m_drive->startAsClient(m_nRange, m_udp->localPort(),
+                           {"--ready-after", QString::number(readyAfterMs)});
+    const Answer first = m_drive->post("/api/get_server_status");
+    if (sinceStart.elapsed() < readyAfterMs)
+        QCOMPARE(first.curlExit, 7);
+    QVERIFY(m_drive->waitReady());
 
     const int port = m_nRange + 3;
     const Answer bound = m_drive->post("/api/set_port_session", bindForm(port));
