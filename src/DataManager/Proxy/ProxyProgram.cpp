@@ -12,7 +12,6 @@
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QPixmap>
 #include <QQmlEngine>
 
@@ -151,8 +150,10 @@ void ProxyManager::buildProgramLogoPath(Program* pProgram)
         return;
     }
     const QString qstrFile = qstrFolder + qstrDigest + QStringLiteral(".png");
-    if (!QFileInfo::exists(qstrFile))
-        WebRecv::savePicture(icon, qstrFile, "PNG");
+    if (!WebRecv::keepCachedFile(qstrFile) && !WebRecv::savePicture(icon, qstrFile, "PNG")) {
+        pProgram->setLogoPath(QLatin1String(kFallbackLogo));
+        return;
+    }
     pProgram->setLogoPath(QStringLiteral("file:///") + qstrFile);
 }
 
