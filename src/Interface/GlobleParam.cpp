@@ -35,8 +35,14 @@ QString dottedVersion(QString qstrVersion)
     return qstrVersion;
 }
 
+QString sideBarFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/temp/column/");
+}
+
 // Adds "<prefix>_local" beside "<prefix>_url" when the address names a file, and hands
-// that address to onIcon.
+// that address to onIcon. The screens load the file by that name at once, so anything
+// but a picture file of ours there is cleared first (a FIFO would stop them for good).
 void addLocalIconName(QJsonObject& entry, const QString& qstrPrefix,
                       const std::function<void(const QString&)>& onIcon)
 {
@@ -44,6 +50,7 @@ void addLocalIconName(QJsonObject& entry, const QString& qstrPrefix,
     const QString qstrName = GlobleParam::sideBarIconName(qstrUrl);
     if (qstrName.isEmpty())
         return;
+    WebRecv::keepCachedFile(sideBarFolder() + qstrName);
     entry.insert(qstrPrefix + QStringLiteral("_local"), qstrName);
     if (onIcon)
         onIcon(qstrUrl);
@@ -255,7 +262,7 @@ void GlobleParam::ExitConfig()
 
 QString GlobleParam::sideBarCachePath()
 {
-    return QCoreApplication::applicationDirPath() + "/temp/column/columnArray.ini";
+    return sideBarFolder() + QStringLiteral("columnArray.ini");
 }
 
 void GlobleParam::initSideBar()

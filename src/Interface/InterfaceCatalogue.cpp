@@ -47,7 +47,7 @@ void InterfacePost::sendCatalogueRequest(int nCmd, int nValue)
     const CatalogueRequest* pRequest = catalogueRequest(nCmd);
     HTTPEvent_KX* pEvent = newRequest(nCmd, pRequest->szDescription, pRequest->szRoute, nValue);
     pEvent->m_DomainType = DOMAIN_VIP;
-    pEvent->m_nMaxBytes = CatalogueFile::kMaxTextBytes;
+    pEvent->m_nMaxBytes = CatalogueFile::kMaxAnswerBytes;
     if (pRequest->bOem)
         sendRequest(pEvent, {{"oem", GetOemId()}});
     else

@@ -128,12 +128,12 @@ void InterfaceRecv::slotpushDownloadSidePic(HTTPEvent_KX*)
 void InterfaceRecv::slotDownCarouselImage(HTTPEvent_KX* pEvent)
 {
     const QString qstrPath = StrToQstr(pEvent->m_strFilePath);
-    if (IsHaveFile(qstrPath))
+    if (keepCachedFile(qstrPath))
         emit signal_SetUiData(kUiPictureSaved, QUrl::fromLocalFile(qstrPath).toString(), 0);
 }
 
 void InterfaceRecv::slotDownMidImage(HTTPEvent_KX* pEvent)
 {
-    if (IsHaveFile(StrToQstr(pEvent->m_strFilePath)))
+    if (keepCachedFile(StrToQstr(pEvent->m_strFilePath)))
         emit signal_SetUiData(kUiMiddleImage, QString(), 0);
 }

@@ -147,7 +147,9 @@ private:
     // Generated catalogues are built before the ports are announced; sanitized builds are slower.
     static constexpr int kStartMs = 15000 * QEL_TIME_FACTOR;
     static constexpr int kStopMs = 3000;
-    static constexpr int kControlMs = 5000;
+    // A script may carry a whole catalogue answer at its cap (36 MiB), which takes about 5 s
+    // to post on a busy machine.
+    static constexpr int kControlMs = 30000 * QEL_TIME_FACTOR;
 
     bool readPorts(int portCount)
     {

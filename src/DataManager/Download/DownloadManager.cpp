@@ -40,7 +40,7 @@ void download(const QString& qstrUrl, const QString& qstrName, int nCmd)
 
 void fetchIfMissing(const QString& qstrUrl, const CachedFile& file)
 {
-    if (!qstrUrl.isEmpty() && !WebRecv::IsHaveFile(file.qstrPath))
+    if (!qstrUrl.isEmpty() && !WebRecv::keepCachedFile(file.qstrPath))
         download(qstrUrl, file.qstrName, CAROUSE_RESULT);
 }
 

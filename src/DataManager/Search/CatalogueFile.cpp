@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cctype>
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
@@ -151,10 +150,17 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, RunQueue& q
     return false;
 }
 
+// The blanks JSON allows between tokens; other white space (a form feed, a vertical tab)
+// is an error to the whole parse.
+bool isJsonBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 // Whether the run's text ends in a comma (before JSON blanks).
 bool endsInComma(const char* pBegin, const char* pEnd)
 {
-    while (pEnd != pBegin && std::memchr(" \t\r\n", pEnd[-1], 4))
+    while (pEnd != pBegin && isJsonBlank(pEnd[-1]))
         --pEnd;
     return pEnd != pBegin && pEnd[-1] == ',';
 }
@@ -184,9 +190,7 @@ bool parseArray(const std::string& text, Json::Value& out)
     const std::size_t nRuns =
         std::min<std::size_t>(nThreads * kRunsPerThread, text.size() / kMinRunBytes);
     const char* const end = text.data() + text.size();
-    const char* const pOpen = std::find_if_not(text.data(), end, [](char c) {
-        return std::isspace(static_cast<unsigned char>(c));
-    });
+    const char* const pOpen = std::find_if_not(text.data(), end, isJsonBlank);
     if (nThreads < 2 || nRuns < 2 || pOpen == end || *pOpen != '[')
         return JsonRead::parse(text, out, false);
 
@@ -244,7 +248,7 @@ bool read(const QString& qstrPath, Json::Value& out, QString& why)
         return false;
     }
     if (info.size() > kMaxFileBytes) {
-        why = QStringLiteral("over 64 MiB");
+        why = QStringLiteral("over 256 MiB");
         return false;
     }
     QByteArray content;

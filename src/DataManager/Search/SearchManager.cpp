@@ -1201,7 +1201,7 @@ QString SearchManager::cachedImage(const QString& qstrUrl, const char* szFolder)
     const QString qstrPath = QCoreApplication::applicationDirPath() + QStringLiteral("/temp/") +
                              QLatin1String(szFolder) + QLatin1Char('/') + qstrName;
     InterfaceRecv* pRecv = InterfaceRecv::GetInstance();
-    if (pRecv && !qstrUrl.isEmpty() && !WebRecv::IsHaveFile(qstrPath))
+    if (pRecv && !qstrUrl.isEmpty() && !WebRecv::keepCachedFile(qstrPath))
         pRecv->CurlDownloadFile(qstrUrl.toStdString(), qstrName.toStdString(), szFolder,
                                 CAROUSE_RESULT, 0, std::string(), true);
     return QUrl::fromLocalFile(qstrPath).toString();

@@ -115,11 +115,6 @@ CURLcode performBounded(CURL* pHandle, const bool& bOverBound)
     return bOverBound ? CURLE_FILESIZE_EXCEEDED : nCode;
 }
 
-bool isOwnRegularFile(const struct stat& info)
-{
-    return S_ISREG(info.st_mode) && info.st_uid == ::getuid();
-}
-
 // The part file opened for appending when it is a regular file of this user (nOffset its
 // size), else null. Looked at before opening, so that a FIFO or device planted in its place
 // is never opened (opening a FIFO waits for a reader); O_NONBLOCK and the second look on the
@@ -127,14 +122,14 @@ bool isOwnRegularFile(const struct stat& info)
 FILE* resumePart(const std::string& strPart, std::int64_t& nOffset)
 {
     struct stat info;
-    if (::lstat(strPart.c_str(), &info) != 0 || !isOwnRegularFile(info))
+    if (::lstat(strPart.c_str(), &info) != 0 || !WebRecv::isOwnRegularFile(info))
         return nullptr;
     const int fd =
         ::open(strPart.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
     FILE* pFile = nullptr;
-    if (::fstat(fd, &info) == 0 && isOwnRegularFile(info))
+    if (::fstat(fd, &info) == 0 && WebRecv::isOwnRegularFile(info))
         pFile = ::fdopen(fd, "ab");
     if (!pFile) {
         ::close(fd);
@@ -146,14 +141,14 @@ FILE* resumePart(const std::string& strPart, std::int64_t& nOffset)
 
 // Opens the part file without following a link planted in its place: a resumed download
 // goes on only in a regular file of this user; otherwise whatever is there is removed
-// (unlink does not follow a link) and a new file of this user is made.
+// (a link itself, not what it leads to) and a new file of this user is made.
 FILE* openPart(const std::string& strPart, bool bResume, std::int64_t& nOffset)
 {
     nOffset = 0;
     if (bResume)
         if (FILE* pFile = resumePart(strPart, nOffset))
             return pFile;
-    ::unlink(strPart.c_str());
+    WebRecv::removeEntry(QString::fromStdString(strPart));
     const int fd = ::open(strPart.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                           S_IRUSR | S_IWUSR);
     if (fd < 0)

@@ -165,7 +165,10 @@ bool WebInterface::DownloadFile(HTTPEvent_KX* pRecord, int nMode)
             return false;
         }
     }
-    if (nMode == 0 && WebRecv::IsHaveFile(QString::fromStdString(pRecord->m_strFilePath))) {
+    // Whatever is not a file of ours goes first: a folder at the target would fail the
+    // final rename of every try.
+    const bool bCached = WebRecv::keepCachedFile(QString::fromStdString(pRecord->m_strFilePath));
+    if (nMode == 0 && bCached) {
         pRecord->m_strResult = "已下载";
         return true;
     }

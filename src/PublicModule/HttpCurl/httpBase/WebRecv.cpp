@@ -615,6 +615,38 @@ bool WebRecv::IsHaveFile(const QString& path)
     return info.exists() && info.size() > 0;
 }
 
+bool WebRecv::isOwnRegularFile(const struct stat& info)
+{
+    return S_ISREG(info.st_mode) && info.st_uid == ::getuid();
+}
+
+void WebRecv::removeEntry(const QString& qstrPath)
+{
+    const QByteArray path = QFile::encodeName(qstrPath);
+    struct stat info
+    {
+    };
+    if (::lstat(path.constData(), &info) != 0)
+        return;
+    if (S_ISDIR(info.st_mode))
+        QDir(qstrPath).removeRecursively();
+    else
+        ::unlink(path.constData());
+}
+
+bool WebRecv::keepCachedFile(const QString& qstrPath)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(QFile::encodeName(qstrPath).constData(), &info) != 0)
+        return false;
+    if (isOwnRegularFile(info) && info.st_size > 0)
+        return true;
+    removeEntry(qstrPath);
+    return false;
+}
+
 qint64 WebRecv::getFileSize(const QString& qstrPath)
 {
     const QFileInfo info(qstrPath);

@@ -17,6 +17,7 @@ class QDesktopServices;
 class QUrl;
 class QDir;
 class QFileInfo;
+struct stat;
 
 // The process-wide client state (domains, product names, version, language, session)
 // plus the small helpers the whole program uses, and the abstract receiver of finished
@@ -149,6 +150,16 @@ public:
     // Files. The static ones hold no state, so they serve code that may run without a receiver.
     std::string GetCurrentExe();
     static bool IsHaveFile(const QString& path);
+    // Whether `info` (from lstat or fstat) shows a regular file of this user.
+    static bool isOwnRegularFile(const struct stat& info);
+    // Removes whatever stands at the path without following a link: a folder goes with
+    // what it holds.
+    static void removeEntry(const QString& qstrPath);
+    // A file cached at the path is used only when lstat shows a non-empty regular file of
+    // this user. Anything else there is removed so that it is made again: a FIFO, which
+    // blocks whoever opens it until a writer comes; a folder, which no download can
+    // replace; a link; another user's file. True when the file is kept.
+    static bool keepCachedFile(const QString& qstrPath);
     static qint64 getFileSize(const QString& qstrPath);
     static bool MakeDirectory(const std::string& strDirectory);
     bool DeleteFileSelf(const QString& path);

@@ -10,9 +10,11 @@
 #include <curl/curl.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const char* const kSample = QEL_BIN_DIR "/../sandbox/service/files/sample.bin";
+const uid_t kNobody = 65534;
 
 QByteArray readAll(const QString& qstrPath)
 {
@@ -96,22 +98,30 @@ private slots:
         QTest::newRow("planted link, resumed") << 0 << "link";
         // Opening a FIFO for writing would wait for a reader for ever.
         QTest::newRow("planted FIFO, resumed") << 0 << "fifo";
+        QTest::newRow("planted folder, resumed") << 0 << "folder";
+        QTest::newRow("another user's part, resumed") << 0 << "owner";
     }
     void overwriteDiscardsStalePart()
     {
         QFETCH(int, mode);
         QFETCH(QString, planted);
+        if (planted == "owner" && ::getuid() != 0)
+            QSKIP("only root can give a file to another user");
         QDir().mkpath(m_dir.path() + "/dl");
         QFile::remove(m_strTarget);
         const QString qstrPart = m_strTarget + ".part";
+        const QByteArray part = QFile::encodeName(qstrPart);
         const QString qstrOther = m_dir.path() + "/other";
         QFile::remove(qstrOther);
         const bool link = planted == "link";
         if (planted == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(qstrPart).constData(), 0600), 0);
+            QCOMPARE(::mkfifo(part.constData(), 0600), 0);
+        else if (planted == "folder")
+            QVERIFY(QDir().mkpath(qstrPart + "/inside"));
         else
             WebRecv::writeFileAtomically(link ? qstrOther : qstrPart, QByteArray(1000, 'x'));
         QVERIFY(!link || QFile::link(qstrOther, qstrPart));
+        QVERIFY(planted != "owner" || ::chown(part.constData(), kNobody, kNobody) == 0);
         QVERIFY(m_client->run(downloadRecord("/files/sample.bin", 2, mode)).bSuccess);
         QCOMPARE(readAll(m_strTarget), readAll(kSample));
         QVERIFY(!QFileInfo(m_strTarget).isSymLink());
@@ -190,9 +200,14 @@ private slots:
         QCOMPARE(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).strResult,
                  std::string("已下载"));
         QCOMPARE(m_client->service.log().size(), 0u);
+        const QByteArray hello = readAll(QEL_SOURCE_DIR "/sandbox/service/files/hello.txt");
         WebRecv::writeFileAtomically(m_strTarget, "");
         QVERIFY(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).bSuccess);
-        QCOMPARE(readAll(m_strTarget), readAll(QEL_SOURCE_DIR "/sandbox/service/files/hello.txt"));
+        QCOMPARE(readAll(m_strTarget), hello);
+        // A folder in its place is no file: it goes, and the file comes.
+        QVERIFY(QFile::remove(m_strTarget) && QDir().mkpath(m_strTarget + "/inside"));
+        QVERIFY(m_client->run(downloadRecord("/files/hello.txt", 2, 0)).bSuccess);
+        QCOMPARE(readAll(m_strTarget), hello);
     }
 
 private:
