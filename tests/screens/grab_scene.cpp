@@ -8,7 +8,7 @@
 #include "DataManager/Search/SearchManager.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -59,7 +59,8 @@ bool writeSamplePicture(const QString& qstrPath, const QColor& accent)
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
+    // A widgets application, as the client is: Qt's file dialogs then take the same form.
+    QApplication app(argc, argv);
     // The screens' own diagnostics are not the harness's output; warnings still show.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
     const QStringList args = app.arguments();
