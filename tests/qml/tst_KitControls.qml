@@ -21,6 +21,7 @@ TestCase {
     Component { id: rotation; ButtonRotation { width: 20; height: 20 } }
     Component { id: hoverButton; HoverButton { width: 120; height: 30 } }
     Component { id: userInfo; UserInfoCekBtn {} }
+    Component { id: checkBox; CheckBoxNormal { text: "Clear Cookies Before Launch" } }
     MarkupProbe { id: probe }
     Component { id: pressTarget; Button {} }
     Component {
@@ -183,6 +184,12 @@ TestCase {
         data.fill(control)
         compare(control.textModel.text, probe.markup)
         verify(probe.shownAsTyped(control.textModel))
+    }
+
+    // A check box is as tall as its text line, so a form's rows keep one spacing.
+    function test_checkBoxAsTallAsItsText() {
+        var box = createTemporaryObject(checkBox, testCase)
+        compare(box.height, box.contentItem.implicitHeight)
     }
 
     function test_scrollbarEnd_data() {

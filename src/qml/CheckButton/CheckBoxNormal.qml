@@ -14,12 +14,18 @@ CheckBox {
     font.family: Theme.fontFamily
     font.pixelSize: 13 * Theme.dp
 
-    indicator: Image {
+    // The pictures are drawn larger than shown: the box is as tall as the size shown, not
+    // theirs, so it lines up with the text beside it.
+    indicator: Item {
         x: box.leftPadding
         anchors.verticalCenter: parent.verticalCenter
-        width: 16 * Theme.dp
-        height: width
-        source: box.checked ? "qrc:/image/checkbox_checked.png" : "qrc:/image/checkbox_unchecked.png"
+        implicitWidth: 16 * Theme.dp
+        implicitHeight: implicitWidth
+        Image {
+            anchors.fill: parent
+            source: box.checked ? "qrc:/image/checkbox_checked.png"
+                                : "qrc:/image/checkbox_unchecked.png"
+        }
     }
     contentItem: Text {
         leftPadding: box.indicator.width + box.spacing

@@ -4,6 +4,7 @@ import Field.Check 1.0
 import Proxy.Param 1.0
 import Search.Param 1.0
 import "../Button"
+import "../CheckButton"
 import "../ComboBox"
 import "../Edit"
 import "../ListView"
@@ -272,32 +273,16 @@ Item {
                 objectName: "programSwitchMessage"
                 height: parent.height
             }
-            CheckBox {
+            CheckBoxNormal {
                 id: restartBox
                 objectName: "programRestart"
                 anchors.verticalCenter: parent.verticalCenter
                 leftPadding: 12 * Theme.dp
-                spacing: 6 * Theme.dp
                 checked: globleParam.bProgramRestart
                 text: qsTr("Close the program before switching IP") + globleParam.emptyString
-                font.family: Theme.fontFamily
                 font.pixelSize: 14 * Theme.dp
                 onToggled: globleParam.bProgramRestart = checked
-                indicator: Image {
-                    x: restartBox.leftPadding
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: 16 * Theme.dp
-                    height: width
-                    source: restartBox.checked ? "qrc:/image/checkbox_checked.png"
-                                               : "qrc:/image/checkbox_unchecked.png"
-                }
-                contentItem: Text {
-                    leftPadding: restartBox.indicator.width + restartBox.spacing
-                    verticalAlignment: Text.AlignVCenter
-                    text: restartBox.text
-                    color: Theme.textDark
-                    font: restartBox.font
-                }
+                textColor: Theme.textDark
             }
         }
 

@@ -4,6 +4,7 @@ import QtQuick.Window 2.15
 import Search.Param 1.0
 import "../Style"
 import "../Button"
+import "../CheckButton"
 import "../Edit"
 import "../View"
 
@@ -285,32 +286,13 @@ Window {
             width: parent.width
             height: 20 * Theme.dp
 
-            CheckBox {
+            CheckBoxNormal {
                 id: autoLogin
                 objectName: "autoLogin"
                 anchors.verticalCenter: parent.verticalCenter
-                padding: 0
                 checked: login.globals !== null && login.globals.bAutoLogin
                 text: qsTr("Auto Log In") + Theme.emptyString
-                font.family: Theme.fontFamily
-                font.pixelSize: 13 * Theme.dp
                 onToggled: login.globals.bAutoLogin = checked
-                spacing: 6 * Theme.dp
-                indicator: Image {
-                    x: autoLogin.leftPadding
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: 16 * Theme.dp
-                    height: width
-                    source: autoLogin.checked ? "qrc:/image/checkbox_checked.png"
-                                              : "qrc:/image/checkbox_unchecked.png"
-                }
-                contentItem: Text {
-                    leftPadding: autoLogin.indicator.width + autoLogin.spacing
-                    verticalAlignment: Text.AlignVCenter
-                    text: autoLogin.text
-                    color: "#55687D"
-                    font: autoLogin.font
-                }
             }
             AutoTextButton {
                 objectName: "forgetLink"

@@ -4,6 +4,7 @@ import Field.Check 1.0
 import Proxy.Param 1.0
 import Search.Param 1.0
 import "../Button"
+import "../CheckButton"
 import "../ComboBox"
 import "../Edit"
 import "../Popup"
@@ -540,34 +541,15 @@ Popup {
                     font.family: Theme.fontFamily
                     font.pixelSize: 12 * Theme.dp
                 }
-                CheckBox {
+                CheckBoxNormal {
                     id: differentCheck
                     objectName: "enableDifferentCheck"
                     anchors.left: ipField.right
                     anchors.leftMargin: 16 * Theme.dp
                     anchors.verticalCenter: parent.verticalCenter
                     visible: rectEquipmentId.currentDeviceSession === ""
-                    padding: 0
-                    spacing: 6 * Theme.dp
                     text: qsTr("Different proxies for different device") + globleParam.emptyString
-                    font.family: Theme.fontFamily
-                    font.pixelSize: 13 * Theme.dp
                     onToggled: rectEquipmentId.currentEnableDifferent = checked ? 1 : 0
-                    indicator: Image {
-                        x: differentCheck.leftPadding
-                        anchors.verticalCenter: parent.verticalCenter
-                        width: 16 * Theme.dp
-                        height: width
-                        source: differentCheck.checked ? "qrc:/image/checkbox_checked.png"
-                                                       : "qrc:/image/checkbox_unchecked.png"
-                    }
-                    contentItem: Text {
-                        leftPadding: differentCheck.indicator.width + differentCheck.spacing
-                        verticalAlignment: Text.AlignVCenter
-                        text: differentCheck.text
-                        color: "#55687D"
-                        font: differentCheck.font
-                    }
                 }
                 Row {
                     anchors.right: parent.right
