@@ -140,6 +140,8 @@ TestCase {
             return model.count > 2
         }
         var head = findChild(item("equipmentLineList"), data.head)
+        // The heads change with the plan: click once their row has placed the new ones.
+        waitForItemPolished(head.parent)
         mouseClick(head)
         verify(ordered(data.key, false))
         mouseClick(head)
