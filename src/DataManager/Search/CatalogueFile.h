@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataManager/Search/CatalogueTable.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 
 #include <QString>
@@ -23,6 +24,15 @@ constexpr qint64 kLayoutGrowth = 4;
 // The largest catalogue answer taken from the service: its saved text always fits.
 constexpr qint64 kMaxAnswerBytes = kMaxTextBytes / kLayoutGrowth;
 
+// What a list (an answer's or a file's) may hold, so that taking any list under the cap
+// stays well within a gigabyte: at most this many entries (the area list's countries,
+// states and cities together), each of which costs about half a kilobyte once the screens
+// are handed it (the large stand-in catalogue has 105,250 in its area list)...
+constexpr int kMaxEntries = 1000000;
+// ... and no element of more JSON values than this (its members and everything in them),
+// each costing about a hundred bytes while the element is parsed.
+constexpr std::size_t kMaxElementValues = 2000000;
+
 enum Level
 {
     Area = 0,
@@ -36,5 +46,9 @@ QString path(Level level, bool bStatic);
 // Reads, decodes and parses one file. False, with the reason in `why`, for anything but a
 // regular file of at most 256 MiB holding an encoded JSON array; `out` is then untouched.
 bool read(const QString& qstrPath, Json::Value& out, QString& why);
+
+// The same read into the entries of a level, the array never held whole: also false for a
+// file of more entries, or an element of more values, than a list may hold.
+bool load(const QString& qstrPath, Level level, CatalogueTable& out, QString& why);
 
 } // namespace CatalogueFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataManager/Search/CatalogueTable.h"
 #include "PublicModule/HttpCurl/features/JsonMetaType.h"
 #include "PublicModule/HttpCurl/globleBase/NotifyProperty.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -33,92 +35,156 @@ using DataType = SearchEnum;
 QString foldedForSearch(const QString& qstrText);
 
 // One entry of the location catalogue as the combo boxes show it. Created without a parent
-// and owned by the catalogue list that holds it; QML only borrows it.
+// and owned by the catalogue list that holds it; QML only borrows it. An entry of a loaded
+// catalogue reads its code and name from the catalogue's texts until either is set, so that
+// the many entries of a large catalogue hold no texts of their own.
 class SearchDataBase : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(void* pParent READ getParentLink WRITE setParentLink NOTIFY pParentChanged)
-    NOTIFY_PROPERTY(QString, qstrCode, getCode, setCode)
+    Q_PROPERTY(QString qstrCode READ getCode WRITE setCode NOTIFY qstrCodeChanged)
     Q_PROPERTY(QString qstrName READ getName WRITE setName NOTIFY qstrNameChanged)
-    NOTIFY_PROPERTY(int, enumDataType, getDataType, setDataType)
+    Q_PROPERTY(int enumDataType READ getDataType WRITE setDataType NOTIFY enumDataTypeChanged)
 
 public:
     explicit SearchDataBase(QObject* parent = nullptr);
-    QString getName() const { return m_qstrName; }
+    ~SearchDataBase() override;
+
+    // Reads code and name from row `nRow` of `pTexts`, which outlives the entry; the entry
+    // then belongs to a FoldedNameIndex.
+    void readTexts(const EntryTexts* pTexts, int nRow);
+
+    QString getCode() const;
+    void setCode(const QString& qstrCode);
+    QString getName() const;
     void setName(const QString& qstrName);
+    // Whether the code equals `code`, read in place.
+    bool hasCode(QStringView code) const;
+    // Whether code or name were set since the entry was made from a row.
+    bool ownsTexts() const { return m_nRow < 0; }
+    int getDataType() const { return m_nDataType; }
+    void setDataType(int nDataType);
     // The entry one level up (a state's country, a city's state); not owned.
     void* getParentLink() const { return m_pParent; }
     void setParentLink(void* pParent);
     SearchDataBase* parentEntry() const { return static_cast<SearchDataBase*>(m_pParent); }
-
-    // The name as foldedForSearch gives it, folded again only after the name changed.
-    const QString& foldedName() const;
 
     // Counts name changes of entries that a FoldedNameIndex holds.
     static quint64 indexedNameChanges() { return s_nIndexedNameChanges; }
 
 signals:
     void pParentChanged(void* pParent);
+    void qstrCodeChanged(QString qstrCode);
     void qstrNameChanged(QString qstrName);
+    void enumDataTypeChanged(int enumDataType);
 
 private:
-    friend class FoldedNameIndex;
+    struct OwnTexts
+    {
+        QString qstrCode;
+        QString qstrName;
+    };
+    // m_nRow when the entry holds its own texts (m_pOwn, null while both are empty), and
+    // when it does after it was made from a row.
+    static constexpr int kOwn = -1;
+    static constexpr int kOwnIndexed = -2;
+
+    OwnTexts& own();
+
     static quint64 s_nIndexedNameChanges;
 
-    QString m_qstrName;
-    bool m_bIndexed = false;
     void* m_pParent = nullptr;
-    // The name the folded copy was made from: it holds that text's data, so a new name
-    // never has the same data address.
-    mutable QString m_qstrFoldedFrom;
-    mutable QString m_qstrFolded;
+    union {
+        const EntryTexts* m_pTexts; // m_nRow >= 0; not owned
+        OwnTexts* m_pOwn;           // otherwise
+    };
+    int m_nRow = kOwn;
+    // A level is a small number; kept short, so that a city's state fits in what is left
+    // and each of the many cities takes one allocation size less.
+    qint16 m_nDataType = 0;
 };
 
-// The folded names of a list of entries laid end to end, so that one scan of one text finds
-// every entry whose name contains a key instead of visiting each entry. The list's owner
-// clears the index whenever it clears the list; a name change is noticed here. Beside the
-// names it keeps which entries were handed to QML, so that each is marked only once.
+// The folded names of a list of entries laid end to end, in UTF-8, so that one scan of one
+// text finds every entry whose name contains a key instead of visiting each entry. Built
+// from a catalogue's texts; a name set on an entry since is noticed here. As the key is a
+// whole number of characters, a match in the UTF-8 text is one in the folded UTF-16 names.
 class FoldedNameIndex
 {
 public:
-    // Builds the index again when the entry count or an indexed name changed since.
-    void update(const QList<SearchDataBase*>& entries);
-    void clear();
+    // Builds the index again when it was built for other texts, or an indexed name changed
+    // since; `entries` are the entries made of the rows so far (null for none).
+    void update(const EntryTexts& texts, const std::vector<SearchDataBase*>& entries);
 
-    size_t size() const { return m_entries.size(); }
-    SearchDataBase* entry(size_t nEntry) const { return m_entries[nEntry]; }
-    // Notes the entry as handed to QML: true the first time since the index was built.
-    bool handOut(size_t nEntry)
-    {
-        const bool bFirst = !m_handedOut[nEntry];
-        m_handedOut[nEntry] = true;
-        return bFirst;
-    }
-
-    // Calls `found` in list order with the position of every entry whose folded name
-    // contains `foldedKey` (from foldedForSearch, not empty).
+    // Calls `found` in list order with the row of every entry whose folded name contains
+    // `foldedKey` (from foldedForSearch, not empty).
     template <typename Found> void forEachMatch(const QString& foldedKey, Found found) const
     {
-        const int nKey = foldedKey.size();
-        auto end = m_ends.cbegin();
-        int nFrom = 0;
-        for (int nAt; (nAt = m_text.indexOf(foldedKey, nFrom)) >= 0;) {
-            end = std::upper_bound(end, m_ends.cend(), nAt);
+        QByteArray key;
+        if (!toUtf8(foldedKey, key))
+            return;
+        const std::vector<int>& ends = *m_pEnds;
+        const char* const pText = m_text.constData();
+        const char* const pEnd = pText + m_text.size();
+        auto end = ends.cbegin();
+        for (const char* p = pText;
+             (p = static_cast<const char*>(memmem(p, std::size_t(pEnd - p), key.constData(),
+                                                  std::size_t(key.size()))));) {
+            const int nAt = int(p - pText);
+            end = std::upper_bound(end, ends.cend(), nAt);
             // A match running past its entry's end holds none of that entry's matches.
-            if (nAt + nKey <= *end)
-                found(size_t(end - m_ends.cbegin()));
-            nFrom = *end++;
-            if (end == m_ends.cend())
+            if (nAt + key.size() <= *end)
+                found(int(end - ends.cbegin()));
+            p = pText + *end++;
+            if (end == ends.cend())
                 break;
         }
     }
 
 private:
-    std::vector<SearchDataBase*> m_entries;
-    std::vector<bool> m_handedOut;
-    QString m_text;
-    std::vector<int> m_ends; // where each entry's folded name ends in m_text
+    // False for a key no name can contain (one with a lone surrogate).
+    static bool toUtf8(const QString& key, QByteArray& out);
+
+    const EntryTexts* m_pTexts = nullptr;
+    QByteArray m_text;
+    // Where each entry's folded name ends in m_text: the texts' own ends, unless folding
+    // changed the length of a name.
+    const std::vector<int>* m_pEnds = nullptr;
+    std::vector<int> m_ends;
     quint64 m_nNameChanges = 0;
+};
+
+// The entries of one loaded catalogue file, made when first needed (handed to QML, found by
+// code, or the parent of one that is), and shared by every catalogue built from the file,
+// which keep it as long as they show it. GUI thread only.
+class TableEntries
+{
+public:
+    // `nFirstLevel` is the level of the table's first list: Data_Country for an area file,
+    // Data_Isp or Data_Postal.
+    TableEntries(std::shared_ptr<const CatalogueTable> pTable, int nFirstLevel);
+    ~TableEntries();
+    TableEntries(const TableEntries&) = delete;
+    TableEntries& operator=(const TableEntries&) = delete;
+
+    const std::shared_ptr<const CatalogueTable>& table() const { return m_pTable; }
+    int size(int nList) const { return int(m_entries[nList].size()); }
+    // The entry of a row, made (with its parents) on first call.
+    SearchDataBase* entry(int nList, int nRow);
+    // The row whose entry has the code; -1 when none.
+    int find(int nList, QStringView code) const;
+    // Notes the entry as handed to QML: true the first time.
+    bool handOut(int nList, int nRow);
+    // The list's name index, brought up to date.
+    const FoldedNameIndex& names(int nList);
+
+private:
+    SearchDataBase* make(int nList, int nRow) const;
+
+    std::shared_ptr<const CatalogueTable> m_pTable;
+    int m_nFirstLevel;
+    std::vector<SearchDataBase*> m_entries[3];
+    std::vector<bool> m_handedOut[3];
+    FoldedNameIndex m_names[3];
 };
 
 class CountryData : public SearchDataBase
@@ -131,12 +197,13 @@ public:
     using SharedArray = std::shared_ptr<const Json::Value>;
 
     explicit CountryData(QObject* parent = nullptr);
-    const Json::Value& getIspArray() const { return *m_pIspArray; }
-    const Json::Value& getZipArray() const { return *m_pZipArray; }
+    // The arrays are read from country `nCountry` of `pTable` when first asked for.
+    void readArrays(std::shared_ptr<const CatalogueTable> pTable, int nCountry);
+    const Json::Value& getIspArray() const { return *slot(true); }
+    const Json::Value& getZipArray() const { return *slot(false); }
     void setIspArray(const Json::Value& value);
     void setZipArray(const Json::Value& value);
-    // The same as the setters for an array that lives on elsewhere (in a catalogue's raw
-    // array, which it then keeps alive): held without a copy.
+    // The same as the setters for an array that lives on elsewhere: held without a copy.
     void shareIspArray(SharedArray pValue);
     void shareZipArray(SharedArray pValue);
 
@@ -146,10 +213,14 @@ signals:
     void jsZipArrayChanged(const Json::Value& jsZipArray);
 
 private:
-    static bool replace(SharedArray& pSlot, SharedArray pValue);
+    // The array, read from the table on first use.
+    SharedArray& slot(bool bIsp) const;
+    bool replace(bool bIsp, SharedArray pValue);
 
-    SharedArray m_pIspArray;
-    SharedArray m_pZipArray;
+    std::shared_ptr<const CatalogueTable> m_pTable;
+    int m_nCountry = -1;
+    mutable SharedArray m_pIspArray;
+    mutable SharedArray m_pZipArray;
 };
 
 class StateData : public SearchDataBase
@@ -173,7 +244,8 @@ signals:
     void nStatusChanged(int nStatus);
 
 private:
-    int m_nStatus = -1;
+    // The device states are 0 to 2.
+    qint16 m_nStatus = -1;
 };
 
 class OperatorData : public SearchDataBase

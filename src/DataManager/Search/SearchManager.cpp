@@ -13,6 +13,8 @@
 #include <QQmlEngine>
 #include <QUrl>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <iterator>
 
@@ -138,9 +140,10 @@ SearchManager* SearchManager::GetInstance()
 
 QObject* virtualSearchManager(QQmlEngine* engine, QJSEngine* scriptEngine)
 {
-    Q_UNUSED(engine);
     Q_UNUSED(scriptEngine);
-    return SearchManager::GetInstance();
+    SearchManager* pManager = SearchManager::GetInstance();
+    pManager->m_pEngine = engine;
+    return pManager;
 }
 
 void SearchManager::sendUi(int nType, const QString& qstrValue, int nValue)
@@ -149,7 +152,7 @@ void SearchManager::sendUi(int nType, const QString& qstrValue, int nValue)
         g_pWebRecv->setAppSendValue(nType, qstrValue, nValue);
 }
 
-// ---- raw arrays and loading ----
+// ---- tables and loading ----
 
 SearchManager::RawSet SearchManager::rawSetForPlan(int nPlan)
 {
@@ -195,35 +198,42 @@ std::mutex& SearchManager::levelMutex(Level level)
     }
 }
 
-void SearchManager::setRaw(Level level, int nPlan, Json::Value value)
+void SearchManager::setTable(Level level, int nPlan, RawTable pTable)
 {
     const RawSet set = rawSetForPlan(nPlan);
     if (set == Raw_None)
         return;
-    auto array = std::make_shared<const Json::Value>(std::move(value));
     std::lock_guard<std::mutex> lock(levelMutex(level));
-    m_raw[level][set] = std::move(array);
+    m_raw[level][set] = std::move(pTable);
 }
 
-SearchManager::RawArray SearchManager::raw(Level level, RawSet set)
+void SearchManager::setRaw(Level level, int nPlan, const Json::Value& value)
+{
+    auto pTable = std::make_shared<CatalogueTable>(level == CatalogueFile::Area);
+    if (value.isArray())
+        pTable->add(value);
+    setTable(level, nPlan, std::move(pTable));
+}
+
+SearchManager::RawTable SearchManager::raw(Level level, RawSet set)
 {
     std::lock_guard<std::mutex> lock(levelMutex(level));
     return m_raw[level][set];
 }
 
-void SearchManager::setAreaDataJson(Json::Value value, int nPlan, int)
+void SearchManager::setAreaDataJson(const Json::Value& value, int nPlan, int)
 {
-    setRaw(CatalogueFile::Area, nPlan, std::move(value));
+    setRaw(CatalogueFile::Area, nPlan, value);
 }
 
-void SearchManager::setIspDataJson(Json::Value value, int nPlan, int)
+void SearchManager::setIspDataJson(const Json::Value& value, int nPlan, int)
 {
-    setRaw(CatalogueFile::Isp, nPlan, std::move(value));
+    setRaw(CatalogueFile::Isp, nPlan, value);
 }
 
-void SearchManager::setZipDataJson(Json::Value value, int nPlan, int)
+void SearchManager::setZipDataJson(const Json::Value& value, int nPlan, int)
 {
-    setRaw(CatalogueFile::Zip, nPlan, std::move(value));
+    setRaw(CatalogueFile::Zip, nPlan, value);
 }
 
 void SearchManager::initAllData()
@@ -245,8 +255,8 @@ void SearchManager::reloadEmptyLevel(int nKind)
     if (nLevel < 0 || nLevel > 2 || (bStatic && nKind % 11 != 0))
         return;
     const Level level = static_cast<Level>(nLevel);
-    const RawArray current = raw(level, bStatic ? Raw_Static : Raw_Plain);
-    if (current && !current->empty())
+    const RawTable current = raw(level, bStatic ? Raw_Static : Raw_Plain);
+    if (current && current->elementCount() > 0)
         return;
     queueLoad({{level, bStatic}}, {uiMessageOf(level)});
 }
@@ -259,24 +269,23 @@ void SearchManager::queueLoad(std::vector<std::pair<Level, bool>> files, std::ve
     MyThreadPool::GetInstance()->addThread(pJob, true);
 }
 
-// Runs on the job pool: reads, decodes and parses, and hands what loaded to the GUI
-// thread. The catalogue is looked up again there, so a catalogue deleted meanwhile is
-// never touched.
+// Runs on the job pool: reads, decodes and parses each file into the entries of its level,
+// and hands what loaded to the GUI thread. The catalogue is looked up again there, so a
+// catalogue deleted meanwhile is never touched.
 int SearchManager::ThreadProc(void* pItem)
 {
     std::unique_ptr<LoadJob> pJob(static_cast<LoadJob*>(pItem));
     std::vector<LoadedFile> loaded;
     for (const auto& file : pJob->files) {
         const QString qstrPath = CatalogueFile::path(file.first, file.second);
-        Json::Value array;
+        auto pTable = std::make_shared<CatalogueTable>();
         QString qstrWhy;
-        if (!CatalogueFile::read(qstrPath, array, qstrWhy)) {
+        if (!CatalogueFile::load(qstrPath, file.first, *pTable, qstrWhy)) {
             qDebug() << "catalogue file kept as it was:" << qstrPath << qstrWhy;
             continue;
         }
-        qDebug() << "catalogue file read:" << qstrPath << array.size() << "entries";
-        loaded.push_back(
-            {file.first, file.second, std::make_shared<const Json::Value>(std::move(array))});
+        qDebug() << "catalogue file read:" << qstrPath << pTable->elementCount() << "entries";
+        loaded.push_back({file.first, file.second, std::move(pTable)});
     }
     std::vector<int> messages = std::move(pJob->messages);
     QCoreApplication* pApp = QCoreApplication::instance();
@@ -297,21 +306,47 @@ void SearchManager::adoptLoaded(const std::vector<LoadedFile>& files,
 {
     for (const LoadedFile& file : files) {
         std::lock_guard<std::mutex> lock(levelMutex(file.level));
-        RawArray* pSlots = m_raw[file.level];
+        RawTable* pSlots = m_raw[file.level];
+        // A file read as its level already holds it (read again, or the other plan set's
+        // twin) keeps that table, so that the catalogues built from it share their entries.
+        const RawTable* pSame =
+            std::find_if(pSlots, pSlots + 3, [&file](const RawTable& pTable) {
+                return pTable && *pTable == *file.table;
+            });
+        const RawTable table = pSame != pSlots + 3 ? *pSame : file.table;
         // Plans 3 and 6 read the same file.
         if (file.bStatic)
-            pSlots[Raw_Static] = pSlots[Raw_Dedicated] = file.array;
+            pSlots[Raw_Static] = pSlots[Raw_Dedicated] = table;
         else
-            pSlots[Raw_Plain] = file.array;
+            pSlots[Raw_Plain] = table;
     }
     for (const int nMessage : messages)
         sendUi(nMessage, QStringLiteral("init"), 0);
+    collectDroppedLists();
+}
+
+// The screens take new lists as they handle the messages, and with a large catalogue the
+// lists they drop hold hundreds of thousands of entries: collected right after, rather than
+// whenever the engine next runs short, and what the load left free in the heaps goes back.
+void SearchManager::collectDroppedLists()
+{
+    QQmlEngine* pEngine = m_pEngine;
+    if (!pEngine)
+        return;
+    QMetaObject::invokeMethod(
+        pEngine,
+        [pEngine] {
+            pEngine->collectGarbage();
+            malloc_trim(0);
+        },
+        Qt::QueuedConnection);
 }
 
 void SearchManager::refershComboCountry(int nValue)
 {
     for (const int nMessage : {kUiAreaReady, kUiIspReady, kUiZipReady})
         sendUi(nMessage, QStringLiteral("init"), nValue);
+    collectDroppedLists();
 }
 
 // ---- building entries ----
@@ -322,24 +357,10 @@ void SearchManager::clearData(EntryList& list)
     list.clear();
 }
 
-void SearchManager::clearLevels(Catalogue& catalogue, Level level)
-{
-    if (level == CatalogueFile::Area) {
-        // Cities and states first: they point at their parents.
-        catalogue.clearLevel(Data_City);
-        catalogue.clearLevel(Data_State);
-        catalogue.clearLevel(Data_Country);
-        return;
-    }
-    catalogue.clearLevel(entryLevelOf(level));
-}
-
 void SearchManager::clearCatalogue(Catalogue& catalogue)
 {
-    for (int level = Data_City; level >= Data_Country; --level)
-        catalogue.clearLevel(level);
-    catalogue.clearLevel(Data_Isp);
-    catalogue.clearLevel(Data_Postal);
+    for (std::shared_ptr<TableEntries>& pEntries : catalogue.files)
+        pEntries.reset();
 }
 
 void SearchManager::clearAllData()
@@ -351,97 +372,50 @@ void SearchManager::clearAllData()
     clearData(m_listCarouseImg);
 }
 
+std::shared_ptr<TableEntries> SearchManager::entriesOf(const RawTable& pTable, Level level)
+{
+    m_sharedEntries.erase(std::remove_if(m_sharedEntries.begin(), m_sharedEntries.end(),
+                                         [](const std::weak_ptr<TableEntries>& pShared) {
+                                             return pShared.expired();
+                                         }),
+                          m_sharedEntries.end());
+    for (const std::weak_ptr<TableEntries>& pShared : m_sharedEntries) {
+        std::shared_ptr<TableEntries> pEntries = pShared.lock();
+        if (pEntries->table() == pTable)
+            return pEntries;
+    }
+    auto pEntries = std::make_shared<TableEntries>(pTable, entryLevelOf(level));
+    m_sharedEntries.push_back(pEntries);
+    return pEntries;
+}
+
 void SearchManager::rebuild(Catalogue& catalogue, Level level, RawSet set, bool bSkipIfBuilt)
 {
     std::lock_guard<std::mutex> lock(levelMutex(level));
     const int nEntryLevel = entryLevelOf(level);
-    if (bSkipIfBuilt && !m_list.at(nEntryLevel).isEmpty())
+    if (bSkipIfBuilt && m_list.size(nEntryLevel) > 0)
         return;
-    clearLevels(catalogue, level);
+    catalogue.files[level].reset();
     if (set == Raw_None || !m_raw[level][set])
         return;
-    const RawArray& pRaw = m_raw[level][set];
-    reserveEntries(catalogue, *pRaw, nEntryLevel);
-    addEntries(&catalogue, pRaw, *pRaw, nullptr, nEntryLevel);
+    // The same table keeps the entries already made of it, and QML the entries it holds.
+    catalogue.files[level] = entriesOf(m_raw[level][set], level);
     // Indexed at load rather than by the first search.
-    const int nLastLevel = level == CatalogueFile::Area ? Data_City : nEntryLevel;
-    for (int nLevel = nEntryLevel; nLevel <= nLastLevel; ++nLevel)
-        catalogue.namesAt(nLevel);
+    const int nLastList = level == CatalogueFile::Area ? CatalogueTable::Cities : 0;
+    for (int nList = 0; nList <= nLastList; ++nList)
+        catalogue.files[level]->names(nList);
 }
 
-// Room for the entries a raw array gives (a country's states and cities too), so that each
-// long list grows once rather than by repeated copies.
-void SearchManager::reserveEntries(Catalogue& catalogue, const Json::Value& array, int level)
+SearchDataBase* SearchManager::makeChoice(const Json::Value& element, int level)
 {
-    const auto sizeOf = [](const Json::Value& list) { return list.isArray() ? int(list.size()) : 0; };
-    catalogue.at(level).reserve(sizeOf(array));
-    if (level != Data_Country)
-        return;
-    int nStates = 0;
-    int nCities = 0;
-    for (const Json::Value& country : array) {
-        const Json::Value& states = JsonRead::member(country, "state_list");
-        nStates += sizeOf(states);
-        for (const Json::Value& state : states)
-            nCities += sizeOf(JsonRead::member(state, "city_list"));
-    }
-    catalogue.at(Data_State).reserve(nStates);
-    catalogue.at(Data_City).reserve(nCities);
-}
-
-// A null catalogue builds the device countries: no children, kept in their own list.
-void SearchManager::addEntries(Catalogue* pCatalogue, const RawArray& pRaw,
-                               const Json::Value& array, SearchDataBase* pParent, int level)
-{
-    if (!array.isArray())
-        return;
-    for (const Json::Value& element : array)
-        makeEntry(pCatalogue, pRaw, element, pParent, level);
-}
-
-SearchDataBase* SearchManager::makeEntry(Catalogue* pCatalogue, const RawArray& pRaw,
-                                         const Json::Value& element, SearchDataBase* pParent,
-                                         int level)
-{
-    SearchDataBase* pEntry = nullptr;
-    if (level == Data_Isp || level == Data_Postal) {
-        if (!element.isString())
-            return nullptr;
-        pEntry =
-            level == Data_Isp ? static_cast<SearchDataBase*>(new OperatorData) : new PostalData;
-        const QString qstrText = textOf(element);
-        pEntry->setCode(qstrText);
-        pEntry->setName(qstrText);
-    } else {
-        if (!element.isObject())
-            return nullptr;
-        if (level == Data_Country) {
-            auto* pCountry = new CountryData;
-            pEntry = pCountry;
-            const Json::Value& isps = JsonRead::member(element, "isp_list");
-            if (isps.isArray())
-                pCountry->shareIspArray(RawArray(pRaw, &isps));
-            const Json::Value& zips = JsonRead::member(element, "zip_list");
-            if (zips.isArray())
-                pCountry->shareZipArray(RawArray(pRaw, &zips));
-        } else {
-            pEntry =
-                level == Data_State ? static_cast<SearchDataBase*>(new StateData) : new CityData;
-        }
-        pEntry->setCode(textOf(JsonRead::member(element, "code")));
-        pEntry->setName(textOf(JsonRead::member(element, "name")));
-        if (pCatalogue && level < Data_City) {
-            const char* szChildren = level == Data_Country ? "state_list" : "city_list";
-            addEntries(pCatalogue, pRaw, JsonRead::member(element, szChildren), pEntry,
-                       level + 1);
-        }
-    }
-    pEntry->setParentLink(pParent);
-    if (pCatalogue)
-        pCatalogue->at(level).append(pEntry);
-    else // a short list of its own, handed to QML as a whole
-        borrowed(pEntry);
-    return pEntry;
+    if (!element.isString())
+        return nullptr;
+    SearchDataBase* pEntry =
+        level == Data_Isp ? static_cast<SearchDataBase*>(new OperatorData) : new PostalData;
+    const QString qstrText = textOf(element);
+    pEntry->setCode(qstrText);
+    pEntry->setName(qstrText);
+    return borrowed(pEntry);
 }
 
 void SearchManager::addStatusEntries(EntryList& list, const Json::Value& array, int level)
@@ -529,16 +503,20 @@ void SearchManager::beginParseApiZipData(bool)
 void SearchManager::beginRarseDeviceCountryData(int nMealType, bool)
 {
     const RawSet set = rawSetFor(Map_WithHundred, nMealType);
-    const RawArray countries = set == Raw_None ? nullptr : raw(CatalogueFile::Area, set);
+    const RawTable pTable = set == Raw_None ? nullptr : raw(CatalogueFile::Area, set);
     std::lock_guard<std::mutex> lock(m_deviceCountryMutex);
     clearData(m_listDeviceCountry);
     clearData(m_listDeviceStatus);
     clearData(m_listDeviceLineStatus);
-    if (countries)
-        for (const Json::Value& element : *countries)
-            if (SearchDataBase* pCountry =
-                    makeEntry(nullptr, countries, element, nullptr, Data_Country))
-                m_listDeviceCountry.append(pCountry);
+    // A short list of its own, handed to QML as a whole.
+    const EntryTexts* pCountries = pTable ? &pTable->list(CatalogueTable::Countries) : nullptr;
+    for (int nRow = 0; pCountries && nRow < pCountries->size(); ++nRow) {
+        auto* pCountry = borrowed(new CountryData);
+        pCountry->setCode(pCountries->code(nRow));
+        pCountry->setName(pCountries->name(nRow));
+        pCountry->readArrays(pTable, nRow);
+        m_listDeviceCountry.append(pCountry);
+    }
     if (nMealType == 1) {
         addStatusEntries(m_listDeviceStatus, m_valueDeviceStatusArray, Data_DeviceStatus);
         addStatusEntries(m_listDeviceLineStatus, m_valueDeviceLineStatusArray,
@@ -550,11 +528,11 @@ int SearchManager::getDataSizeByType(int enumValue)
 {
     if (enumValue == Data_None) {
         int nTotal = 0;
-        for (const EntryList& list : m_list.lists)
-            nTotal += list.size();
+        for (int level = Data_Country; level <= Data_Postal; ++level)
+            nTotal += m_list.size(level);
         return nTotal;
     }
-    return enumValue >= Data_Country && enumValue <= Data_Postal ? m_list.at(enumValue).size() : 0;
+    return m_list.size(enumValue);
 }
 
 // ---- searches ----
@@ -564,7 +542,7 @@ namespace {
 // `foldedKey` comes from foldedForSearch, once per search.
 bool nameMatches(const SearchDataBase* pEntry, const QString& foldedKey)
 {
-    return pEntry && pEntry->foldedName().contains(foldedKey);
+    return pEntry && foldedForSearch(pEntry->getName()).contains(foldedKey);
 }
 
 // A parent fits the chosen code when any is chosen, when it has that code, or no code.
@@ -572,23 +550,27 @@ bool parentFits(const SearchDataBase* pParent, const QString& qstrChosen)
 {
     if (isAny(qstrChosen) || !pParent)
         return true;
-    const QString qstrCode = pParent->getCode();
-    return qstrCode.isEmpty() || qstrCode == qstrChosen;
+    return pParent->hasCode(QStringView()) || pParent->hasCode(qstrChosen);
 }
 
 } // namespace
 
-FoldedNameIndex& SearchManager::Catalogue::namesAt(int level)
+TableEntries* SearchManager::Catalogue::entries(int level, int& nList) const
 {
-    FoldedNameIndex& index = names[level - 1];
-    index.update(at(level));
-    return index;
+    if (level < Data_Country || level > Data_Postal)
+        return nullptr;
+    const Level file = level <= Data_City ? CatalogueFile::Area
+                       : level == Data_Isp   ? CatalogueFile::Isp
+                                             : CatalogueFile::Zip;
+    nList = level <= Data_City ? level - Data_Country : 0;
+    return files[file].get();
 }
 
-void SearchManager::Catalogue::clearLevel(int level)
+int SearchManager::Catalogue::size(int level) const
 {
-    clearData(at(level));
-    names[level - 1].clear();
+    int nList = 0;
+    const TableEntries* pEntries = entries(level, nList);
+    return pEntries ? pEntries->size(nList) : 0;
 }
 
 // Appends the entries of a catalogue level whose names contain the key and that `accepts`
@@ -597,23 +579,26 @@ template <typename Accepts>
 void SearchManager::collect(Catalogue& catalogue, int level, const QString& foldedKey,
                             QList<QObject*>& result, Accepts accepts)
 {
-    // Entries are marked as ours when first handed to QML rather than when built: most
-    // are never shown. The index remembers the marked ones, so a search marks only the
-    // entries it hands out for the first time.
-    FoldedNameIndex& names = catalogue.namesAt(level);
-    const auto take = [&result, &accepts, &names](size_t nEntry) {
-        SearchDataBase* pEntry = names.entry(nEntry);
-        if (!pEntry || !accepts(pEntry))
+    int nList = 0;
+    TableEntries* pEntries = catalogue.entries(level, nList);
+    if (!pEntries)
+        return;
+    // Entries are made, and marked as ours, when first handed to QML (or looked up) rather
+    // than when the catalogue is loaded: the files of plans not shown make none.
+    const auto take = [&result, &accepts, pEntries, nList](int nRow) {
+        SearchDataBase* pEntry = pEntries->entry(nList, nRow);
+        if (!accepts(pEntry))
             return;
-        if (names.handOut(nEntry))
+        if (pEntries->handOut(nList, nRow))
             borrowed(pEntry);
         result.append(pEntry);
     };
     if (foldedKey.isEmpty()) { // every name contains it
-        for (size_t nEntry = 0; nEntry < names.size(); ++nEntry)
-            take(nEntry);
+        result.reserve(result.size() + pEntries->size(nList));
+        for (int nRow = 0; nRow < pEntries->size(nList); ++nRow)
+            take(nRow);
     } else {
-        names.forEachMatch(foldedKey, take);
+        pEntries->names(nList).forEachMatch(foldedKey, take);
     }
 }
 
@@ -622,7 +607,7 @@ QList<QObject*> SearchManager::searchChoices(const EntryList& page, Catalogue& c
                                              const QString& foldedKey)
 {
     const auto fits = [&current](const SearchDataBase* pEntry) {
-        return isAny(current) || pEntry->getCode().isEmpty() || pEntry->getCode() == current;
+        return isAny(current) || pEntry->hasCode(QStringView()) || pEntry->hasCode(current);
     };
     QList<QObject*> result;
     if (page.isEmpty() && bFallBack) {
@@ -743,14 +728,13 @@ QList<QObject*> SearchManager::getDeviceDataByKeyAndType(QString qstrKey, int en
     return result;
 }
 
-SearchDataBase* SearchManager::findByCode(Catalogue& catalogue, const QString& key, int level)
+SearchDataBase* SearchManager::findByCode(const Catalogue& catalogue, const QString& key,
+                                          int level)
 {
-    if (key.isEmpty() || level < Data_Country || level > Data_Postal)
-        return nullptr;
-    for (SearchDataBase* pEntry : catalogue.at(level))
-        if (pEntry && pEntry->getCode() == key)
-            return pEntry;
-    return nullptr;
+    int nList = 0;
+    TableEntries* pEntries = key.isEmpty() ? nullptr : catalogue.entries(level, nList);
+    const int nRow = pEntries ? pEntries->find(nList, key) : -1;
+    return nRow < 0 ? nullptr : pEntries->entry(nList, nRow);
 }
 
 SearchDataBase* SearchManager::getDataByKey(const QString& key, int level, int)
@@ -993,8 +977,7 @@ SearchManager::EntryList SearchManager::countryChoices(Catalogue& catalogue,
     if (!texts.isArray())
         return result;
     for (const Json::Value& text : texts)
-        if (SearchDataBase* pEntry =
-                makeEntry(nullptr, nullptr, text, nullptr, bIsp ? Data_Isp : Data_Postal))
+        if (SearchDataBase* pEntry = makeChoice(text, bIsp ? Data_Isp : Data_Postal))
             result.append(pEntry);
     return result;
 }

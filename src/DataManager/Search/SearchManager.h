@@ -6,6 +6,8 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QQmlEngine>
 #include <QString>
 #include <json/json.h>
 
@@ -14,14 +16,14 @@
 #include <vector>
 
 class QJSEngine;
-class QQmlEngine;
 
 // The location catalogue: countries with their states and cities, operators and postal
-// codes, read from the cache files after each sign-in into raw arrays (one per level and
-// plan set) and built into entries for four kinds of screens on request: the list pages,
-// the extraction page (Api), the device line popup (Equipment) and the group-control page
-// (Device). Also the current choices of each, their cascade, and the promotional image
-// arrays. Entries are created, changed and deleted on the GUI thread only.
+// codes, read from the cache files after each sign-in into compact tables (one per level and
+// plan set) and built for four kinds of screens on request: the list pages, the extraction
+// page (Api), the device line popup (Equipment) and the group-control page (Device). The
+// screens built from one table share its entries, each made when first needed. Also the
+// current choices of each, their cascade, and the promotional image arrays. Entries are
+// created, changed and deleted on the GUI thread only.
 class SearchManager : public QObject
 {
     Q_OBJECT
@@ -55,7 +57,7 @@ class SearchManager : public QObject
     NOTIFY_PROPERTY(QString, qstrApiIpSearch, getApiIpSearch, setApiIpSearch)
 
 public:
-    // Which raw array of a level a plan reads: plan 1, 3 or 6's.
+    // Which table of a level a plan reads: plan 1, 3 or 6's.
     enum RawSet
     {
         Raw_None = -1,
@@ -72,20 +74,23 @@ public:
     // Reads every catalogue file on the job pool; the loaded levels are swapped in on the
     // GUI thread, which then sends UI messages 110, 111 and 112.
     void initAllData();
-    // After a cache file was written: reads that level again only when its raw array is
+    // After a cache file was written: reads that level again only when its table is
     // still empty (a first sign-in), then sends that level's message alone. `nKind` is the
     // file kind of the save (1, 2, 3, 11, 22, 33).
     void reloadEmptyLevel(int nKind);
 
-    // Replace one raw array: plan 1 plain, 3 static, 6 dedicated; other plans do nothing.
-    // Taken by value: a caller done with its array moves it in rather than copying it.
-    void setAreaDataJson(Json::Value value, int nPlan, int nValue = 0);
-    void setIspDataJson(Json::Value value, int nPlan, int nValue = 0);
-    void setZipDataJson(Json::Value value, int nPlan, int nValue = 0);
+    // Replace one level's table with the entries of an array: plan 1 plain, 3 static, 6
+    // dedicated; other plans do nothing.
+    void setAreaDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+    void setIspDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+    void setZipDataJson(const Json::Value& value, int nPlan, int nValue = 0);
+    // The same for a table read by CatalogueFile::load.
+    void setTable(CatalogueFile::Level level, int nPlan,
+                  std::shared_ptr<const CatalogueTable> pTable);
 
     Q_INVOKABLE void refershComboCountry(int nValue = 0);
 
-    // Rebuilds from the raw arrays by the plan the screen shows (see rawSetFor).
+    // Rebuilds from the tables by the plan the screen shows (see rawSetFor).
     Q_INVOKABLE void beginRarseAreaData(bool bForce = false);
     Q_INVOKABLE void beginRarseIspData(bool bForce = false);
     Q_INVOKABLE void beginRarseZipData(bool bForce = false);
@@ -188,21 +193,19 @@ signals:
 
 private:
     using EntryList = QList<SearchDataBase*>;
-    using RawArray = std::shared_ptr<const Json::Value>;
+    using RawTable = std::shared_ptr<const CatalogueTable>;
 
-    // Levels 1 to 5 of one catalogue.
+    // Levels 1 to 5 of one catalogue: the entries of the files it shows, by file level.
     struct Catalogue
     {
-        EntryList lists[5];
-        FoldedNameIndex names[5];
-        EntryList& at(int level) { return lists[level - 1]; }
-        // The name index of a level, brought up to date.
-        FoldedNameIndex& namesAt(int level);
-        // Deletes a level's entries and drops its index.
-        void clearLevel(int level);
+        std::shared_ptr<TableEntries> files[3];
+        // The entries that hold a level 1 to 5, with the level's list in them; null when
+        // the level is not built.
+        TableEntries* entries(int level, int& nList) const;
+        int size(int level) const;
     };
 
-    // How a rebuild maps a plan to a raw array.
+    // How a rebuild maps a plan to a table.
     enum PlanMap
     {
         Map_Main,
@@ -215,34 +218,29 @@ private:
     {
         CatalogueFile::Level level;
         bool bStatic;
-        RawArray array;
+        RawTable table;
     };
 
     SearchManager();
 
     static RawSet rawSetFor(PlanMap map, int nPlan);
     static RawSet rawSetForPlan(int nPlan);
-    void setRaw(CatalogueFile::Level level, int nPlan, Json::Value value);
-    RawArray raw(CatalogueFile::Level level, RawSet set);
+    void setRaw(CatalogueFile::Level level, int nPlan, const Json::Value& value);
+    RawTable raw(CatalogueFile::Level level, RawSet set);
     std::mutex& levelMutex(CatalogueFile::Level level);
 
     void queueLoad(std::vector<std::pair<CatalogueFile::Level, bool>> files,
                    std::vector<int> messages);
     void adoptLoaded(const std::vector<LoadedFile>& files, const std::vector<int>& messages);
+    void collectDroppedLists();
 
     void rebuild(Catalogue& catalogue, CatalogueFile::Level level, RawSet set, bool bSkipIfBuilt);
-    void rebuildDevice(int nPlan);
+    // The entries of a table, shared with every catalogue that shows it.
+    std::shared_ptr<TableEntries> entriesOf(const RawTable& pTable, CatalogueFile::Level level);
     static void clearData(EntryList& list);
-    void clearLevels(Catalogue& catalogue, CatalogueFile::Level level);
     static void clearCatalogue(Catalogue& catalogue);
-    static void reserveEntries(Catalogue& catalogue, const Json::Value& array, int level);
-    // `pRaw` is the raw array that `array` (or `element`) belongs to: countries share their
-    // operator and postal arrays with it.
-    static void addEntries(Catalogue* pCatalogue, const RawArray& pRaw, const Json::Value& array,
-                           SearchDataBase* pParent, int level);
-    static SearchDataBase* makeEntry(Catalogue* pCatalogue, const RawArray& pRaw,
-                                     const Json::Value& element, SearchDataBase* pParent,
-                                     int level);
+    // An operator or postal code of its own, from a string element; null for anything else.
+    static SearchDataBase* makeChoice(const Json::Value& element, int level);
     static void addStatusEntries(EntryList& list, const Json::Value& array, int level);
 
     // The current choices a search narrows by; empty and "random" mean any.
@@ -259,7 +257,7 @@ private:
     static QList<QObject*> searchChoices(const EntryList& page, Catalogue& catalogue, int level,
                                          bool bFallBack, const QString& current,
                                          const QString& foldedKey);
-    static SearchDataBase* findByCode(Catalogue& catalogue, const QString& key, int level);
+    static SearchDataBase* findByCode(const Catalogue& catalogue, const QString& key, int level);
     static int pageIndex(int nOrigin);
     EntryList* pageIspList(int nOrigin);
     EntryList* pageZipList(int nOrigin);
@@ -305,13 +303,14 @@ private:
     std::mutex m_ispMutex;
     std::mutex m_postalMutex;
     std::mutex m_deviceCountryMutex;
-    RawArray m_raw[3][3];
+    RawTable m_raw[3][3];
     Json::Value m_valueDeviceStatusArray;
     Json::Value m_valueDeviceLineStatusArray;
 
     Catalogue m_list;
     Catalogue m_api;
     Catalogue m_equipment;
+    std::vector<std::weak_ptr<TableEntries>> m_sharedEntries;
     EntryList m_listDeviceCountry;
     EntryList m_listDeviceStatus;
     EntryList m_listDeviceLineStatus;
@@ -326,6 +325,10 @@ private:
     EntryList m_listLoginViewImg;
     QList<ApiParameter*> m_listApiParameter;
     QList<ApiMeal*> m_listApiMeal;
+
+    // The engine of the screens, for collecting the lists they dropped.
+    QPointer<QQmlEngine> m_pEngine;
+    friend QObject* virtualSearchManager(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     mutable std::mutex m_imageMutex;
     Json::Value m_valueCaouselArray;

@@ -21,6 +21,7 @@
 #include <memory>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,6 +86,7 @@ private:
 
 int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStartQml, int nValue)
 {
+    KeepLargeBlocksMapped();
     qDebug() << "CApp Exe Begin...";
     // The handler is decided before anything else can print, so a normal run stays quiet.
     SetRunCmd(argc, argv);
@@ -158,6 +160,11 @@ int CApp::AppRun(QtSingleApplication& appRun, QString qstrStartQml)
     ExitApp();
     CppDataBase::GetInstance()->setMainQWindow(nullptr);
     return nResult;
+}
+
+void CApp::KeepLargeBlocksMapped()
+{
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 }
 
 void CApp::ExitApp()

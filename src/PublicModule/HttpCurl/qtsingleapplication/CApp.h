@@ -32,6 +32,11 @@ public:
     int AppRun(QtSingleApplication& appRun, QString qstrStartQml);
     // Every text of the screens is in Open Sans: matched once for the whole application.
     static void UseScreenFont();
+    // Blocks of a megabyte or more (a catalogue's texts, its lists) are mapped on their own
+    // and go back to the system when freed. By default the C library raises that threshold
+    // after the first large block is freed, and from then on keeps in its heaps what later
+    // large blocks leave.
+    static void KeepLargeBlocksMapped();
     void SetRunCmd(int argc, char** argv);
     void InstallMsgHandler();
     void InitRunCmd();

@@ -1,0 +1,356 @@
+#include "JsonRuns.h"
+
+#include "JsonRead.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// A run is at least this long: shorter ones would cost more in threads than they save.
+constexpr std::size_t kMinRunBytes = 256 * 1024;
+constexpr unsigned kMaxThreads = 6;
+// Runs per thread: threads take runs as they finish, so a thread that allocates slowly
+// (a fresh heap of its own) takes fewer.
+constexpr unsigned kRunsPerThread = 8;
+static_assert(kMaxThreads * kRunsPerThread + 1 <= JsonRuns::kMaxRuns, "runs are numbered below kMaxRuns");
+
+// The blanks JSON allows between tokens; other white space (a form feed, a vertical tab)
+// is an error to the whole parse.
+bool isJsonBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Past the comment that starts at the slash `p`; `p` itself when no comment starts there
+// (the parse then refuses the slash), null when a /* comment is not closed. A // comment
+// ends at a line end, as the parser's does.
+const char* commentEnd(const char* p, const char* end)
+{
+    if (end - p < 2 || (p[1] != '*' && p[1] != '/'))
+        return p;
+    if (p[1] == '/') {
+        const char* q = p + 2;
+        while (q != end && *q != '\n' && *q != '\r')
+            ++q;
+        return q;
+    }
+    for (const char* q = p + 2; end - q >= 2; ++q)
+        if (q[0] == '*' && q[1] == '/')
+            return q + 2;
+    return nullptr;
+}
+
+// The runs of whole elements of a large array, handed to the parsing threads as the scan
+// finds where each ends, so that parsing starts while the rest is still scanned.
+class RunQueue
+{
+public:
+    RunQueue(const char* pOpen, std::size_t nMaxRuns) : m_pOpen(pOpen), m_ends(nMaxRuns) {}
+
+    // The end of the next run: a top-level comma, or the array's closing bracket last.
+    void push(const char* pEnd)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_ends[m_nPushed++] = pEnd;
+        m_ready.notify_one();
+    }
+
+    // The scan is over; `bWhole` tells whether it found one whole array.
+    void finish(bool bWhole)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bFinished = true;
+        m_bWhole = bWhole;
+        m_ready.notify_all();
+    }
+
+    // Whether a cut still leaves room for the closing bracket; read by the scan only.
+    bool roomForCut() const { return m_nPushed + 1 < m_ends.size(); }
+
+    // The next run whose end is known, waiting for the scan; false once none is left.
+    // `bLast` tells whether it ends at the closing bracket.
+    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd, bool& bLast)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_ready.wait(lock, [this] { return m_nTaken < m_nPushed || m_bFinished; });
+        if (m_nTaken == m_nPushed)
+            return false;
+        nRun = m_nTaken++;
+        pBegin = nRun == 0 ? m_pOpen + 1 : m_ends[nRun - 1] + 1;
+        pEnd = m_ends[nRun];
+        bLast = *pEnd == ']';
+        return true;
+    }
+
+    // After every thread is done: the number of runs of a whole array, 0 when not whole.
+    std::size_t wholeRuns() const { return m_bWhole ? m_nPushed : 0; }
+
+private:
+    const char* const m_pOpen;
+    std::vector<const char*> m_ends;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::size_t m_nPushed = 0;
+    std::size_t m_nTaken = 0;
+    bool m_bFinished = false;
+    bool m_bWhole = false;
+};
+
+// Scans the array opened at `pOpen` for top-level commas about `nStep` bytes apart and
+// pushes them, then its closing bracket. False when the text does not hold one whole array
+// (a bracket closed by the other kind included), or, with `bTooLarge` set, when one of its
+// elements holds more than about `nMaxValues` values.
+bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t nMaxValues,
+              RunQueue& queue, bool& bTooLarge)
+{
+    const char* pNextCut = pOpen + nStep;
+    // A container's values are one more than its commas: counting each comma and each
+    // bracket that opens in an element counts its values (and one for each empty container).
+    std::size_t nValues = 0;
+    std::string closers; // the closing bracket each open one waits for, innermost last
+    for (const char* p = pOpen; p != end; ++p) {
+        switch (*p) {
+        case '"':
+            p = JsonRuns::stringEnd(p + 1, end);
+            if (!p)
+                return false;
+            --p;
+            break;
+        case '/': {
+            // A slash that starts no comment is left to the parse, which refuses it.
+            const char* pAfter = commentEnd(p, end);
+            if (!pAfter)
+                return false;
+            if (pAfter != p)
+                p = pAfter - 1;
+            break;
+        }
+        case '[':
+        case '{':
+            closers += *p == '[' ? ']' : '}';
+            if (++nValues > nMaxValues)
+                return !(bTooLarge = true);
+            break;
+        case ']':
+        case '}':
+            if (closers.empty() || closers.back() != *p)
+                return false;
+            closers.pop_back();
+            if (closers.empty()) {
+                queue.push(p);
+                return true;
+            }
+            break;
+        case ',':
+            if (closers.size() != 1) {
+                if (++nValues > nMaxValues)
+                    return !(bTooLarge = true);
+                break;
+            }
+            nValues = 0;
+            if (p >= pNextCut && queue.roomForCut()) {
+                queue.push(p);
+                pNextCut = p + nStep;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+// The last character before `pEnd` that is not a JSON blank; null when there is none.
+const char* lastNonBlank(const char* pBegin, const char* pEnd)
+{
+    while (pEnd != pBegin && isJsonBlank(pEnd[-1]))
+        --pEnd;
+    return pEnd == pBegin ? nullptr : pEnd - 1;
+}
+
+// Parses the text as the elements of an array at nesting level `nLevel`: wrapped in that
+// many arrays, so that the parser's depth limit counts as in the whole text.
+bool parseAtLevel(const char* pBegin, const char* pEnd, int nLevel, bool bComments,
+                  Json::Value& out)
+{
+    std::string text;
+    text.reserve(std::size_t(pEnd - pBegin) + 2 * std::size_t(nLevel));
+    text.append(std::size_t(nLevel), '[');
+    text.append(pBegin, pEnd);
+    text.append(std::size_t(nLevel), ']');
+    Json::Value parsed;
+    if (!JsonRead::parse(text, parsed, bComments))
+        return false;
+    text = std::string();
+    Json::Value* pArray = &parsed;
+    for (int i = 1; i < nLevel; ++i)
+        pArray = &(*pArray)[0];
+    out.swap(*pArray);
+    return out.isArray();
+}
+
+// Parses one run of elements. The parser allows a trailing comma, which at a cut would let
+// an empty element (",,") through that the whole parse refuses: a run must hold elements
+// and not end in a comma, but for the last, which the whole parse allows one trailing comma
+// (and which is empty in an empty array or after a trailing comma at a cut).
+bool parseRun(const char* pBegin, const char* pEnd, bool bLast, int nLevel, bool bComments,
+              Json::Value& out)
+{
+    const char* pLast = lastNonBlank(pBegin, pEnd);
+    if (bLast && !pLast) {
+        out = Json::Value(Json::arrayValue);
+        return true;
+    }
+    if (bLast && *pLast == ',') {
+        pEnd = pLast;
+        pLast = lastNonBlank(pBegin, pEnd);
+    }
+    if (!pLast || *pLast == ',')
+        return false;
+    return parseAtLevel(pBegin, pEnd, nLevel, bComments, out) && !out.empty();
+}
+
+} // namespace
+
+namespace JsonRuns {
+
+const char* stringEnd(const char* p, const char* end)
+{
+    while (const auto* pQuote = static_cast<const char*>(std::memchr(p, '"', size_t(end - p)))) {
+        const char* pSlashes = pQuote;
+        while (pSlashes > p && pSlashes[-1] == '\\')
+            --pSlashes;
+        if ((pQuote - pSlashes) % 2 == 0)
+            return pQuote + 1;
+        p = pQuote + 1;
+    }
+    return nullptr;
+}
+
+const char* skipBlanks(const char* p, const char* end)
+{
+    while (p != end) {
+        if (isJsonBlank(*p)) {
+            ++p;
+            continue;
+        }
+        if (*p != '/')
+            return p;
+        const char* pAfter = commentEnd(p, end);
+        if (pAfter == p)
+            return p;
+        p = pAfter;
+        if (!p)
+            return nullptr;
+    }
+    return p;
+}
+
+const char* valueEnd(const char* p, const char* end)
+{
+    if (p == end)
+        return nullptr;
+    if (*p == '"')
+        return stringEnd(p + 1, end);
+    if (*p != '[' && *p != '{') {
+        while (p != end && !isJsonBlank(*p) && !std::strchr(",]}/", *p))
+            ++p;
+        return p;
+    }
+    int nOpen = 0;
+    for (; p != end; ++p) {
+        if (*p == '"') {
+            p = stringEnd(p + 1, end);
+            if (!p)
+                return nullptr;
+            --p;
+        } else if (*p == '/') {
+            const char* pAfter = commentEnd(p, end);
+            if (!pAfter)
+                return nullptr;
+            if (pAfter != p)
+                p = pAfter - 1;
+        } else if (*p == '[' || *p == '{') {
+            ++nOpen;
+        } else if ((*p == ']' || *p == '}') && --nOpen == 0) {
+            return p + 1;
+        }
+    }
+    return nullptr;
+}
+
+Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments,
+                  std::size_t nMaxValues, const RunTaker& take, std::size_t& nRuns)
+{
+    const unsigned nThreads =
+        std::max(1u, std::min(kMaxThreads, std::thread::hardware_concurrency()));
+    const std::size_t nSize = std::size_t(end - pOpen);
+    const std::size_t nMaxRuns =
+        std::min<std::size_t>(nThreads * kRunsPerThread, nSize / kMinRunBytes);
+    nRuns = 1;
+    if (nMaxRuns < 2) {
+        // Small: one run, the array itself, which cannot hold many values.
+        Json::Value elements;
+        if (nLevel == 1) {
+            if (!JsonRead::parse(std::string(pOpen, end), elements, bComments))
+                return Result::Refused;
+        } else {
+            const char* pClose = valueEnd(pOpen, end);
+            Json::Value wrapper;
+            if (!pClose || !parseAtLevel(pOpen, pClose, nLevel - 1, bComments, wrapper))
+                return Result::Refused;
+            elements.swap(wrapper[0]);
+        }
+        if (!elements.isArray())
+            return Result::Refused;
+        return take(0, elements) ? Result::Read : Result::Stopped;
+    }
+
+    // One more run than cuts: the last ends at the closing bracket.
+    RunQueue queue(pOpen, nMaxRuns + 1);
+    std::vector<char> parsed(nMaxRuns + 1, 0);
+    std::atomic<bool> bFailed{false};
+    std::atomic<bool> bStopped{false};
+    const auto parseRuns = [&] {
+        std::size_t nRun;
+        const char* pBegin;
+        const char* pEnd;
+        bool bLast;
+        while (queue.take(nRun, pBegin, pEnd, bLast)) {
+            Json::Value elements;
+            if (bFailed || bStopped)
+                continue;
+            if (!parseRun(pBegin, pEnd, bLast, nLevel, bComments, elements))
+                bFailed = true;
+            else if (!take(nRun, elements))
+                bStopped = true;
+            else
+                parsed[nRun] = 1;
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned i = 1; i < nThreads; ++i)
+        threads.emplace_back(parseRuns);
+    bool bTooLarge = false;
+    queue.finish(scanRuns(pOpen, end, nSize / nMaxRuns, nMaxValues, queue, bTooLarge));
+    parseRuns();
+    for (std::thread& thread : threads)
+        thread.join();
+    nRuns = queue.wholeRuns();
+    if (bTooLarge)
+        return Result::TooLarge;
+    if (bStopped)
+        return Result::Stopped;
+    const bool bAll =
+        std::find(parsed.begin(), parsed.begin() + nRuns, 0) == parsed.begin() + nRuns;
+    return nRuns > 0 && !bFailed && bAll ? Result::Read : Result::Refused;
+}
+
+} // namespace JsonRuns
