@@ -1,3 +1,4 @@
+#include "DataManager/Search/CatalogueAnswer.h"
 #include "DataManager/Search/CatalogueFile.h"
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // A catalogue request: command, log description, route, whether the oem id goes along,
-// and the tag of the cache file its answer is saved as.
+// the tag of the cache file its answer is saved as, and the reader of its answer.
 struct CatalogueRequest
 {
     int nCmd;
@@ -21,15 +22,22 @@ struct CatalogueRequest
     const char* szRoute;
     bool bOem;
     int nTag;
+    AnswerReader pRead;
 };
 
 const CatalogueRequest kCatalogueRequests[] = {
-    {GET_AREA_LIST_V2_RESULT, "获取在线地区列表", "/api/get_area_list_v2", true, 1},
-    {GET_ISP_LIST_RESULT, "获取运营商列表", "/api/get_isp_list", false, 2},
-    {GET_ZIP_LIST_RESULT, "获取邮编列表", "/api/get_zip_list", false, 3},
-    {EN_SOCKS_STATIC_AREA_LIST, "获取在线地区列表", "/api/get_static_area_list", true, 11},
-    {EN_SOCKS_STATIC_ISP_LIST, "获取运营商列表", "/api/get_static_isp_list", false, 22},
-    {EN_SOCKS_STATIC_ZIP_LIST, "获取邮编列表", "/api/get_static_zip_list", false, 33},
+    {GET_AREA_LIST_V2_RESULT, "获取在线地区列表", "/api/get_area_list_v2", true, 1,
+     &CatalogueAnswer::readAreas},
+    {GET_ISP_LIST_RESULT, "获取运营商列表", "/api/get_isp_list", false, 2,
+     &CatalogueAnswer::readTexts},
+    {GET_ZIP_LIST_RESULT, "获取邮编列表", "/api/get_zip_list", false, 3,
+     &CatalogueAnswer::readTexts},
+    {EN_SOCKS_STATIC_AREA_LIST, "获取在线地区列表", "/api/get_static_area_list", true, 11,
+     &CatalogueAnswer::readAreas},
+    {EN_SOCKS_STATIC_ISP_LIST, "获取运营商列表", "/api/get_static_isp_list", false, 22,
+     &CatalogueAnswer::readTexts},
+    {EN_SOCKS_STATIC_ZIP_LIST, "获取邮编列表", "/api/get_static_zip_list", false, 33,
+     &CatalogueAnswer::readTexts},
 };
 
 const CatalogueRequest* catalogueRequest(int nCmd)
@@ -48,6 +56,7 @@ void InterfacePost::sendCatalogueRequest(int nCmd, int nValue)
     HTTPEvent_KX* pEvent = newRequest(nCmd, pRequest->szDescription, pRequest->szRoute, nValue);
     pEvent->m_DomainType = DOMAIN_VIP;
     pEvent->m_nMaxBytes = CatalogueFile::kMaxAnswerBytes;
+    pEvent->m_pReadAnswer = pRequest->pRead;
     if (pRequest->bOem)
         sendRequest(pEvent, {{"oem", GetOemId()}});
     else
@@ -84,13 +93,13 @@ void InterfacePost::pushGetStaticPostalList(int nValue)
     sendCatalogueRequest(EN_SOCKS_STATIC_ZIP_LIST, nValue);
 }
 
-void InterfacePost::runSaveByJson(Json::Value& value, int nTag)
+void InterfacePost::runSaveByJson(std::string strText, int nTag)
 {
     auto* pEvent = new HTTPEvent_KX(RESULT_SAVEJSON);
     pEvent->m_nRequestType = REQUEST_SAVEJSON;
     pEvent->m_strInterDescription = "save json";
     pEvent->m_nParam1 = 1;
-    pEvent->m_jsValue = value;
+    pEvent->m_strValue = std::move(strText);
     pEvent->m_nParam6 = nTag;
     pEvent->m_nMaxBytes = CatalogueFile::kMaxTextBytes;
     qDebug() << "runSaveByJson:" << nTag;
@@ -115,20 +124,20 @@ void InterfacePost::pushSaveRepeatTime(int nValue)
 }
 
 // An error answer never wipes a cache: with a code other than 0 only a non-empty array is
-// saved; a code-0 empty array does empty it.
+// saved; a code-0 empty array does empty it. The answer's reader laid the array out as the
+// file's text.
 void InterfaceRecv::slotGetCatalogue(HTTPEvent_KX* pEvent)
 {
     const CatalogueRequest* pRequest = catalogueRequest(pEvent->m_nCmd);
-    Json::Value data = JsonRead::member(pEvent->m_jsValue, "data");
-    if (!pRequest || !data.isArray())
+    if (!pRequest || pEvent->m_nParam3 < 0)
         return;
     const int nCode = answerCode(pEvent);
-    if (nCode != 0 && data.empty()) {
+    if (nCode != 0 && pEvent->m_nParam3 == 0) {
         qDebug() << "catalogue answer" << pEvent->m_nCmd << "code" << nCode
                  << "with no entries: cache kept";
         return;
     }
-    runSaveByJson(data, pRequest->nTag);
+    runSaveByJson(std::move(pEvent->m_strValue), pRequest->nTag);
 }
 
 // A file written while its level is still empty (a first sign-in) is read at once.

@@ -200,7 +200,7 @@ public:
     void pushGetStaticAreaList(int nValue = 0);
     void pushGetStaticISPList(int nValue = 0);
     void pushGetStaticPostalList(int nValue = 0);
-    void runSaveByJson(Json::Value& value, int nTag);
+    void runSaveByJson(std::string strText, int nTag);
     Q_INVOKABLE void checkUserStaticIPExpire(QString qstrIp, int nValue = 0);
     Q_INVOKABLE void pushSaveRepeatTime(int nValue = 0);
 

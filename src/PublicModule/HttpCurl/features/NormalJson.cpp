@@ -21,6 +21,24 @@ public:
         return std::move(m_document);
     }
 
+    // The elements of a multi-line array at the top, each after a line feed and one
+    // indentation step, as writeArrayValue writes them.
+    void writeNormalLines(std::string& out, const Json::Value& elements, bool bFirst)
+    {
+        m_document.swap(out);
+        indent();
+        for (const Json::Value& element : elements) {
+            if (!bFirst)
+                m_document += ',';
+            bFirst = false;
+            m_document += '\n';
+            m_document += m_indent;
+            writeValue(element);
+        }
+        unindent();
+        m_document.swap(out);
+    }
+
 private:
     static const unsigned kRightMargin = 74;
     static const unsigned kIndentSize = 3;
@@ -373,6 +391,12 @@ private:
 };
 
 } // namespace
+
+void appendNormalLines(std::string& out, const Json::Value& elements, bool bFirst)
+{
+    NormalWriter writer;
+    writer.writeNormalLines(out, elements, bFirst);
+}
 
 std::string toNormalString(const Json::Value& value)
 {

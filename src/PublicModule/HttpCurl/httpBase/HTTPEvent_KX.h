@@ -82,6 +82,12 @@ public:
     Json::Value m_valueUpload;
 };
 
+class HTTPEvent_KX;
+
+// Reads a form post's answer body into the record in place of WebInterface::ReadServiceAnswer.
+using AnswerReader = bool (*)(const std::string& strBody, const std::string& strUrl,
+                              HTTPEvent_KX* pRecord);
+
 class HTTPEvent_KX : public Event_KX
 {
 public:
@@ -89,6 +95,7 @@ public:
     ~HTTPEvent_KX() override = default;
 
     std::int32_t m_nRequestType = REQUEST_NORMAL;
+    AnswerReader m_pReadAnswer = nullptr; // null for the service answer reader
     std::string m_strGlobleUrl;
     std::string m_strInterDescription;
     std::string m_strInterface;

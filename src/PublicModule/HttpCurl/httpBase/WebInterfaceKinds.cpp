@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <malloc.h>
+
 #include <map>
 #include <memory>
 #include <mutex>
@@ -226,11 +228,20 @@ bool WebInterface::SaveJson(HTTPEvent_KX* pRecord)
     pRecord->m_strFilePath = strPath;
     if (found == cacheFiles().end())
         return false;
-    // The saved text lays arrays out over lines, so it can be larger than the answer was.
-    const std::string strPlain = toNormalString(pRecord->m_jsValue);
+    // The text, laid out as the answer was read, is dropped as soon as it is encoded.
+    std::string strPlain = std::move(pRecord->m_strValue);
     if (pRecord->m_nMaxBytes > 0 && std::int64_t(strPlain.size()) > pRecord->m_nMaxBytes) {
         qDebug() << "catalogue over its bound, not saved:" << strPath.c_str();
         return false;
     }
-    return pState->SaveFileChar(pState->Encode(strPlain).c_str(), QString::fromStdString(strPath));
+    std::string strEncoded = pState->Encode(strPlain);
+    strPlain = std::string();
+    const bool bSaved = WebRecv::writeFileAtomically(
+        QString::fromStdString(strPath),
+        QByteArray::fromRawData(strEncoded.data(), int(strEncoded.size())));
+    strEncoded = std::string();
+    // The answer's reading and laying out took tens of megabytes on several threads' heaps:
+    // given back rather than kept by the process.
+    malloc_trim(0);
+    return bSaved;
 }

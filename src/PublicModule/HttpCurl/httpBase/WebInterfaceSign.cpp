@@ -118,6 +118,8 @@ bool WebInterface::_EncodeRequestNew(std::string& strBase, std::string& strRoute
         pRecord->m_strValue = strBody;
         return false;
     }
+    if (pRecord->m_pReadAnswer)
+        return pRecord->m_pReadAnswer(strBody, strRoute, pRecord);
     return ReadServiceAnswer(strBody, strRoute, pRecord);
 }
 

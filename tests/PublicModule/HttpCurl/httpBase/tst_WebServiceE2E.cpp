@@ -260,7 +260,7 @@ private slots:
         QVERIFY(m_client->run(SandboxClient::record(REQUEST_RUN, "/api/socks/login")).bSuccess);
         HTTPEvent_KX* pSave = SandboxClient::record(REQUEST_SAVEJSON, "");
         pSave->m_nParam6 = 3;
-        pSave->m_jsValue.append("10001");
+        pSave->m_strValue = R"(["10001"])";
         const ReportCopy& report = m_client->run(pSave);
         QVERIFY(report.bSuccess);
         QCOMPARE(report.nParam1, 0);
