@@ -265,6 +265,24 @@ TestCase {
         }
     }
 
+    // A search typed before the catalogue's file was read is answered when it comes.
+    function test_lateCatalogue() {
+        globleParam.nMealType = 3
+        SearchManager.beginRarseAreaData(true)
+        page.signal_SetUiData(110, "", 0)
+        var city = findChild(page, "cityCombo1")
+        mouseClick(city.editTextModel)
+        "San".split("").forEach(function (qstrKey) { keyClick(qstrKey) })
+        verify(!city.comboBoxModel.visible)
+        proxyFixture.storeAreaList(3)
+        SearchManager.beginRarseAreaData(true)
+        page.signal_SetUiData(110, "init", 0)
+        compare(city.dataModel.length, 1)
+        compare(city.dataModel[0].qstrName, "San Francisco")
+        verify(city.comboBoxModel.visible)
+        page.signal_SetUiData(0, "", 1)
+    }
+
     // Under the static plan: the whole IP, the expiry column and "Renew" for the star.
     function test_planColumns_data() {
         return [
