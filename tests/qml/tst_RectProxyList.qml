@@ -265,6 +265,30 @@ TestCase {
         }
     }
 
+    // In the City box's open list, as a person at the keyboard: Down moves down the rows
+    // rather than on to the next field, Return chooses and keeps the focus for the next key,
+    // Escape closes.
+    function test_cityListByKeys() {
+        SearchManager.beginRarseAreaData(true)
+        page.signal_SetUiData(110, "", 0)
+        var city = findChild(page, "cityCombo1")
+        mouseClick(city.editTextModel)
+        keyClick("a")
+        keyClick("n")
+        compare(city.dataModel.length, 2)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        compare([city.editTextModel.text, city.currentCode], ["San Francisco", "SFO"])
+        verify(!city.comboBoxModel.visible)
+        verify(city.editTextModel.activeFocus)
+        keyClick(Qt.Key_Backspace)
+        verify(city.comboBoxModel.visible)
+        keyClick(Qt.Key_Escape)
+        verify(!city.comboBoxModel.visible)
+        page.signal_SetUiData(0, "", 1)
+    }
+
     // A search typed before the catalogue's file was read is answered when it comes.
     function test_lateCatalogue() {
         globleParam.nMealType = 3
