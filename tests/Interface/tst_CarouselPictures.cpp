@@ -275,25 +275,31 @@ private slots:
 
     // An address whose name is empty, "." or ".." names a cache folder or the one above it:
     // it fetches and removes nothing, and the good picture beside it is fetched. A link
-    // planted as the cache folder leads nowhere: a real folder takes its place.
+    // planted as the cache folder leads nowhere, and neither it nor another user's folder
+    // is written in: a folder of ours takes its place.
     void folderAddressRemovesNothing_data()
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("ending"); // of the bad address; none when empty
-        QTest::addColumn<bool>("linked");    // temp/<folder> a link to a folder outside
+        QTest::addColumn<QString>("planted"); // as temp/<folder>: a link outside, a folder
+                                              // of another user, or nothing
         for (const char* szFolder : {"carousel", "loginview", "activity"})
             for (const char* szEnding : {"/", "/.", "/.."})
-                QTest::addRow("%s, %s", szFolder, szEnding) << szFolder << szEnding << false;
+                QTest::addRow("%s, %s", szFolder, szEnding) << szFolder << szEnding << "";
         for (const char* szEnding : {"/..", "/", ""})
             QTest::addRow("carousel a link, %s", *szEnding ? szEnding : "good only")
-                << "carousel" << szEnding << true;
+                << "carousel" << szEnding << "link";
+        QTest::newRow("carousel another user's, good only")
+            << QString("carousel") << QString() << QString("owner");
     }
 
     void folderAddressRemovesNothing()
     {
         QFETCH(QString, folder);
         QFETCH(QString, ending);
-        QFETCH(bool, linked);
+        QFETCH(QString, planted);
+        if (planted == "owner" && ::getuid() != 0)
+            QSKIP("only root can give a folder to another user");
         const QStringList kept{"column/a.png",      "column/columnArray.ini", "carousel/old.png",
                                "loginview/old.png", "activity/old.png",       "exe/updatepack.exe",
                                "data/catalogue.bi"};
@@ -308,9 +314,11 @@ private slots:
             QVERIFY(WebRecv::writeFileAtomically(outside.filePath(qstrName), "kept"));
         }
         const QString qstrFolder = cacheDir(qPrintable(folder));
-        if (linked)
+        if (planted == "link")
             QVERIFY(QDir(qstrFolder).removeRecursively() &&
                     QFile::link(outside.filePath("target"), qstrFolder));
+        else if (planted == "owner")
+            QCOMPARE(::chown(QFile::encodeName(qstrFolder).constData(), kNobody, kNobody), 0);
 
         QStringList urls{fileUrl("alpha.png")};
         if (!ending.isEmpty())
@@ -318,12 +326,13 @@ private slots:
         showPictures(folder, urls);
         QVERIFY(m_recv->settle(kWaitMs));
         for (const QString& qstrName : kept)
-            if (!linked || !qstrName.startsWith(folder))
+            if (planted.isEmpty() || !qstrName.startsWith(folder))
                 QVERIFY2(readAll(cacheDir(qPrintable(qstrName))) == "kept", qPrintable(qstrName));
         QCOMPARE(QDir(outside.filePath("target")).entryList(QDir::Files), QStringList{"old.png"});
         for (const QString& qstrName : outsideFiles)
             QVERIFY2(readAll(outside.filePath(qstrName)) == "kept", qPrintable(qstrName));
         QVERIFY(!QFileInfo(qstrFolder).isSymLink());
+        QCOMPARE(QFileInfo(qstrFolder).ownerId(), ::getuid());
         verifyFetched(qstrFolder + "/alpha.png");
     }
 };
