@@ -56,11 +56,16 @@ bool removeAt(int dirFd, const char* szName, int nDepth)
     return ::unlinkat(dirFd, szName, bFolder ? AT_REMOVEDIR : 0) == 0 || errno == ENOENT;
 }
 
+bool isOwnFolder(const struct stat& info)
+{
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
+}
+
 int openOwnFolder(int parentFd, const char* szName)
 {
     const int fd = ::openat(parentFd, szName, kFolderFlags);
     struct stat info;
-    if (fd >= 0 && ::fstat(fd, &info) == 0 && info.st_uid == ::getuid())
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && isOwnFolder(info))
         return fd;
     if (fd >= 0)
         ::close(fd);
@@ -68,13 +73,17 @@ int openOwnFolder(int parentFd, const char* szName)
 }
 
 // The folder at the name, made anew when what stands there is not a folder of this user.
+// Only such a thing is removed: a folder another download has just made stays.
 int ownFolderAt(int parentFd, const char* szName)
 {
     const int fd = openOwnFolder(parentFd, szName);
     if (fd >= 0)
         return fd;
-    if (!removeAt(parentFd, szName, 0) ||
-        (::mkdirat(parentFd, szName, S_IRWXU) != 0 && errno != EEXIST))
+    struct stat info;
+    if (::fstatat(parentFd, szName, &info, AT_SYMLINK_NOFOLLOW) == 0 && !isOwnFolder(info) &&
+        !removeAt(parentFd, szName, 0))
+        return -1;
+    if (::mkdirat(parentFd, szName, S_IRWXU) != 0 && errno != EEXIST)
         return -1;
     return openOwnFolder(parentFd, szName);
 }
