@@ -460,6 +460,65 @@ TestCase {
         compare(curl.called("openUrlExternally").length, 0)
     }
 
+    // Every modal popup holds the keys, sent to the window as a person's are: 30 Tabs and
+    // 30 Shift+Tabs (Backtab, as the window system sends it) focus its own controls only,
+    // Escape closes it and the account button behind, which had the focus, has it again.
+    function test_modalPopupHoldsTheKeys_data() {
+        var init = function (popup) { popup.windowInit(0) }
+        var open = function (popup) { popup.open() }
+        var ui = function (nType, nValue) {
+            return function (popup) { popup.signal_SetUiData(nType, "t", nValue) }
+        }
+        return [
+            { tag: "update", name: "popupUpdate", open: function (popup) { popup.windowInit(1) } },
+            { tag: "tips", name: "popupTips", open: ui(1, 0) },
+            { tag: "port list", name: "popupPortForwardList", open: init },
+            { tag: "feedback", name: "popupFeedback", open: init },
+            { tag: "notice", name: "popupNotice", open: init },
+            { tag: "browser", name: "popupBrowser", open: init },
+            { tag: "account menu", name: "popMenuId", open: function () { keyClick(Qt.Key_Space) } },
+            { tag: "port array", name: "popupCustom", open: open },
+            { tag: "device switch", name: "popupBatchDisconnect", open: ui(100, 1) },
+            { tag: "program history", name: "programHistoryPopup", open: ui(100, 1) },
+            { tag: "device lines", name: "popupEquipmentLine", open: open },
+            { tag: "CDK", name: "cdkPopup", open: ui(100, 1) },
+            { tag: "activity picture", name: "rect_MActivity", open: function () {
+                frame.bShowMidImg = true
+                frame.signal_SetUiData(152, "", 0)
+            } }
+        ]
+    }
+    function test_modalPopupHoldsTheKeys(data) {
+        findChild(root, "windowLoginID").close()
+        root.requestActivate()
+        tryCompare(root, "active", true)
+        var behind = findChild(frame, "userInfoBtn").checkModel
+        behind.forceActiveFocus(Qt.TabFocusReason)
+        var popup = findChild(root, data.name) || findChild(frame, data.name)
+        data.open(popup)
+        tryCompare(popup, "opened", true)
+        var focused = []
+        var record = function () { focused.push(root.activeFocusItem) }
+        root.activeFocusItemChanged.connect(record)
+        for (var i = 0; i < 30; ++i)
+            keyClick(Qt.Key_Tab)
+        for (i = 0; i < 30; ++i)
+            keyClick(Qt.Key_Backtab, Qt.ShiftModifier)
+        root.activeFocusItemChanged.disconnect(record)
+        var frameItem = popup.contentItem.parent
+        var outside = focused.filter(function (item) {
+            for (var up = item; up; up = up.parent) {
+                if (up === frameItem)
+                    return false
+            }
+            return true
+        })
+        compare(outside.map(String), [], "focused behind the popup")
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "visible", false)
+        compare(root.activeFocusItem, behind)
+    }
+
     // The popups are made once the window has shown its first frame; a message that came
     // before then reaches its popup when it exists.
     function test_popupsAfterFirstFrame() {

@@ -9,7 +9,7 @@ import "../Style"
 // Feedback to the service: a category, an e-mail address, the problem and up to three
 // pictures, each uploaded as soon as it is chosen. main.qml hands in its curlRecv as
 // `service` and its globleParam as `globals` and forwards UI messages 140, 141 and 142 here.
-Popup {
+ModalPopup {
     id: popupFeedback
 
     property var service: null
@@ -116,7 +116,6 @@ Popup {
     anchors.centerIn: parent
     width: 560 * dp
     height: contentItem.implicitHeight
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 
