@@ -4,11 +4,13 @@
 //@mock Search.Param SearchManager
 //@mock Download.Param DownloadManager
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Language.Param 1.0
 import Proxy.Param 1.0
 import QelProxy.Param 1.0
 import Search.Param 1.0
+import "helpers"
 
 // The root window and the main screen with recording stand-ins for the native objects:
 // both router levels, the side bar, the local-IP result and the saved update package.
@@ -68,6 +70,8 @@ TestCase {
     }
 
     function cleanupTestCase() { root.destroy() }
+
+    FocusProbe { id: probe }
 
     function init() {
         received = []
@@ -556,5 +560,20 @@ TestCase {
         tryVerify(function () { return nMadeAt > 0 }, 3 * nBoundMs)
         verify(nMadeAt - nShownAt >= nBoundMs - 100, nMadeAt - nShownAt)
         hidden.destroy()
+    }
+
+    // Tab goes down the side bar and on through the header, each control ringed in turn.
+    function test_sideBarAndHeaderRings() {
+        findChild(root, "windowLoginID").close()
+        root.requestActivate()
+        tryCompare(root, "active", true)
+        var order = [1, 2, 3, 4, 5, 11, 6].map(function (n) { return "sideEntry" + n })
+                    .concat(["headerLanguage", "userInfoBtn", "cdkButton", "helpButton",
+                             "minimiseButton", "closeButton"])
+                    .map(function (name) { return findChild(frame, name) })
+        // Backwards: Tab never leaves the proxy list's filter fields.
+        verify(probe.reach(testCase, root, Qt.Key_Backtab, order[0], 300))
+        verify(probe.ringShown(root.activeFocusItem))
+        compare(probe.walk(testCase, root, Qt.Key_Tab, order.slice(1)), [])
     }
 }
