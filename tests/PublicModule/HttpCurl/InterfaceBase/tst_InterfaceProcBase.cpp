@@ -100,7 +100,8 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("folder"); // the working directory, under the home
-        QTest::newRow("plain") << "/opt/qelproxy/QelProxy" << "work";
+        QTest::newRow("plain") << "/opt/qelproxy/QelProxy"
+                               << "work";
         QTest::newRow("awkward") << R"(/opt/Qel Proxy/100% "new"/$HOME/a\b`c`/QelProxy)"
                                  << R"(Qel "data" 100%/$HOME/a\b)";
     }
@@ -113,7 +114,8 @@ private slots:
         const QString qstrEntry = m_home.filePath("config/autostart/QelProxy.desktop");
         QCOMPARE(m_recv->autoStartEntryPath(), qstrEntry);
         const QString qstrBefore = QDir::currentPath();
-        QVERIFY(QDir().mkpath(m_home.filePath(folder)) && QDir::setCurrent(m_home.filePath(folder)));
+        QVERIFY(QDir().mkpath(m_home.filePath(folder)) &&
+                QDir::setCurrent(m_home.filePath(folder)));
         const bool bWritten = m_recv->autoStartClient(program, true);
         QDir::setCurrent(qstrBefore);
         QVERIFY(bWritten);

@@ -127,8 +127,9 @@ QProcessEnvironment TestSingleInstanceProcess::changed(const QStringList& change
         if (!change.contains('='))
             env.remove(name);
         else
-            env.insert(name, value.isEmpty() || value.startsWith('/') ? value
-                                                                    : m_tmp->path() + "/" + value);
+            env.insert(name, value.isEmpty() || value.startsWith('/')
+                                 ? value
+                                 : m_tmp->path() + "/" + value);
     }
     return env;
 }
@@ -290,18 +291,18 @@ void TestSingleInstanceProcess::startsMeetByTheirFolders_data()
     const QStringList runtime{"XDG_RUNTIME_DIR=runtime"};
     QTest::newRow("other TMPDIR") << runtime + QStringList{"TMPDIR=tmp"}
                                   << runtime + QStringList{"TMPDIR=other"} << true;
-    QTest::newRow("menu, then terminal") << runtime + QStringList{"TMPDIR"}
-                                         << runtime + QStringList{"TMPDIR=tmp"} << true;
-    QTest::newRow("missing TMPDIR") << runtime + QStringList{"TMPDIR=tmp"}
-                                    << runtime + QStringList{"TMPDIR=missing"} << true;
+    QTest::newRow("menu, then terminal")
+        << runtime + QStringList{"TMPDIR"} << runtime + QStringList{"TMPDIR=tmp"} << true;
+    QTest::newRow("missing TMPDIR")
+        << runtime + QStringList{"TMPDIR=tmp"} << runtime + QStringList{"TMPDIR=missing"} << true;
     // A client without either keeps its channel in /tmp, met there from a runtime folder
     // of its own only without a TMPDIR; as the scripts and tests start, nothing is met.
     const QStringList plain{"XDG_RUNTIME_DIR", "TMPDIR"};
     QTest::newRow("no TMPDIR") << plain << runtime + QStringList{"TMPDIR"} << true;
     QTest::newRow("empty TMPDIR") << plain << runtime + QStringList{"TMPDIR="} << true;
     QTest::newRow("own TMPDIR") << plain << runtime + QStringList{"TMPDIR=tmp"} << false;
-    QTest::newRow("own TMPDIR, missing") << plain << runtime + QStringList{"TMPDIR=missing"}
-                                         << false;
+    QTest::newRow("own TMPDIR, missing")
+        << plain << runtime + QStringList{"TMPDIR=missing"} << false;
     QTest::newRow("own TMPDIR and runtime folder")
         << runtime + QStringList{"TMPDIR"} << QStringList{"XDG_RUNTIME_DIR=own", "TMPDIR=tmp"}
         << false;
