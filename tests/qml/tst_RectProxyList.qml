@@ -250,6 +250,27 @@ TestCase {
         verify(listView.footerItem.visible)
     }
 
+    // The footer's spinner and "loading..." show while the next page is fetched, and not
+    // once its answer or refusal has come, though the list is still at its end.
+    function test_footerWhileFetching_data() {
+        return [{ tag: "last page", messages: [[168, "", 1], [165, "enable", 1]] },
+                { tag: "refused", messages: [[40, "No balance", 1], [165, "enable", 1]] }]
+    }
+    function test_footerWhileFetching(data) {
+        var many = []
+        for (var i = 1; i <= 40; ++i)
+            many.push("10.1.0." + i)
+        answer(many)
+        listView.positionViewAtEnd()
+        tryCompare(curlRecv, "calls", ["line 10"])
+        page.signal_SetUiData(165, "disable", 0)
+        var loading = findChild(listView.footerItem, "loadMoreSpinner").parent
+        tryVerify(function () { return loading.visible })
+        data.messages.forEach(function (m) { page.signal_SetUiData(m[0], m[1], m[2]) })
+        verify(listView.bAtEnd)
+        verify(!loading.visible)
+    }
+
     // Tab and Down go round the six filter fields.
     function test_tabOrder() {
         var names = ["countryCombo1", "stateCombo1", "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1",
