@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Globle.Param 1.0
 import Proxy.Param 1.0
@@ -45,6 +46,7 @@ TestCase {
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
     MarkupProbe { id: probe }
+    FocusProbe { id: focusProbe }
 
     RectProxyList {
         id: page
@@ -271,18 +273,28 @@ TestCase {
         verify(!loading.visible)
     }
 
-    // Tab and Down go round the six filter fields.
-    function test_tabOrder() {
-        var names = ["countryCombo1", "stateCombo1", "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1",
-                     "countryCombo1"]
-        var fields = names.map(function (name) {
-            var field = findChild(page, name)
-            return field.editTextModel || field.editModel
+    // Tab and Down go round the six filter fields; Shift+Tab goes back from the IP field and
+    // leaves the bar before the Country box ("" stands for outside the bar).
+    function test_tabOrder_data() {
+        return [
+            { tag: "forwards", keys: [Qt.Key_Down, Qt.Key_Tab], names: ["countryCombo1", "stateCombo1",
+                "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1", "countryCombo1"] },
+            { tag: "backwards", keys: [Qt.Key_Backtab], names: ["ipSearch1", "zipCombo1", "ispCombo1",
+                "cityCombo1", "stateCombo1", "countryCombo1", ""] }
+        ]
+    }
+    function test_tabOrder(data) {
+        var fields = data.names.map(function (name) {
+            var field = name === "" ? page.filterBar : findChild(page, name)
+            return field.editTextModel || field.editModel || field
         })
         fields[0].forceActiveFocus()
         for (var i = 1; i < fields.length; ++i) {
-            keyClick(i % 2 ? Qt.Key_Tab : Qt.Key_Down)
-            verify(fields[i].activeFocus, names[i])
+            var nKey = data.keys[i % data.keys.length]
+            keyClick(nKey, nKey === Qt.Key_Backtab ? Qt.ShiftModifier : Qt.NoModifier)
+            var focused = page.Window.activeFocusItem
+            verify(data.names[i] === "" ? !focusProbe.isIn(focused, fields[i]) : fields[i].activeFocus,
+                   data.names[i] + ": " + focused)
         }
     }
 

@@ -466,7 +466,8 @@ TestCase {
 
     // Every modal popup holds the keys, sent to the window as a person's are: 30 Tabs and
     // 30 Shift+Tabs (Backtab, as the window system sends it) focus its own controls only,
-    // Escape closes it and the account button behind, which had the focus, has it again.
+    // each ringed while it has the focus and none keeping the key; Escape closes it and the
+    // account button behind, which had the focus, has it again.
     function test_modalPopupHoldsTheKeys_data() {
         var init = function (popup) { popup.windowInit(0) }
         var open = function (popup) { popup.open() }
@@ -503,13 +504,25 @@ TestCase {
         tryCompare(popup, "opened", true)
         var focused = []
         var record = function () { focused.push(root.activeFocusItem) }
+        var frameItem = popup.contentItem.parent
+        // What each press left focused: the popup itself is never ringed.
+        var steps = []
+        var press = function (nKey, nModifiers) {
+            keyClick(nKey, nModifiers)
+            var item = root.activeFocusItem
+            steps.push({ item: item, name: String(item) + " < " + probe.names(item),
+                         ringed: item === frameItem || probe.ringShown(item) })
+        }
+        var names = function (list) {
+            return list.map(function (step) { return step.name })
+                       .filter(function (name, i, all) { return all.indexOf(name) === i })
+        }
         root.activeFocusItemChanged.connect(record)
         for (var i = 0; i < 30; ++i)
-            keyClick(Qt.Key_Tab)
+            press(Qt.Key_Tab, Qt.NoModifier)
         for (i = 0; i < 30; ++i)
-            keyClick(Qt.Key_Backtab, Qt.ShiftModifier)
+            press(Qt.Key_Backtab, Qt.ShiftModifier)
         root.activeFocusItemChanged.disconnect(record)
-        var frameItem = popup.contentItem.parent
         var outside = focused.filter(function (item) {
             for (var up = item; up; up = up.parent) {
                 if (up === frameItem)
@@ -517,10 +530,15 @@ TestCase {
             }
             return true
         })
-        compare(outside.map(String), [], "focused behind the popup")
         keyClick(Qt.Key_Escape)
         tryCompare(popup, "visible", false)
         compare(root.activeFocusItem, behind)
+        compare(outside.map(String), [], "focused behind the popup")
+        compare(names(steps.filter(function (step) { return !step.ringed })), [], "focused without a ring")
+        // With more than one control, every press moves on: none keeps the key for itself.
+        var kept = steps.filter(function (step, i) { return i > 0 && step.item === steps[i - 1].item })
+        if (names(steps).length > 1)
+            compare(names(kept), [], "kept the focus on Tab")
     }
 
     // The popups are made once the window has shown its first frame; a message that came
@@ -563,17 +581,26 @@ TestCase {
     }
 
     // Tab goes down the side bar and on through the header, each control ringed in turn.
-    function test_sideBarAndHeaderRings() {
+    // Shift+Tab gets there from the list pages' filter bar, where a signed-in user starts.
+    function test_sideBarAndHeaderRings_data() {
+        return [
+            { tag: "from the proxy list", page: 1, start: "countryCombo1" },
+            { tag: "from the static list", page: 10, start: "countryCombo10" }
+        ]
+    }
+    function test_sideBarAndHeaderRings(data) {
         findChild(root, "windowLoginID").close()
         root.requestActivate()
         tryCompare(root, "active", true)
+        frame.nShowPage = data.page
+        findChild(frame, data.start).editTextModel.forceActiveFocus(Qt.TabFocusReason)
         var order = [1, 2, 3, 4, 5, 11, 6].map(function (n) { return "sideEntry" + n })
                     .concat(["headerLanguage", "userInfoBtn", "cdkButton", "helpButton",
                              "minimiseButton", "closeButton"])
                     .map(function (name) { return findChild(frame, name) })
-        // Backwards: Tab never leaves the proxy list's filter fields.
         verify(probe.reach(testCase, root, Qt.Key_Backtab, order[0], 300))
         verify(probe.ringShown(root.activeFocusItem))
         compare(probe.walk(testCase, root, Qt.Key_Tab, order.slice(1)), [])
+        frame.nShowPage = 1
     }
 }

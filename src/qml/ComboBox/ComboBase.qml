@@ -52,19 +52,22 @@ Item {
         rows.positionViewAtIndex(nHighlightedRow, ListView.Contain)
     }
 
+    function isReturn(nKey) { return nKey === Qt.Key_Return || nKey === Qt.Key_Enter }
+
     // While the list is open, Up and Down move the highlight and Return chooses the
-    // highlighted row as a click does, but the focus stays for the next key. Any other key,
-    // or a closed list, goes on to the field and the box's own handlers.
+    // highlighted row as a click does, but the focus stays for the next key. A box with no
+    // text to type opens and closes on Space or Return, as a click does. Any other key goes
+    // on to the field and the box's own handlers.
     function listKey(event) {
-        if (!dropDown.visible)
-            return
-        if (event.key === Qt.Key_Down || event.key === Qt.Key_Up) {
-            highlight(nHighlightedRow + (event.key === Qt.Key_Down ? 1 : -1))
-            event.accepted = true
-        } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && nHighlightedRow >= 0) {
+        if (dropDown.visible && isReturn(event.key) && nHighlightedRow >= 0)
             pick(rows.itemAtIndex(nHighlightedRow).entry)
-            event.accepted = true
-        }
+        else if (dropDown.visible && (event.key === Qt.Key_Down || event.key === Qt.Key_Up))
+            highlight(nHighlightedRow + (event.key === Qt.Key_Down ? 1 : -1))
+        else if (bReadOnly && !event.isAutoRepeat && (event.key === Qt.Key_Space || isReturn(event.key)))
+            toggleList()
+        else
+            return
+        event.accepted = true
     }
 
     // An array, a ListModel or an item model: an empty list stays closed however it is asked
@@ -163,7 +166,13 @@ Item {
             Keys.onPressed: combo.listKey(event)
             // A name longer than the box shows its beginning while nobody types in it.
             onTextChanged: if (!activeFocus) cursorPosition = 0
-            onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
+            // The list goes with the focus, so only one box looks active.
+            onActiveFocusChanged: {
+                if (activeFocus)
+                    return
+                cursorPosition = 0
+                dropDown.close()
+            }
 
             // While nobody types, a name too long for the box ends in "…" rather than being cut.
             Text {

@@ -128,6 +128,7 @@ ModalPopup {
                     height: 38 * cdkPopup.dp
                     text: qsTr("Confirm") + Theme.emptyString
                     onClicked: cdkPopup.confirm()
+                    FocusRing { nRadius: 4 }
                     contentItem: Text {
                         text: confirmButton.text
                         color: "white"

@@ -78,6 +78,7 @@ ModalPopup {
         property bool primary: false
         height: 36 * dp
         width: Math.max(96 * dp, buttonText.implicitWidth + 24 * dp)
+        FocusRing { nRadius: 4 }
         contentItem: Text {
             id: buttonText
             text: formButton.text

@@ -237,6 +237,9 @@ ModalPopup {
                     wrapMode: TextEdit.Wrap
                     selectByMouse: true
                     font.pixelSize: 13 * popupFeedback.dp
+                    // Tab and Shift+Tab go on to the form's other controls, as in its fields.
+                    Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                    Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                 }
             }
 
@@ -335,6 +338,7 @@ ModalPopup {
                     height: 36 * popupFeedback.dp
                     text: qsTr("Cancel") + Theme.emptyString
                     onClicked: popupFeedback.close()
+                    FocusRing { nRadius: 4 }
                     contentItem: Text {
                         text: cancelButton.text
                         color: "#55687D"
@@ -354,6 +358,7 @@ ModalPopup {
                     height: 36 * popupFeedback.dp
                     text: qsTr("Submit") + Theme.emptyString
                     onClicked: popupFeedback.submit()
+                    FocusRing { nRadius: 4 }
                     contentItem: Text {
                         text: submitButton.text
                         color: "white"

@@ -18,10 +18,19 @@ QtObject {
         return found
     }
 
+    // The box a control is drawn in: its parent, or for a text scrolled in a view the view's.
+    function holderOf(item) {
+        var holder = item.parent
+        while (holder && holder.parent && holder.parent.contentItem === holder
+               && holder.parent.flicking !== undefined)
+            holder = holder.parent.parent
+        return holder
+    }
+
     function ringShown(item) {
         if (!item)
             return false
-        var holder = item.parent
+        var holder = holderOf(item)
         return rings(item).length > 0
                || (holder !== null && (isRing(holder) || Array.from(holder.children).some(isRing)))
     }
