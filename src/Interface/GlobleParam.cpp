@@ -5,6 +5,7 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ void addLocalIconName(QJsonObject& entry, const QString& qstrPrefix,
                       const std::function<void(const QString&)>& onIcon)
 {
     const QString qstrUrl = entry.value(qstrPrefix + QStringLiteral("_url")).toString();
-    const QString qstrName = GlobleParam::sideBarIconName(qstrUrl);
+    const QString qstrName = CacheFolder::fileNameOf(qstrUrl);
     if (qstrName.isEmpty())
         return;
     WebRecv::keepCachedFile(sideBarFolder() + qstrName);
@@ -279,15 +280,6 @@ void GlobleParam::initSideBar()
         qDebug() << "数据解析有误";
 
     applySideBar(doc.array());
-}
-
-QString GlobleParam::sideBarIconName(const QString& qstrUrl)
-{
-    const int nSlash = qstrUrl.lastIndexOf(QLatin1Char('/'));
-    const QString qstrName = nSlash < 0 ? QString() : qstrUrl.mid(nSlash + 1);
-    if (qstrName == QLatin1String(".") || qstrName == QLatin1String(".."))
-        return QString();
-    return qstrName;
 }
 
 void GlobleParam::applySideBar(const QJsonArray& entries,

@@ -177,9 +177,6 @@ public:
     // the address of every icon that has a file name, in entry order.
     void applySideBar(const QJsonArray& entries,
                       const std::function<void(const QString&)>& onIcon = {});
-    // The icon's file name in the column folder: the text after the last "/" of its
-    // address; empty when that names no file (no "/", nothing after it, "." or "..").
-    static QString sideBarIconName(const QString& qstrUrl);
     // The outside browser's local API address from its own config file; cached once found.
     std::string getBrowserUrl();
 

@@ -5,6 +5,7 @@
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 
 #include <QDebug>
 #include <QJsonDocument>
@@ -33,7 +34,7 @@ void InterfacePost::pushDownloadSidePic(const QString& url, int)
 {
     if (url.isEmpty())
         return;
-    const QString qstrName = GlobleParam::sideBarIconName(url);
+    const QString qstrName = CacheFolder::fileNameOf(url);
     if (qstrName.isEmpty()) {
         qDebug() << "side bar icon without a file name:" << url;
         return;

@@ -488,6 +488,7 @@ Item {
     PopupBindBrowserWnd { id: popupBindBrowserWndId; objectName: "popupBindBrowserWndId" }
     CdkPopup {
         id: cdkPopup
+        objectName: "cdkPopup"
         service: curlRecv
         globals: globleParam
     }
@@ -562,31 +563,37 @@ Item {
         }
     }
 
-    Rectangle {
+    // The activity picture after sign-in, over the darkened window.
+    ModalPopup {
         id: rect_MActivity
         objectName: "rect_MActivity"
-        anchors.fill: parent
-        color: "#99000000"
-        visible: false
-        MouseArea { anchors.fill: parent }
-        Image {
-            id: activityImage
-            anchors.centerIn: parent
-            MouseArea {
-                anchors.fill: parent
-                cursorShape: Qt.PointingHandCursor
-                onClicked: {
-                    mainLoader.languagePage(mainLoader.strMiddleJump)
-                    rect_MActivity.visible = false
+        anchors.centerIn: parent
+        padding: 0
+        closePolicy: Popup.CloseOnEscape
+        background: null
+        Overlay.modal: Rectangle { color: "#99000000" }
+
+        contentItem: Item {
+            implicitWidth: activityImage.implicitWidth
+            implicitHeight: activityImage.implicitHeight
+            Image {
+                id: activityImage
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: {
+                        mainLoader.languagePage(mainLoader.strMiddleJump)
+                        rect_MActivity.close()
+                    }
                 }
             }
-        }
-        ButtonText {
-            objectName: "activityClose"
-            anchors.top: activityImage.top
-            anchors.left: activityImage.right
-            textShow: "\u00d7"
-            btnModel.onClicked: rect_MActivity.visible = false
+            ButtonText {
+                objectName: "activityClose"
+                anchors.top: activityImage.top
+                anchors.left: activityImage.right
+                textShow: "\u00d7"
+                btnModel.onClicked: rect_MActivity.close()
+            }
         }
     }
 
@@ -605,10 +612,9 @@ Item {
         height: 30 * mainLoader.dp
     }
 
-    Popup {
+    ModalPopup {
         id: popMenuId
         objectName: "popMenuId"
-        modal: true
         x: parent.width - width - 12 * dp
         y: 46 * dp
         width: 220 * dp
@@ -874,7 +880,7 @@ Item {
         var bHk = globleParam.qstrLangCode === "_zh_hk"
         activityImage.source = bHk ? picture.qstrHkLocalUrl : picture.qstrLocalUrl
         strMiddleJump = bHk ? picture.qstrJumpHkUrl : picture.qstrJumpUrl
-        rect_MActivity.visible = true
+        rect_MActivity.open()
         bShowMidImg = false
     }
 

@@ -45,7 +45,7 @@ int CAppCustom::runCheck(int argc, char** argv, const QString& qstrAppFlag,
                          const QString& qstrStartQml, int nMode)
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QtSingleApplication app(qstrAppFlag, argc, argv, m_listChannelFolders);
+    QtSingleApplication app(qstrAppFlag, argc, argv);
     if (!app.hasChannel())
         return 0; // the reason is on stderr already; no client can be listening
     if (nMode != 0 || !app.isRunning()) {

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,12 @@ namespace {
 
 constexpr int kWaitMs = 10000 * QEL_TIME_FACTOR;
 const uid_t kNobody = 65534;
+
+QByteArray readAll(const QString& qstrPath)
+{
+    QFile file(qstrPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 QString cacheDir(const char* szFolder)
 {
@@ -87,23 +94,40 @@ private:
         QVERIFY(m_recv->settle(kWaitMs));
     }
 
-    // Hands the picture at `qstrUrl` to the screens of the folder's kind.
-    void showPicture(const QString& qstrFolder, const QString& qstrUrl)
+    // Hands the pictures at `urls` to the screens of the folder's kind; the activity
+    // picture takes the second as its variant.
+    void showPictures(const QString& qstrFolder, const QStringList& urls)
     {
         if (qstrFolder == "carousel") {
-            SearchManager::GetInstance()->setCarouselDataJson(images({qstrUrl}));
+            SearchManager::GetInstance()->setCarouselDataJson(images(urls));
             SearchManager::GetInstance()->beginRarseCarouselData();
+        } else if (qstrFolder == "loginview") {
+            SearchManager::GetInstance()->setLoginImgDataJson(images(urls));
+            SearchManager::GetInstance()->beginParseLoginImgData();
         } else if (qstrFolder == "activity") {
             Json::Value retData;
-            retData["middle_img"]["img"] = qstrUrl.toStdString();
+            retData["middle_img"]["img"] = urls.value(0).toStdString();
+            retData["middle_img_hk"]["img"] = urls.value(1).toStdString();
             DownloadManager::GetInstance()->addMiddleImgByJson(retData);
         } else {
             HTTPEvent_KX answer(COLUMN_RESULT);
             answer.m_jsValue["code"] = 0;
-            answer.m_jsValue["ret_data"][0]["pos"] = 2;
-            answer.m_jsValue["ret_data"][0]["left_img_url"] = qstrUrl.toStdString();
+            for (const QString& qstrUrl : urls) {
+                Json::Value entry;
+                entry["pos"] = 2;
+                entry["left_img_url"] = qstrUrl.toStdString();
+                answer.m_jsValue["ret_data"].append(entry);
+            }
             m_recv->slotGetColumn(&answer);
         }
+    }
+
+    void verifyFetched(const QString& qstrCached)
+    {
+        QFile cached(qstrCached);
+        QFile source(m_files.filePath("alpha.png"));
+        QVERIFY(cached.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
+        QCOMPARE(cached.readAll(), source.readAll());
     }
 
 private slots:
@@ -241,15 +265,75 @@ private slots:
             QVERIFY(WebRecv::writeFileAtomically(qstrCached, "x") &&
                     ::chown(path.constData(), kNobody, kNobody) == 0);
 
-        showPicture(folder, fileUrl("alpha.png"));
+        showPictures(folder, {fileUrl("alpha.png")});
         struct stat info;
         QVERIFY(::lstat(path.constData(), &info) != 0 ||
                 (S_ISREG(info.st_mode) && info.st_uid == ::getuid()));
         QVERIFY(m_recv->settle(kWaitMs));
-        QFile cached(qstrCached);
-        QFile source(m_files.filePath("alpha.png"));
-        QVERIFY(cached.open(QIODevice::ReadOnly) && source.open(QIODevice::ReadOnly));
-        QCOMPARE(cached.readAll(), source.readAll());
+        verifyFetched(qstrCached);
+    }
+
+    // An address whose name is empty, "." or ".." names a cache folder or the one above it:
+    // it fetches and removes nothing, and the good picture beside it is fetched. A link
+    // planted as the cache folder leads nowhere, and neither it nor another user's folder
+    // is written in: a folder of ours takes its place.
+    void folderAddressRemovesNothing_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("ending"); // of the bad address; none when empty
+        QTest::addColumn<QString>("planted"); // as temp/<folder>: a link outside, a folder
+                                              // of another user, or nothing
+        for (const char* szFolder : {"carousel", "loginview", "activity"})
+            for (const char* szEnding : {"/", "/.", "/.."})
+                QTest::addRow("%s, %s", szFolder, szEnding) << szFolder << szEnding << "";
+        for (const char* szEnding : {"/..", "/", ""})
+            QTest::addRow("carousel a link, %s", *szEnding ? szEnding : "good only")
+                << "carousel" << szEnding << "link";
+        QTest::newRow("carousel another user's, good only")
+            << QString("carousel") << QString() << QString("owner");
+    }
+
+    void folderAddressRemovesNothing()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, ending);
+        QFETCH(QString, planted);
+        if (planted == "owner" && ::getuid() != 0)
+            QSKIP("only root can give a folder to another user");
+        const QStringList kept{"column/a.png",      "column/columnArray.ini", "carousel/old.png",
+                               "loginview/old.png", "activity/old.png",       "exe/updatepack.exe",
+                               "data/catalogue.bi"};
+        for (const QString& qstrName : kept) {
+            QVERIFY(QDir().mkpath(QFileInfo(cacheDir(qPrintable(qstrName))).path()));
+            QVERIFY(WebRecv::writeFileAtomically(cacheDir(qPrintable(qstrName)), "kept"));
+        }
+        QTemporaryDir outside;
+        const QStringList outsideFiles{"doc.txt", "target/old.png"};
+        for (const QString& qstrName : outsideFiles) {
+            QVERIFY(QDir().mkpath(QFileInfo(outside.filePath(qstrName)).path()));
+            QVERIFY(WebRecv::writeFileAtomically(outside.filePath(qstrName), "kept"));
+        }
+        const QString qstrFolder = cacheDir(qPrintable(folder));
+        if (planted == "link")
+            QVERIFY(QDir(qstrFolder).removeRecursively() &&
+                    QFile::link(outside.filePath("target"), qstrFolder));
+        else if (planted == "owner")
+            QCOMPARE(::chown(QFile::encodeName(qstrFolder).constData(), kNobody, kNobody), 0);
+
+        QStringList urls{fileUrl("alpha.png")};
+        if (!ending.isEmpty())
+            urls.prepend(m_service.resUrl() + "/files" + ending);
+        showPictures(folder, urls);
+        QVERIFY(m_recv->settle(kWaitMs));
+        for (const QString& qstrName : kept)
+            if (planted.isEmpty() || !qstrName.startsWith(folder))
+                QVERIFY2(readAll(cacheDir(qPrintable(qstrName))) == "kept", qPrintable(qstrName));
+        QCOMPARE(QDir(outside.filePath("target")).entryList(QDir::Files), QStringList{"old.png"});
+        for (const QString& qstrName : outsideFiles)
+            QVERIFY2(readAll(outside.filePath(qstrName)) == "kept", qPrintable(qstrName));
+        QVERIFY(!QFileInfo(qstrFolder).isSymLink());
+        QCOMPARE(QFileInfo(qstrFolder).ownerId(), ::getuid());
+        verifyFetched(qstrFolder + "/alpha.png");
     }
 };
 

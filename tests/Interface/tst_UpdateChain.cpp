@@ -8,13 +8,18 @@
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 namespace {
+
+const char* const kSample = QEL_BIN_DIR "/../sandbox/service/files/sample.bin";
 
 QByteArray sha256Of(const QString& qstrPath)
 {
@@ -110,8 +115,7 @@ private slots:
         const QList<int> fresh = progressOf(second);
         QVERIFY(strictlyRising(fresh));
         QCOMPARE(fresh.last(), 100);
-        QCOMPARE(sha256Of(package()),
-                 sha256Of(QStringLiteral(QEL_BIN_DIR "/../sandbox/service/files/sample.bin")));
+        QCOMPARE(sha256Of(package()), sha256Of(kSample));
         const Json::Value log = m_service.log();
         QVERIFY(log.size() >= 2);
         QVERIFY(!JsonRead::member(log[log.size() - 1], "headers").isMember("range"));
@@ -122,6 +126,26 @@ private slots:
             QVERIFY(args.at(0).toInt() != 16);
         QTest::qWait(100);
         QCOMPARE(aboutToQuit.count(), 0);
+    }
+
+    // A link planted as the package's folder leads nowhere: what it points at stays as it
+    // was, and the package goes into a real folder.
+    void linkedFolderLeavesOutsideAlone()
+    {
+        QTemporaryDir outside;
+        QVERIFY(WebRecv::writeFileAtomically(outside.filePath("updatepack.exe"), "kept"));
+        const QString qstrFolder = QFileInfo(package()).path();
+        QVERIFY(QDir(qstrFolder).removeRecursively() && QFile::link(outside.path(), qstrFolder));
+        const int nSucceeded = m_recv->nSucceeded;
+        m_param->setUpdateExeUrl(m_service.resUrl() + "/files/sample.bin");
+        m_recv->downloadUpdateExe();
+        QTRY_COMPARE_WITH_TIMEOUT(m_recv->nSucceeded, nSucceeded + 1, 20000);
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"updatepack.exe"});
+        QFile kept(outside.filePath("updatepack.exe"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("kept"));
+        QVERIFY(!QFileInfo(qstrFolder).isSymLink());
+        QCOMPARE(sha256Of(package()), sha256Of(kSample));
     }
 };
 

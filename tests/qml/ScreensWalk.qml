@@ -57,6 +57,7 @@ TestCase {
         [3, function () { click(findChild(firstRow("proxyListView3"), "remarkPen")) }],
         [1, function () { click(named("cdkButton")) }],
         [1, function () { click(named("userInfoBtn")) }],
+        [1, function () { named("rect_MActivity").open() }],
         [1, function () { named("popupBindPortId").setBindInfo(1, 1) }],
         [1, function () { named("popupBindPortId").setBindInfo(1, 2) }],
         [1, function () { named("popupBindBrowserWndId").showFor(ProxyManager.getDataType(4)[0].qstrPort) }],

@@ -4,6 +4,7 @@ import Globle.Param 1.0
 import Language.Param 1.0
 import "../../src/qml/ComboBox"
 import "../../src/qml/Delegate"
+import "helpers"
 
 // The language list comes from the fixture Language.trs laid out beside this runner,
 // next to the program's own .qm files.
@@ -24,6 +25,7 @@ TestCase {
     }
 
     GlobleParam { id: globleParam }
+    FocusProbe { id: probe }
 
     property string caption: qsTranslate("main", "Show") + globleParam.emptyString
 
@@ -144,5 +146,24 @@ TestCase {
         compare(uiSpy.signalArguments[0][0], 154)
         compare(uiSpy.signalArguments[0][1], "")
         compare(uiSpy.signalArguments[0][2], 0)
+    }
+
+    // Reached by Tab, the box is ringed; Space opens its list, Down lights the next entry
+    // and Return chooses it.
+    function test_byKeyboard() {
+        ignoreWarning(new RegExp("Cannot open: qrc:/flag/Klingon.png"))
+        var combo = createTemporaryObject(comboComponent, testCase)
+        combo.comboBoxModel.model = LanguageManager.getLanguageList()
+        keyClick(Qt.Key_Tab)
+        verify(probe.ringShown(combo.comboBoxModel))
+        keyClick(Qt.Key_Space)
+        var popup = combo.comboBoxModel.popup
+        tryCompare(popup, "opened", true)
+        keyClick(Qt.Key_Down)
+        var german = popup.contentItem.itemAtIndex(1)
+        verify(german.highlighted)
+        keyClick(Qt.Key_Return)
+        tryCompare(popup, "visible", false)
+        compare(globleParam.qstrLangCode, "_de")
     }
 }

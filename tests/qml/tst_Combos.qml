@@ -27,6 +27,8 @@ TestCase {
     Component { id: statusBox; ComboBoxDeviceStatus { width: 240 } }
     Component { id: mealBox; ComboBoxApiMeal { width: 240; globals: globleParam } }
     Component { id: localIpBox; LocalIpComboBox { width: 240; globals: globleParam } }
+    Component { id: hoursBox; ComboNormal { width: 80 } }
+    Component { id: nextField; TextInput { y: 300; width: 80; height: 20; activeFocusOnTab: true } }
 
     // The runner's two countries, "United States" and "France", in the lists' catalogue.
     function initTestCase() {
@@ -186,5 +188,54 @@ TestCase {
         compare(globleParam.qstrInternalNetIP, "10.0.0.3")
         compare(box.currentName, "10.0.0.3")
         compare(box.editTextModel.text, "10.0.0.3:random")
+    }
+
+    // A box with no text to type, at the keyboard as with the mouse: Space or Return opens
+    // it, Down moves down its rows, Return chooses, Escape closes and the focus stays.
+    function test_readOnlyBoxByKeys_data() {
+        var addresses = [{ qstrName: "192.168.7.20" }, { qstrName: "10.0.0.3" }]
+        var hours = [2, 4, 6].map(function (n) { return { name: String(n), value: n } })
+        return [
+            { tag: "local address, Space", component: localIpBox, rows: addresses, key: Qt.Key_Space,
+              shown: "10.0.0.3:random" },
+            { tag: "hours, Return", component: hoursBox, rows: hours, key: Qt.Key_Return, shown: "4" }
+        ]
+    }
+    function test_readOnlyBoxByKeys(data) {
+        var box = createTemporaryObject(data.component, testCase, { dataModel: data.rows })
+        box.editTextModel.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(data.key)
+        verify(box.comboBoxModel.visible)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        verify(!box.comboBoxModel.visible)
+        compare(box.editTextModel.text, data.shown)
+        keyClick(data.key)
+        verify(box.comboBoxModel.visible)
+        keyClick(Qt.Key_Escape)
+        verify(!box.comboBoxModel.visible)
+        verify(box.editTextModel.activeFocus)
+    }
+
+    // An open list goes when Tab or Shift+Tab takes the focus out of its box, so no two boxes
+    // look active.
+    function test_listGoesWithTheFocus_data() {
+        return [
+            { tag: "country box, Tab", component: countryBox, key: Qt.Key_Tab },
+            { tag: "country box, Shift+Tab", component: countryBox, key: Qt.Key_Backtab },
+            { tag: "local address, Tab", component: localIpBox, key: Qt.Key_Tab }
+        ]
+    }
+    function test_listGoesWithTheFocus(data) {
+        var box = createTemporaryObject(data.component, testCase, {
+            dataModel: SearchManager.getDataByKeyAndType("", 1, 0)
+        })
+        var next = createTemporaryObject(nextField, testCase)
+        box.editTextModel.forceActiveFocus(Qt.TabFocusReason)
+        box.comboBoxModel.open()
+        keyClick(data.key, data.key === Qt.Key_Backtab ? Qt.ShiftModifier : Qt.NoModifier)
+        verify(next.activeFocus)
+        verify(!box.comboBoxModel.visible)
     }
 }

@@ -1,9 +1,12 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import "../../src/qml/Button"
 import "../../src/qml/CheckButton"
 import "../../src/qml/Edit"
+import "../../src/qml/Radio"
+import "../../src/qml/Rect"
 import "../../src/qml/Scrollbar"
 import "helpers"
 
@@ -23,6 +26,16 @@ TestCase {
     Component { id: userInfo; UserInfoCekBtn {} }
     Component { id: checkBox; CheckBoxNormal { text: "Clear Cookies Before Launch" } }
     MarkupProbe { id: probe }
+    FocusProbe { id: focusProbe }
+    Component { id: checkNormal; CheckBtnNormal { radioText: "Remove duplicate proxies" } }
+    Component { id: settingTab; CheckBtnSettingMain { radioText: "General Settings" } }
+    Component { id: noticeRow; CheckBtnNotice { radioText1: "Notice" } }
+    Component { id: sideEntry; RadioMain { radioText: "Settings" } }
+    Component { id: switchCheck; SwitchCheck {} }
+    Component { id: pictureDelete; RectImageWithDelete {} }
+    // Where Tab starts from: the controls made in a test come after it.
+    Item { id: tabStart; activeFocusOnTab: true }
+    ButtonGroup { id: entryGroup }
     Component { id: pressTarget; Button {} }
     Component {
         id: listComponent
@@ -190,6 +203,59 @@ TestCase {
     function test_checkBoxAsTallAsItsText() {
         var box = createTemporaryObject(checkBox, testCase)
         compare(box.height, box.contentItem.implicitHeight)
+    }
+
+    // A click shows no focus ring; Tab gives each control its ring, and then Space, Return
+    // and Enter act as a click does.
+    function test_focusByKeyboard_data() {
+        return [
+            { tag: "HoverButton", component: hoverButton, button: "btnModel" },
+            { tag: "ButtonListHead", component: listHead, button: "btnModel" },
+            { tag: "ButtonRotation", component: rotation, button: "btnModel" },
+            { tag: "RectImageWithDelete", component: pictureDelete, button: "btnModel" },
+            { tag: "UserInfoCekBtn", component: userInfo, button: "checkModel" },
+            { tag: "CheckBoxNormal", component: checkBox, button: "" },
+            { tag: "CheckBtnNormal", component: checkNormal, button: "radioModel" },
+            { tag: "CheckBtnSettingMain", component: settingTab, button: "radioModel" },
+            { tag: "CheckBtnNotice", component: noticeRow, button: "radioModel" },
+            { tag: "RadioMain", component: sideEntry, button: "radioModel" },
+            { tag: "SwitchCheck", component: switchCheck, button: "" }
+        ]
+    }
+
+    function test_focusByKeyboard(data) {
+        var control = createTemporaryObject(data.component, testCase, { width: 120, height: 32 })
+        var button = data.button ? control[data.button] : control
+        mouseClick(button)
+        verify(!focusProbe.ringShown(Window.activeFocusItem))
+        pressSpy.target = button
+        pressSpy.clear()
+        tabStart.forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        verify(focusProbe.isIn(Window.activeFocusItem, control))
+        verify(focusProbe.ringShown(Window.activeFocusItem))
+        var bChecked = button.checked
+        var keys = [Qt.Key_Space, Qt.Key_Return, Qt.Key_Enter]
+        keys.forEach(function (key, i) {
+            keyClick(key)
+            compare(pressSpy.count, i + 1)
+            if (button.checkable)
+                compare(button.checked, bChecked === (i % 2 === 1))
+        })
+    }
+
+    // Return on the chosen entry of a group keeps it chosen, as Space does; on another entry
+    // it chooses that one.
+    function test_returnInAGroup() {
+        var chosen = createTemporaryObject(sideEntry, testCase, { exclusiveGroup: entryGroup, checked: true })
+        var other = createTemporaryObject(sideEntry, testCase, { exclusiveGroup: entryGroup, y: 50 })
+        tabStart.forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        keyClick(Qt.Key_Return)
+        compare([chosen.checked, other.checked], [true, false])
+        keyClick(Qt.Key_Tab)
+        keyClick(Qt.Key_Return)
+        compare([chosen.checked, other.checked], [false, true])
     }
 
     function test_scrollbarEnd_data() {

@@ -1,7 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import "../../src/qml/Window"
+import "helpers"
 
 TestCase {
     id: testCase
@@ -204,12 +206,69 @@ TestCase {
     }
 
     function test_hidingTellsTheMainScreen() {
-        var spy = createTemporaryObject(spyComponent, testCase, { target: curlRecv, signalName: "signal_SetUiData" })
+        var spy = serviceSpy
+        spy.clear()
         login.signal_SetUiData(10, "", 0)
         verify(!login.visible)
         compare(spy.count, 1)
         compare(Array.from(spy.signalArguments[0]), [123, "unchecked", 0])
     }
 
-    Component { id: spyComponent; SignalSpy {} }
+    // Declared rather than temporary: a destroyed spy stayed connected to the service.
+    SignalSpy { id: serviceSpy; target: curlRecv; signalName: "signal_SetUiData" }
+    FocusProbe { id: probe }
+
+    function type(qstrText) {
+        qstrText.split("").forEach(function (c) { keyClick(c) })
+    }
+
+    // Each opening takes typing at once, in the account field or, with the account filled
+    // in, in the password field; the window stands in the middle of its screen.
+    function test_typedAtOnce_data() {
+        return [
+            { tag: "first opening", messages: [], account: "pw", password: "" },
+            { tag: "account remembered", messages: [[7, "alice"]], account: "alice", password: "pw" },
+            { tag: "after sign-out", messages: [[7, "alice"], [8, "s3cret"], [23, ""]],
+              account: "alice", password: "pw" }
+        ]
+    }
+
+    function test_typedAtOnce(data) {
+        login.signal_SetUiData(10, "", 0)
+        data.messages.forEach(function (m) { login.signal_SetUiData(m[0], m[1], 0) })
+        login.signal_SetUiData(1, "show", 1)
+        tryCompare(login, "active", true)
+        type("pw")
+        compare([item("usernameEditID").editModel.text, item("passwordEditID").editModel.text],
+                [data.account, data.password])
+        verify(Math.abs(login.x - (Screen.width - login.width) / 2) <= 1, login.x)
+        verify(Math.abs(login.y - (Screen.height - login.height) / 2) <= 1, login.y)
+    }
+
+    // Tab and Shift+Tab go round the form in reading order, each control ringed in turn.
+    function test_tabOrder() {
+        var order = ["usernameEditID", "passwordEditID", "eyeButton", "autoLogin", "forgetLink",
+                     "loginButton", "googleButton", "registerLink", "loginClose", "usernameEditID"].map(item)
+        tryCompare(login, "active", true)
+        compare(probe.walk(testCase, login, Qt.Key_Tab, order.slice(1)), [])
+        compare(probe.walk(testCase, login, Qt.Key_Backtab, order.reverse().slice(1)), [])
+    }
+
+    // Signed in by the keyboard alone: the account typed at once, Tab, the password, and
+    // Return in either field.
+    function test_signInByKeyboard_data() {
+        return [{ tag: "Return in the password field", back: false },
+                { tag: "Return in the account field", back: true }]
+    }
+
+    function test_signInByKeyboard(data) {
+        tryCompare(login, "active", true)
+        type("bob")
+        keyClick(Qt.Key_Tab)
+        type("pw")
+        if (data.back)
+            keyClick(Qt.Key_Backtab)
+        keyClick(Qt.Key_Return)
+        compare(curlRecv.calls, [["login", "bob", "pw"]])
+    }
 }

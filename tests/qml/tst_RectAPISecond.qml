@@ -82,6 +82,29 @@ TestCase {
         box.choose(box.dataModel[0])
     }
 
+    function rowNames(name) {
+        var rows = item(name).dataModel
+        var names = []
+        for (var i = 0; i < rows.length; ++i)
+            names.push(rows[i].qstrName)
+        return names
+    }
+
+    // As a person does: a click into the box, then keys sent to the window.
+    function typeIntoBox(name, qstrText) {
+        mouseClick(item(name).editTextModel)
+        for (var i = 0; i < qstrText.length; ++i)
+            keyClick(qstrText[i])
+    }
+
+    function clickRow(name, qstrName) {
+        var box = item(name)
+        var rows = box.comboBoxModel.contentItem
+        var nRow = rowNames(name).indexOf(qstrName)
+        tryVerify(function () { return rows.itemAtIndex(nRow) !== null })
+        mouseClick(rows.itemAtIndex(nRow))
+    }
+
     function initTestCase() {
         globleParam.bProxyRun = true
         SearchManager.beginRarseAreaData(true)
@@ -131,6 +154,52 @@ TestCase {
         }
         verify(linkText().indexOf(data.part) > 0, linkText())
         compare(linkText(), builtLink())
+    }
+
+    // A box cleared after a narrowed choice offers its whole level again, under the levels
+    // chosen above it.
+    function test_clearedBoxWidens_data() {
+        return [
+            { tag: "city by its clear icon", parents: ["United States", "California"], box: "apiCityBox",
+              typed: "San", picked: "San Francisco", byKeys: false, level: ["Los Angeles", "San Francisco"] },
+            { tag: "city text deleted", parents: ["United States", "California"], box: "apiCityBox",
+              typed: "San", picked: "San Francisco", byKeys: true, level: ["Los Angeles", "San Francisco"] },
+            { tag: "state", parents: ["United States"], box: "apiStateBox",
+              typed: "Cal", picked: "California", byKeys: false, level: ["California", "New York"] },
+            { tag: "country", parents: [], box: "apiCountryBox",
+              typed: "Fr", picked: "France", byKeys: true, level: ["United States", "France"] }
+        ]
+    }
+    function test_clearedBoxWidens(data) {
+        data.parents.forEach(function (qstrName, nLevel) {
+            var parent = item(["apiCountryBox", "apiStateBox"][nLevel])
+            parent.choose(parent.dataModel[rowNames(parent.objectName).indexOf(qstrName)])
+        })
+        typeIntoBox(data.box, data.typed)
+        compare(rowNames(data.box), [data.picked])
+        clickRow(data.box, data.picked)
+        compare(item(data.box).editTextModel.text, data.picked)
+        if (data.byKeys) {
+            mouseClick(item(data.box).editTextModel)
+            keyClick(Qt.Key_A, Qt.ControlModifier)
+            keyClick(Qt.Key_Backspace)
+        } else {
+            mouseClick(findChild(item(data.box), "comboClear"))
+        }
+        compare(item(data.box).editTextModel.text, "")
+        compare(rowNames(data.box), data.level)
+    }
+
+    // Typed while the plan's catalogue had not come yet: its arrival answers the search.
+    function test_lateCatalogue() {
+        globleParam.nApiMealType = 3
+        page.signal_SetUiData(110, "", 0)
+        typeIntoBox("apiCityBox", "San")
+        compare(rowNames("apiCityBox"), [])
+        proxyFixture.storeAreaList(3)
+        page.signal_SetUiData(110, "init", 0)
+        compare(rowNames("apiCityBox"), ["San Francisco"])
+        verify(item("apiCityBox").comboBoxModel.visible)
     }
 
     function test_copies_data() {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Globle.Param 1.0
 import Proxy.Param 1.0
@@ -45,6 +46,7 @@ TestCase {
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
     MarkupProbe { id: probe }
+    FocusProbe { id: focusProbe }
 
     RectProxyList {
         id: page
@@ -250,19 +252,92 @@ TestCase {
         verify(listView.footerItem.visible)
     }
 
-    // Tab and Down go round the six filter fields.
-    function test_tabOrder() {
-        var names = ["countryCombo1", "stateCombo1", "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1",
-                     "countryCombo1"]
-        var fields = names.map(function (name) {
-            var field = findChild(page, name)
-            return field.editTextModel || field.editModel
+    // The footer's spinner and "loading..." show while the next page is fetched, and not
+    // once its answer or refusal has come, though the list is still at its end.
+    function test_footerWhileFetching_data() {
+        return [{ tag: "last page", messages: [[168, "", 1], [165, "enable", 1]] },
+                { tag: "refused", messages: [[40, "No balance", 1], [165, "enable", 1]] }]
+    }
+    function test_footerWhileFetching(data) {
+        var many = []
+        for (var i = 1; i <= 40; ++i)
+            many.push("10.1.0." + i)
+        answer(many)
+        listView.positionViewAtEnd()
+        tryCompare(curlRecv, "calls", ["line 10"])
+        page.signal_SetUiData(165, "disable", 0)
+        var loading = findChild(listView.footerItem, "loadMoreSpinner").parent
+        tryVerify(function () { return loading.visible })
+        data.messages.forEach(function (m) { page.signal_SetUiData(m[0], m[1], m[2]) })
+        verify(listView.bAtEnd)
+        verify(!loading.visible)
+    }
+
+    // Tab and Down go round the six filter fields; Shift+Tab goes back from the IP field and
+    // leaves the bar before the Country box ("" stands for outside the bar).
+    function test_tabOrder_data() {
+        return [
+            { tag: "forwards", keys: [Qt.Key_Down, Qt.Key_Tab], names: ["countryCombo1", "stateCombo1",
+                "cityCombo1", "ispCombo1", "zipCombo1", "ipSearch1", "countryCombo1"] },
+            { tag: "backwards", keys: [Qt.Key_Backtab], names: ["ipSearch1", "zipCombo1", "ispCombo1",
+                "cityCombo1", "stateCombo1", "countryCombo1", ""] }
+        ]
+    }
+    function test_tabOrder(data) {
+        var fields = data.names.map(function (name) {
+            var field = name === "" ? page.filterBar : findChild(page, name)
+            return field.editTextModel || field.editModel || field
         })
         fields[0].forceActiveFocus()
         for (var i = 1; i < fields.length; ++i) {
-            keyClick(i % 2 ? Qt.Key_Tab : Qt.Key_Down)
-            verify(fields[i].activeFocus, names[i])
+            var nKey = data.keys[i % data.keys.length]
+            keyClick(nKey, nKey === Qt.Key_Backtab ? Qt.ShiftModifier : Qt.NoModifier)
+            var focused = page.Window.activeFocusItem
+            verify(data.names[i] === "" ? !focusProbe.isIn(focused, fields[i]) : fields[i].activeFocus,
+                   data.names[i] + ": " + focused)
         }
+    }
+
+    // In the City box's open list, as a person at the keyboard: Down moves down the rows
+    // rather than on to the next field, Return chooses and keeps the focus for the next key,
+    // Escape closes.
+    function test_cityListByKeys() {
+        SearchManager.beginRarseAreaData(true)
+        page.signal_SetUiData(110, "", 0)
+        var city = findChild(page, "cityCombo1")
+        mouseClick(city.editTextModel)
+        keyClick("a")
+        keyClick("n")
+        compare(city.dataModel.length, 2)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        compare([city.editTextModel.text, city.currentCode], ["San Francisco", "SFO"])
+        verify(!city.comboBoxModel.visible)
+        verify(city.editTextModel.activeFocus)
+        keyClick(Qt.Key_Backspace)
+        verify(city.comboBoxModel.visible)
+        keyClick(Qt.Key_Escape)
+        verify(!city.comboBoxModel.visible)
+        page.signal_SetUiData(0, "", 1)
+    }
+
+    // A search typed before the catalogue's file was read is answered when it comes.
+    function test_lateCatalogue() {
+        globleParam.nMealType = 3
+        SearchManager.beginRarseAreaData(true)
+        page.signal_SetUiData(110, "", 0)
+        var city = findChild(page, "cityCombo1")
+        mouseClick(city.editTextModel)
+        "San".split("").forEach(function (qstrKey) { keyClick(qstrKey) })
+        verify(!city.comboBoxModel.visible)
+        proxyFixture.storeAreaList(3)
+        SearchManager.beginRarseAreaData(true)
+        page.signal_SetUiData(110, "init", 0)
+        compare(city.dataModel.length, 1)
+        compare(city.dataModel[0].qstrName, "San Francisco")
+        verify(city.comboBoxModel.visible)
+        page.signal_SetUiData(0, "", 1)
     }
 
     // Under the static plan: the whole IP, the expiry column and "Renew" for the star.
@@ -274,6 +349,8 @@ TestCase {
     }
     function test_planColumns(data) {
         mouseClick(head(1))
+        // Off the heads: the plan change below takes them away, their tip's delay running.
+        mouseMove(page, 1, page.height - 1)
         globleParam.nMealType = data.plan
         verify(head(data.head) !== null)
         verify(head(data.noHead) === null)

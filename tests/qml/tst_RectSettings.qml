@@ -1,7 +1,9 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Globle.Param 1.0
 import "../../src/qml/Rect"
+import "helpers"
 
 // The settings page against the real global parameters and settings file.
 TestCase {
@@ -32,6 +34,7 @@ TestCase {
         nBandMs: 60000
     }
     SignalSpy { id: loginSpy; target: page; signalName: "loginRequested" }
+    FocusProbe { id: probe }
 
     readonly property string beginRange: "Begin Port 1-65534"
     readonly property string countRange: "Port Number 1-200, Begin Port + Port Number \u2264 65535"
@@ -124,5 +127,15 @@ TestCase {
         keyClick(Qt.Key_Space)
         compare(curlRecv.calls, ["autoStart " + !bWas, "autoStart " + bWas])
         compare(globleParam.bAutoStartClient, bWas)
+    }
+
+    // Tab goes round every control of the page, each ringed in turn, and stops at nothing a
+    // key cannot use.
+    function test_tabRings() {
+        var order = ["beginPortField", "portNumberField", "saveButton", "keepDuplicates",
+                     "removeDuplicates", "hoursBox", "languageBox", "autoStartSwitch"].map(field)
+        verify(probe.reach(testCase, Window.window, Qt.Key_Tab, order[0], 20))
+        verify(probe.ringShown(Window.activeFocusItem))
+        compare(probe.walk(testCase, Window.window, Qt.Key_Tab, order.slice(1).concat([order[0]])), [])
     }
 }

@@ -4,11 +4,13 @@
 //@mock Search.Param SearchManager
 //@mock Download.Param DownloadManager
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Language.Param 1.0
 import Proxy.Param 1.0
 import QelProxy.Param 1.0
 import Search.Param 1.0
+import "helpers"
 
 // The root window and the main screen with recording stand-ins for the native objects:
 // both router levels, the side bar, the local-IP result and the saved update package.
@@ -68,6 +70,8 @@ TestCase {
     }
 
     function cleanupTestCase() { root.destroy() }
+
+    FocusProbe { id: probe }
 
     function init() {
         received = []
@@ -460,6 +464,83 @@ TestCase {
         compare(curl.called("openUrlExternally").length, 0)
     }
 
+    // Every modal popup holds the keys, sent to the window as a person's are: 30 Tabs and
+    // 30 Shift+Tabs (Backtab, as the window system sends it) focus its own controls only,
+    // each ringed while it has the focus and none keeping the key; Escape closes it and the
+    // account button behind, which had the focus, has it again.
+    function test_modalPopupHoldsTheKeys_data() {
+        var init = function (popup) { popup.windowInit(0) }
+        var open = function (popup) { popup.open() }
+        var ui = function (nType, nValue) {
+            return function (popup) { popup.signal_SetUiData(nType, "t", nValue) }
+        }
+        return [
+            { tag: "update", name: "popupUpdate", open: function (popup) { popup.windowInit(1) } },
+            { tag: "tips", name: "popupTips", open: ui(1, 0) },
+            { tag: "port list", name: "popupPortForwardList", open: init },
+            { tag: "feedback", name: "popupFeedback", open: init },
+            { tag: "notice", name: "popupNotice", open: init },
+            { tag: "browser", name: "popupBrowser", open: init },
+            { tag: "account menu", name: "popMenuId", open: function () { keyClick(Qt.Key_Space) } },
+            { tag: "port array", name: "popupCustom", open: open },
+            { tag: "device switch", name: "popupBatchDisconnect", open: ui(100, 1) },
+            { tag: "program history", name: "programHistoryPopup", open: ui(100, 1) },
+            { tag: "device lines", name: "popupEquipmentLine", open: open },
+            { tag: "CDK", name: "cdkPopup", open: ui(100, 1) },
+            { tag: "activity picture", name: "rect_MActivity", open: function () {
+                frame.bShowMidImg = true
+                frame.signal_SetUiData(152, "", 0)
+            } }
+        ]
+    }
+    function test_modalPopupHoldsTheKeys(data) {
+        findChild(root, "windowLoginID").close()
+        root.requestActivate()
+        tryCompare(root, "active", true)
+        var behind = findChild(frame, "userInfoBtn").checkModel
+        behind.forceActiveFocus(Qt.TabFocusReason)
+        var popup = findChild(root, data.name) || findChild(frame, data.name)
+        data.open(popup)
+        tryCompare(popup, "opened", true)
+        var focused = []
+        var record = function () { focused.push(root.activeFocusItem) }
+        var frameItem = popup.contentItem.parent
+        // What each press left focused: the popup itself is never ringed.
+        var steps = []
+        var press = function (nKey, nModifiers) {
+            keyClick(nKey, nModifiers)
+            var item = root.activeFocusItem
+            steps.push({ item: item, name: String(item) + " < " + probe.names(item),
+                         ringed: item === frameItem || probe.ringShown(item) })
+        }
+        var names = function (list) {
+            return list.map(function (step) { return step.name })
+                       .filter(function (name, i, all) { return all.indexOf(name) === i })
+        }
+        root.activeFocusItemChanged.connect(record)
+        for (var i = 0; i < 30; ++i)
+            press(Qt.Key_Tab, Qt.NoModifier)
+        for (i = 0; i < 30; ++i)
+            press(Qt.Key_Backtab, Qt.ShiftModifier)
+        root.activeFocusItemChanged.disconnect(record)
+        var outside = focused.filter(function (item) {
+            for (var up = item; up; up = up.parent) {
+                if (up === frameItem)
+                    return false
+            }
+            return true
+        })
+        keyClick(Qt.Key_Escape)
+        tryCompare(popup, "visible", false)
+        compare(root.activeFocusItem, behind)
+        compare(outside.map(String), [], "focused behind the popup")
+        compare(names(steps.filter(function (step) { return !step.ringed })), [], "focused without a ring")
+        // With more than one control, every press moves on: none keeps the key for itself.
+        var kept = steps.filter(function (step, i) { return i > 0 && step.item === steps[i - 1].item })
+        if (names(steps).length > 1)
+            compare(names(kept), [], "kept the focus on Tab")
+    }
+
     // The popups are made once the window has shown its first frame; a message that came
     // before then reaches its popup when it exists.
     function test_popupsAfterFirstFrame() {
@@ -497,5 +578,29 @@ TestCase {
         tryVerify(function () { return nMadeAt > 0 }, 3 * nBoundMs)
         verify(nMadeAt - nShownAt >= nBoundMs - 100, nMadeAt - nShownAt)
         hidden.destroy()
+    }
+
+    // Tab goes down the side bar and on through the header, each control ringed in turn.
+    // Shift+Tab gets there from the list pages' filter bar, where a signed-in user starts.
+    function test_sideBarAndHeaderRings_data() {
+        return [
+            { tag: "from the proxy list", page: 1, start: "countryCombo1" },
+            { tag: "from the static list", page: 10, start: "countryCombo10" }
+        ]
+    }
+    function test_sideBarAndHeaderRings(data) {
+        findChild(root, "windowLoginID").close()
+        root.requestActivate()
+        tryCompare(root, "active", true)
+        frame.nShowPage = data.page
+        findChild(frame, data.start).editTextModel.forceActiveFocus(Qt.TabFocusReason)
+        var order = [1, 2, 3, 4, 5, 11, 6].map(function (n) { return "sideEntry" + n })
+                    .concat(["headerLanguage", "userInfoBtn", "cdkButton", "helpButton",
+                             "minimiseButton", "closeButton"])
+                    .map(function (name) { return findChild(frame, name) })
+        verify(probe.reach(testCase, root, Qt.Key_Backtab, order[0], 300))
+        verify(probe.ringShown(root.activeFocusItem))
+        compare(probe.walk(testCase, root, Qt.Key_Tab, order.slice(1)), [])
+        frame.nShowPage = 1
     }
 }

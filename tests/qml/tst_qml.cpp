@@ -35,6 +35,25 @@
 #include <QTranslator>
 #include <QtQuickTest>
 
+namespace {
+
+// Every test file's location catalogue: two countries, the first with its states and cities.
+Json::Value testCatalogue()
+{
+    Json::Value countries;
+    JsonRead::parse(R"([{"code": "US", "name": "United States", "state_list": [
+                            {"code": "CA", "name": "California", "city_list": [
+                                {"code": "LAX", "name": "Los Angeles"},
+                                {"code": "SFO", "name": "San Francisco"}]},
+                            {"code": "NY", "name": "New York", "city_list": [
+                                {"code": "NYC", "name": "New York City"}]}]},
+                        {"code": "FR", "name": "France"}])",
+                    countries);
+    return countries;
+}
+
+} // namespace
+
 // Fixtures a test file fills the real proxy store and its files with.
 class ProxyFixture : public QObject
 {
@@ -67,6 +86,13 @@ public:
             pManager->setDataJsonByProxyType(array, nListType);
         else
             pManager->setProxyListDataJson(array);
+    }
+
+    // Leaves the test catalogue for a plan (3 and 6 have none at first), as the read of its
+    // cache file would when it comes late; a page learns of it by message 110.
+    Q_INVOKABLE void storeAreaList(int nPlan)
+    {
+        SearchManager::GetInstance()->setAreaDataJson(testCatalogue(), nPlan);
     }
 
     // Leaves stored program-history (9) or device line history (13) rows, as the database's
@@ -348,8 +374,7 @@ public slots:
             qFatal("the stand-in web service did not start");
     }
 
-    // Each test file's engine gets the fixtures and a catalogue of its own with two plain
-    // countries.
+    // Each test file's engine gets the fixtures and a catalogue of its own, the plain plan's.
     void qmlEngineAvailable(QQmlEngine* engine)
     {
         engine->rootContext()->setContextProperty("proxyFixture", &m_proxyFixture);
@@ -358,11 +383,7 @@ public slots:
         engine->rootContext()->setContextProperty("connectionCounter", &m_connections);
         if (m_needs.bSandbox)
             engine->rootContext()->setContextProperty("sandbox", &m_sandbox);
-        Json::Value countries;
-        JsonRead::parse(R"([{"code": "US", "name": "United States"},
-                            {"code": "FR", "name": "France"}])",
-                        countries);
-        SearchManager::GetInstance()->setAreaDataJson(countries, 1);
+        SearchManager::GetInstance()->setAreaDataJson(testCatalogue(), 1);
     }
 
     void cleanupTestCase()

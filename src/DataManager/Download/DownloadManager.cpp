@@ -2,6 +2,7 @@
 
 #include "Interface/InterfaceRecv.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 
 #include <QCoreApplication>
 #include <QQmlEngine>
@@ -21,10 +22,13 @@ struct CachedFile
     QString qstrLocalUrl;
 };
 
+// An address without a name a cache takes has no file (all fields empty).
 CachedFile cachedFile(const QString& qstrUrl)
 {
     CachedFile file;
-    file.qstrName = qstrUrl.mid(qstrUrl.lastIndexOf(QLatin1Char('/')) + 1);
+    file.qstrName = CacheFolder::fileNameOf(qstrUrl);
+    if (file.qstrName.isEmpty())
+        return file;
     file.qstrPath = QCoreApplication::applicationDirPath() + QStringLiteral("/temp/") +
                     QLatin1String(kActivityFolder) + QLatin1Char('/') + file.qstrName;
     file.qstrLocalUrl = QUrl::fromLocalFile(file.qstrPath).toString();
@@ -40,7 +44,7 @@ void download(const QString& qstrUrl, const QString& qstrName, int nCmd)
 
 void fetchIfMissing(const QString& qstrUrl, const CachedFile& file)
 {
-    if (!qstrUrl.isEmpty() && !WebRecv::keepCachedFile(file.qstrPath))
+    if (!file.qstrName.isEmpty() && !WebRecv::keepCachedFile(file.qstrPath))
         download(qstrUrl, file.qstrName, CAROUSE_RESULT);
 }
 

@@ -6,6 +6,7 @@
 #include "Interface/MyThreadPool.h"
 #include "PublicModule/HttpCurl/InterfaceBase/UiCodes.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
@@ -1178,13 +1179,16 @@ Json::Value SearchManager::getLoginImgDataJson() const
 
 // ---- carousel entries ----
 
+// An address without a name a cache takes has no picture: nothing is fetched or removed.
 QString SearchManager::cachedImage(const QString& qstrUrl, const char* szFolder)
 {
-    const QString qstrName = qstrUrl.mid(qstrUrl.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString qstrName = CacheFolder::fileNameOf(qstrUrl);
+    if (qstrName.isEmpty())
+        return QString();
     const QString qstrPath = QCoreApplication::applicationDirPath() + QStringLiteral("/temp/") +
                              QLatin1String(szFolder) + QLatin1Char('/') + qstrName;
     InterfaceRecv* pRecv = InterfaceRecv::GetInstance();
-    if (pRecv && !qstrUrl.isEmpty() && !WebRecv::keepCachedFile(qstrPath))
+    if (pRecv && !WebRecv::keepCachedFile(qstrPath))
         pRecv->CurlDownloadFile(qstrUrl.toStdString(), qstrName.toStdString(), szFolder,
                                 CAROUSE_RESULT, 0, std::string(), true);
     return QUrl::fromLocalFile(qstrPath).toString();

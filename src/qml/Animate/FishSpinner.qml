@@ -2,7 +2,8 @@ import QtQuick 2.15
 import "../Style"
 
 // A busy indicator: circles on a ring (4, or 10 with `useDouble`) that pulse one after
-// another. The owner starts `timerModel`; each tick sets the next circle going.
+// another. The owner starts `timerModel`; each tick sets the next circle going. Hidden, it
+// stops, since a pulse would go on asking for frames; the owner starts it again.
 Item {
     id: spinner
 
@@ -16,6 +17,16 @@ Item {
 
     implicitWidth: 2 * radius * Theme.dp
     implicitHeight: implicitWidth
+
+    onVisibleChanged: {
+        if (visible)
+            return
+        starter.stop()
+        for (var i = 0; i < circles.count; ++i) {
+            circles.itemAt(i).pulse.stop()
+            circles.itemAt(i).opacity = 0.2
+        }
+    }
 
     Timer {
         id: starter

@@ -40,6 +40,8 @@ Item {
             text: head.textShow
         }
         onClicked: if (head.listView) head.listView.positionViewAtBeginning()
+        // Inside the cell: the cells of a header touch.
+        FocusRing { nOutset: -1 }
 
         contentItem: Row {
             id: row

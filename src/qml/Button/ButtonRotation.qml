@@ -37,6 +37,7 @@ Item {
             delay: 0
         }
         onClicked: rotor.bSpinning = true
+        FocusRing {}
 
         contentItem: Row {
             id: row

@@ -48,6 +48,7 @@ Item {
             visible: control.toolTips !== "" && button.hovered
             text: control.toolTips
         }
+        FocusRing { nRadius: control.nRadius }
 
         background: Rectangle {
             radius: control.nRadius * Theme.dp

@@ -35,6 +35,8 @@ CheckBox {
         font: box.font
     }
 
+    FocusRing {}
+
     MouseArea {
         anchors.fill: parent
         acceptedButtons: Qt.NoButton

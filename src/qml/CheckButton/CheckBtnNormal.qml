@@ -23,6 +23,7 @@ Item {
         checkable: true
         hoverEnabled: true
         ButtonGroup.group: radio.exclusiveGroup
+        FocusRing {}
 
         contentItem: Row {
             id: row

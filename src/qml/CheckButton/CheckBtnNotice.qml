@@ -22,6 +22,7 @@ Item {
         checkable: true
         hoverEnabled: true
         ButtonGroup.group: notice.exclusiveGroup
+        FocusRing { nOutset: -2 }
 
         background: Rectangle {
             color: button.checked ? "#FFF0EB" : button.hovered ? "#F6F7F8" : "white"

@@ -20,6 +20,7 @@ Item {
         checkable: true
         hoverEnabled: true
         ButtonGroup.group: tab.exclusiveGroup
+        FocusRing {}
 
         contentItem: Item {
             Text {

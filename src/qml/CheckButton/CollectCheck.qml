@@ -42,4 +42,6 @@ AbstractButton {
         sourceSize.width: 48
     }
     background: Item {}
+
+    FocusRing {}
 }

@@ -2,8 +2,7 @@ import QtQuick 2.15
 import "../Style"
 
 // The kit's green on/off switch. It only shows `checked`; its user decides what a click does.
-// Tab reaches it and Space clicks it; while it has the focus it is ringed as the kit's fields
-// are. Disabled, it is greyed.
+// Tab reaches it and Space clicks it; a click gives it no focus. Disabled, it is greyed.
 Item {
     id: toggle
 
@@ -18,15 +17,7 @@ Item {
 
     Keys.onSpacePressed: if (!event.isAutoRepeat) toggle.clicked()
 
-    Rectangle {
-        objectName: "focusRing"
-        anchors.fill: parent
-        anchors.margins: -2 * Theme.dp
-        radius: height / 2
-        visible: toggle.activeFocus
-        color: "transparent"
-        border.color: "#FF5C00"
-    }
+    FocusRing { nRadius: toggle.height / 2 / Theme.dp }
 
     Rectangle {
         anchors.fill: parent

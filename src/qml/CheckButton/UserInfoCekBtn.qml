@@ -20,6 +20,7 @@ Item {
         anchors.fill: parent
         checkable: true
         hoverEnabled: true
+        FocusRing {}
 
         contentItem: Row {
             id: row

@@ -24,6 +24,9 @@ Item {
     property bool bFixedRows: false
     property int nMaxRows: 7
 
+    // The row Up and Down move to in the open list; -1 before the first key.
+    property int nHighlightedRow: -1
+
     property alias comboBoxModel: dropDown
     property alias editTextModel: edit
     property alias comboBoxEdit: box
@@ -34,10 +37,37 @@ Item {
     signal cleared()
 
     // The entry is read before the list closes: a row of an item model goes with its row.
-    function choose(entry) {
+    function pick(entry) {
         entryChosen(entry)
         dropDown.close()
+    }
+
+    function choose(entry) {
+        pick(entry)
         edit.focus = false
+    }
+
+    function highlight(nRow) {
+        nHighlightedRow = Math.max(0, Math.min(nRow, rows.count - 1))
+        rows.positionViewAtIndex(nHighlightedRow, ListView.Contain)
+    }
+
+    function isReturn(nKey) { return nKey === Qt.Key_Return || nKey === Qt.Key_Enter }
+
+    // While the list is open, Up and Down move the highlight and Return chooses the
+    // highlighted row as a click does, but the focus stays for the next key. A box with no
+    // text to type opens and closes on Space or Return, as a click does. Any other key goes
+    // on to the field and the box's own handlers.
+    function listKey(event) {
+        if (dropDown.visible && isReturn(event.key) && nHighlightedRow >= 0)
+            pick(rows.itemAtIndex(nHighlightedRow).entry)
+        else if (dropDown.visible && (event.key === Qt.Key_Down || event.key === Qt.Key_Up))
+            highlight(nHighlightedRow + (event.key === Qt.Key_Down ? 1 : -1))
+        else if (bReadOnly && !event.isAutoRepeat && (event.key === Qt.Key_Space || isReturn(event.key)))
+            toggleList()
+        else
+            return
+        event.accepted = true
     }
 
     // An array, a ListModel or an item model: an empty list stays closed however it is asked
@@ -76,6 +106,8 @@ Item {
     readonly property real nFullWidth: (title.visible ? title.x + title.implicitWidth : 0)
                                        + edit.leftPadding + hintMetrics.advanceWidth + edit.rightPadding
                                        + triangle.width + triangle.anchors.rightMargin
+
+    onDataModelChanged: nHighlightedRow = -1
 
     implicitWidth: 200 * Theme.dp
     implicitHeight: 36 * Theme.dp
@@ -131,9 +163,16 @@ Item {
             placeholderTextColor: "#B4BCCC"
             background: null
             onTextEdited: text === "" ? combo.clear() : combo.edited(text)
+            Keys.onPressed: combo.listKey(event)
             // A name longer than the box shows its beginning while nobody types in it.
             onTextChanged: if (!activeFocus) cursorPosition = 0
-            onActiveFocusChanged: if (!activeFocus) cursorPosition = 0
+            // The list goes with the focus, so only one box looks active.
+            onActiveFocusChanged: {
+                if (activeFocus)
+                    return
+                cursorPosition = 0
+                dropDown.close()
+            }
 
             // While nobody types, a name too long for the box ends in "…" rather than being cut.
             Text {
@@ -202,6 +241,7 @@ Item {
                          combo.nMaxRows) * 29 * Theme.dp + 2 * Theme.dp
         padding: 1 * Theme.dp
         closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutsideParent
+        onAboutToShow: combo.nHighlightedRow = -1
 
         background: Rectangle {
             radius: 4 * Theme.dp
@@ -223,7 +263,7 @@ Item {
 
                 width: rows.width
                 height: 29 * Theme.dp
-                color: rowArea.containsMouse ? "#FFEFEB" : "white"
+                color: rowArea.containsMouse || index === combo.nHighlightedRow ? "#FFEFEB" : "white"
 
                 Text {
                     textFormat: Text.PlainText

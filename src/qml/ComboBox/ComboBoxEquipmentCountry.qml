@@ -10,5 +10,4 @@ ComboLocation {
     bShowChoice: false
     storeCode: function (qstrCode, nType, nOrigin) { SearchManager.setEquipmentCurrentCode(qstrCode, nType, nOrigin) }
     search: function (qstrKey, nType, nOrigin) { return SearchManager.getEquipmentDataByKeyAndType(qstrKey, nType, nOrigin) }
-    afterClear: function () { dataModel = search(editTextModel.text, typeFlag, nOrigin) }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Language.Param 1.0
+import "../Style"
 
 // The language choice of the settings page. Its user fills comboBoxModel.model from
 // LanguageManager.getLanguageList() and defaultText from getCurrentLanguageShow().
@@ -38,7 +39,6 @@ Item {
         implicitWidth: 120
         implicitHeight: 40
         model: comboLanguage.dataModel
-        editable: true
         leftPadding: 10
         font.family: openSans.name
         font.pixelSize: 13 * dp
@@ -46,15 +46,19 @@ Item {
 
         onActivated: comboLanguage.chooseLanguage(model[index])
 
+        FocusRing { nRadius: 2 }
+
         delegate: ItemDelegate {
             id: entry
             width: comboBox.width
             height: 25
             hoverEnabled: true
             padding: 0
+            // Follows the pointer and the arrow keys alike.
+            highlighted: comboBox.highlightedIndex === index
 
             background: Rectangle {
-                color: entry.hovered ? "#FFEFEB" : "#001c1b40"
+                color: entry.highlighted ? "#FFEFEB" : "#001c1b40"
             }
             contentItem: Item {
                 Row {
@@ -75,7 +79,7 @@ Item {
                         width: parent.width - 22
                         text: modelData.qstrLanguageName
                         elide: Text.ElideRight
-                        color: entry.hovered ? "#FF5C00" : "#55687D"
+                        color: entry.highlighted ? "#FF5C00" : "#55687D"
                         font: comboBox.font
                     }
                 }

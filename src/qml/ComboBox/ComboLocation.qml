@@ -2,9 +2,10 @@ import QtQuick 2.15
 import "../Style"
 
 // The base of the location boxes: a choice or a clear hands the entry's code to
-// `SearchManager` through `storeCode`, typing narrows the rows through `search`. Boxes that
-// notify their page (`bNotifyPage`) send it 120 (reload states) after a country and 121
-// (reload cities) after a country or state, by the page's origin, and emit their signals.
+// `SearchManager` through `storeCode`, typing narrows the rows through `search` and a clear
+// widens them to the whole level again. Boxes that notify their page (`bNotifyPage`) send it
+// 120 (reload states) after a country and 121 (reload cities) after a country or state, by
+// the page's origin, and emit their signals.
 ComboBase {
     id: location
 
@@ -38,6 +39,18 @@ ComboBase {
         signal_CodeChanged(currentCode)
     }
 
+    // The rows for what the box holds: the entries its typed text matches, or the whole
+    // level when it holds a choice or nothing. A search typed before the catalogue came is
+    // answered when the page calls this on the catalogue's arrival.
+    function showMatches() {
+        if (!search)
+            return
+        var qstrKey = editTextModel.text === currentName ? "" : editTextModel.text
+        dataModel = search(qstrKey, typeFlag, nOrigin)
+        if (qstrKey !== "" && editTextModel.activeFocus)
+            openList()
+    }
+
     defaultText: qsTr("e.g., US") + Theme.emptyString
 
     onEntryChosen: {
@@ -56,6 +69,7 @@ ComboBase {
     }
     onCleared: {
         storeCode("", typeFlag, nOrigin)
+        showMatches()
         notifyPage(typeFlag)
         afterClear()
     }

@@ -19,6 +19,14 @@ Item {
     property Item nextField: null
     property Item prevField: null
 
+    // Unlike KeyNavigation, a move here makes no way back from `target`: the last of a ring
+    // of fields (the location filter's IP field) would send Shift+Tab round the ring for ever.
+    function moveFocus(target, nReason, event) {
+        if (target)
+            target.forceActiveFocus(nReason)
+        event.accepted = !!target
+    }
+
     implicitWidth: 200 * Theme.dp
     implicitHeight: 36 * Theme.dp
 
@@ -43,9 +51,9 @@ Item {
         placeholderText: activeFocus ? "" : field.inputDefaultText
         placeholderTextColor: "#B4BCCC"
         background: null
-        KeyNavigation.tab: field.nextField
-        KeyNavigation.down: field.nextField
-        KeyNavigation.backtab: field.prevField
-        KeyNavigation.up: field.prevField
+        Keys.onTabPressed: field.moveFocus(field.nextField, Qt.TabFocusReason, event)
+        Keys.onDownPressed: field.moveFocus(field.nextField, Qt.TabFocusReason, event)
+        Keys.onBacktabPressed: field.moveFocus(field.prevField, Qt.BacktabFocusReason, event)
+        Keys.onUpPressed: field.moveFocus(field.prevField, Qt.BacktabFocusReason, event)
     }
 }

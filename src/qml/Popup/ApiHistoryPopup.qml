@@ -8,7 +8,7 @@ import "../Style"
 // The history of proxies extracted through the engine's API. 100 (value 1) sizes, titles,
 // loads and opens it, 100 otherwise only opens it; 163 (history read from the database)
 // reloads it; 0 closes it. It closes only on Escape or its close button.
-Popup {
+ModalPopup {
     id: apiHistory
 
     readonly property int nOrigin: 8
@@ -41,8 +41,6 @@ Popup {
     anchors.centerIn: parent
     width: 680 * Theme.dp
     height: 500 * Theme.dp
-    modal: true
-    focus: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 

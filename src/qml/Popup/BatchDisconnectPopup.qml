@@ -7,7 +7,7 @@ import "../Style"
 // Confirms connecting or disconnecting the proxy of one device (the group control page's
 // currentDeviceSession) or, when that is empty, of the ticked devices. UI message 100
 // opens it: 1 disconnect, 2 connect. Relies on rectEquipmentId and globleParam.
-Popup {
+ModalPopup {
     id: confirmPopup
 
     // 1 disconnect, 2 connect.
@@ -35,7 +35,6 @@ Popup {
     anchors.centerIn: parent
     width: 380 * Theme.dp
     height: 230 * Theme.dp
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 

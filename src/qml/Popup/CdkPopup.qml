@@ -5,7 +5,7 @@ import "../Style"
 // Redeeming a code with the service. The main screen hands in curlRecv as `service` and
 // globleParam as `globals`, opens it with UI message 100 (value 1) and forwards 166 here.
 // A code taken shows the main screen's floating tip through UI message 25.
-Popup {
+ModalPopup {
     id: cdkPopup
 
     property var service: null
@@ -52,7 +52,6 @@ Popup {
     anchors.centerIn: parent
     width: 400 * dp
     height: 200 * dp
-    modal: true
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnReleaseOutsideParent
     padding: 0
 
@@ -129,6 +128,7 @@ Popup {
                     height: 38 * cdkPopup.dp
                     text: qsTr("Confirm") + Theme.emptyString
                     onClicked: cdkPopup.confirm()
+                    FocusRing { nRadius: 4 }
                     contentItem: Text {
                         text: confirmButton.text
                         color: "white"

@@ -9,7 +9,7 @@ import "../Style"
 // confirm, progress, completed. Native code reports each step (127-133, 160) through the
 // main screen; the popup asks it for the next one.
 // Relies on the main screen's ids: mainLoader, globleParam.
-Popup {
+ModalPopup {
     id: popupCustom
 
     // 1 confirm, 2 progress, 3 completed.
@@ -98,7 +98,6 @@ Popup {
     anchors.centerIn: parent
     width: (showType === 1 ? 380 * Theme.dp : parent.width - 9 * Theme.dp)
     height: (showType === 1 ? 230 * Theme.dp : parent.height - 9 * Theme.dp)
-    modal: true
     padding: 0
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnReleaseOutsideParent
 

@@ -8,7 +8,7 @@ import "../Style"
 // unread notice tells the service and lowers the unread count. main.qml hands in its
 // curlRecv as `service` and its globleParam as `globals` (properties of other names, so
 // that "service: curlRecv" binds to main.qml's object) and forwards UI message 153 here.
-Popup {
+ModalPopup {
     id: popupNotice
 
     property var service: null
@@ -52,7 +52,6 @@ Popup {
     anchors.centerIn: parent
     width: 720 * dp
     height: 460 * dp
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 

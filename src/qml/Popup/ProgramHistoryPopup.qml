@@ -8,7 +8,7 @@ import "../Style"
 // The history of the exits used for programs, centred over the window; 100 with n 1 opens
 // it with the text as its title and the rows read afresh, 0 closes it. "Clear" deletes
 // every row.
-Popup {
+ModalPopup {
     id: historyPopup
 
     property string strTitle: ""
@@ -29,7 +29,6 @@ Popup {
     anchors.centerIn: parent
     width: 680 * Theme.dp
     height: 500 * Theme.dp
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 

@@ -8,7 +8,7 @@ import "../Style"
 // Editing the remark of a favourite (100) or of a device (200). "Sure" saves the text as
 // typed; an empty text clears the remark; a device remark left as it was is not sent.
 // Relies on the id globleParam.
-Popup {
+ModalPopup {
     id: remarkPopup
 
     // 100 a favourite's remark, 200 a device's.
@@ -59,7 +59,6 @@ Popup {
     anchors.centerIn: parent
     width: 450 * Theme.dp
     height: 216 * Theme.dp
-    modal: true
     padding: 0
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnReleaseOutsideParent
 

@@ -32,6 +32,7 @@ Item {
         checkable: true
         hoverEnabled: true
         ButtonGroup.group: entry.exclusiveGroup
+        FocusRing { nOutset: -2 }
 
         background: Rectangle {
             color: entry.radioColor

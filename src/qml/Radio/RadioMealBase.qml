@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../Style"
 
 // A plan card: caption, balance, refresh and recharge. The three plan cards set what differs.
 // Relies on the root window's dp, openSans, globleParam and curlRecv.
@@ -86,6 +87,7 @@ Item {
         checkable: true
         ButtonGroup.group: card.exclusiveGroup
         onClicked: if (checked) card.chosen()
+        FocusRing { nRadius: 6 }
     }
 
     Row {
@@ -168,5 +170,6 @@ Item {
             font.family: openSans.name
         }
         background: Item {}
+        FocusRing {}
     }
 }

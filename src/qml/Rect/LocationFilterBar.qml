@@ -91,19 +91,15 @@ Flow {
         return SearchManager.getDataByKeyAndType(qstrKey, nKind, nValue)
     }
 
+    function showMatches(boxes) { boxes.forEach(function (box) { box.showMatches() }) }
+
     function reloadsCatalogue(nValue) { return bAnyCatalogue || [0, 1, 2].indexOf(nValue) >= 0 }
 
     readonly property var locationActions: ({
         0: function (s, n) { if (n === nOrigin) clearFilters() },
-        110: function (s, n) {
-            if (!reloadsCatalogue(n))
-                return
-            countryCombo.dataModel = catalogue("", 1, n)
-            stateCombo.dataModel = catalogue("", 2, n)
-            cityCombo.dataModel = catalogue("", 3, n)
-        },
-        111: function (s, n) { if (reloadsCatalogue(n)) ispCombo.dataModel = catalogue("", 4, nOrigin) },
-        112: function (s, n) { if (reloadsCatalogue(n)) zipCombo.dataModel = catalogue("", 5, nOrigin) },
+        110: function (s, n) { if (reloadsCatalogue(n)) showMatches([countryCombo, stateCombo, cityCombo]) },
+        111: function (s, n) { if (reloadsCatalogue(n)) showMatches([ispCombo]) },
+        112: function (s, n) { if (reloadsCatalogue(n)) showMatches([zipCombo]) },
         116: function (s, n) { showName(countryCombo, s) },
         117: function (s, n) { showName(stateCombo, s) },
         118: function (s, n) { countryCombo.currentCode = s },

@@ -42,6 +42,10 @@ Item {
         })
     }
 
+    function showMatches(levels) {
+        levels.forEach(function (nLevel) { locationBox(nLevel).showMatches() })
+    }
+
     function reloadGrid() { ProxyManager.showView(6, 0) }
 
     function browse() {
@@ -97,9 +101,9 @@ Item {
     readonly property var handlers: ({
         0: function (s, n) { if (n === nOrigin) resetLocation() },
         40: function (s, n) { if (visible) notice.show(s, false) },
-        110: function (s, n) { reloadBoxes([1, 2, 3]) },
-        111: function (s, n) { reloadBoxes([4]) },
-        112: function (s, n) { reloadBoxes([5]) },
+        110: function (s, n) { showMatches([1, 2, 3]) },
+        111: function (s, n) { showMatches([4]) },
+        112: function (s, n) { showMatches([5]) },
         113: function (s, n) {
             if (n === 6 || n === 7)
                 notice.show(qsTr("Successfully") + globleParam.emptyString, true)

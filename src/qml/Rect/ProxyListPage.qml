@@ -320,10 +320,7 @@ Item {
             // view and is scrolled to its very end.
             readonly property bool bAtEnd: page.bPaging && count > 0 && contentHeight > height && atYEnd
             onBAtEndChanged: {
-                if (!bAtEnd)
-                    return
-                footerItem.spinner.timerModel.restart()
-                if (page.bRequestEnabled && globleParam.nHeadListState === 1)
+                if (bAtEnd && page.bRequestEnabled && globleParam.nHeadListState === 1)
                     page.addProxyLine(10)
             }
 
@@ -342,19 +339,20 @@ Item {
             }
 
             footer: Item {
-                property alias spinner: spinner
                 width: listView.width
                 height: page.bPaging ? 64 * page.dp : 0
                 visible: page.bPaging
                 Column {
                     anchors.centerIn: parent
-                    visible: listView.bAtEnd
+                    // At the end the only request is the next page's: every other one empties
+                    // the list first.
+                    visible: listView.bAtEnd && !page.bRequestEnabled
                     spacing: 4 * page.dp
                     FishSpinner {
-                        id: spinner
                         objectName: "loadMoreSpinner"
                         anchors.horizontalCenter: parent.horizontalCenter
                         radius: 10
+                        timerModel.running: visible
                     }
                     Text {
                         text: qsTr("loading...") + globleParam.emptyString

@@ -120,22 +120,19 @@ Item {
     function loadArea(nValue) {
         if (nValue === 0)
             SearchManager.beginParseApiAreaData(true)
-        var boxes = [countryBox, stateBox, cityBox]
-        boxes.forEach(function (box) {
-            box.dataModel = SearchManager.getApiDataByKeyAndType("", box.typeFlag, nValue)
-        })
+        ;[countryBox, stateBox, cityBox].forEach(function (box) { box.showMatches() })
     }
 
     function loadIsp(nValue) {
         if (nValue === 0)
             SearchManager.beginParseApiIspData(true)
-        ispBox.dataModel = SearchManager.getApiDataByKeyAndType("", 4, nOrigin)
+        ispBox.showMatches()
     }
 
     function loadZip(nValue) {
         if (nValue === 0)
             SearchManager.beginParseApiZipData(true)
-        zipBox.dataModel = SearchManager.getApiDataByKeyAndType("", 5, nOrigin)
+        zipBox.showMatches()
     }
 
     function showName(box, qstrName) {

@@ -32,6 +32,7 @@ Item {
         background: Image {
             source: "qrc:/Popup/delete_picture.png"
         }
+        FocusRing {}
         MouseArea {
             anchors.fill: parent
             acceptedButtons: Qt.NoButton

@@ -60,7 +60,9 @@ Item {
         font.family: openSans.name
         verticalAlignment: Text.AlignVCenter
     }
+    // Its text shows on the pointer only, and a click does nothing: it takes no focus.
     component HelpMark: ButtonImage {
+        btnModel.focusPolicy: Qt.NoFocus
         anchors.verticalCenter: parent.verticalCenter
         width: 18 * dp
         height: 18 * dp
@@ -87,6 +89,8 @@ Item {
             objectName: "generalTab"
             radioText: qsTr("General Settings") + globleParam.emptyString
             checked: true
+            // The only tab: there is nothing to choose.
+            radioModel.focusPolicy: Qt.NoFocus
         }
 
         Row {
@@ -157,6 +161,7 @@ Item {
             Caption { height: 32 * dp; text: qsTr("Language:") + globleParam.emptyString }
             ComboLanguage {
                 id: languageBox
+                objectName: "languageBox"
                 width: 200 * dp
                 height: 32 * dp
                 Component.onCompleted: {

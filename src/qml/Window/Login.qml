@@ -77,6 +77,19 @@ Window {
         service.openUrlExternally(qstrFull, 0)
     }
 
+    // Opens centred on its screen, ready for typing: in the password field when the account
+    // is filled in already, else in the account field.
+    function open() {
+        if (!visible) {
+            x = Screen.virtualX + (Screen.width - width) / 2
+            y = Screen.virtualY + (Screen.height - height) / 2
+        }
+        show()
+        requestActivate()
+        var field = usernameEditID.editModel.text === "" ? usernameEditID : passwordEditID
+        field.editModel.forceActiveFocus()
+    }
+
     function closeWindow() {
         stopPolling()
         close()
@@ -85,8 +98,7 @@ Window {
     onSignal_SetUiData: {
         switch (nType) {
         case 1:
-            show()
-            requestActivate()
+            open()
             break
         case 7:
             usernameEditID.editModel.text = qstrValue
@@ -230,7 +242,6 @@ Window {
             inputDefaultText: qsTr("Please enter password") + Theme.emptyString
             loginbtn: loginButton.btnModel
             editModel.rightPadding: 40 * Theme.dp
-            nextField: usernameEditID.editModel
             prevField: usernameEditID.editModel
 
             ButtonImage {

@@ -8,7 +8,7 @@ import "../Style"
 // Settings of the binding to the outside anti-detection browser: the switch, its profile
 // list and two options. main.qml hands in its curlRecv as `service`, its globleParam as
 // `globals` and its profile list model as `profiles`, and forwards UI message 143 here.
-Popup {
+ModalPopup {
     id: popupBrowser
 
     property var service: null
@@ -43,7 +43,6 @@ Popup {
     anchors.centerIn: parent
     width: 520 * dp
     height: contentItem.implicitHeight
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 
@@ -79,6 +78,7 @@ Popup {
         property bool primary: false
         height: 36 * dp
         width: Math.max(96 * dp, buttonText.implicitWidth + 24 * dp)
+        FocusRing { nRadius: 4 }
         contentItem: Text {
             id: buttonText
             text: formButton.text

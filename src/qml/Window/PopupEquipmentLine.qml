@@ -17,7 +17,7 @@ import "../Style"
 // ticked device, is bound to, by plan and place from the service's line list or from the
 // lines bound before. It works on the device page's properties (id rectEquipmentId) and
 // takes the UI messages the main screen routes to it.
-Popup {
+ModalPopup {
     id: popupEquipmentLine
 
     property int nOrigin: 12
@@ -403,7 +403,6 @@ Popup {
     anchors.centerIn: Overlay.overlay
     width: 1000 * Theme.dp
     height: 680 * Theme.dp
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 

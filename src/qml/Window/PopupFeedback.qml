@@ -9,7 +9,7 @@ import "../Style"
 // Feedback to the service: a category, an e-mail address, the problem and up to three
 // pictures, each uploaded as soon as it is chosen. main.qml hands in its curlRecv as
 // `service` and its globleParam as `globals` and forwards UI messages 140, 141 and 142 here.
-Popup {
+ModalPopup {
     id: popupFeedback
 
     property var service: null
@@ -116,7 +116,6 @@ Popup {
     anchors.centerIn: parent
     width: 560 * dp
     height: contentItem.implicitHeight
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 
@@ -238,6 +237,9 @@ Popup {
                     wrapMode: TextEdit.Wrap
                     selectByMouse: true
                     font.pixelSize: 13 * popupFeedback.dp
+                    // Tab and Shift+Tab go on to the form's other controls, as in its fields.
+                    Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                    Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
                 }
             }
 
@@ -336,6 +338,7 @@ Popup {
                     height: 36 * popupFeedback.dp
                     text: qsTr("Cancel") + Theme.emptyString
                     onClicked: popupFeedback.close()
+                    FocusRing { nRadius: 4 }
                     contentItem: Text {
                         text: cancelButton.text
                         color: "#55687D"
@@ -355,6 +358,7 @@ Popup {
                     height: 36 * popupFeedback.dp
                     text: qsTr("Submit") + Theme.emptyString
                     onClicked: popupFeedback.submit()
+                    FocusRing { nRadius: 4 }
                     contentItem: Text {
                         text: submitButton.text
                         color: "white"

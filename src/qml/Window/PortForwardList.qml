@@ -9,7 +9,7 @@ import "../Style"
 // The local ports and what each carries: a used port can be freed, any port's address
 // copied. Message 1 or windowInit opens it; the bottom buttons act only when signed in.
 // Relies on the root window's ids: globleParam, curlRecv, clipBoard.
-Popup {
+ModalPopup {
     id: forwardList
 
     readonly property bool bSignedIn: globleParam.nIsLogin === 1
@@ -78,7 +78,6 @@ Popup {
     y: 0
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0
-    modal: true
     dim: false
     padding: 0
     closePolicy: Popup.CloseOnEscape

@@ -7,7 +7,7 @@ import "../Popup"
 // The root window's message popup: 1 a plain message, 29 a message about a plan whose
 // button jumps to that plan's recharge (UI 161), 30 a message whose button opens the
 // Program page (UI 162). The root window hands in curlRecv as `service`.
-Popup {
+ModalPopup {
     id: tips
 
     property var service: null
@@ -51,7 +51,6 @@ Popup {
     anchors.centerIn: parent
     width: 400 * Theme.dp
     height: Math.max(200 * Theme.dp, column.implicitHeight + 40 * Theme.dp)
-    modal: true
     closePolicy: Popup.CloseOnEscape
     padding: 0
 

@@ -7,7 +7,7 @@ import "../Popup"
 // download (4), the saved package (5, message 17: nothing opens it and the client keeps
 // running) and a download that failed (6, message 18). The root window hands in its curlRecv as `service` and its globleParam as
 // `globals` and carries out `requestWindowState` as its own windowQuit.
-Popup {
+ModalPopup {
     id: popupUpdate
 
     property var service: null
@@ -26,7 +26,6 @@ Popup {
 
     parent: Overlay.overlay
     anchors.centerIn: parent
-    modal: true
     closePolicy: Popup.CloseOnEscape
     width: 522 * dp
     height: (panelHeights[nPanel] || 216) * dp

@@ -1,10 +1,10 @@
 #include "PublicModule/HttpCurl/InterfaceBase/InterfaceProcBase.h"
 
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 #include "PublicModule/HttpCurl/httpBase/HTTPEvent_KX.h"
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -105,9 +105,9 @@ void InterfaceProcBase::CurlDownloadFile(const std::string& urlHttp, std::string
         return;
     }
     if (strFileName.empty())
-        strFileName = lastSegment(urlHttp);
-    if (!isWebAddress(QUrl(StrToQstr(urlHttp))) || strFileName.empty() || strFileName == "." ||
-        strFileName == "..") {
+        strFileName = QstrToStr(CacheFolder::fileNameOf(StrToQstr(urlHttp)));
+    if (!isWebAddress(QUrl(StrToQstr(urlHttp))) ||
+        !CacheFolder::isFileName(StrToQstr(strFileName))) {
         qDebug() << "download refused:" << urlHttp.c_str();
         return;
     }
@@ -133,11 +133,11 @@ void InterfaceProcBase::startUpdateDownload(const std::string& strUrl)
     const std::int64_t nRun = ++m_nUpdateRun;
     const std::string strPackage = updatePackagePath();
     // A new try always starts from byte 0: no resume from a cancelled try, no old package.
-    QFile::remove(StrToQstr(strPackage));
-    QFile::remove(StrToQstr(strPackage + kPartSuffix));
-    HTTPEvent_KX* pEvent =
-        downloadRecord(DOWNLOAD_UPDATE_EXE, "download update exe", strUrl,
-                       GetCurrentExe() + kUpdateFolder, lastSegment(kUpdatePackage));
+    removeEntry(StrToQstr(strPackage));
+    removeEntry(StrToQstr(strPackage + kPartSuffix));
+    HTTPEvent_KX* pEvent = downloadRecord(DOWNLOAD_UPDATE_EXE, "download update exe", strUrl,
+                                          GetCurrentExe() + kUpdateFolder,
+                                          QstrToStr(CacheFolder::fileNameOf(kUpdatePackage)));
     pEvent->m_nParam2 = kDownloadAgain;
     pEvent->m_nParam9 = nRun;
     pEvent->m_nMaxBytes = kUpdateMaxBytes;
@@ -148,7 +148,7 @@ void InterfaceProcBase::dropUpdateLeftover(std::int64_t nRun, const std::string&
 {
     if (nRun != m_nUpdateRun)
         return;
-    QFile::remove(StrToQstr(strPackage + kPartSuffix));
+    removeEntry(StrToQstr(strPackage + kPartSuffix));
 }
 
 void InterfaceProcBase::pushInstallInfo(int nOrigin, int nValue)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -57,6 +58,13 @@ QList<MacCandidate> systemInterfaces()
     return candidates;
 }
 
+// A string value of a desktop entry, with the escapes every such value gets (an absolute
+// path never starts with the space that would need one too).
+QString stringValue(QString qstrText)
+{
+    return qstrText.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+}
+
 // One Exec argument of a desktop entry: quoted, with the quoting escapes, then the
 // escapes every string value of the file gets, then "%" doubled for the field codes.
 QString execArgument(const QString& qstrPath)
@@ -68,22 +76,24 @@ QString execArgument(const QString& qstrPath)
             qstrQuoted += QLatin1Char('\\');
         qstrQuoted += c;
     }
-    qstrQuoted = QLatin1Char('"') + qstrQuoted + QLatin1Char('"');
-    qstrQuoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    qstrQuoted.replace(QLatin1Char('%'), QLatin1String("%%"));
-    return qstrQuoted;
+    return stringValue(QLatin1Char('"') + qstrQuoted + QLatin1Char('"'))
+        .replace(QLatin1Char('%'), QLatin1String("%%"));
 }
 
-QByteArray autoStartEntry(const QString& qstrExe, const QString& qstrName)
+// Path: each account's database lies in the working directory, which a start at login would
+// otherwise take from the session.
+QByteArray autoStartEntry(const QString& qstrExe, const QString& qstrName,
+                          const QString& qstrFolder)
 {
     const QString qstrText = QStringLiteral("[Desktop Entry]\n"
                                             "Type=Application\n"
                                             "Version=1.0\n"
                                             "Name=%1\n"
                                             "Exec=%2\n"
+                                            "Path=%3\n"
                                             "Terminal=false\n"
                                             "X-GNOME-Autostart-enabled=true\n")
-                                 .arg(qstrName, execArgument(qstrExe));
+                                 .arg(qstrName, execArgument(qstrExe), stringValue(qstrFolder));
     return qstrText.toUtf8();
 }
 
@@ -186,10 +196,13 @@ bool InterfaceProcBase::AutoStartClientTaskschd(const QString& qstrTargetPath, b
         return !QFile::exists(qstrEntry);
     }
     const QString qstrName = StrToQstr(GetLinkName());
+    const QString qstrFolder = QDir::currentPath();
     // A line break cannot be written into an entry line; such a path is refused.
-    if (qstrTargetPath.isEmpty() || hasLineBreak(qstrTargetPath) || hasLineBreak(qstrName))
+    if (qstrTargetPath.isEmpty() || hasLineBreak(qstrTargetPath) || hasLineBreak(qstrName) ||
+        hasLineBreak(qstrFolder))
         return false;
-    const bool bSaved = writeFileAtomically(qstrEntry, autoStartEntry(qstrTargetPath, qstrName));
+    const bool bSaved =
+        writeFileAtomically(qstrEntry, autoStartEntry(qstrTargetPath, qstrName, qstrFolder));
     qDebug() << "autostart entry" << qstrEntry << (bSaved ? "written" : "not written");
     return bSaved;
 }

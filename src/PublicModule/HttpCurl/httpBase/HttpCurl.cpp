@@ -1,6 +1,7 @@
 #include "PublicModule/HttpCurl/httpBase/HttpCurl.h"
 
 #include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QDebug>
@@ -119,13 +120,12 @@ CURLcode performBounded(CURL* pHandle, const bool& bOverBound)
 // size), else null. Looked at before opening, so that a FIFO or device planted in its place
 // is never opened (opening a FIFO waits for a reader); O_NONBLOCK and the second look on the
 // descriptor cover one swapped in between. O_NONBLOCK does nothing to a regular file.
-FILE* resumePart(const std::string& strPart, std::int64_t& nOffset)
+FILE* resumePart(const CacheFolder& folder, const QString& qstrPart, std::int64_t& nOffset)
 {
     struct stat info;
-    if (::lstat(strPart.c_str(), &info) != 0 || !WebRecv::isOwnRegularFile(info))
+    if (!folder.look(qstrPart, info) || !WebRecv::isOwnRegularFile(info))
         return nullptr;
-    const int fd =
-        ::open(strPart.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = folder.open(qstrPart, O_WRONLY | O_APPEND | O_NONBLOCK);
     if (fd < 0)
         return nullptr;
     FILE* pFile = nullptr;
@@ -142,15 +142,15 @@ FILE* resumePart(const std::string& strPart, std::int64_t& nOffset)
 // Opens the part file without following a link planted in its place: a resumed download
 // goes on only in a regular file of this user; otherwise whatever is there is removed
 // (a link itself, not what it leads to) and a new file of this user is made.
-FILE* openPart(const std::string& strPart, bool bResume, std::int64_t& nOffset)
+FILE* openPart(const CacheFolder& folder, const QString& qstrPart, bool bResume,
+               std::int64_t& nOffset)
 {
     nOffset = 0;
     if (bResume)
-        if (FILE* pFile = resumePart(strPart, nOffset))
+        if (FILE* pFile = resumePart(folder, qstrPart, nOffset))
             return pFile;
-    WebRecv::removeEntry(QString::fromStdString(strPart));
-    const int fd = ::open(strPart.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          S_IRUSR | S_IWUSR);
+    folder.remove(qstrPart);
+    const int fd = folder.open(qstrPart, O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
     if (fd < 0)
         return nullptr;
     FILE* pFile = ::fdopen(fd, "wb");
@@ -367,8 +367,14 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
 {
     if (!m_pCUrl)
         return false;
+    // Made, renamed and removed in the target's folder held open, never through a link.
+    const QString qstrTarget = QString::fromStdString(pRecord->m_strFilePath);
+    const QString qstrName = CacheFolder::fileNameOf(qstrTarget);
+    const QString qstrPart = qstrName + QStringLiteral(".part");
+    const CacheFolder folder(qstrTarget.left(qstrTarget.lastIndexOf(QLatin1Char('/'))), true);
     const std::string strPart = pRecord->m_strFilePath + ".part";
-    m_hFileDownload = openPart(strPart, bResume, m_nOffset_Pos);
+    m_hFileDownload =
+        qstrName.isEmpty() ? nullptr : openPart(folder, qstrPart, bResume, m_nOffset_Pos);
     if (!m_hFileDownload) {
         qDebug() << (pRecord->m_strInterface + "<-->cannot create " + strPart).c_str();
         return false;
@@ -402,7 +408,7 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     m_hFileDownload = nullptr;
     m_pHttpEvent = nullptr;
     if (m_nLastCode == CURLE_OK && bWritten && acceptedBody(pRecord, strPart) &&
-        std::rename(strPart.c_str(), pRecord->m_strFilePath.c_str()) == 0) {
+        folder.rename(qstrPart, qstrName)) {
         pRecord->m_strResult = "下载成功";
         return true;
     }
@@ -410,7 +416,7 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     // A picture never resumes: what it left is dropped, so the next try asks again. The
     // failure is reported only after this, so nothing is left once it is known.
     if (pRecord->m_bImageOnly || !isInterruption(m_nLastCode))
-        std::remove(strPart.c_str());
+        folder.remove(qstrPart);
     return false;
 }
 

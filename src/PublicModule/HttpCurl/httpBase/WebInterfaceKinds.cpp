@@ -176,7 +176,6 @@ bool WebInterface::DownloadFile(HTTPEvent_KX* pRecord, int nMode)
     }
     if (nMode != 0 && nMode != 1)
         return false;
-    WebRecv::MakeDirectory(pRecord->m_strRelFolder);
     HttpCurl curl(pRecord->m_strInterface.c_str());
     // Fetching again means new content: an old part file may belong to another version.
     const bool bDownloaded = curl.DownloadFile(pRecord, nMode == 0);

@@ -5,6 +5,7 @@
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/MD5.h"
 #include "PublicModule/HttpCurl/globleBase/CppDataBase.h"
+#include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -620,30 +621,37 @@ bool WebRecv::isOwnRegularFile(const struct stat& info)
     return S_ISREG(info.st_mode) && info.st_uid == ::getuid();
 }
 
+namespace {
+
+// The folder part of a path whose name passed CacheFolder::fileNameOf.
+QString folderOf(const QString& qstrPath)
+{
+    return qstrPath.left(qstrPath.lastIndexOf(QLatin1Char('/')));
+}
+
+} // namespace
+
 void WebRecv::removeEntry(const QString& qstrPath)
 {
-    const QByteArray path = QFile::encodeName(qstrPath);
-    struct stat info
-    {
-    };
-    if (::lstat(path.constData(), &info) != 0)
-        return;
-    if (S_ISDIR(info.st_mode))
-        QDir(qstrPath).removeRecursively();
-    else
-        ::unlink(path.constData());
+    const QString qstrName = CacheFolder::fileNameOf(qstrPath);
+    if (!qstrName.isEmpty())
+        CacheFolder(folderOf(qstrPath)).remove(qstrName);
 }
 
 bool WebRecv::keepCachedFile(const QString& qstrPath)
 {
+    const QString qstrName = CacheFolder::fileNameOf(qstrPath);
+    if (qstrName.isEmpty())
+        return false;
+    const CacheFolder folder(folderOf(qstrPath));
     struct stat info
     {
     };
-    if (::lstat(QFile::encodeName(qstrPath).constData(), &info) != 0)
+    if (!folder.look(qstrName, info))
         return false;
     if (isOwnRegularFile(info) && info.st_size > 0)
         return true;
-    removeEntry(qstrPath);
+    folder.remove(qstrName);
     return false;
 }
 

@@ -152,13 +152,15 @@ public:
     static bool IsHaveFile(const QString& path);
     // Whether `info` (from lstat or fstat) shows a regular file of this user.
     static bool isOwnRegularFile(const struct stat& info);
-    // Removes whatever stands at the path without following a link: a folder goes with
-    // what it holds.
+    // Removes whatever stands at the path through its CacheFolder, never following a link:
+    // a folder goes with what it holds. A name CacheFolder::fileNameOf refuses (one that
+    // would name the folder itself or the one above it) removes nothing.
     static void removeEntry(const QString& qstrPath);
-    // A file cached at the path is used only when lstat shows a non-empty regular file of
-    // this user. Anything else there is removed so that it is made again: a FIFO, which
-    // blocks whoever opens it until a writer comes; a folder, which no download can
-    // replace; a link; another user's file. True when the file is kept.
+    // A file cached at the path is used only when it is a non-empty regular file of this
+    // user (a link is not followed). Anything else there is removed so that it is made
+    // again: a FIFO, which blocks whoever opens it until a writer comes; a folder, which no
+    // download can replace; a link; another user's file. True when the file is kept; a
+    // refused name is never kept and removes nothing.
     static bool keepCachedFile(const QString& qstrPath);
     static qint64 getFileSize(const QString& qstrPath);
     static bool MakeDirectory(const std::string& strDirectory);

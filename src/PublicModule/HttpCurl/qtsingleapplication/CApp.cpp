@@ -92,7 +92,7 @@ int CApp::StartApp(int argc, char** argv, QString qstrAppFlag, QString qstrStart
     SetRunCmd(argc, argv);
     InstallMsgHandler();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    auto app = std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv, m_listChannelFolders);
+    auto app = std::make_unique<QtSingleApplication>(qstrAppFlag, argc, argv);
     if (!app->hasChannel())
         return 1; // the reason is on standard error already
     int nResult = 0;

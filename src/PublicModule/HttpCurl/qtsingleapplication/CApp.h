@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PublicModule/HttpCurl/qtsingleapplication/QtLocalPeer.h"
 #include "PublicModule/HttpCurl/registerBase/RegisterBase.h"
 
 #include <QByteArray>
@@ -58,8 +57,6 @@ public:
     static constexpr int kPoolDrainMs = 3000;
 
 protected:
-    // Where the single-instance channel may live, in order of preference.
-    QList<QtLocalPeer::FolderCandidate> m_listChannelFolders = QtLocalPeer::folderCandidates();
     QList<QByteArray> m_listCmd;
     bool m_bIsPrintLog = false;
     bool m_bIsDebugging = false;

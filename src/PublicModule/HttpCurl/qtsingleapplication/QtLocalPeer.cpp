@@ -59,8 +59,8 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId,
     server = new QLocalServer(this);
     // Only the same user may talk to the primary.
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Both sides derive the same folder, so a start whose TMPDIR is unusable still meets
-    // a primary in the next candidate; the lock file always lies beside the socket.
+    // Both sides derive the same folder, so a start whose first candidate is unusable still
+    // meets a primary in the next one; the lock file always lies beside the socket.
     QString qstrWhy;
     folder = chooseFolder(candidates, &qstrWhy);
     if (folder.isEmpty()) {
@@ -80,6 +80,7 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId,
 // Written whatever the message handler does: without the channel the program cannot run.
 void QtLocalPeer::sayWhyNot(const QString& qstrWhy)
 {
+    whyNoFolder = qstrWhy;
     const QString qstrLine =
         QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), qstrWhy);
     std::fputs(qstrLine.toLocal8Bit().constData(), stderr);
@@ -91,15 +92,23 @@ QtLocalPeer::~QtLocalPeer()
     server->close();
 }
 
-// The temporary folder as Qt reads it, so /tmp is looked at only without TMPDIR: a start
-// with a TMPDIR of its own never meets a client that was started without one.
+// The session's runtime folder comes first: every start of the user's session shares it,
+// whatever TMPDIR a terminal or a menu hands on, so those starts meet. Qt's temporary folder
+// serves sessions without one.
 QList<QtLocalPeer::FolderCandidate> QtLocalPeer::folderCandidates()
 {
-    const QString qstrTmpName = qEnvironmentVariableIsEmpty("TMPDIR")
-                                    ? QStringLiteral("Qt's default")
-                                    : QStringLiteral("TMPDIR");
-    return {{qstrTmpName, QDir::tempPath()},
-            {QStringLiteral("XDG_RUNTIME_DIR"), qEnvironmentVariable("XDG_RUNTIME_DIR")}};
+    return {{QStringLiteral("XDG_RUNTIME_DIR"), qEnvironmentVariable("XDG_RUNTIME_DIR")},
+            temporaryFolder()};
+}
+
+// Qt gives no path for a TMPDIR that does not exist; the reason names the folder instead.
+QtLocalPeer::FolderCandidate QtLocalPeer::temporaryFolder()
+{
+    if (qEnvironmentVariableIsEmpty("TMPDIR"))
+        return {QStringLiteral("Qt's default"), QDir::tempPath()};
+    const QString qstrPath = QDir::tempPath();
+    return {QStringLiteral("TMPDIR"),
+            qstrPath.isEmpty() ? QDir::cleanPath(qEnvironmentVariable("TMPDIR")) : qstrPath};
 }
 
 QString QtLocalPeer::folderProblem(const QString& qstrPath) const

@@ -37,11 +37,13 @@ public:
     // its new socket to this peer's cleanup.
     ~QtLocalPeer() override;
 
-    // Qt's temporary folder ($TMPDIR, or /tmp without it), then $XDG_RUNTIME_DIR.
+    // $XDG_RUNTIME_DIR, then Qt's temporary folder ($TMPDIR, or /tmp without it).
     static QList<FolderCandidate> folderCandidates();
 
     bool hasFolder() const { return !folder.isEmpty(); }
     QString getFolder() const { return folder; }
+    // Why there is no folder, as written on standard error; empty while there is one.
+    QString getWhyNoFolder() const { return whyNoFolder; }
     bool isClient();
     bool sendMessage(const QString& message, int timeout);
     QString getSocketName() const { return socketName; }
@@ -65,7 +67,8 @@ private:
     void finishFrame(QLocalSocket* socket, FrameState* state);
     static void dropConnection(QLocalSocket* socket);
     static bool isSameUser(QLocalSocket* socket);
-    static void sayWhyNot(const QString& qstrWhy);
+    void sayWhyNot(const QString& qstrWhy);
+    static FolderCandidate temporaryFolder();
     // Empty when the path can hold the socket, else why not.
     QString folderProblem(const QString& qstrPath) const;
     static QString privateFolder(const QString& qstrCandidate);
@@ -78,6 +81,7 @@ private:
     QString id;
     QString socketName;
     QString folder;
+    QString whyNoFolder;
     QString socketPath;
     QLocalServer* server = nullptr;
     QtLP_Private::QtLockedFile lockFile;

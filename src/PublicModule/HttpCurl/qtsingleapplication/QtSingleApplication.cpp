@@ -6,6 +6,8 @@
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QDebug>
+#include <QMessageBox>
+#include <QScreen>
 
 namespace {
 constexpr int kDeleteWindowTimeoutMs = 1000;
@@ -16,14 +18,31 @@ int leadingNumber(const std::string& text)
 {
     return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
 }
+
+// The platforms that draw nowhere a person looks.
+bool hasScreen()
+{
+    const QString qstrPlatform = QGuiApplication::platformName();
+    return qstrPlatform != QLatin1String("offscreen") && qstrPlatform != QLatin1String("minimal") &&
+           QGuiApplication::primaryScreen();
+}
+
+void showWhyNoChannel(const QString& qstrWhy)
+{
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), qstrWhy,
+                    QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText); // a folder's name is shown as it is
+    box.exec();
+}
 } // namespace
 
-QtSingleApplication::QtSingleApplication(const QString& appId, int& argc, char** argv,
-                                         const QList<QtLocalPeer::FolderCandidate>& folders)
+QtSingleApplication::QtSingleApplication(const QString& appId, int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    peer = new QtLocalPeer(this, appId, folders);
+    peer = new QtLocalPeer(this, appId);
     connect(peer, &QtLocalPeer::messageReceived, this, &QtSingleApplication::messageReceived);
+    if (!peer->hasFolder() && hasScreen())
+        showWhyNoChannel(peer->getWhyNoFolder());
 }
 
 bool QtSingleApplication::hasChannel() const

@@ -14,9 +14,9 @@ class QtSingleApplication : public QApplication
 {
     Q_OBJECT
 public:
-    QtSingleApplication(
-        const QString& appId, int& argc, char** argv,
-        const QList<QtLocalPeer::FolderCandidate>& folders = QtLocalPeer::folderCandidates());
+    // Without a folder for the channel the reason is also shown in a window, when there is a
+    // screen for one: a start from a menu shows no standard error.
+    QtSingleApplication(const QString& appId, int& argc, char** argv);
 
     // False when no folder can hold the channel; the program must not go on then.
     bool hasChannel() const;

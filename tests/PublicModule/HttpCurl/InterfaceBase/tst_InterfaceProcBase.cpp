@@ -99,17 +99,30 @@ private slots:
     void autostartEntry_data()
     {
         QTest::addColumn<QString>("program");
-        QTest::newRow("plain") << "/opt/qelproxy/QelProxy";
-        QTest::newRow("awkward") << R"(/opt/Qel Proxy/100% "new"/$HOME/a\b`c`/QelProxy)";
+        QTest::addColumn<QString>("folder"); // the working directory, under the home
+        QTest::newRow("plain") << "/opt/qelproxy/QelProxy"
+                               << "work";
+        QTest::newRow("awkward") << R"(/opt/Qel Proxy/100% "new"/$HOME/a\b`c`/QelProxy)"
+                                 << R"(Qel "data" 100%/$HOME/a\b)";
     }
 
+    // The entry starts the client where it was turned on, beside the accounts' databases.
     void autostartEntry()
     {
         QFETCH(QString, program);
+        QFETCH(QString, folder);
         const QString qstrEntry = m_home.filePath("config/autostart/QelProxy.desktop");
         QCOMPARE(m_recv->autoStartEntryPath(), qstrEntry);
-        QVERIFY(m_recv->autoStartClient(program, true));
-        QVERIFY(QFile::exists(qstrEntry));
+        const QString qstrBefore = QDir::currentPath();
+        QVERIFY(QDir().mkpath(m_home.filePath(folder)) &&
+                QDir::setCurrent(m_home.filePath(folder)));
+        const bool bWritten = m_recv->autoStartClient(program, true);
+        QDir::setCurrent(qstrBefore);
+        QVERIFY(bWritten);
+        QFile file(qstrEntry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray path = m_home.filePath(folder).replace("\\", "\\\\").toUtf8();
+        QVERIFY(file.readAll().contains("\nPath=" + path + "\n"));
 
         QProcess validate;
         validate.start("desktop-file-validate", {qstrEntry});

@@ -1,5 +1,4 @@
 // The client itself (its registrations and main.qml) with hooks for tests across processes:
-// - "--no-folder" leaves the single-instance channel no usable folder;
 // - "--stall" starts, once the window is up, a signed form post to "/install_log" on
 //   $QEL_TEST_API_URL and a download of "/files/sample.bin" from $QEL_TEST_RES_URL, which
 //   tests script to hang;
@@ -71,11 +70,7 @@ void takeCommand(QSocketNotifier* pNotifier)
 class ClientProbe : public CAppCustom
 {
 public:
-    ClientProbe(bool bNoFolder, bool bStall, bool bCheckIp) : m_bStall(bStall), m_bCheckIp(bCheckIp)
-    {
-        if (bNoFolder)
-            m_listChannelFolders = {{"TMPDIR", "/nonexistent/qel"}, {"XDG_RUNTIME_DIR", ""}};
-    }
+    ClientProbe(bool bStall, bool bCheckIp) : m_bStall(bStall), m_bCheckIp(bCheckIp) {}
 
     void InitApp() override
     {
@@ -99,7 +94,7 @@ int main(int argc, char** argv)
 {
     const QByteArrayList args(argv + 1, argv + argc);
     const bool bCheckIp = args.contains("--check-ip");
-    ClientProbe app(args.contains("--no-folder"), args.contains("--stall"), bCheckIp);
+    ClientProbe app(args.contains("--stall"), bCheckIp);
     return app.StartApp(argc, argv, bCheckIp ? "ui_qelproxy_main_abcxyz" : "ui_qelproxy_probe",
                         "main.qml", 1);
 }

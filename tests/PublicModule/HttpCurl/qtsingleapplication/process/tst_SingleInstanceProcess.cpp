@@ -21,6 +21,11 @@ constexpr int kQuitBoundMs = 12000 * QEL_TIME_FACTOR;
 const QString kMainId = QStringLiteral("ui_qelproxy_main_abcxyz");
 // The run's own id for a primary in the shared /tmp keeps real clients and parallel runs out.
 const QString kPlainId = QStringLiteral("probe_plain_%1").arg(::getpid());
+// An environment whose candidates are all unusable, and the reason a start gives.
+const QStringList kNoFolder{"XDG_RUNTIME_DIR", "TMPDIR=/nonexistent/qel"};
+const QString kNoFolderLine = QStringLiteral(
+    "no folder for the single-instance lock and socket: XDG_RUNTIME_DIR () is not set; "
+    "TMPDIR (/nonexistent/qel) does not exist");
 
 bool loggedAll(const Json::Value& log, QStringList paths)
 {
@@ -43,8 +48,8 @@ private slots:
     void secondPrintStartKeepsFirstRecords();
     void updateNoticeReachesUiAsMessage3();
     void buildGetsStartCountBackOverUdp();
-    void plainPrimaryIsMetOnlyWithoutTmpdir_data();
-    void plainPrimaryIsMetOnlyWithoutTmpdir();
+    void startsMeetByTheirFolders_data();
+    void startsMeetByTheirFolders();
     void laterStartsMeetAPrimaryBeyondASquat();
     void noFolderEndsWithReason_data();
     void noFolderEndsWithReason();
@@ -63,6 +68,9 @@ private:
     // A copy in the test folder, where it keeps its settings and downloads.
     QString privateCopy(const QString& program);
     QString sendFromHere(const QString& appId, const QString& message);
+    // This process's environment with each "NAME=VALUE" set, a relative VALUE under the
+    // test folder, and each bare "NAME" removed.
+    QProcessEnvironment changed(const QStringList& changes) const;
 
     QString m_systemTmp;
     std::unique_ptr<QTemporaryDir> m_tmp;
@@ -108,6 +116,22 @@ QString TestSingleInstanceProcess::privateCopy(const QString& program)
 {
     const QString copy = m_tmp->path() + "/" + QFileInfo(program).fileName();
     return QFile::copy(program, copy) ? copy : QString();
+}
+
+QProcessEnvironment TestSingleInstanceProcess::changed(const QStringList& changes) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& change : changes) {
+        const QString name = change.section('=', 0, 0);
+        const QString value = change.section('=', 1);
+        if (!change.contains('='))
+            env.remove(name);
+        else
+            env.insert(name, value.isEmpty() || value.startsWith('/')
+                                 ? value
+                                 : m_tmp->path() + "/" + value);
+    }
+    return env;
 }
 
 void TestSingleInstanceProcess::waitForPrimary(const QString& appId)
@@ -258,47 +282,56 @@ void TestSingleInstanceProcess::buildGetsStartCountBackOverUdp()
     }
 }
 
-void TestSingleInstanceProcess::plainPrimaryIsMetOnlyWithoutTmpdir_data()
+void TestSingleInstanceProcess::startsMeetByTheirFolders_data()
 {
-    QTest::addColumn<QString>("tmpdir"); // under the test folder; "-" for none
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
     QTest::addColumn<bool>("meets");
-    QTest::newRow("no TMPDIR") << "-" << true;
-    QTest::newRow("empty TMPDIR") << "" << true;
-    QTest::newRow("own TMPDIR") << "tmp" << false;
-    QTest::newRow("missing TMPDIR") << "missing" << false;
+    // Starts of one session, as a terminal and a menu hand on their TMPDIR.
+    const QStringList runtime{"XDG_RUNTIME_DIR=runtime"};
+    QTest::newRow("other TMPDIR") << runtime + QStringList{"TMPDIR=tmp"}
+                                  << runtime + QStringList{"TMPDIR=other"} << true;
+    QTest::newRow("menu, then terminal")
+        << runtime + QStringList{"TMPDIR"} << runtime + QStringList{"TMPDIR=tmp"} << true;
+    QTest::newRow("missing TMPDIR")
+        << runtime + QStringList{"TMPDIR=tmp"} << runtime + QStringList{"TMPDIR=missing"} << true;
+    // A client without either keeps its channel in /tmp, met there from a runtime folder
+    // of its own only without a TMPDIR; as the scripts and tests start, nothing is met.
+    const QStringList plain{"XDG_RUNTIME_DIR", "TMPDIR"};
+    QTest::newRow("no TMPDIR") << plain << runtime + QStringList{"TMPDIR"} << true;
+    QTest::newRow("empty TMPDIR") << plain << runtime + QStringList{"TMPDIR="} << true;
+    QTest::newRow("own TMPDIR") << plain << runtime + QStringList{"TMPDIR=tmp"} << false;
+    QTest::newRow("own TMPDIR, missing")
+        << plain << runtime + QStringList{"TMPDIR=missing"} << false;
+    QTest::newRow("own TMPDIR and runtime folder")
+        << runtime + QStringList{"TMPDIR"} << QStringList{"XDG_RUNTIME_DIR=own", "TMPDIR=tmp"}
+        << false;
 }
 
-// A client started without TMPDIR keeps its channel in /tmp. A later start with its own
-// XDG_RUNTIME_DIR meets it there only when it has no TMPDIR either; with one, as every
-// start of the scripts and tests has, it is a primary of its own.
-void TestSingleInstanceProcess::plainPrimaryIsMetOnlyWithoutTmpdir()
+void TestSingleInstanceProcess::startsMeetByTheirFolders()
 {
-    QFETCH(QString, tmpdir);
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
     QFETCH(bool, meets);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("TMPDIR");
-    QProcess* first = start(QEL_PROBE_BIN, {kPlainId}, env);
-    QVERIFY(first->waitForReadyRead(10000));
-    QCOMPARE(first->readLine().trimmed(), QByteArray("READY"));
+    for (const char* folder : {"runtime", "own", "tmp", "other"})
+        QVERIFY(QDir(m_tmp->path()).mkdir(folder));
+    QProcess* primary = start(QEL_PROBE_BIN, {kPlainId}, changed(first));
+    QVERIFY(primary->waitForReadyRead(10000));
+    QCOMPARE(primary->readLine().trimmed(), QByteArray("READY"));
 
-    const QString runtime = m_tmp->path() + "/runtime";
-    QVERIFY(QDir().mkdir(runtime) && QDir().mkdir(m_tmp->path() + "/tmp"));
-    env.insert("XDG_RUNTIME_DIR", runtime);
-    if (tmpdir != "-")
-        env.insert("TMPDIR", tmpdir.isEmpty() ? tmpdir : m_tmp->path() + "/" + tmpdir);
-    QProcess* second = start(QEL_PROBE_BIN, {kPlainId}, env);
+    QProcess* later = start(QEL_PROBE_BIN, {kPlainId}, changed(second));
     if (meets) {
-        QVERIFY(second->waitForFinished(10000));
-        QCOMPARE(second->exitCode(), 3);
-        QVERIFY(first->waitForReadyRead(3000));
-        QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
+        QVERIFY(later->waitForFinished(10000));
+        QCOMPARE(later->exitCode(), 3);
+        QVERIFY(primary->waitForReadyRead(3000));
+        QCOMPARE(primary->readLine().trimmed(), QByteArray("RESET 1"));
     } else {
-        QVERIFY(second->waitForReadyRead(10000));
-        QCOMPARE(second->readLine().trimmed(), QByteArray("READY"));
+        QVERIFY(later->waitForReadyRead(10000));
+        QCOMPARE(later->readLine().trimmed(), QByteArray("READY"));
     }
 }
 
-// Someone else's name in TMPDIR sends the first start on to XDG_RUNTIME_DIR; once the name
+// Someone else's name in XDG_RUNTIME_DIR sends the first start on to TMPDIR; once the name
 // is gone, a later start and an `update`-style notice still meet that primary there.
 void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
 {
@@ -306,7 +339,7 @@ void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
     const QString runtime = m_tmp->path() + "/runtime";
     QVERIFY(QDir().mkdir(tmp) && QDir().mkdir(runtime));
     const QString own = "/qelproxy-" + QString::number(::getuid());
-    QVERIFY(QFile(tmp + own).open(QIODevice::WriteOnly));
+    QVERIFY(QFile(runtime + own).open(QIODevice::WriteOnly));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TMPDIR", tmp);
     env.insert("XDG_RUNTIME_DIR", runtime);
@@ -314,8 +347,8 @@ void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
     QProcess* first = start(QEL_PROBE_BIN, args, env);
     QVERIFY(first->waitForReadyRead(10000));
     QCOMPARE(first->readLine().trimmed(), QByteArray("READY"));
-    QVERIFY(QFileInfo(runtime + own).isDir());
-    QVERIFY(QFile::remove(tmp + own));
+    QVERIFY(QFileInfo(tmp + own).isDir());
+    QVERIFY(QFile::remove(runtime + own));
 
     QProcess* second = start(QEL_PROBE_BIN, args, env);
     QVERIFY(second->waitForFinished(5000 * QEL_TIME_FACTOR));
@@ -323,7 +356,7 @@ void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
     QVERIFY(first->waitForReadyRead(3000));
     QCOMPARE(first->readLine().trimmed(), QByteArray("RESET 1"));
 
-    QtLocalPeer notice(nullptr, "probe_squat", {{"TMPDIR", tmp}, {"XDG_RUNTIME_DIR", runtime}});
+    QtLocalPeer notice(nullptr, "probe_squat", {{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}});
     QVERIFY(notice.sendMessage(
         R"({"objvalue":"203.0.113.9","operate":"notice_window_noop","type":3})", 500));
     QVERIFY(first->waitForReadyRead(3000));
@@ -332,12 +365,9 @@ void TestSingleInstanceProcess::laterStartsMeetAPrimaryBeyondASquat()
 
 void TestSingleInstanceProcess::noFolderEndsWithReason_data()
 {
-    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("env"); // as changed() takes it
     QTest::addColumn<QString>("line"); // "LOCK" stands for the lock file's path
-    QTest::newRow("no folder") << QStringList{"--no-folder"}
-                               << "client_probe: no folder for the single-instance lock and "
-                                  "socket: TMPDIR (/nonexistent/qel) does not exist; "
-                                  "XDG_RUNTIME_DIR () is not set";
+    QTest::newRow("no folder") << kNoFolder << "client_probe: " + kNoFolderLine;
     // A folder in its place, as root opens any file whatever its mode.
     QTest::newRow("lock file cannot be opened")
         << QStringList() << "client_probe: cannot open the single-instance lock file LOCK: ";
@@ -345,11 +375,11 @@ void TestSingleInstanceProcess::noFolderEndsWithReason_data()
 
 void TestSingleInstanceProcess::noFolderEndsWithReason()
 {
-    QFETCH(QStringList, args);
+    QFETCH(QStringList, env);
     QFETCH(QString, line);
     const QString lock = QtLocalPeer(nullptr, "ui_qelproxy_probe").getSocketPath() + "-lockfile";
     QVERIFY(QFile::remove(lock) && QDir().mkdir(lock));
-    QProcess* client = start(QEL_CLIENT_PROBE_BIN, args);
+    QProcess* client = start(QEL_CLIENT_PROBE_BIN, {}, changed(env));
     QVERIFY(client->waitForFinished(5000 * QEL_TIME_FACTOR));
     QCOMPARE(client->exitStatus(), QProcess::NormalExit);
     QCOMPARE(client->exitCode(), 1);
@@ -498,23 +528,27 @@ void TestSingleInstanceProcess::updateEndToEnd()
 void TestSingleInstanceProcess::updateWithoutClientEndsAtOnce_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("changes"); // as changed() takes them
     QTest::addColumn<QByteArray>("line");
     const QByteArray byHand = "update: QelProxy starts this program to check the IP address; "
                               "run by hand it does nothing";
-    QTest::newRow("by hand") << QStringList() << byHand;
-    QTest::newRow("help") << QStringList{"--check_enable", "--help"} << byHand;
+    QTest::newRow("by hand") << QStringList() << QStringList() << byHand;
+    QTest::newRow("help") << QStringList{"--check_enable", "--help"} << QStringList() << byHand;
     QTest::newRow("no client")
-        << QStringList{"--check_enable", "--lang", "_en"}
+        << QStringList{"--check_enable", "--lang", "_en"} << QStringList()
         << QByteArray("update: no QelProxy is running to take the answer; nothing was checked");
+    QTest::newRow("no folder") << QStringList{"--check_enable"} << kNoFolder
+                               << ("update: " + kNoFolderLine).toUtf8();
 }
 
 void TestSingleInstanceProcess::updateWithoutClientEndsAtOnce()
 {
     QFETCH(QStringList, args);
+    QFETCH(QStringList, changes);
     QFETCH(QByteArray, line);
     SandboxService service;
     QVERIFY(service.start());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = changed(changes);
     env.insert("QEL_TEST_API_URL", service.apiUrl());
     QElapsedTimer timer;
     timer.start();
