@@ -29,4 +29,18 @@ TestCase {
         compare(kept[1].qstrName, "France")
         compare(countryNames(), ["United States", "France"])
     }
+
+    // Every screen showing a whole level shares its one array; a search makes one of its own
+    // and leaves the shared one whole.
+    function test_wholeLevelShared() {
+        globleParam.nMealType = 1
+        SearchManager.beginRarseAreaData(true)
+        var whole = SearchManager.getDataByKeyAndType("", 1, 0)
+        verify(SearchManager.getDataByKeyAndType("", 1, 1) === whole)
+        var found = SearchManager.getDataByKeyAndType("fra", 1, 0)
+        verify(found !== whole)
+        compare(found.length, 1)
+        verify(found[0] === whole[1])
+        compare(countryNames(), ["United States", "France"])
+    }
 }

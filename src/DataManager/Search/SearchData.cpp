@@ -1,5 +1,7 @@
 #include "DataManager/Search/SearchData.h"
 
+#include <iterator>
+
 namespace {
 
 void foldInPlace(QChar* pChars, int nSize)
@@ -333,4 +335,23 @@ const FoldedNameIndex& TableEntries::names(int nList)
 {
     m_names[nList].update(m_pTable->list(nList), m_entries[nList]);
     return m_names[nList];
+}
+
+bool TableEntries::isWholeList(int nList, const QList<QObject*>& found) const
+{
+    const std::vector<SearchDataBase*>& entries = m_entries[nList];
+    return std::size_t(found.size()) == entries.size() &&
+           (found.isEmpty() || found.constFirst() == entries.front());
+}
+
+QJSValue TableEntries::sharedArray(int nList, QJSEngine& engine, const QList<QObject*>& entries)
+{
+    if (m_pArrayEngine != &engine) {
+        std::fill(std::begin(m_arrays), std::end(m_arrays), QJSValue());
+        m_pArrayEngine = &engine;
+    }
+    QJSValue& array = m_arrays[nList];
+    if (array.isUndefined())
+        array = engine.toScriptValue(entries);
+    return array;
 }

@@ -687,7 +687,8 @@ SearchManager::EntryList* SearchManager::pageZipList(int nOrigin)
     return nIndex < 0 ? nullptr : &m_listZipTemp[nIndex];
 }
 
-QList<QObject*> SearchManager::getDataByKeyAndType(QString qstrKey, int enumValue, int nValue)
+QList<QObject*> SearchManager::findDataByKeyAndType(const QString& qstrKey, int enumValue,
+                                                    int nValue)
 {
     const Choice choice{getCurrentCountryCode(), getCurrentStateCode(), getCurrentOperatorCode(),
                         getCurrentPostalCode()};
@@ -698,7 +699,8 @@ QList<QObject*> SearchManager::getDataByKeyAndType(QString qstrKey, int enumValu
     return result;
 }
 
-QList<QObject*> SearchManager::getApiDataByKeyAndType(QString qstrKey, int enumValue, int nValue)
+QList<QObject*> SearchManager::findApiDataByKeyAndType(const QString& qstrKey, int enumValue,
+                                                       int nValue)
 {
     const Choice choice{getApiCurrentCountryCode(), getApiCurrentStateCode(),
                         getApiCurrentIspCode(), getApiCurrentPostalCode()};
@@ -706,12 +708,42 @@ QList<QObject*> SearchManager::getApiDataByKeyAndType(QString qstrKey, int enumV
                            pageZipList(nValue));
 }
 
-QList<QObject*> SearchManager::getEquipmentDataByKeyAndType(QString qstrKey, int enumValue, int)
+QList<QObject*> SearchManager::findEquipmentDataByKeyAndType(const QString& qstrKey,
+                                                             int enumValue)
 {
     const Choice choice{getEquipmentCurrentCountryCode(), getEquipmentCurrentStateCode(),
                         getEquipmentCurrentIspCode(), getEquipmentCurrentPostalCode()};
     return searchCatalogue(m_equipment, qstrKey, enumValue, choice, &m_listEquipmentIspTemp,
                            &m_listEquipmentZipTemp);
+}
+
+// Six screens show every city, operator and postal code of a large catalogue until one is
+// chosen: sharing one array of a whole level spares each its own.
+QJSValue SearchManager::forQml(Catalogue& catalogue, int level, const QList<QObject*>& found) const
+{
+    QQmlEngine* pEngine = m_pEngine;
+    if (!pEngine)
+        return QJSValue();
+    int nList = 0;
+    TableEntries* pEntries = catalogue.entries(level, nList);
+    if (pEntries && pEntries->isWholeList(nList, found))
+        return pEntries->sharedArray(nList, *pEngine, found);
+    return pEngine->toScriptValue(found);
+}
+
+QJSValue SearchManager::getDataByKeyAndType(QString qstrKey, int enumValue, int nValue)
+{
+    return forQml(m_list, enumValue, findDataByKeyAndType(qstrKey, enumValue, nValue));
+}
+
+QJSValue SearchManager::getApiDataByKeyAndType(QString qstrKey, int enumValue, int nValue)
+{
+    return forQml(m_api, enumValue, findApiDataByKeyAndType(qstrKey, enumValue, nValue));
+}
+
+QJSValue SearchManager::getEquipmentDataByKeyAndType(QString qstrKey, int enumValue, int)
+{
+    return forQml(m_equipment, enumValue, findEquipmentDataByKeyAndType(qstrKey, enumValue));
 }
 
 QList<QObject*> SearchManager::getDeviceDataByKeyAndType(QString qstrKey, int enumValue, int)

@@ -110,12 +110,17 @@ public:
     Q_INVOKABLE int getDataSizeByType(int enumValue = 0);
 
     // Name searches (case-insensitive substring) narrowed by the levels already chosen.
-    Q_INVOKABLE QList<QObject*> getDataByKeyAndType(QString qstrKey, int enumValue = 0,
-                                                    int nValue = 0);
-    Q_INVOKABLE QList<QObject*> getApiDataByKeyAndType(QString qstrKey, int enumValue = 0,
-                                                       int nValue = 0);
-    Q_INVOKABLE QList<QObject*> getEquipmentDataByKeyAndType(QString qstrKey, int enumValue = 0,
-                                                             int nValue = 0);
+    QList<QObject*> findDataByKeyAndType(const QString& qstrKey, int enumValue = 0,
+                                         int nValue = 0);
+    QList<QObject*> findApiDataByKeyAndType(const QString& qstrKey, int enumValue = 0,
+                                            int nValue = 0);
+    QList<QObject*> findEquipmentDataByKeyAndType(const QString& qstrKey, int enumValue = 0);
+    // The same for QML, as arrays; a whole level is one array that every screen shares.
+    Q_INVOKABLE QJSValue getDataByKeyAndType(QString qstrKey, int enumValue = 0, int nValue = 0);
+    Q_INVOKABLE QJSValue getApiDataByKeyAndType(QString qstrKey, int enumValue = 0,
+                                                int nValue = 0);
+    Q_INVOKABLE QJSValue getEquipmentDataByKeyAndType(QString qstrKey, int enumValue = 0,
+                                                      int nValue = 0);
     Q_INVOKABLE QList<QObject*> getDeviceDataByKeyAndType(QString qstrKey, int enumValue = 0,
                                                           int nValue = 0);
     // The first entry of a level 1 to 5 whose code equals the key; null when none.
@@ -254,6 +259,7 @@ private:
     template <typename Accepts>
     static void collect(Catalogue& catalogue, int level, const QString& foldedKey,
                         QList<QObject*>& result, Accepts accepts);
+    QJSValue forQml(Catalogue& catalogue, int level, const QList<QObject*>& found) const;
     static QList<QObject*> searchChoices(const EntryList& page, Catalogue& catalogue, int level,
                                          bool bFallBack, const QString& current,
                                          const QString& foldedKey);
@@ -326,7 +332,7 @@ private:
     QList<ApiParameter*> m_listApiParameter;
     QList<ApiMeal*> m_listApiMeal;
 
-    // The engine of the screens, for collecting the lists they dropped.
+    // The engine of the screens, for collecting the lists they dropped and making theirs.
     QPointer<QQmlEngine> m_pEngine;
     friend QObject* virtualSearchManager(QQmlEngine* engine, QJSEngine* scriptEngine);
 

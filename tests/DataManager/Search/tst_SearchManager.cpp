@@ -275,7 +275,7 @@ private slots:
         rebuildList();
         QCOMPARE(sizes(), QList<int>({2, 0, 0, 1, 0}));
         SearchManager* pSearch = SearchManager::GetInstance();
-        auto* pFirst = qobject_cast<CountryData*>(pSearch->getDataByKeyAndType("", 1).first());
+        auto* pFirst = qobject_cast<CountryData*>(pSearch->findDataByKeyAndType("", 1).first());
         QCOMPARE(pFirst->getCode(), QString());
         QCOMPARE(pFirst->getName(), QString());
         QVERIFY(pFirst->getIspArray().isObject() && pFirst->getIspArray().empty());
@@ -307,7 +307,7 @@ private slots:
         rebuildList();
         SearchManager* pSearch = SearchManager::GetInstance();
         pSearch->setCurrentCountryCode(country);
-        QCOMPARE(names(pSearch->getDataByKeyAndType(key, level, 1)), expected);
+        QCOMPARE(names(pSearch->findDataByKeyAndType(key, level, 1)), expected);
     }
 
     // Names folded at load find what a case-insensitive contains finds, in the same order,
@@ -353,15 +353,15 @@ private slots:
             for (const QString& qstrName : cities)
                 if (qstrName.contains(key, Qt::CaseInsensitive))
                     expected.append(qstrName);
-            QCOMPARE(names(pSearch->getDataByKeyAndType(key, Data_City, 1)), expected);
+            QCOMPARE(names(pSearch->findDataByKeyAndType(key, Data_City, 1)), expected);
         }
         // A name changed after the load is found under its new text only.
         auto* pCity = static_cast<SearchDataBase*>(
-            pSearch->getDataByKeyAndType(QString(), Data_City, 1).first());
+            pSearch->findDataByKeyAndType(QString(), Data_City, 1).first());
         const QString qstrOld = pCity->getName();
         pCity->setName(QStringLiteral("Zzq"));
-        QCOMPARE(names(pSearch->getDataByKeyAndType("zZQ", Data_City, 1)), QStringList{"Zzq"});
-        QVERIFY(!pSearch->getDataByKeyAndType(qstrOld, Data_City, 1).contains(pCity));
+        QCOMPARE(names(pSearch->findDataByKeyAndType("zZQ", Data_City, 1)), QStringList{"Zzq"});
+        QVERIFY(!pSearch->findDataByKeyAndType(qstrOld, Data_City, 1).contains(pCity));
     }
 
     // One pick per catalogue: the messages sent, the chain of codes it leaves, and the
@@ -435,8 +435,8 @@ private slots:
                                 pSearch->getCurrentCityCode()};
             pSearch->refreshIspByCountry(1);
             pSearch->refreshZipByCountry(1);
-            offered = names(pSearch->getDataByKeyAndType("", 4, 1)) +
-                      names(pSearch->getDataByKeyAndType("", 5, 1));
+            offered = names(pSearch->findDataByKeyAndType("", 4, 1)) +
+                      names(pSearch->findDataByKeyAndType("", 5, 1));
         } else if (catalogue == "api") {
             pSearch->setApiCurrentCode(code, level, origin);
             codes =
@@ -449,8 +449,8 @@ private slots:
                                 pSearch->getEquipmentCurrentCityCode()};
             pSearch->refreshEquipmentIspByCountry(0);
             pSearch->refreshEquipmentZipByCountry(0);
-            offered = names(pSearch->getEquipmentDataByKeyAndType("", 4)) +
-                      names(pSearch->getEquipmentDataByKeyAndType("", 5));
+            offered = names(pSearch->findEquipmentDataByKeyAndType("", 4)) +
+                      names(pSearch->findEquipmentDataByKeyAndType("", 5));
         } else {
             pSearch->setDeviceCurrentCode(code, level, origin);
             codes = QStringList{pSearch->getDeviceCurrentCountryCode(),

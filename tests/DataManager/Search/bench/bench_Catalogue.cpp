@@ -152,7 +152,7 @@ int main(int argc, char** argv)
     const double fLoadPeak = statusMiB("VmHWM") - fResidentBefore;
     const double fLoadHeap = heapMiB() - fHeapBefore;
     for (int level = Data_Country; level <= Data_Postal; ++level)
-        pManager->getDataByKeyAndType(QString(), level, 1);
+        pManager->findDataByKeyAndType(QString(), level, 1);
     const double fHandedHeap = heapMiB() - fHeapBefore;
 
     const QStringList cityNames = cityNamesOf(decoded[CatalogueFile::Area]);
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
     };
     const auto search = [&] {
         return bench::wallMs(
-            [&] { nFound = pManager->getDataByKeyAndType(qstrKey, Data_City, 1).size(); });
+            [&] { nFound = pManager->findDataByKeyAndType(qstrKey, Data_City, 1).size(); });
     };
     for (int nSample = 0; nSample < kSamples; ++nSample) {
         // Even samples time the baselines first, odd ones after.
@@ -236,7 +236,7 @@ int main(int argc, char** argv)
         pManager->setCurrentCode(qstrCountry, Data_Country, 1);
         pManager->refreshIspByCountry(1);
         pManager->refreshZipByCountry(1);
-        nStates = pManager->getDataByKeyAndType(QString(), Data_State, 1).size();
+        nStates = pManager->findDataByKeyAndType(QString(), Data_State, 1).size();
     });
     std::printf("choosing a country %.2f ms (%d states; target 2)\n", fCascade, nStates);
     std::printf("the first load: peak resident memory +%.1f MiB, heap left in use +%.1f MiB; "
