@@ -238,4 +238,20 @@ TestCase {
         verify(next.activeFocus)
         verify(!box.comboBoxModel.visible)
     }
+
+    // A box opened by a click on its triangle takes the keys from the box that had them.
+    function test_clickedBoxTakesTheKeys() {
+        var first = createTemporaryObject(countryBox, testCase, {
+            dataModel: SearchManager.getDataByKeyAndType("", 1, 0)
+        })
+        var second = createTemporaryObject(countryBox, testCase, {
+            y: 200, dataModel: SearchManager.getDataByKeyAndType("", 1, 0)
+        })
+        first.editTextModel.forceActiveFocus()
+        mouseClick(second, second.width - 15, second.height / 2)
+        verify(second.comboBoxModel.visible)
+        keyClick(Qt.Key_F)
+        compare(second.editTextModel.text, "f")
+        compare(first.editTextModel.text, "")
+    }
 }

@@ -94,6 +94,13 @@ Item {
             openList()
     }
 
+    // A click on the box gives it the keys as well: what is typed next goes to the list it
+    // opened, and the list of the box that had them closes.
+    function toggleByClick() {
+        edit.forceActiveFocus(Qt.MouseFocusReason)
+        toggleList()
+    }
+
     function clear() {
         dropDown.close()
         currentName = ""
@@ -130,7 +137,7 @@ Item {
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor
-            onClicked: combo.toggleList()
+            onClicked: combo.toggleByClick()
         }
 
         Text {
@@ -194,7 +201,7 @@ Item {
                 anchors.fill: parent
                 visible: combo.bReadOnly
                 cursorShape: Qt.PointingHandCursor
-                onClicked: combo.toggleList()
+                onClicked: combo.toggleByClick()
             }
         }
 
