@@ -47,14 +47,15 @@ void InterfacePost::autoLogin(int)
 {
     const int nStartTimes = CppDataBase::GetInstance()->getStartTimes();
     qDebug() << "nStartTimes:" << nStartTimes;
-    const QString qstrShow = QString::fromUtf8(kShowSignInText);
-    emit signal_SetUiData(kUiShowSignIn, qstrShow, kShowFromAutoLogin);
-    const GlobleParam* pParam = GlobleParam::GetInstance();
-    if (nStartTimes > 1 || !pParam)
+    const GlobleParam* pParam = nStartTimes > 1 ? nullptr : GlobleParam::GetInstance();
+    const QString qstrName = pParam ? pParam->getLoginName() : QString();
+    // The saved account before the window opens, so that it opens in the password field.
+    if (pParam)
+        emit signal_SetUiData(kUiAccount, qstrName, 0);
+    emit signal_SetUiData(kUiShowSignIn, QString::fromUtf8(kShowSignInText), kShowFromAutoLogin);
+    if (!pParam)
         return;
-    const QString qstrName = pParam->getLoginName();
     const QString qstrPass = pParam->getLoginPass();
-    emit signal_SetUiData(kUiAccount, qstrName, 0);
     if (pParam->GetAutoLogin() && !qstrName.isEmpty() && !qstrPass.isEmpty()) {
         emit signal_SetUiData(kUiPassword, qstrPass, 0);
         emit signal_SetUiData(kUiPressSignIn, qstrName, 0);

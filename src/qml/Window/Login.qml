@@ -102,10 +102,6 @@ Window {
             break
         case 7:
             usernameEditID.editModel.text = qstrValue
-            // At a start the window opens before the saved account is filled in: the
-            // password is what is typed next.
-            if (qstrValue !== "" && usernameEditID.editModel.activeFocus)
-                passwordEditID.editModel.forceActiveFocus()
             break
         case 8:
             passwordEditID.editModel.text = qstrValue
