@@ -5,15 +5,17 @@ import "."
 // The kit's focus ring, drawn round `control` (the item it is declared in) in the accent of
 // a focused field while the control has the focus from the keyboard: a click that gives a
 // button the focus shows none. Return and Enter act on the control as Space does.
-Rectangle {
+// A window has many controls and few ever get the focus, so the ring is made only while its
+// control has the focus, and the keys are heard from the first time it gets it.
+Loader {
     id: ring
-    objectName: "focusRing"
 
     property Item control: parent
     // How far the ring stands outside the control; a control that touches its neighbours or
     // the window's edge takes it inside (a negative outset).
     property real nOutset: 3
     property real nRadius: 3
+    property bool bHearsKeys: false
 
     // As Space does: a checkable control changes, unless it is the chosen one of its group.
     function click(event) {
@@ -28,18 +30,27 @@ Rectangle {
         control.clicked()
     }
 
-    anchors.fill: parent
-    anchors.margins: -nOutset * Theme.dp
-    radius: Math.max(nRadius + nOutset, 0) * Theme.dp
-    visible: control.visualFocus === undefined ? control.activeFocus : control.visualFocus
-    color: "transparent"
-    border.color: Theme.accent
-
     // A drop-down list has its own keys.
-    Component.onCompleted: {
-        if (typeof control.clicked !== "function")
+    function hearKeys() {
+        if (bHearsKeys || typeof control.clicked !== "function")
             return
+        bHearsKeys = true
         control.Keys.returnPressed.connect(click)
         control.Keys.enterPressed.connect(click)
+    }
+
+    active: control.activeFocus
+    onLoaded: hearKeys()
+
+    sourceComponent: Rectangle {
+        objectName: "focusRing"
+        x: -ring.nOutset * Theme.dp
+        y: x
+        width: ring.control.width - 2 * x
+        height: ring.control.height - 2 * y
+        radius: Math.max(ring.nRadius + ring.nOutset, 0) * Theme.dp
+        visible: ring.control.visualFocus !== false
+        color: "transparent"
+        border.color: Theme.accent
     }
 }
