@@ -47,13 +47,15 @@ void InterfacePost::autoLogin(int)
 {
     const int nStartTimes = CppDataBase::GetInstance()->getStartTimes();
     qDebug() << "nStartTimes:" << nStartTimes;
-    const GlobleParam* pParam = nStartTimes > 1 ? nullptr : GlobleParam::GetInstance();
-    const QString qstrName = pParam ? pParam->getLoginName() : QString();
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    // Only the first start fills the window in; a later one just shows it.
+    const bool bFillIn = nStartTimes <= 1 && pParam;
+    const QString qstrName = bFillIn ? pParam->getLoginName() : QString();
     // The saved account before the window opens, so that it opens in the password field.
-    if (pParam)
+    if (bFillIn)
         emit signal_SetUiData(kUiAccount, qstrName, 0);
     emit signal_SetUiData(kUiShowSignIn, QString::fromUtf8(kShowSignInText), kShowFromAutoLogin);
-    if (!pParam)
+    if (!bFillIn)
         return;
     const QString qstrPass = pParam->getLoginPass();
     if (pParam->GetAutoLogin() && !qstrName.isEmpty() && !qstrPass.isEmpty()) {
