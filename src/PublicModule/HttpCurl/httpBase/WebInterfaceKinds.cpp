@@ -5,12 +5,14 @@
 #include "PublicModule/HttpCurl/httpBase/WebInterface.h"
 #include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QThread>
 #include <QUrl>
 
 #include <malloc.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -19,6 +21,25 @@
 namespace {
 
 constexpr unsigned long kInstallWaitMs = 1000;
+
+// The answer's reading and laying out took tens of megabytes on several threads' heaps:
+// given back rather than kept by the process. The trim walks and locks every arena, so it
+// runs once on the application's thread for the saves that finished meanwhile, never on the
+// pool threads themselves as they finish and the pool retires them.
+void trimHeapsOnAppThread()
+{
+    static std::atomic<bool> s_bQueued{false};
+    QCoreApplication* pApp = QCoreApplication::instance();
+    if (!pApp || s_bQueued.exchange(true))
+        return;
+    QMetaObject::invokeMethod(
+        pApp,
+        [] {
+            s_bQueued = false;
+            malloc_trim(0);
+        },
+        Qt::QueuedConnection);
+}
 
 std::string percentEncoded(const std::string& strText)
 {
@@ -239,8 +260,6 @@ bool WebInterface::SaveJson(HTTPEvent_KX* pRecord)
         QString::fromStdString(strPath),
         QByteArray::fromRawData(strEncoded.data(), int(strEncoded.size())));
     strEncoded = std::string();
-    // The answer's reading and laying out took tens of megabytes on several threads' heaps:
-    // given back rather than kept by the process.
-    malloc_trim(0);
+    trimHeapsOnAppThread();
     return bSaved;
 }
