@@ -10,7 +10,6 @@
 #include <QDebug>
 #include <QJsonDocument>
 #include <QStringList>
-#include <QUrl>
 
 namespace {
 
@@ -125,12 +124,11 @@ void InterfaceRecv::slotpushDownloadSidePic(HTTPEvent_KX*)
     emit signal_SetUiData(kUiSideBarIcon, QString(), 0);
 }
 
-// The views showing the picture load it the moment it is there.
+// The picture joins the slides of its carousel the moment it is there.
 void InterfaceRecv::slotDownCarouselImage(HTTPEvent_KX* pEvent)
 {
-    const QString qstrPath = StrToQstr(pEvent->m_strFilePath);
-    if (keepCachedFile(qstrPath))
-        emit signal_SetUiData(kUiPictureSaved, QUrl::fromLocalFile(qstrPath).toString(), 0);
+    if (keepCachedFile(StrToQstr(pEvent->m_strFilePath)))
+        SearchManager::GetInstance()->refreshShownImages();
 }
 
 void InterfaceRecv::slotDownMidImage(HTTPEvent_KX* pEvent)

@@ -417,6 +417,7 @@ Item {
             ViewDefault {
                 id: carouselId
                 objectName: "carouselId"
+                dataModel: SearchManager.carouselImages
                 service: curlRecv
                 globals: globleParam
                 fallbackUrl: curlRecv.languagePageUrl(globleParam.qstrRechargeUrl)
@@ -809,7 +810,6 @@ Item {
         121: byOrigin, 122: byOrigin,
         123: function (s, n) { userInfoBtn.checkModel.checked = false },
         124: function (s, n) { localIpCombo.dataModel = SearchManager.getLocalIpData() },
-        125: function (s, n) { carouselId.dataModel = SearchManager.getCarouseData() },
         126: function (s, n) {
             if (n === 1 && globleParam.nIpNums > 0)
                 globleParam.nIpNums -= 1

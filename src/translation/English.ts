@@ -1705,6 +1705,14 @@
         <translation>Not saved: %1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>Not turned off: the start entry could not be removed</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>General Settings</translation>
     </message>

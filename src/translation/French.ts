@@ -1705,6 +1705,14 @@
         <translation>Non enregistré : %1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>Non activé : une entrée de démarrage ne peut pas nommer le dossier de ce programme, ou n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>Non désactivé : l&apos;entrée de démarrage n&apos;a pas pu être supprimée</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>Paramètres généraux</translation>
     </message>

@@ -1705,6 +1705,14 @@
         <translation>Nicht gespeichert: %1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>Nicht eingeschaltet: Ein Starteintrag kann den Ordner dieses Programms nicht nennen oder konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>Nicht ausgeschaltet: Der Starteintrag konnte nicht entfernt werden</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>Allgemeine Einstellungen</translation>
     </message>

@@ -1705,6 +1705,14 @@
         <translation>保存されませんでした：%1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>オンにできませんでした：起動エントリにこのプログラムのフォルダー名を書けないか、書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>オフにできませんでした：起動エントリを削除できませんでした</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>一般設定</translation>
     </message>

@@ -1705,6 +1705,14 @@
         <translation>Не сохранено: %1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>Не включено: запись автозапуска не может указать папку этой программы или не удалось её записать</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>Не выключено: не удалось удалить запись автозапуска</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>Общие настройки</translation>
     </message>

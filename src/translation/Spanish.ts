@@ -1705,6 +1705,14 @@
         <translation>No guardado: %1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>No activado: una entrada de inicio no puede nombrar la carpeta de este programa, o no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>No desactivado: no se pudo eliminar la entrada de inicio</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>Ajustes generales</translation>
     </message>

@@ -1705,6 +1705,14 @@
         <translation>未儲存：%1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>未開啟：啟動項目無法寫出此程式的資料夾名稱，或無法寫入</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>未關閉：無法移除啟動項目</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>一般設定</translation>
     </message>

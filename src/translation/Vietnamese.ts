@@ -1705,6 +1705,14 @@
         <translation>Chưa lưu: %1</translation>
     </message>
     <message>
+        <source>Not turned on: a start entry cannot name this program&apos;s folder, or could not be written</source>
+        <translation>Chưa bật: mục khởi động không thể ghi tên thư mục của chương trình này, hoặc không ghi được</translation>
+    </message>
+    <message>
+        <source>Not turned off: the start entry could not be removed</source>
+        <translation>Chưa tắt: không xóa được mục khởi động</translation>
+    </message>
+    <message>
         <source>General Settings</source>
         <translation>Cài đặt chung</translation>
     </message>

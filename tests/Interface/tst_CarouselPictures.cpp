@@ -217,6 +217,66 @@ private slots:
         QCOMPARE(cache.entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A slide whose picture is not in the cache would be blank: an address naming no file, a
+    // failed download, a variant missing in the language.
+    void slidesHaveCachedPictures_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("lang");       // switched to once the downloads ended
+        QTest::addColumn<QStringList>("slides"); // their click addresses
+        QTest::newRow("carousel") << "carousel"
+                                  << "_en" << QStringList{"e0", "e3"};
+        QTest::newRow("sign-in") << "loginview"
+                                 << "_en" << QStringList{"e0", "e3"};
+        QTest::newRow("carousel, Hong Kong") << "carousel"
+                                             << "_zh_hk" << QStringList{"e0"};
+    }
+
+    void slidesHaveCachedPictures()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, lang);
+        QFETCH(QStringList, slides);
+        const QString qstrGood = fileUrl("alpha.png");
+        const QString qstrNoName = m_service.resUrl() + "/files/";
+        const QString qstrFailed = fileUrl("missing.png");
+        const QList<QStringList> pictures{{qstrGood, qstrGood},
+                                          {qstrNoName, qstrNoName},
+                                          {qstrFailed, qstrFailed},
+                                          {qstrGood, fileUrl("missing-hk.png")}};
+        Json::Value array(Json::arrayValue);
+        for (const QStringList& picture : pictures) {
+            Json::Value element;
+            element["img_url"] = picture[0].toStdString();
+            element["img_url_hk"] = picture[1].toStdString();
+            element["jump_url"] = "e" + std::to_string(array.size());
+            array.append(element);
+        }
+        SearchManager* pSearch = SearchManager::GetInstance();
+        const bool bCarousel = folder == "carousel";
+        const QString qstrLang = m_param->getLangCode();
+        m_param->setLangCode("_en");
+        if (bCarousel) {
+            pSearch->setCarouselDataJson(array);
+            pSearch->beginRarseCarouselData();
+        } else {
+            pSearch->setLoginImgDataJson(array);
+            pSearch->beginParseLoginImgData();
+        }
+        const auto shown = [&]() {
+            QStringList codes;
+            for (QObject* pObject :
+                 bCarousel ? pSearch->getCarouseData() : pSearch->getLoginImgData())
+                codes.append(static_cast<CarouseData*>(pObject)->getCode());
+            return codes;
+        };
+        QVERIFY(m_recv->settle(kWaitMs));
+        m_param->setLangCode(lang);
+        const QStringList after = shown();
+        m_param->setLangCode(qstrLang);
+        QCOMPARE(after, slides);
+    }
+
     void middlePicture()
     {
         DownloadManager* pManager = DownloadManager::GetInstance();
@@ -242,12 +302,18 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("planted");
-        QTest::newRow("carousel, FIFO") << "carousel" << "fifo";
-        QTest::newRow("carousel, folder") << "carousel" << "folder";
-        QTest::newRow("carousel, another user's file") << "carousel" << "owner";
-        QTest::newRow("activity, FIFO") << "activity" << "fifo";
-        QTest::newRow("side bar, FIFO") << "column" << "fifo";
-        QTest::newRow("side bar, folder") << "column" << "folder";
+        QTest::newRow("carousel, FIFO") << "carousel"
+                                        << "fifo";
+        QTest::newRow("carousel, folder") << "carousel"
+                                          << "folder";
+        QTest::newRow("carousel, another user's file") << "carousel"
+                                                       << "owner";
+        QTest::newRow("activity, FIFO") << "activity"
+                                        << "fifo";
+        QTest::newRow("side bar, FIFO") << "column"
+                                        << "fifo";
+        QTest::newRow("side bar, folder") << "column"
+                                          << "folder";
     }
 
     void plantedEntryIsReplaced()
@@ -258,7 +324,8 @@ private slots:
             QSKIP("only root can give a file to another user");
         const QString qstrCached = cacheDir(qPrintable(folder)) + "/alpha.png";
         const QByteArray path = QFile::encodeName(qstrCached);
-        QVERIFY(QDir().mkpath(planted == "folder" ? qstrCached + "/inside" : cacheDir(qPrintable(folder))));
+        QVERIFY(QDir().mkpath(planted == "folder" ? qstrCached + "/inside"
+                                                  : cacheDir(qPrintable(folder))));
         if (planted == "fifo")
             QCOMPARE(::mkfifo(path.constData(), 0600), 0);
         else if (planted == "owner")
@@ -280,7 +347,7 @@ private slots:
     void folderAddressRemovesNothing_data()
     {
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("ending"); // of the bad address; none when empty
+        QTest::addColumn<QString>("ending");  // of the bad address; none when empty
         QTest::addColumn<QString>("planted"); // as temp/<folder>: a link outside, a folder
                                               // of another user, or nothing
         for (const char* szFolder : {"carousel", "loginview", "activity"})

@@ -20,10 +20,11 @@ TestCase {
     QtObject {
         id: curlRecv
         property var calls: []
+        property bool bAutoStartDone: true
         signal signal_SetUiData(int nType, string qstrValue, int nValue)
         function pushSetPortScope() { calls.push("pushSetPortScope") }
         function pushSaveRepeatTime() { calls.push("pushSaveRepeatTime") }
-        function autoStartClient(qstrPath, bStart) { calls.push("autoStart " + bStart); return true }
+        function autoStartClient(qstrPath, bStart) { calls.push("autoStart " + bStart); return bAutoStartDone }
     }
     GlobleParam { id: globleParam }
     Component { id: freshParam; GlobleParam {} }
@@ -49,6 +50,7 @@ TestCase {
 
     function init() {
         curlRecv.calls = []
+        curlRecv.bAutoStartDone = true
         loginSpy.clear()
         globleParam.nIsLogin = 1
         globleParam.nBeginPort = 30000
@@ -110,6 +112,25 @@ TestCase {
         var reread = createTemporaryObject(freshParam, testCase)
         compare([reread.nBeginPort, reread.nPortNumber, reread.nRepeatProxyTime, reread.bAutoStartClient],
                 [41000, 150, 12, true])
+    }
+
+    // A start entry the service refused leaves the switch as it was and says why.
+    function test_autoStartRefused_data() {
+        return [
+            { tag: "on", was: false, band: "Not turned on: a start entry cannot name this program's folder, or could not be written" },
+            { tag: "off", was: true, band: "Not turned off: the start entry could not be removed" }
+        ]
+    }
+    function test_autoStartRefused(data) {
+        var bBefore = globleParam.bAutoStartClient
+        globleParam.bAutoStartClient = data.was
+        curlRecv.bAutoStartDone = false
+        mouseClick(field("autoStartSwitch"))
+        var bAfter = [globleParam.bAutoStartClient, field("autoStartSwitch").checked]
+        globleParam.bAutoStartClient = bBefore
+        compare(bAfter, [data.was, data.was])
+        compare(field("resultBandText").text, data.band)
+        verify(!field("resultBand").bSuccess && field("resultBand").visible)
     }
 
     // The start-with-the-system switch is reached by Tab, shows its focus, and Space

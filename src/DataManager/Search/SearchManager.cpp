@@ -310,10 +310,9 @@ void SearchManager::adoptLoaded(const std::vector<LoadedFile>& files,
         RawTable* pSlots = m_raw[file.level];
         // A file read as its level already holds it (read again, or the other plan set's
         // twin) keeps that table, so that the catalogues built from it share their entries.
-        const RawTable* pSame =
-            std::find_if(pSlots, pSlots + 3, [&file](const RawTable& pTable) {
-                return pTable && *pTable == *file.table;
-            });
+        const RawTable* pSame = std::find_if(pSlots, pSlots + 3, [&file](const RawTable& pTable) {
+            return pTable && *pTable == *file.table;
+        });
         const RawTable table = pSame != pSlots + 3 ? *pSame : file.table;
         // Plans 3 and 6 read the same file.
         if (file.bStatic)
@@ -371,6 +370,7 @@ void SearchManager::clearAllData()
     clearCatalogue(m_equipment);
     clearData(m_listLocalIp);
     clearData(m_listCarouseImg);
+    m_shownCarouseImg.clear();
 }
 
 std::shared_ptr<TableEntries> SearchManager::entriesOf(const RawTable& pTable, Level level)
@@ -560,9 +560,9 @@ TableEntries* SearchManager::Catalogue::entries(int level, int& nList) const
 {
     if (level < Data_Country || level > Data_Postal)
         return nullptr;
-    const Level file = level <= Data_City ? CatalogueFile::Area
-                       : level == Data_Isp   ? CatalogueFile::Isp
-                                             : CatalogueFile::Zip;
+    const Level file = level <= Data_City  ? CatalogueFile::Area
+                       : level == Data_Isp ? CatalogueFile::Isp
+                                           : CatalogueFile::Zip;
     nList = level <= Data_City ? level - Data_Country : 0;
     return files[file].get();
 }
@@ -708,8 +708,7 @@ QList<QObject*> SearchManager::findApiDataByKeyAndType(const QString& qstrKey, i
                            pageZipList(nValue));
 }
 
-QList<QObject*> SearchManager::findEquipmentDataByKeyAndType(const QString& qstrKey,
-                                                             int enumValue)
+QList<QObject*> SearchManager::findEquipmentDataByKeyAndType(const QString& qstrKey, int enumValue)
 {
     const Choice choice{getEquipmentCurrentCountryCode(), getEquipmentCurrentStateCode(),
                         getEquipmentCurrentIspCode(), getEquipmentCurrentPostalCode()};
@@ -761,8 +760,7 @@ QList<QObject*> SearchManager::getDeviceDataByKeyAndType(QString qstrKey, int en
     return result;
 }
 
-SearchDataBase* SearchManager::findByCode(const Catalogue& catalogue, const QString& key,
-                                          int level)
+SearchDataBase* SearchManager::findByCode(const Catalogue& catalogue, const QString& key, int level)
 {
     int nList = 0;
     TableEntries* pEntries = key.isEmpty() ? nullptr : catalogue.entries(level, nList);
@@ -1246,24 +1244,64 @@ void SearchManager::rebuildImages(EntryList& list, Json::Value& array, const cha
     array = Json::Value();
 }
 
+// The view shows the variant of the "_zh_hk" language in that language.
+QList<QObject*> SearchManager::withCachedPicture(const EntryList& list)
+{
+    const GlobleParam* pParam = GlobleParam::GetInstance();
+    const bool bHk = pParam && pParam->getLangCode() == QLatin1String("_zh_hk");
+    QList<QObject*> shown;
+    for (SearchDataBase* pEntry : list) {
+        const auto* pImage = static_cast<const CarouseData*>(pEntry);
+        const QUrl url(bHk ? pImage->getLocalHkPath() : pImage->getLocalPath());
+        if (url.isLocalFile() && WebRecv::keepCachedFile(url.toLocalFile()))
+            shown.append(pEntry);
+    }
+    return shown;
+}
+
+void SearchManager::showSlides(const EntryList& list, QList<QObject*>& shown,
+                               void (SearchManager::*changed)(), bool bRebuilt)
+{
+    QList<QObject*> now = withCachedPicture(list);
+    if (!bRebuilt && now == shown)
+        return;
+    shown = now;
+    if (GlobleParam* pParam = GlobleParam::GetInstance())
+        connect(pParam, &GlobleParam::qstrLangCodeChanged, this, &SearchManager::refreshShownImages,
+                Qt::UniqueConnection);
+    emit(this->*changed)();
+}
+
+void SearchManager::refreshShownImages()
+{
+    showSlides(m_listCarouseImg, m_shownCarouseImg, &SearchManager::carouselImagesChanged, false);
+    showSlides(m_listLoginViewImg, m_shownLoginViewImg, &SearchManager::signInImagesChanged, false);
+}
+
 void SearchManager::beginRarseCarouselData(bool)
 {
-    std::lock_guard<std::mutex> lock(m_imageMutex);
-    rebuildImages(m_listCarouseImg, m_valueCaouselArray, "carousel", Data_CarouseData);
+    {
+        std::lock_guard<std::mutex> lock(m_imageMutex);
+        rebuildImages(m_listCarouseImg, m_valueCaouselArray, "carousel", Data_CarouseData);
+    }
+    showSlides(m_listCarouseImg, m_shownCarouseImg, &SearchManager::carouselImagesChanged, true);
 }
 
 void SearchManager::beginParseLoginImgData(bool)
 {
-    std::lock_guard<std::mutex> lock(m_imageMutex);
-    rebuildImages(m_listLoginViewImg, m_valueLoginImgArray, "loginview", Data_LoginViewData);
+    {
+        std::lock_guard<std::mutex> lock(m_imageMutex);
+        rebuildImages(m_listLoginViewImg, m_valueLoginImgArray, "loginview", Data_LoginViewData);
+    }
+    showSlides(m_listLoginViewImg, m_shownLoginViewImg, &SearchManager::signInImagesChanged, true);
 }
 
 QList<QObject*> SearchManager::getCarouseData(int)
 {
-    return asObjects(m_listCarouseImg);
+    return m_shownCarouseImg;
 }
 
 QList<QObject*> SearchManager::getLoginImgData(int)
 {
-    return asObjects(m_listLoginViewImg);
+    return m_shownLoginViewImg;
 }

@@ -55,6 +55,9 @@ class SearchManager : public QObject
     NOTIFY_PROPERTY(QString, qstrApiCurrentPostalCode, getApiCurrentPostalCode,
                     setApiCurrentPostalCode)
     NOTIFY_PROPERTY(QString, qstrApiIpSearch, getApiIpSearch, setApiIpSearch)
+    // The slides of the main screen's and the sign-in window's carousels.
+    Q_PROPERTY(QList<QObject*> carouselImages READ getCarouseData NOTIFY carouselImagesChanged)
+    Q_PROPERTY(QList<QObject*> signInImages READ getLoginImgData NOTIFY signInImagesChanged)
 
 public:
     // Which table of a level a plan reads: plan 1, 3 or 6's.
@@ -110,15 +113,13 @@ public:
     Q_INVOKABLE int getDataSizeByType(int enumValue = 0);
 
     // Name searches (case-insensitive substring) narrowed by the levels already chosen.
-    QList<QObject*> findDataByKeyAndType(const QString& qstrKey, int enumValue = 0,
-                                         int nValue = 0);
+    QList<QObject*> findDataByKeyAndType(const QString& qstrKey, int enumValue = 0, int nValue = 0);
     QList<QObject*> findApiDataByKeyAndType(const QString& qstrKey, int enumValue = 0,
                                             int nValue = 0);
     QList<QObject*> findEquipmentDataByKeyAndType(const QString& qstrKey, int enumValue = 0);
     // The same for QML, as arrays; a whole level is one array that every screen shares.
     Q_INVOKABLE QJSValue getDataByKeyAndType(QString qstrKey, int enumValue = 0, int nValue = 0);
-    Q_INVOKABLE QJSValue getApiDataByKeyAndType(QString qstrKey, int enumValue = 0,
-                                                int nValue = 0);
+    Q_INVOKABLE QJSValue getApiDataByKeyAndType(QString qstrKey, int enumValue = 0, int nValue = 0);
     Q_INVOKABLE QJSValue getEquipmentDataByKeyAndType(QString qstrKey, int enumValue = 0,
                                                       int nValue = 0);
     Q_INVOKABLE QList<QObject*> getDeviceDataByKeyAndType(QString qstrKey, int enumValue = 0,
@@ -182,8 +183,12 @@ public:
     // which is used up; missing image files are fetched in the background.
     Q_INVOKABLE void beginRarseCarouselData(bool bForce = false);
     Q_INVOKABLE void beginParseLoginImgData(bool bForce = false);
+    // The entries whose picture for the language in use is in the cache: a slide without
+    // one would be blank.
     Q_INVOKABLE QList<QObject*> getCarouseData(int nValue = 0);
     Q_INVOKABLE QList<QObject*> getLoginImgData(int nValue = 0);
+    // A picture was written to the cache, or the language changed: the slides follow.
+    void refreshShownImages();
 
     // Job-pool procedure of a catalogue read (run type 2); frees its item.
     static int ThreadProc(void* pItem);
@@ -195,6 +200,8 @@ signals:
     void signal_RefreshEquipmentZip(int nOperate);
     void signal_RefreshEquipmentState(int nOperate);
     void signal_RefreshEquipmentCity(int nOperate);
+    void carouselImagesChanged();
+    void signInImagesChanged();
 
 private:
     using EntryList = QList<SearchDataBase*>;
@@ -292,6 +299,10 @@ private:
     void refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
 
     void rebuildImages(EntryList& list, Json::Value& array, const char* szFolder, int nType);
+    static QList<QObject*> withCachedPicture(const EntryList& list);
+    // Takes the slides of a list anew; a rebuilt list's are new whatever they hold.
+    void showSlides(const EntryList& list, QList<QObject*>& shown, void (SearchManager::*changed)(),
+                    bool bRebuilt);
     // The file address of a picture's cached file; fetches the file when missing.
     static QString cachedImage(const QString& qstrUrl, const char* szFolder);
 
@@ -329,6 +340,8 @@ private:
     EntryList m_listLocalIp;
     EntryList m_listCarouseImg;
     EntryList m_listLoginViewImg;
+    QList<QObject*> m_shownCarouseImg;
+    QList<QObject*> m_shownLoginViewImg;
     QList<ApiParameter*> m_listApiParameter;
     QList<ApiMeal*> m_listApiMeal;
 

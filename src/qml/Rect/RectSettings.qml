@@ -182,9 +182,14 @@ Item {
                 objectName: "autoStartSwitch"
                 anchors.verticalCenter: parent.verticalCenter
                 checked: globleParam.bAutoStartClient
+                // The service refuses a start entry it cannot write, or one that cannot name
+                // the program's folder as it is on disk.
                 onClicked: {
-                    curlRecv.autoStartClient("", !checked)
-                    globleParam.bAutoStartClient = !checked
+                    if (curlRecv.autoStartClient("", !checked))
+                        globleParam.bAutoStartClient = !checked
+                    else
+                        band.show(false, checked ? qsTr("Not turned off: the start entry could not be removed")
+                                                 : qsTr("Not turned on: a start entry cannot name this program's folder, or could not be written"))
                 }
             }
         }

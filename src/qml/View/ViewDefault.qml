@@ -16,10 +16,6 @@ PathView {
     property real indicatorWidth: 12
     property string fallbackUrl: ""
 
-    // A picture whose file the download had not written yet is loaded again when the
-    // service says the file is saved (190, with its URL).
-    signal pictureSaved(string qstrUrl)
-
     function openEntry(entry) {
         var qstrUrl = entry.qstrCode !== ""
                 ? service.checkOpenUrl(entry.qstrCode) + "&la=" + globals.qstrLangCode
@@ -38,15 +34,6 @@ PathView {
     highlightMoveDuration: pathDuration
     onDataModelChanged: if (slideTimer.running) slideTimer.restart()
 
-    Connections {
-        target: view.service
-        ignoreUnknownSignals: true
-        function onSignal_SetUiData(nType, qstrValue, nValue) {
-            if (nType === 190)
-                view.pictureSaved(qstrValue)
-        }
-    }
-
     path: Path {
         startX: -view.width / 2
         startY: view.height / 2
@@ -64,25 +51,11 @@ PathView {
         color: "transparent"
 
         Image {
-            id: picture
             objectName: "carouselImage"
-
-            readonly property string wanted: view.globals && view.globals.qstrLangCode === "_zh_hk"
-                                             ? parent.entry.qstrLocalHkPath : parent.entry.qstrLocalPath
-
             anchors.fill: parent
             fillMode: Image.Stretch
-            source: wanted
-
-            Connections {
-                target: view
-                function onPictureSaved(qstrUrl) {
-                    if (qstrUrl !== picture.wanted || picture.status === Image.Ready)
-                        return
-                    picture.source = ""
-                    picture.source = Qt.binding(function () { return picture.wanted })
-                }
-            }
+            source: view.globals && view.globals.qstrLangCode === "_zh_hk"
+                    ? parent.entry.qstrLocalHkPath : parent.entry.qstrLocalPath
         }
         MouseArea {
             anchors.fill: parent

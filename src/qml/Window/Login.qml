@@ -121,9 +121,6 @@ Window {
         case 23:
             passwordEditID.editModel.text = ""
             break
-        case 181:
-            carousel.dataModel = SearchManager.getLoginImgData()
-            break
         case 182:
             googleButton.btnModel.enabled = false
             googleButton.imgLoadModel.visible = true
@@ -179,6 +176,7 @@ Window {
         id: carousel
         objectName: "loginCarousel"
         visible: login.bEnableGoogle
+        dataModel: SearchManager.signInImages
         width: parent.width
         height: 120 * Theme.dp
         service: login.service

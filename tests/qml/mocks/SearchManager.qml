@@ -51,6 +51,6 @@ Recorder {
     function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
     function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
     function getLocalIpData() { return [] }
-    function getCarouseData() { return [] }
-    function getLoginImgData() { return [] }
+    property var carouselImages: []
+    property var signInImages: []
 }

@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -62,7 +63,8 @@ QList<MacCandidate> systemInterfaces()
 // path never starts with the space that would need one too).
 QString stringValue(QString qstrText)
 {
-    return qstrText.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return qstrText.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\t'), QLatin1String("\\t"));
 }
 
 // One Exec argument of a desktop entry: quoted, with the quoting escapes, then the
@@ -97,9 +99,22 @@ QByteArray autoStartEntry(const QString& qstrExe, const QString& qstrName,
     return qstrText.toUtf8();
 }
 
-bool hasLineBreak(const QString& qstrText)
+// An entry holds no control character but the escaped tab; a line break is refused rather
+// than escaped, so that no reader of the file can take it for the end of a line.
+bool writableInEntry(const QString& qstrText)
 {
-    return qstrText.contains(QLatin1Char('\n')) || qstrText.contains(QLatin1Char('\r'));
+    return std::none_of(qstrText.begin(), qstrText.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != QLatin1Char('\t');
+    });
+}
+
+// The entry is UTF-8: it names a file as it is on disk only when the system's bytes for the
+// name are its UTF-8 ones. A name whose bytes are not UTF-8 reads with U+FFFD in their place
+// and then names nothing on disk.
+bool namesOnDisk(const QString& qstrPath)
+{
+    return writableInEntry(qstrPath) && QFile::encodeName(qstrPath) == qstrPath.toUtf8() &&
+           (!qstrPath.contains(QChar::ReplacementCharacter) || QFileInfo::exists(qstrPath));
 }
 
 } // namespace
@@ -197,10 +212,11 @@ bool InterfaceProcBase::AutoStartClientTaskschd(const QString& qstrTargetPath, b
     }
     const QString qstrName = StrToQstr(GetLinkName());
     const QString qstrFolder = QDir::currentPath();
-    // A line break cannot be written into an entry line; such a path is refused.
-    if (qstrTargetPath.isEmpty() || hasLineBreak(qstrTargetPath) || hasLineBreak(qstrName) ||
-        hasLineBreak(qstrFolder))
+    if (qstrTargetPath.isEmpty() || !namesOnDisk(qstrTargetPath) || !writableInEntry(qstrName) ||
+        !namesOnDisk(qstrFolder)) {
+        qDebug() << "autostart refused: an entry cannot name" << qstrTargetPath << qstrFolder;
         return false;
+    }
     const bool bSaved =
         writeFileAtomically(qstrEntry, autoStartEntry(qstrTargetPath, qstrName, qstrFolder));
     qDebug() << "autostart entry" << qstrEntry << (bSaved ? "written" : "not written");

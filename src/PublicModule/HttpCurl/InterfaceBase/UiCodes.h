@@ -106,6 +106,3 @@ constexpr int kUiHistoryStored = 185;
 constexpr int kUiHistoryButtons = 186;
 constexpr int kUiDeviceCheckButton = 187;
 constexpr int kUiDeviceChoice = 188;
-// A carousel or sign-in picture was written; the text is its file URL. Our own number: 189 is
-// the device line popup's plan choice.
-constexpr int kUiPictureSaved = 190;

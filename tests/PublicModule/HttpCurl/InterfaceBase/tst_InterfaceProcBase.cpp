@@ -13,6 +13,9 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 MacCandidate candidate(const char* szName, const char* szHardware,
@@ -98,30 +101,52 @@ private slots:
 
     void autostartEntry_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("folder"); // the working directory, under the home
-        QTest::newRow("plain") << "/opt/qelproxy/QelProxy"
-                               << "work";
-        QTest::newRow("awkward") << R"(/opt/Qel Proxy/100% "new"/$HOME/a\b`c`/QelProxy)"
-                                 << R"(Qel "data" 100%/$HOME/a\b)";
+        QTest::addColumn<QByteArray>("program"); // the bytes of the names on disk
+        QTest::addColumn<QByteArray>("folder");  // the working directory, under the home
+        QTest::addColumn<bool>("written");
+        const QByteArray plain = "/opt/qelproxy/QelProxy";
+        QTest::newRow("plain") << plain << QByteArray("work") << true;
+        QTest::newRow("awkward") << QByteArray(R"(/opt/Qel Proxy/100% "new"/$HOME/a\b`c`/QelProxy)")
+                                 << QByteArray(R"(Qel "data" 100%/$HOME/a\b)") << true;
+        QTest::newRow("tab in the folder") << plain << QByteArray("a\tb") << true;
+        QTest::newRow("tab in the program")
+            << QByteArray("/opt/a\tb/QelProxy") << QByteArray("work") << true;
+        // An entry is UTF-8 and holds no other control character: these cannot be named.
+        QTest::newRow("folder not UTF-8") << plain
+                                          << QByteArray("a\xff"
+                                                        "b")
+                                          << false;
+        QTest::newRow("program not UTF-8")
+            << QByteArray("/opt/a\xff/QelProxy") << QByteArray("work") << false;
+        QTest::newRow("control character in the folder") << plain
+                                                         << QByteArray("a\x01"
+                                                                       "b")
+                                                         << false;
     }
 
     // The entry starts the client where it was turned on, beside the accounts' databases.
     void autostartEntry()
     {
-        QFETCH(QString, program);
-        QFETCH(QString, folder);
+        QFETCH(QByteArray, program);
+        QFETCH(QByteArray, folder);
+        QFETCH(bool, written);
         const QString qstrEntry = m_home.filePath("config/autostart/QelProxy.desktop");
         QCOMPARE(m_recv->autoStartEntryPath(), qstrEntry);
         const QString qstrBefore = QDir::currentPath();
-        QVERIFY(QDir().mkpath(m_home.filePath(folder)) &&
-                QDir::setCurrent(m_home.filePath(folder)));
-        const bool bWritten = m_recv->autoStartClient(program, true);
+        const QByteArray dir = QFile::encodeName(m_home.path()) + "/" + folder;
+        QVERIFY(::mkdir(dir.constData(), 0700) == 0 || QDir().mkpath(QFile::decodeName(dir)));
+        QCOMPARE(::chdir(dir.constData()), 0);
+        const bool bWritten = m_recv->autoStartClient(QFile::decodeName(program), true);
         QDir::setCurrent(qstrBefore);
-        QVERIFY(bWritten);
+        ::rmdir(dir.constData()); // a name that is not UTF-8 is out of QDir's reach
+        QCOMPARE(bWritten, written);
         QFile file(qstrEntry);
+        if (!written) {
+            QVERIFY(!file.exists());
+            return;
+        }
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray path = m_home.filePath(folder).replace("\\", "\\\\").toUtf8();
+        const QByteArray path = QByteArray(dir).replace("\\", "\\\\").replace("\t", "\\t");
         QVERIFY(file.readAll().contains("\nPath=" + path + "\n"));
 
         QProcess validate;
