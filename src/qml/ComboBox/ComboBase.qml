@@ -186,7 +186,9 @@ Item {
             color: shownText.visible ? "transparent" : "#042040"
             font.family: Theme.fontFamily
             font.pixelSize: 13 * Theme.dp
-            placeholderText: activeFocus ? "" : combo.defaultText
+            // A hint beside a title is an example, gone while the box has the keys as a
+            // field's is; a box without a title is named by its hint, which stays while empty.
+            placeholderText: activeFocus && title.visible ? "" : combo.defaultText
             placeholderTextColor: "#B4BCCC"
             background: null
             onTextEdited: text === "" ? combo.clear() : combo.edited(text)
