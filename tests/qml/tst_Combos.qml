@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtTest 1.15
 import Globle.Param 1.0
 import Search.Param 1.0
+import Data.ListModel 1.0
 import "../../src/qml/ComboBox"
 
 TestCase {
@@ -28,6 +29,8 @@ TestCase {
     Component { id: mealBox; ComboBoxApiMeal { width: 240; globals: globleParam } }
     Component { id: localIpBox; LocalIpComboBox { width: 240; globals: globleParam } }
     Component { id: hoursBox; ComboNormal { width: 80 } }
+    Component { id: categoryBox; ComboCategory { width: 240 } }
+    FeedbackCategoryModel { id: manyCategories }
     Component { id: nextField; TextInput { y: 300; width: 80; height: 20; activeFocusOnTab: true } }
 
     // The runner's two countries, "United States" and "France", in the lists' catalogue.
@@ -253,5 +256,68 @@ TestCase {
         keyClick(Qt.Key_F)
         compare(second.editTextModel.text, "f")
         compare(first.editTextModel.text, "")
+    }
+
+    function numberedRows(nCount, makeRow) {
+        var rows = []
+        for (var i = 0; i < nCount; ++i)
+            rows.push(makeRow(i))
+        return rows
+    }
+
+    function paintedRows(box) {
+        var rows = box.comboBoxModel.contentItem
+        return numberedRows(rows.count, function (i) { return i }).filter(function (i) {
+            var row = rows.itemAtIndex(i)
+            return row !== null && Qt.colorEqual(row.color, "#FFEFEB")
+        })
+    }
+
+    // Return chooses the row Down highlighted after the wheel has scrolled it out of sight
+    // under a resting mouse.
+    function test_returnAfterScroll_data() {
+        var hours = numberedRows(60, function (i) { return { name: "h" + i, value: i } })
+        manyCategories.setJsonText(JSON.stringify(numberedRows(60, function (i) { return { id: i, title: "c" + i } })))
+        return [
+            { tag: "array rows", component: hoursBox, rows: hours },
+            { tag: "item model rows", component: categoryBox, rows: manyCategories }
+        ]
+    }
+    function test_returnAfterScroll(data) {
+        var box = createTemporaryObject(data.component, testCase, { dataModel: data.rows })
+        var rows = box.comboBoxModel.contentItem
+        mouseMove(testCase, box.width / 2, box.height + 100)
+        box.editTextModel.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Space)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        for (var i = 0; i < 10; ++i)
+            mouseWheel(testCase, box.width / 2, box.height + 100, 0, -360)
+        tryVerify(function () { return rows.itemAtIndex(1) === null })
+        keyClick(Qt.Key_Return)
+        verify(!box.comboBoxModel.visible)
+        compare(box.currentName, data.component === hoursBox ? "h1" : "c1")
+    }
+
+    // One row is highlighted: the mouse moves the highlight, the keys move it on from there
+    // while the mouse rests.
+    function test_oneHighlightedRow() {
+        var box = createTemporaryObject(hoursBox, testCase, {
+            dataModel: numberedRows(6, function (i) { return { name: "h" + i, value: i } })
+        })
+        var rows = box.comboBoxModel.contentItem
+        box.editTextModel.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Space)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        tryVerify(function () { return rows.itemAtIndex(3) !== null })
+        mouseMove(rows.itemAtIndex(2), 20, 10)
+        mouseMove(rows.itemAtIndex(3), 20, 10)
+        compare(paintedRows(box), [3])
+        keyClick(Qt.Key_Down)
+        wait(50)
+        compare(paintedRows(box), [4])
+        keyClick(Qt.Key_Return)
+        compare(box.currentName, "h4")
     }
 }

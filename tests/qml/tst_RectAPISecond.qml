@@ -97,6 +97,14 @@ TestCase {
             keyClick(qstrText[i])
     }
 
+    // A country, then a state, chosen by name.
+    function chooseParents(names) {
+        names.forEach(function (qstrName, nLevel) {
+            var parent = item(["apiCountryBox", "apiStateBox"][nLevel])
+            parent.choose(parent.dataModel[rowNames(parent.objectName).indexOf(qstrName)])
+        })
+    }
+
     function clickRow(name, qstrName) {
         var box = item(name)
         var rows = box.comboBoxModel.contentItem
@@ -171,10 +179,7 @@ TestCase {
         ]
     }
     function test_clearedBoxWidens(data) {
-        data.parents.forEach(function (qstrName, nLevel) {
-            var parent = item(["apiCountryBox", "apiStateBox"][nLevel])
-            parent.choose(parent.dataModel[rowNames(parent.objectName).indexOf(qstrName)])
-        })
+        chooseParents(data.parents)
         typeIntoBox(data.box, data.typed)
         compare(rowNames(data.box), [data.picked])
         clickRow(data.box, data.picked)
@@ -188,6 +193,28 @@ TestCase {
         }
         compare(item(data.box).editTextModel.text, "")
         compare(rowNames(data.box), data.level)
+    }
+
+    // An open box with nothing typed still reads its name, its only label.
+    function test_openEmptyBoxShowsItsName_data() {
+        return [
+            { tag: "country", parents: [], box: "apiCountryBox", name: "Country" },
+            { tag: "city", parents: ["United States", "California"], box: "apiCityBox", name: "City" }
+        ]
+    }
+    function test_openEmptyBoxShowsItsName(data) {
+        chooseParents(data.parents)
+        var box = item(data.box)
+        var edit = box.editTextModel
+        mouseClick(box, box.width - 15, box.height / 2)
+        verify(box.comboBoxModel.visible)
+        verify(edit.activeFocus)
+        var shown = []
+        for (var i = 0; i < edit.children.length; ++i) {
+            if (edit.children[i].visible && edit.children[i].text)
+                shown.push(edit.children[i].text)
+        }
+        compare(shown, [data.name])
     }
 
     // Typed while the plan's catalogue had not come yet: its arrival answers the search.

@@ -56,6 +56,16 @@ QVariant JsonListModel::value(int nRow, const QString& qstrKey) const
     return hasRow(nRow) ? roleValue(rowAt(nRow), qstrKey) : QVariant(QString());
 }
 
+QVariantMap JsonListModel::get(int nRow) const
+{
+    QVariantMap row;
+    if (hasRow(nRow)) {
+        for (const QString& qstrKey : m_keys)
+            row.insert(qstrKey, roleValue(rowAt(nRow), qstrKey));
+    }
+    return row;
+}
+
 int JsonListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : count();

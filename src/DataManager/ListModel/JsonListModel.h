@@ -23,6 +23,9 @@ public:
     Q_INVOKABLE void clear();
     // One key of one row, derived keys included; empty text outside the rows.
     Q_INVOKABLE QVariant value(int nRow, const QString& qstrKey) const;
+    // One row as an object of its keys, as a QML ListModel gives it, for a view that reads a
+    // row whose delegate it has dropped; empty outside the rows.
+    Q_INVOKABLE QVariantMap get(int nRow) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -24,8 +24,13 @@ Item {
     property bool bFixedRows: false
     property int nMaxRows: 7
 
-    // The row Up and Down move to in the open list; -1 before the first key.
+    // The one highlighted row of the open list: the mouse moves it to the row it moves over,
+    // Up and Down move it on from there; -1 before either.
     property int nHighlightedRow: -1
+    // Where the mouse was last seen over a row, in the window: rows that open or scroll under
+    // a resting mouse leave the highlight where the keys put it.
+    property point pointerAt
+    property bool bPointerKnown: false
 
     property alias comboBoxModel: dropDown
     property alias editTextModel: edit
@@ -47,6 +52,21 @@ Item {
         edit.focus = false
     }
 
+    // Read from the model, not from the row's delegate: the list drops the rows scrolled out
+    // of sight.
+    function entryAt(nRow) {
+        return dataModel.length !== undefined ? dataModel[nRow] : dataModel.get(nRow)
+    }
+
+    function hoverRow(area, nRow) {
+        var at = area.mapToItem(null, area.mouseX, area.mouseY)
+        var bMoved = bPointerKnown && (at.x !== pointerAt.x || at.y !== pointerAt.y)
+        pointerAt = at
+        bPointerKnown = true
+        if (bMoved)
+            nHighlightedRow = nRow
+    }
+
     function highlight(nRow) {
         nHighlightedRow = Math.max(0, Math.min(nRow, rows.count - 1))
         rows.positionViewAtIndex(nHighlightedRow, ListView.Contain)
@@ -60,7 +80,7 @@ Item {
     // on to the field and the box's own handlers.
     function listKey(event) {
         if (dropDown.visible && isReturn(event.key) && nHighlightedRow >= 0)
-            pick(rows.itemAtIndex(nHighlightedRow).entry)
+            pick(entryAt(nHighlightedRow))
         else if (dropDown.visible && (event.key === Qt.Key_Down || event.key === Qt.Key_Up))
             highlight(nHighlightedRow + (event.key === Qt.Key_Down ? 1 : -1))
         else if (bReadOnly && !event.isAutoRepeat && (event.key === Qt.Key_Space || isReturn(event.key)))
@@ -166,7 +186,9 @@ Item {
             color: shownText.visible ? "transparent" : "#042040"
             font.family: Theme.fontFamily
             font.pixelSize: 13 * Theme.dp
-            placeholderText: activeFocus ? "" : combo.defaultText
+            // A hint beside a title is an example, gone while the box has the keys as a
+            // field's is; a box without a title is named by its hint, which stays while empty.
+            placeholderText: activeFocus && title.visible ? "" : combo.defaultText
             placeholderTextColor: "#B4BCCC"
             background: null
             onTextEdited: text === "" ? combo.clear() : combo.edited(text)
@@ -248,7 +270,10 @@ Item {
                          combo.nMaxRows) * 29 * Theme.dp + 2 * Theme.dp
         padding: 1 * Theme.dp
         closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutsideParent
-        onAboutToShow: combo.nHighlightedRow = -1
+        onAboutToShow: {
+            combo.nHighlightedRow = -1
+            combo.bPointerKnown = false
+        }
 
         background: Rectangle {
             radius: 4 * Theme.dp
@@ -270,7 +295,7 @@ Item {
 
                 width: rows.width
                 height: 29 * Theme.dp
-                color: rowArea.containsMouse || index === combo.nHighlightedRow ? "#FFEFEB" : "white"
+                color: index === combo.nHighlightedRow ? "#FFEFEB" : "white"
 
                 Text {
                     textFormat: Text.PlainText
@@ -289,7 +314,9 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: combo.choose(parent.entry)
+                    onEntered: combo.hoverRow(rowArea, index)
+                    onPositionChanged: combo.hoverRow(rowArea, index)
+                    onClicked: combo.choose(combo.entryAt(index))
                 }
             }
         }
