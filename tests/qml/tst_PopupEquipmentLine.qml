@@ -7,10 +7,12 @@ import Globle.Param 1.0
 import Proxy.Param 1.0
 import Search.Param 1.0
 import "../../src/qml/Window"
+import "helpers"
 
 // The device line popup against the real native objects and the stand-in service.
 TestCase {
     id: testCase
+    LocationSequences { id: sequences }
     name: "PopupEquipmentLine"
     width: 1210
     height: 800
@@ -112,7 +114,7 @@ TestCase {
         openAndLoad(1)
         compare([rectEquipmentId.currentStateCode, rectEquipmentId.currentIpCode], ["", ""])
         compare(["equipmentCountry", "equipmentState", "equipmentCity", "equipmentIsp", "equipmentZip"]
-                .map(function (name) { return item(name).editTextModel.text }), ["US", "", "", "", ""])
+                .map(function (name) { return item(name).editTextModel.text }), ["United States", "", "", "", ""])
         compare(item("equipmentIpField").editModel.text, "")
         compare([SearchManager.qstrEquipmentCurrentCountryCode, SearchManager.qstrEquipmentCurrentStateCode,
                  SearchManager.qstrEquipmentIpSearch], ["US", "", ""])
@@ -274,5 +276,19 @@ TestCase {
         wait(200)
         compare(["/api/get_line_list", "/api/client/save_device"].map(function (path) {
             return requests(path).length }), [0, 0])
+    }
+
+    // The boxes show names, and the codes they hand over are the catalogue's choice.
+    function test_locationSequence_data() { return sequences.sequences }
+    function test_locationSequence(data) {
+        openAndLoad(1)
+        var boxes = ["Country", "State", "City", "Isp", "Zip"].map(function (name) { return item("equipment" + name) })
+        sequences.run(testCase, boxes, data.steps, function () {
+            wait(popup.nCascadeMs * 2)
+            popup.handCodes()
+            return [SearchManager.qstrEquipmentCurrentCountryCode, SearchManager.qstrEquipmentCurrentStateCode,
+                    SearchManager.qstrEquipmentCurrentCityCode, SearchManager.qstrEquipmentCurrentIspCode,
+                    SearchManager.qstrEquipmentCurrentPostalCode]
+        })
     }
 }

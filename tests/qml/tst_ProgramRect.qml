@@ -1,5 +1,6 @@
 //@sandbox
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Curl.InterfaceRecv 1.0
 import Field.Check 1.0
@@ -41,6 +42,7 @@ TestCase {
         anchors.fill: parent
     }
     MarkupProbe { id: probe }
+    LocationSequences { id: sequences; service: curlRecv; page: page; nOrigin: 6 }
     SignalSpy { id: uiSpy; target: curlRecv; signalName: "signal_SetUiData" }
 
     // What the root window does with the messages this page's actions cause.
@@ -284,5 +286,15 @@ TestCase {
         compare(messages(30), [])
         wait(300)
         compare(lineRequests(), [])
+    }
+
+    function test_locationSequence_data() { return sequences.sequences }
+    function test_locationSequence(data) {
+        sequences.loadCatalogue()
+        // The file chooser of another test may have taken the keys.
+        page.Window.window.requestActivate()
+        tryVerify(function () { return page.Window.active })
+        var boxes = [1, 2, 3, 4, 5].map(function (nLevel) { return field("programBox" + nLevel) })
+        sequences.run(testCase, boxes, data.steps)
     }
 }

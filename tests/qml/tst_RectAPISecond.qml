@@ -8,11 +8,13 @@ import Search.Param 1.0
 import System.Clip 1.0
 import "../../src/qml/Popup"
 import "../../src/qml/Rect"
+import "helpers"
 
 // The extraction page and its history popup against the real managers, service object and
 // link opener (its desktop side caught by the runner as openedUrls).
 TestCase {
     id: testCase
+    LocationSequences { id: sequences; service: curlRecv; page: page; nOrigin: 4 }
     name: "RectAPISecond"
     width: 1000
     height: 760
@@ -341,5 +343,12 @@ TestCase {
                  popupPortForwardList.nOpened], [0, 0, 0, 0, 0])
         verify(!apiHistoryPopup.opened)
         compare(clipboardText(), "before")
+    }
+
+    // The operator and postal lists follow the page's own country.
+    function test_locationSequence_data() { return sequences.sequences }
+    function test_locationSequence(data) {
+        var boxes = ["Country", "State", "City", "Isp", "Zip"].map(function (name) { return item("api" + name + "Box") })
+        sequences.run(testCase, boxes, data.steps)
     }
 }

@@ -5,11 +5,13 @@ import Curl.InterfaceRecv 1.0
 import Globle.Param 1.0
 import Proxy.Param 1.0
 import "../../src/qml/Rect"
+import "helpers"
 
 // The Favorite List page over the real proxy store: exits of the stand-in's pool reported
 // by the engine, starred from the today list.
 TestCase {
     id: testCase
+    LocationSequences { id: sequences; service: curlRecv; page: page; nOrigin: 3 }
     name: "RectFavoriteList"
     width: 1100
     height: 600
@@ -124,4 +126,7 @@ TestCase {
         mouseClick(findChild(rowOf(sessions[2]), "remarkPen"))
         compare(remarkPopup.received, [[100, sessions[2], 1]])
     }
+
+    function test_locationSequence_data() { return sequences.sequences }
+    function test_locationSequence(data) { sequences.runBar(testCase, data.steps) }
 }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtTest 1.15
+import Curl.InterfaceRecv 1.0
 import Globle.Param 1.0
 import Proxy.Param 1.0
 import Search.Param 1.0
@@ -46,7 +47,9 @@ TestCase {
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
     MarkupProbe { id: probe }
+    CurlInterfaceRecv { id: service }
     FocusProbe { id: focusProbe }
+    LocationSequences { id: sequences; service: service; page: page; nOrigin: 1 }
 
     RectProxyList {
         id: page
@@ -363,5 +366,24 @@ TestCase {
         compare(findChild(item, "cellexpire").text, "at 1700000001")
         mouseClick(findChild(item, "renewButton"))
         compare(curlRecv.calls, ["expire 10.0.0.1"])
+    }
+
+    // After each choice or clear every box offers what fits the levels above it and holds,
+    // shows and hands over nothing else.
+    function test_locationSequence_data() { return sequences.sequences }
+    function test_locationSequence(data) { sequences.runBar(testCase, data.steps) }
+
+    // The pages share the catalogue's choices: the page shown searches with its own again.
+    function test_shownPageSearchesItsOwnChoices() {
+        sequences.runBar(testCase, [sequences.sequences[1].steps[0]])
+        SearchManager.setCurrentCode("US", 1, 0)
+        page.visible = false
+        page.visible = true
+        var state = findChild(page, "stateCombo1")
+        mouseClick(state.editTextModel)
+        keyClick("C")
+        keyClick("a")
+        compare(sequences.names(state.dataModel), [])
+        page.signal_SetUiData(0, "", 1)
     }
 }

@@ -5,11 +5,13 @@ import Curl.InterfaceRecv 1.0
 import Globle.Param 1.0
 import Proxy.Param 1.0
 import "../../src/qml/Rect"
+import "helpers"
 
 // The Today List page over the real proxy store, filled with exits of the stand-in's pool
 // as the engine reports them; its online check goes to the stand-in.
 TestCase {
     id: testCase
+    LocationSequences { id: sequences; service: curlRecv; page: page; nOrigin: 2 }
     name: "RectTodayList"
     width: 1100
     height: 600
@@ -212,4 +214,7 @@ TestCase {
         compare(popupForwared.opened.length, 1)
         verify(!item.bCurrent)
     }
+
+    function test_locationSequence_data() { return sequences.sequences }
+    function test_locationSequence(data) { sequences.runBar(testCase, data.steps) }
 }

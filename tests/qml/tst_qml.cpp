@@ -37,17 +37,22 @@
 
 namespace {
 
-// Every test file's location catalogue: two countries, the first with its states and cities.
+// Every test file's location catalogue: two countries with their states, cities, operators
+// and postal codes.
 Json::Value testCatalogue()
 {
     Json::Value countries;
-    JsonRead::parse(R"([{"code": "US", "name": "United States", "state_list": [
+    JsonRead::parse(R"([{"code": "US", "name": "United States", "isp_list": ["Comcast", "AT&T"],
+                         "zip_list": ["10001"], "state_list": [
                             {"code": "CA", "name": "California", "city_list": [
                                 {"code": "LAX", "name": "Los Angeles"},
                                 {"code": "SFO", "name": "San Francisco"}]},
                             {"code": "NY", "name": "New York", "city_list": [
                                 {"code": "NYC", "name": "New York City"}]}]},
-                        {"code": "FR", "name": "France"}])",
+                        {"code": "FR", "name": "France", "isp_list": ["Orange"],
+                         "zip_list": ["75001"], "state_list": [
+                            {"code": "IDF", "name": "Île-de-France", "city_list": [
+                                {"code": "PAR", "name": "Paris"}]}]}])",
                     countries);
     return countries;
 }

@@ -783,6 +783,12 @@ SearchDataBase* SearchManager::getEquipmentDataByKey(const QString& key, int lev
     return findByCode(m_equipment, key, level);
 }
 
+QString SearchManager::getEquipmentNameByKey(const QString& key, int level)
+{
+    const SearchDataBase* pEntry = getEquipmentDataByKey(key, level);
+    return pEntry ? pEntry->getName() : QString();
+}
+
 // ---- current choices ----
 
 QString SearchManager::randomIfEmpty(QString& qstrCode)
@@ -1022,16 +1028,24 @@ void SearchManager::refreshPage(EntryList* pList, Catalogue& catalogue, const QS
     *pList = countryChoices(catalogue, qstrCountry, bIsp);
 }
 
+// The extraction page chooses its country in the Api catalogue: its lists follow that one.
+void SearchManager::refreshPage(EntryList* pList, int nOrigin, bool bIsp)
+{
+    if (isApiPage(nOrigin))
+        refreshPage(pList, m_api, getApiCurrentCountryCode(), bIsp);
+    else
+        refreshPage(pList, m_list, getCurrentCountryCode(), bIsp);
+}
+
 void SearchManager::refreshIspByCountry(int nValue)
 {
-    refreshPage(pageIndex(nValue) < 0 ? nullptr : pageIspList(nValue), m_list,
-                getCurrentCountryCode(), true);
+    refreshPage(pageIndex(nValue) < 0 ? nullptr : pageIspList(nValue), nValue, true);
     emit signal_RefreshIsp(nValue);
 }
 
 void SearchManager::refreshZipByCountry(int nValue)
 {
-    refreshPage(pageZipList(nValue), m_list, getCurrentCountryCode(), false);
+    refreshPage(pageZipList(nValue), nValue, false);
     emit signal_RefreshZip(nValue);
 }
 

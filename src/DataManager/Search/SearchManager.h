@@ -128,6 +128,8 @@ public:
     SearchDataBase* getDataByKey(const QString& key, int level, int nValue = 0);
     SearchDataBase* getApiDataByKey(const QString& key, int level, int nValue = 0);
     SearchDataBase* getEquipmentDataByKey(const QString& key, int level, int nValue = 0);
+    // The name of that entry, for a box that shows a code it is given; empty when none.
+    Q_INVOKABLE QString getEquipmentNameByKey(const QString& key, int level);
 
     // An empty choice reads, and is kept from then on, as "random".
     QString getCurrentStateCode();
@@ -297,6 +299,7 @@ private:
     // New entries of a country's "isp_list" or "zip_list"; empty for any or an unknown code.
     EntryList countryChoices(Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
     void refreshPage(EntryList* pList, Catalogue& catalogue, const QString& qstrCountry, bool bIsp);
+    void refreshPage(EntryList* pList, int nOrigin, bool bIsp);
 
     void rebuildImages(EntryList& list, Json::Value& array, const char* szFolder, int nType);
     static QList<QObject*> withCachedPicture(const EntryList& list);

@@ -55,6 +55,7 @@ Flow {
         height: 36 * bar.dp
         service: curlRecv
         nOrigin: bar.nOrigin
+        levelBoxes: bar.combos
         // Tab and Down go on to the next field.
         property Item nextField: null
         Keys.onTabPressed: nextField.forceActiveFocus()
@@ -63,9 +64,7 @@ Flow {
 
     // The boxes' codes and the IP text become the catalogue's current filter.
     function handOver() {
-        [countryCombo, stateCombo, cityCombo, zipCombo, ispCombo].forEach(function (box) {
-            SearchManager.setCurrentCode(box.currentCode, box.typeFlag)
-        })
+        countryCombo.handOverLevels()
         SearchManager.qstrIpSearch = ipSearch.editModel.text
     }
 
@@ -74,21 +73,6 @@ Flow {
         ipSearch.editModel.text = ""
         SearchManager.clearIspByProxyType(nOrigin)
         SearchManager.clearZipByProxyType(nOrigin)
-    }
-
-    function emptyBox(box) {
-        box.currentName = ""
-        box.currentCode = ""
-        box.editTextModel.text = ""
-    }
-
-    function showName(box, qstrName) {
-        box.editTextModel.text = qstrName
-        box.currentName = qstrName
-    }
-
-    function catalogue(qstrKey, nKind, nValue) {
-        return SearchManager.getDataByKeyAndType(qstrKey, nKind, nValue)
     }
 
     function showMatches(boxes) { boxes.forEach(function (box) { box.showMatches() }) }
@@ -100,24 +84,23 @@ Flow {
         110: function (s, n) { if (reloadsCatalogue(n)) showMatches([countryCombo, stateCombo, cityCombo]) },
         111: function (s, n) { if (reloadsCatalogue(n)) showMatches([ispCombo]) },
         112: function (s, n) { if (reloadsCatalogue(n)) showMatches([zipCombo]) },
-        116: function (s, n) { showName(countryCombo, s) },
-        117: function (s, n) { showName(stateCombo, s) },
-        118: function (s, n) { countryCombo.currentCode = s },
-        119: function (s, n) { stateCombo.currentCode = s },
-        120: function (s, n) { stateCombo.dataModel = catalogue("", 2, n) },
-        121: function (s, n) { cityCombo.dataModel = catalogue("", 3, n) },
-        122: function (s, n) { emptyBox(stateCombo); emptyBox(cityCombo) }
+        116: toBoxes, 117: toBoxes, 118: toBoxes, 119: toBoxes, 120: toBoxes, 121: toBoxes,
+        122: toBoxes
     })
+
+    function toBoxes(s, n, nType) { combos.forEach(function (box) { box.signal_SetUiData(nType, s, n) }) }
 
     // Acts on the location messages 0, 110-112 and 116-122; false for any other message.
     function handleLocationMessage(nType, qstrValue, nValue) {
         var action = locationActions[nType]
         if (action)
-            action(qstrValue, nValue)
+            action(qstrValue, nValue, nType)
         return action !== undefined
     }
 
     spacing: 8 * dp
+    // The page shown searches with its own choices.
+    onVisibleChanged: if (visible) handOver()
 
     // A new country narrows the ISP and zip choices of the page shown.
     Connections {

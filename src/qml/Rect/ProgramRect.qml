@@ -36,11 +36,10 @@ Item {
 
     function locationBox(nLevel) { return locationBoxes.itemAt(nLevel - 1) }
 
-    function reloadBoxes(levels) {
-        levels.forEach(function (nLevel) {
-            locationBox(nLevel).dataModel = SearchManager.getDataByKeyAndType("", nLevel, nOrigin)
-        })
-    }
+    readonly property var levelBoxes: locationBoxes.count === boxNames.length
+                                      ? [1, 2, 3, 4, 5].map(locationBox) : []
+
+    function toBoxes(s, n, nType) { levelBoxes.forEach(function (box) { box.signal_SetUiData(nType, s, n) }) }
 
     function showMatches(levels) {
         levels.forEach(function (nLevel) { locationBox(nLevel).showMatches() })
@@ -108,8 +107,8 @@ Item {
             if (n === 6 || n === 7)
                 notice.show(qsTr("Successfully") + globleParam.emptyString, true)
         },
-        120: function (s, n) { reloadBoxes([2]) },
-        121: function (s, n) { reloadBoxes([3]) },
+        116: toBoxes, 117: toBoxes, 118: toBoxes, 119: toBoxes, 120: toBoxes, 121: toBoxes,
+        122: toBoxes,
         139: function (s, n) { reloadGrid() },
         146: function (s, n) { requestProgramLines() },
         147: function (s, n) { timerAutoProgram.stop() }
@@ -118,11 +117,14 @@ Item {
     onSignal_SetUiData: {
         var handler = handlers[nType]
         if (handler)
-            handler(qstrValue, nValue)
+            handler(qstrValue, nValue, nType)
     }
     onVisibleChanged: {
         if (!visible)
             return
+        // The page shown searches with its own choices.
+        if (levelBoxes.length > 0)
+            levelBoxes[0].handOverLevels()
         mainLoader.nRectPage = nOrigin
         if (programGrid.count === 0)
             reloadGrid()
@@ -245,6 +247,7 @@ Item {
                     height: 36 * Theme.dp
                     service: curlRecv
                     nOrigin: programRect.nOrigin
+                    levelBoxes: programRect.levelBoxes
                     typeFlag: index + 1
                     textTitle: qsTr(modelData) + globleParam.emptyString
                     defaultText: ""

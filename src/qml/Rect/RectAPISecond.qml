@@ -135,16 +135,7 @@ Item {
         zipBox.showMatches()
     }
 
-    function showName(box, qstrName) {
-        box.editTextModel.text = qstrName
-        box.currentName = qstrName
-    }
-
-    function emptyBox(box) {
-        box.editTextModel.text = ""
-        box.currentName = ""
-        box.currentCode = ""
-    }
+    function toBoxes(s, n, nType) { locationBoxes.forEach(function (box) { box.signal_SetUiData(nType, s, n) }) }
 
     // UI messages by type; each gets (text, value).
     readonly property var handlers: ({
@@ -160,19 +151,14 @@ Item {
             progress.stop()
             notice.show(qsTr("Successfully"), true)
         },
-        116: function (s, n) { showName(countryBox, s) },
-        117: function (s, n) { showName(stateBox, s) },
-        118: function (s, n) { countryBox.currentCode = s },
-        119: function (s, n) { stateBox.currentCode = s },
-        120: function (s, n) { stateBox.dataModel = SearchManager.getApiDataByKeyAndType("", 2, n) },
-        121: function (s, n) { cityBox.dataModel = SearchManager.getApiDataByKeyAndType("", 3, n) },
-        122: function (s, n) { emptyBox(stateBox); emptyBox(cityBox) }
+        116: toBoxes, 117: toBoxes, 118: toBoxes, 119: toBoxes, 120: toBoxes, 121: toBoxes,
+        122: toBoxes
     })
 
     onSignal_SetUiData: {
         var handler = handlers[nType]
         if (handler)
-            handler(qstrValue, nValue)
+            handler(qstrValue, nValue, nType)
     }
     onVisibleChanged: if (visible) mainLoader.nRectPage = nOrigin
     Component.onCompleted: {
@@ -198,11 +184,11 @@ Item {
             rectApiSecond.refreshApiUrl(1)
         }
     }
-    // Operators and postal codes follow the country while the page is shown.
+    // Operators and postal codes follow the page's country while the page is shown.
     Connections {
         target: SearchManager
         enabled: rectApiSecond.visible
-        function onQstrCurrentCountryCodeChanged() {
+        function onQstrApiCurrentCountryCodeChanged() {
             SearchManager.refreshIspByCountry(rectApiSecond.nOrigin)
             SearchManager.refreshZipByCountry(rectApiSecond.nOrigin)
         }
@@ -245,6 +231,7 @@ Item {
         height: 34 * Theme.dp
         service: curlRecv
         nOrigin: rectApiSecond.nOrigin
+        levelBoxes: rectApiSecond.locationBoxes
         onSignal_ClickSel: rectApiSecond.refreshApiUrl(2)
     }
 

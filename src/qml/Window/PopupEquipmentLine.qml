@@ -70,7 +70,7 @@ ModalPopup {
     // The boxes' codes and the (accepted) IP text become the catalogue's choice.
     function handCodes() {
         combos.forEach(function (combo) {
-            SearchManager.setEquipmentCurrentCode(combo.editTextModel.text, combo.typeFlag)
+            SearchManager.setEquipmentCurrentCode(combo.currentCode, combo.typeFlag)
         })
         SearchManager.qstrEquipmentIpSearch = ipField.strGood
     }
@@ -89,6 +89,19 @@ ModalPopup {
         SearchManager.clearEquipmentZipByProxyType(nOrigin)
     }
 
+    // A code of the catalogue shows as its entry's name; any other text as it is.
+    function showCode(combo, qstrCode) {
+        var qstrName = SearchManager.getEquipmentNameByKey(qstrCode, combo.typeFlag)
+        combo.currentCode = qstrCode
+        combo.currentName = qstrName
+        combo.editTextModel.text = qstrName !== "" ? qstrName : qstrCode
+    }
+
+    readonly property var catalogueCodes: ["qstrEquipmentCurrentCountryCode", "qstrEquipmentCurrentStateCode",
+        "qstrEquipmentCurrentCityCode", "qstrEquipmentCurrentIspCode", "qstrEquipmentCurrentPostalCode"]
+
+    function showChoice(combo) { showCode(combo, SearchManager[catalogueCodes[combo.typeFlag - 1]]) }
+
     function reloadCombo(combo) {
         combo.dataModel = SearchManager.getEquipmentDataByKeyAndType("", combo.typeFlag, nOrigin)
     }
@@ -97,6 +110,7 @@ ModalPopup {
         [comboCountry, comboState, comboCity].forEach(function (combo) { combo.dataModel = [] })
         SearchManager.beginRarseEquipmentAreaData(currentMeal, true)
         ;[comboCountry, comboState, comboCity].forEach(reloadCombo)
+        ;[comboCountry, comboState, comboCity].forEach(showChoice)
     }
 
     function loadPlaces() {
@@ -359,23 +373,23 @@ ModalPopup {
     Connections {
         target: SearchManager
         function onQstrEquipmentCurrentCountryCodeChanged() {
-            comboCountry.editTextModel.text = SearchManager.qstrEquipmentCurrentCountryCode
+            popupEquipmentLine.showChoice(comboCountry)
             if (popupEquipmentLine.visible)
                 countryTimer.restart()
         }
         function onQstrEquipmentCurrentStateCodeChanged() {
-            comboState.editTextModel.text = SearchManager.qstrEquipmentCurrentStateCode
+            popupEquipmentLine.showChoice(comboState)
             if (popupEquipmentLine.visible)
                 stateTimer.restart()
         }
         function onQstrEquipmentCurrentCityCodeChanged() {
-            comboCity.editTextModel.text = SearchManager.qstrEquipmentCurrentCityCode
+            popupEquipmentLine.showChoice(comboCity)
         }
         function onQstrEquipmentCurrentIspCodeChanged() {
-            comboIsp.editTextModel.text = SearchManager.qstrEquipmentCurrentIspCode
+            popupEquipmentLine.showChoice(comboIsp)
         }
         function onQstrEquipmentCurrentPostalCodeChanged() {
-            comboZip.editTextModel.text = SearchManager.qstrEquipmentCurrentPostalCode
+            popupEquipmentLine.showChoice(comboZip)
         }
         function onQstrEquipmentIpSearchChanged() { popupEquipmentLine.showIp(SearchManager.qstrEquipmentIpSearch) }
         function onSignal_RefreshEquipmentState() { popupEquipmentLine.signal_SetUiData(120, "changed", 0) }
@@ -392,6 +406,7 @@ ModalPopup {
             SearchManager.refreshEquipmentCityByCountry(popupEquipmentLine.nOrigin)
             SearchManager.refreshEquipmentIspByCountry(popupEquipmentLine.nOrigin)
             SearchManager.refreshEquipmentZipByCountry(popupEquipmentLine.nOrigin)
+            comboCountry.narrowLevels(0)
         }
     }
     Timer {
@@ -474,6 +489,7 @@ ModalPopup {
                     objectName: "equipmentCountry"
                     width: placeRow.boxWidth
                     nOrigin: popupEquipmentLine.nOrigin
+                    levelBoxes: popupEquipmentLine.combos
                     typeFlag: 1
                     defaultText: "US"
                 }
@@ -482,6 +498,7 @@ ModalPopup {
                     objectName: "equipmentState"
                     width: placeRow.boxWidth
                     nOrigin: popupEquipmentLine.nOrigin
+                    levelBoxes: popupEquipmentLine.combos
                     typeFlag: 2
                     textTitle: qsTr("State") + globleParam.emptyString
                     defaultText: qsTr("New York") + globleParam.emptyString
@@ -491,6 +508,7 @@ ModalPopup {
                     objectName: "equipmentCity"
                     width: placeRow.boxWidth
                     nOrigin: popupEquipmentLine.nOrigin
+                    levelBoxes: popupEquipmentLine.combos
                     typeFlag: 3
                     textTitle: qsTr("City") + globleParam.emptyString
                     defaultText: qsTr("New York") + globleParam.emptyString
@@ -500,6 +518,7 @@ ModalPopup {
                     objectName: "equipmentIsp"
                     width: placeRow.boxWidth
                     nOrigin: popupEquipmentLine.nOrigin
+                    levelBoxes: popupEquipmentLine.combos
                     typeFlag: 4
                     textTitle: qsTr("ISP") + globleParam.emptyString
                     defaultText: "t-mobile"
@@ -509,6 +528,7 @@ ModalPopup {
                     objectName: "equipmentZip"
                     width: placeRow.boxWidth
                     nOrigin: popupEquipmentLine.nOrigin
+                    levelBoxes: popupEquipmentLine.combos
                     typeFlag: 5
                     textTitle: qsTr("Zip") + globleParam.emptyString
                     defaultText: "91***"

@@ -392,10 +392,11 @@ private slots:
                                   << "PAR" << 3 << 4
                                   << QStringList{"117 \u00CEle-de-France 4", "119 IDF 4",
                                                  "116 France 4", "118 FR 4"}
-                                  << QStringList{"FR", "IDF", "PAR"} << QStringList();
+                                  << QStringList{"FR", "IDF", "PAR"} << QStringList{"Orange"};
         QTest::newRow("api country, other page")
             << "api"
-            << "FR" << 1 << 1 << QStringList() << QStringList{"FR", "", ""} << QStringList();
+            << "FR" << 1 << 1 << QStringList() << QStringList{"FR", "", ""}
+            << QStringList{"Orange"};
         QTest::newRow("equipment city")
             << "equipment"
             << "NYC" << 3 << 12 << QStringList() << QStringList{"US", "NY", "NYC"}
@@ -442,6 +443,10 @@ private slots:
             codes =
                 QStringList{pSearch->getApiCurrentCountryCode(), pSearch->getApiCurrentStateCode(),
                             pSearch->getApiCurrentCityCode()};
+            pSearch->refreshIspByCountry(4);
+            pSearch->refreshZipByCountry(4);
+            offered = names(pSearch->findApiDataByKeyAndType("", 4, 4)) +
+                      names(pSearch->findApiDataByKeyAndType("", 5, 4));
         } else if (catalogue == "equipment") {
             pSearch->setEquipmentCurrentCode(code, level, origin);
             codes = QStringList{pSearch->getEquipmentCurrentCountryCode(),

@@ -9,6 +9,7 @@ Recorder {
     property string qstrDeviceCurrentStatusCode: ""
     property string qstrDeviceCurrentLineStatusCode: ""
     property string qstrIpSearch: ""
+    property string qstrApiCurrentCountryCode: ""
     signal signal_RefreshIsp(int nRadioSel)
     signal signal_RefreshZip(int nRadioSel)
     // The device line popup's choice.
@@ -50,6 +51,7 @@ Recorder {
     function setCurrentCode(qstrValue, nType, nOrigin) { record("setCurrentCode", arguments) }
     function refershComboCountry(nValue) { record("refershComboCountry", arguments) }
     function getDataByKeyAndType(qstrKey, nType, nValue) { return [] }
+    function getEquipmentNameByKey(qstrKey, nLevel) { return "" }
     function getLocalIpData() { return [] }
     property var carouselImages: []
     property var signInImages: []
