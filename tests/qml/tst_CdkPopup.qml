@@ -49,6 +49,13 @@ TestCase {
         tryCompare(popup, "opened", false)
     }
 
+    // The popup is there to take a code: it can be typed at once.
+    function test_opensForTyping() {
+        keyClick(Qt.Key_A)
+        keyClick(Qt.Key_Return)
+        compare(curlRecv.calls, [["cdk", "a"]])
+    }
+
     function test_emptyCodeIsNotSent() {
         popup.confirm()
         compare(popup.messageText, "Please input your CDKEY")

@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import QtTest 1.15
+import QtQuick.Window 2.15
 import "../../src/qml/Popup"
+import "helpers"
 
 TestCase {
     id: testCase
@@ -31,6 +33,7 @@ TestCase {
     }
 
     property var popup: null
+    FocusProbe { id: focusProbe }
 
     function init() {
         curlRecv.calls = []
@@ -95,6 +98,23 @@ TestCase {
         mouseClick(noticeRow(0))
         compare(curlRecv.calls, [["read", "11"], ["read", "11"]])
         compare(globleParam.nUnreadMsgNum, 0)
+    }
+
+    // By the keyboard alone: the list has the focus, which Tab leaves there; Up and Down move
+    // its ringed row, Return or Space opens it.
+    function test_keyboardOpensNotices() {
+        popup.signal_SetUiData(153, JSON.stringify([{"id": 1, "title": "First", "read": 1},
+                                                    {"id": 2, "title": "Second", "read": 1}]), 0)
+        keyClick(Qt.Key_Tab)
+        verify(focusProbe.isIn(Window.activeFocusItem, findChild(popup.contentItem, "noticeList")))
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        verify(focusProbe.ringShown(noticeRow(1)) && !focusProbe.ringShown(noticeRow(0)))
+        keyClick(Qt.Key_Return)
+        compare(popup.shownTitle, "Second")
+        keyClick(Qt.Key_Up)
+        keyClick(Qt.Key_Space)
+        compare(popup.shownTitle, "First")
     }
 
     // Title and body are service text: markup in them is shown, never loaded.

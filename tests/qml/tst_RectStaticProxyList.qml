@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 import Globle.Param 1.0
 import Proxy.Param 1.0
@@ -37,6 +38,7 @@ TestCase {
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
     MarkupProbe { id: probe }
+    FocusProbe { id: focusProbe }
 
     RectStaticProxyList {
         id: page
@@ -101,5 +103,42 @@ TestCase {
         compare(page.listView.count, 0)
         compare(findChild(page, "emptyText").text, data.text)
         verify(probe.shownAsTyped(findChild(page, "emptyText")))
+    }
+
+    // Shift+Tab and Tab walk the rows' Renew buttons in the list's order, each scrolled into
+    // view and ringed as it takes the focus: they come in at the last or the first row shown
+    // and leave the list past its ends.
+    function test_rowsByKeyboard() {
+        answer(40)
+        var list = page.listView
+        list.positionViewAtIndex(20, ListView.Beginning)
+        var nLastShown = list.indexAt(1, list.contentY + list.height - 1)
+        var faults = []
+        var expect = function (nRow) {
+            wait(0)
+            var focused = Window.activeFocusItem
+            var row = list.itemAtIndex(nRow)
+            if (nRow < 0 || nRow >= list.count) {
+                if (focusProbe.isIn(focused, list))
+                    faults.push("past the list: " + focusProbe.names(focused))
+            } else if (!row || !focusProbe.isIn(focused, row)) {
+                faults.push(nRow + ": the focus is in " + focusProbe.names(focused))
+            } else if (row.y < list.contentY || row.y + row.height > list.contentY + list.height) {
+                faults.push(nRow + ": out of view")
+            } else if (!focusProbe.ringShown(focused)) {
+                faults.push(nRow + ": no ring")
+            }
+        }
+        verify(focusProbe.reach(testCase, Window.window, Qt.Key_Backtab, list, 100))
+        expect(nLastShown)
+        for (var i = nLastShown - 1; i >= -1; --i) {
+            keyClick(Qt.Key_Backtab, Qt.ShiftModifier)
+            expect(i)
+        }
+        for (i = 0; i <= 40; ++i) {
+            keyClick(Qt.Key_Tab)
+            expect(i)
+        }
+        compare(faults, [])
     }
 }

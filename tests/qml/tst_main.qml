@@ -467,7 +467,7 @@ TestCase {
     // Every modal popup holds the keys, sent to the window as a person's are: 30 Tabs and
     // 30 Shift+Tabs (Backtab, as the window system sends it) focus its own controls only,
     // each ringed while it has the focus and none keeping the key; Escape closes it and the
-    // account button behind, which had the focus, has it again.
+    // account button behind, which had the focus, has it again, ringed.
     function test_modalPopupHoldsTheKeys_data() {
         var init = function (popup) { popup.windowInit(0) }
         var open = function (popup) { popup.open() }
@@ -533,12 +533,30 @@ TestCase {
         keyClick(Qt.Key_Escape)
         tryCompare(popup, "visible", false)
         compare(root.activeFocusItem, behind)
+        verify(probe.ringShown(behind), "given back without its ring")
         compare(outside.map(String), [], "focused behind the popup")
         compare(names(steps.filter(function (step) { return !step.ringed })), [], "focused without a ring")
         // With more than one control, every press moves on: none keeps the key for itself.
         var kept = steps.filter(function (step, i) { return i > 0 && step.item === steps[i - 1].item })
         if (names(steps).length > 1)
             compare(names(kept), [], "kept the focus on Tab")
+    }
+
+    // Space on a plan card chooses it; the cards wait while the list is asked for, and the
+    // chosen one then has the focus again, ringed.
+    function test_planCardBySpace() {
+        findChild(root, "windowLoginID").close()
+        root.requestActivate()
+        tryCompare(root, "active", true)
+        frame.nShowPage = 1
+        var radio = findChild(frame, "planRadio3")
+        radio.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Space)
+        send(165, "disable", 0)
+        send(165, "enable", 1)
+        compare(findChild(root, "globleParam").nMealType, 3)
+        compare(root.activeFocusItem, radio)
+        verify(probe.ringShown(radio))
     }
 
     // The popups are made once the window has shown its first frame; a message that came

@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import "../Style"
 
 // One row of the notice list: a red dot while unread, the title (lighter once read) and
-// the time the notice starts.
+// the time the notice starts. The keyboard's row is bordered in the accent.
 Rectangle {
     id: noticeRow
 
@@ -10,12 +11,14 @@ Rectangle {
     property string timeText: ""
     property bool unread: false
     property bool selected: false
+    property bool highlighted: false
 
     signal chosen()
 
     height: 62 * dp
     radius: 6 * dp
     color: selected || rowArea.containsMouse ? "#F6F7F8" : "transparent"
+    border.color: highlighted ? Theme.accent : "transparent"
 
     Rectangle {
         visible: noticeRow.unread

@@ -48,6 +48,8 @@ ModalPopup {
     }
 
     onSignal_SetUiData: receive(nType, qstrValue, nValue)
+    // The code can be typed at once.
+    onOpened: codeField.forceActiveFocus()
 
     anchors.centerIn: parent
     width: 400 * dp

@@ -27,6 +27,7 @@ ModalPopup {
         if (!notices.setJsonText(qstrList))
             return
         selectedRow = -1
+        noticeList.currentIndex = -1
         shownTitle = ""
         shownInfo = ""
     }
@@ -120,6 +121,23 @@ ModalPopup {
                 model: notices
                 boundsBehavior: Flickable.StopAtBounds
                 currentIndex: -1
+                // The popup's only control: Tab shows its highlight, Up and Down move it,
+                // Return or Space opens the highlighted notice.
+                focus: visible
+                activeFocusOnTab: true
+                Keys.onPressed: {
+                    if (currentIndex < 0 && (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab))
+                        currentIndex = 0
+                    event.accepted = false
+                }
+                Keys.onReturnPressed: openCurrent()
+                Keys.onEnterPressed: openCurrent()
+                Keys.onSpacePressed: openCurrent()
+
+                function openCurrent() {
+                    if (currentIndex >= 0)
+                        popupNotice.openNotice(currentIndex)
+                }
 
                 delegate: NoticeModel {
                     width: noticeList.width - 10 * popupNotice.dp
@@ -128,6 +146,7 @@ ModalPopup {
                     timeText: model.timeText
                     unread: model.unread
                     selected: index === popupNotice.selectedRow
+                    highlighted: ListView.isCurrentItem && noticeList.activeFocus
                     onChosen: popupNotice.openNotice(index)
                 }
 

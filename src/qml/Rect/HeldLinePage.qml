@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Proxy.Param 1.0
 import "../Button"
+import "../ListView"
 import "../Popup"
 import "../Progress"
 import "../Scrollbar"
@@ -246,6 +247,7 @@ Item {
                 ScrollBar.vertical: LvScrollbarVertical {}
                 delegate: page.rowDelegate
             }
+            RowFocus { view: proxyListID }
 
             Column {
                 objectName: "emptyNotice" + page.nOrigin

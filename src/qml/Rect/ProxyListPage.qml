@@ -4,6 +4,7 @@ import Proxy.Param 1.0
 import Search.Param 1.0
 import "../Animate"
 import "../Button"
+import "../ListView"
 import "../Delegate"
 import "../Popup"
 import "../Progress"
@@ -363,6 +364,7 @@ Item {
                 }
             }
         }
+        RowFocus { view: listView }
 
         Column {
             id: emptyNotice

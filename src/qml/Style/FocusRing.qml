@@ -4,7 +4,9 @@ import "."
 
 // The kit's focus ring, drawn round `control` (the item it is declared in) in the accent of
 // a focused field while the control has the focus from the keyboard: a click that gives a
-// button the focus shows none. Return and Enter act on the control as Space does.
+// button the focus shows none. The focus given back to a control that had it from the keyboard
+// (a popup it opened closes, a plan card chosen by Space) is ringed again, until a click takes
+// it. Return and Enter act on the control as Space does.
 // A window has many controls and few ever get the focus, so the ring is made only while its
 // control has the focus, and the keys are heard from the first time it gets it.
 Loader {
@@ -16,6 +18,7 @@ Loader {
     property real nOutset: 3
     property real nRadius: 3
     property bool bHearsKeys: false
+    property bool bFromKeys: false
 
     // As Space does: a checkable control changes, unless it is the chosen one of its group.
     function click(event) {
@@ -41,6 +44,13 @@ Loader {
 
     active: control.activeFocus
     onLoaded: hearKeys()
+    // Read as the focus comes and goes: the reason is then the one it came or went with.
+    onActiveChanged: {
+        if (control.focusReason === Qt.MouseFocusReason)
+            bFromKeys = false
+        else if (control.visualFocus === true)
+            bFromKeys = true
+    }
 
     sourceComponent: Rectangle {
         objectName: "focusRing"
@@ -49,7 +59,7 @@ Loader {
         width: ring.control.width - 2 * x
         height: ring.control.height - 2 * y
         radius: Math.max(ring.nRadius + ring.nOutset, 0) * Theme.dp
-        visible: ring.control.visualFocus !== false
+        visible: ring.control.visualFocus !== false || ring.bFromKeys
         color: "transparent"
         border.color: Theme.accent
     }
