@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtTest 1.15
+import Curl.InterfaceRecv 1.0
 import Globle.Param 1.0
 import Proxy.Param 1.0
 import "../../src/qml/Rect"
@@ -38,6 +39,8 @@ TestCase {
     QtObject { id: popupBrowser; function windowInit(n) {} }
     GlobleParam { id: globleParam }
     MarkupProbe { id: probe }
+    CurlInterfaceRecv { id: service }
+    LocationSequences { id: sequences; service: service; page: page; nOrigin: 10 }
     FocusProbe { id: focusProbe }
 
     RectStaticProxyList {
@@ -140,5 +143,18 @@ TestCase {
             expect(i)
         }
         compare(faults, [])
+    }
+
+    // The static list offers no operator once a country is chosen, so its sequence leaves
+    // the operator out; the levels above still hold only what fits.
+    function test_locationSequence() {
+        var steps = sequences.sequences[0].steps
+        var withoutIsp = [steps[0], steps[1], steps[3]].map(function (step) {
+            var copy = Object.assign({}, step)
+            copy.offers = Object.assign({}, step.offers)
+            delete copy.offers[4]
+            return copy
+        })
+        sequences.runBar(testCase, withoutIsp)
     }
 }
