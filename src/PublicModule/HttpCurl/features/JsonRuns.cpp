@@ -13,13 +13,19 @@
 
 namespace {
 
-// A run is at least this long: shorter ones would cost more in threads than they save.
+// A run is at least this long: shorter ones would cost more in threads than they save. The
+// fuzz harness is built with short runs, so that its short texts are cut.
+#ifdef QEL_FUZZ_RUN_BYTES
+constexpr std::size_t kMinRunBytes = QEL_FUZZ_RUN_BYTES;
+#else
 constexpr std::size_t kMinRunBytes = 256 * 1024;
+#endif
 constexpr unsigned kMaxThreads = 6;
 // Runs per thread: threads take runs as they finish, so a thread that allocates slowly
 // (a fresh heap of its own) takes fewer.
 constexpr unsigned kRunsPerThread = 8;
-static_assert(kMaxThreads * kRunsPerThread + 1 <= JsonRuns::kMaxRuns, "runs are numbered below kMaxRuns");
+static_assert(kMaxThreads * kRunsPerThread + 1 <= JsonRuns::kMaxRuns,
+              "runs are numbered below kMaxRuns");
 
 // The blanks JSON allows between tokens; other white space (a form feed, a vertical tab)
 // is an error to the whole parse.
@@ -75,8 +81,7 @@ public:
     bool roomForCut() const { return m_nPushed + 1 < m_ends.size(); }
 
     // The next run whose end is known, waiting for the scan; false once none is left.
-    // `bLast` tells whether it ends at the closing bracket.
-    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd, bool& bLast)
+    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         m_ready.wait(lock, [this] { return m_nTaken < m_nPushed || m_bFinished; });
@@ -85,7 +90,6 @@ public:
         nRun = m_nTaken++;
         pBegin = nRun == 0 ? m_pOpen + 1 : m_ends[nRun - 1] + 1;
         pEnd = m_ends[nRun];
-        bLast = *pEnd == ']';
         return true;
     }
 
@@ -105,12 +109,14 @@ private:
 
 // Scans the array opened at `pOpen` for top-level commas about `nStep` bytes apart and
 // pushes them, then its closing bracket. False when the text does not hold one whole array
-// (a bracket closed by the other kind included), or, with `bTooLarge` set, when one of its
-// elements holds more than about `nMaxValues` values.
+// (a bracket closed by the other kind, or an empty element, included), or, with `bTooLarge`
+// set, when one of its elements holds more than about `nMaxValues` values.
 bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t nMaxValues,
               RunQueue& queue, bool& bTooLarge)
 {
     const char* pNextCut = pOpen + nStep;
+    // The array's bracket, then its last top-level comma.
+    const char* pSeparator = pOpen;
     // A container's values are one more than its commas: counting each comma and each
     // bracket that opens in an element counts its values (and one for each empty container).
     std::size_t nValues = 0;
@@ -154,6 +160,12 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
                     return !(bTooLarge = true);
                 break;
             }
+            // Nothing but blanks and comments since the last separator: an empty element,
+            // which the parse refuses. A run's parse would take the comma before it for
+            // a trailing one, which it allows.
+            if (JsonRuns::skipBlanks(pSeparator + 1, p) == p)
+                return false;
+            pSeparator = p;
             nValues = 0;
             if (p >= pNextCut && queue.roomForCut()) {
                 queue.push(p);
@@ -165,14 +177,6 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
         }
     }
     return false;
-}
-
-// The last character before `pEnd` that is not a JSON blank; null when there is none.
-const char* lastNonBlank(const char* pBegin, const char* pEnd)
-{
-    while (pEnd != pBegin && isJsonBlank(pEnd[-1]))
-        --pEnd;
-    return pEnd == pBegin ? nullptr : pEnd - 1;
 }
 
 // Parses the text as the elements of an array at nesting level `nLevel`: wrapped in that
@@ -194,27 +198,6 @@ bool parseAtLevel(const char* pBegin, const char* pEnd, int nLevel, bool bCommen
         pArray = &(*pArray)[0];
     out.swap(*pArray);
     return out.isArray();
-}
-
-// Parses one run of elements. The parser allows a trailing comma, which at a cut would let
-// an empty element (",,") through that the whole parse refuses: a run must hold elements
-// and not end in a comma, but for the last, which the whole parse allows one trailing comma
-// (and which is empty in an empty array or after a trailing comma at a cut).
-bool parseRun(const char* pBegin, const char* pEnd, bool bLast, int nLevel, bool bComments,
-              Json::Value& out)
-{
-    const char* pLast = lastNonBlank(pBegin, pEnd);
-    if (bLast && !pLast) {
-        out = Json::Value(Json::arrayValue);
-        return true;
-    }
-    if (bLast && *pLast == ',') {
-        pEnd = pLast;
-        pLast = lastNonBlank(pBegin, pEnd);
-    }
-    if (!pLast || *pLast == ',')
-        return false;
-    return parseAtLevel(pBegin, pEnd, nLevel, bComments, out) && !out.empty();
 }
 
 } // namespace
@@ -322,12 +305,13 @@ Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments
         std::size_t nRun;
         const char* pBegin;
         const char* pEnd;
-        bool bLast;
-        while (queue.take(nRun, pBegin, pEnd, bLast)) {
+        while (queue.take(nRun, pBegin, pEnd)) {
             Json::Value elements;
             if (bFailed || bStopped)
                 continue;
-            if (!parseRun(pBegin, pEnd, bLast, nLevel, bComments, elements))
+            // The scan left no empty element, so a run that parses is as the whole parse
+            // reads it there; the last may end in the trailing comma the parse allows.
+            if (!parseAtLevel(pBegin, pEnd, nLevel, bComments, elements))
                 bFailed = true;
             else if (!take(nRun, elements))
                 bStopped = true;
