@@ -10,8 +10,10 @@
 
 namespace RunsAgainstWhole {
 
-// The array `text` (starting with its '[') as the run reader gives it; null when refused.
-inline Json::Value readInRuns(const std::string& text, bool bComments)
+// The array `text` (starting with its '[') as the run reader gives it, with the bound of
+// values an element may hold; null when refused.
+inline Json::Value readInRuns(const std::string& text, bool bComments, std::size_t nMaxValues,
+                              JsonRuns::Result& result)
 {
     std::vector<Json::Value> runs(JsonRuns::kMaxRuns);
     std::size_t nRuns = 0;
@@ -19,8 +21,9 @@ inline Json::Value readInRuns(const std::string& text, bool bComments)
         runs[nRun].swap(elements);
         return true;
     };
-    if (JsonRuns::parseArray(text.data(), text.data() + text.size(), 1, bComments, SIZE_MAX, take,
-                             nRuns) != JsonRuns::Result::Read)
+    result = JsonRuns::parseArray(text.data(), text.data() + text.size(), 1, bComments, nMaxValues,
+                                  take, nRuns);
+    if (result != JsonRuns::Result::Read)
         return Json::Value();
     Json::Value all(Json::arrayValue);
     for (std::size_t i = 0; i < nRuns; ++i)
@@ -36,9 +39,13 @@ inline Json::Value readWhole(const std::string& text, bool bComments)
     return JsonRead::parse(text, value, bComments) ? value : Json::Value();
 }
 
-inline bool agree(const std::string& text, bool bComments)
+// Whether both read the text alike; an element over the bound is refused before it is
+// parsed, whatever the parse would make of it.
+inline bool agree(const std::string& text, bool bComments, std::size_t nMaxValues = SIZE_MAX)
 {
-    return readInRuns(text, bComments) == readWhole(text, bComments);
+    JsonRuns::Result result;
+    const Json::Value inRuns = readInRuns(text, bComments, nMaxValues, result);
+    return result == JsonRuns::Result::TooLarge || inRuns == readWhole(text, bComments);
 }
 
 } // namespace RunsAgainstWhole

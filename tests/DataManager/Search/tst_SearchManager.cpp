@@ -221,8 +221,9 @@ private slots:
     }
 
     // A file large enough to be parsed in runs on several threads reads as the whole parse
-    // does: names with quotes, backslashes and brackets, a bad element in the last run, the
-    // array closed by a brace, an empty element, and white space JSON does not allow.
+    // does: names with quotes, brackets and backslashes (one at their end), a bad element in
+    // the last run, the array closed by a brace, an empty element, and white space JSON does
+    // not allow.
     void largeFileReadsAsParsedWhole_data()
     {
         QTest::addColumn<QByteArray>("head");
@@ -248,7 +249,7 @@ private slots:
         for (int nCountry = 0; nCountry < 100; ++nCountry) {
             Json::Value country;
             country["code"] = "C" + std::to_string(nCountry);
-            country["name"] = "Land \"" + std::to_string(nCountry) + "\" \\,]}[{";
+            country["name"] = "Land \"" + std::to_string(nCountry) + "\" \\,]}[{\\";
             Json::Value& cities = country["state_list"][0]["city_list"];
             for (int nCity = 0; nCity < 500; ++nCity)
                 cities.append(Json::Value("Stadt \\\" " + std::to_string(nCity) + " \u00e9,]"));
@@ -324,6 +325,19 @@ private slots:
                 QVERIFY2(RunsAgainstWhole::agree(padded, bComments), text.c_str());
             }
         }
+    }
+
+    // The values an element may hold are counted for each element, not for the whole file.
+    void valuesAddUpPastTheElementBound()
+    {
+        QByteArray text = "[[0,0,0,0,0,0,0,0,0]";
+        for (int i = 1; i < 250000; ++i)
+            text += ",[0,0,0,0,0,0,0,0,0]";
+        writeEncoded("country.json", text + "]");
+        CatalogueTable table(true);
+        QString qstrWhy;
+        QVERIFY2(CatalogueFile::load(dataPath("country.json"), CatalogueFile::Area, table, qstrWhy),
+                 qPrintable(qstrWhy));
     }
 
     void wrongMemberTypesReadAsMissing()

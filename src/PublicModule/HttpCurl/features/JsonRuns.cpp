@@ -54,17 +54,23 @@ const char* commentEnd(const char* p, const char* end)
 }
 
 // The runs of whole elements of a large array, handed to the parsing threads as the scan
-// finds where each ends, so that parsing starts while the rest is still scanned.
+// finds where each ends, so that parsing starts while the rest is still scanned. A run is
+// handed out only while the values of the runs being parsed stay within a bound (or none
+// is), as their trees take about a hundred bytes a value.
 class RunQueue
 {
 public:
-    RunQueue(const char* pOpen, std::size_t nMaxRuns) : m_pOpen(pOpen), m_ends(nMaxRuns) {}
+    RunQueue(const char* pOpen, std::size_t nMaxRuns, std::size_t nMaxHeld)
+        : m_pOpen(pOpen), m_runs(nMaxRuns), m_nMaxHeld(nMaxHeld)
+    {
+    }
 
-    // The end of the next run: a top-level comma, or the array's closing bracket last.
-    void push(const char* pEnd)
+    // The end of the next run, a top-level comma or the array's closing bracket last, and
+    // about how many values it holds.
+    void push(const char* pEnd, std::size_t nValues)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_ends[m_nPushed++] = pEnd;
+        m_runs[m_nPushed++] = {pEnd, nValues};
         m_ready.notify_one();
     }
 
@@ -78,31 +84,53 @@ public:
     }
 
     // Whether a cut still leaves room for the closing bracket; read by the scan only.
-    bool roomForCut() const { return m_nPushed + 1 < m_ends.size(); }
+    bool roomForCut() const { return m_nPushed + 1 < m_runs.size(); }
 
-    // The next run whose end is known, waiting for the scan; false once none is left.
+    // The next run whose end is known, waiting for the scan and for room; false once none
+    // is left. Each run taken is given back with `done`.
     bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_ready.wait(lock, [this] { return m_nTaken < m_nPushed || m_bFinished; });
+        m_ready.wait(lock, [this] {
+            if (m_nTaken == m_nPushed)
+                return m_bFinished;
+            return m_nHeld == 0 || m_nHeld + m_runs[m_nTaken].nValues <= m_nMaxHeld;
+        });
         if (m_nTaken == m_nPushed)
             return false;
         nRun = m_nTaken++;
-        pBegin = nRun == 0 ? m_pOpen + 1 : m_ends[nRun - 1] + 1;
-        pEnd = m_ends[nRun];
+        m_nHeld += m_runs[nRun].nValues;
+        pBegin = nRun == 0 ? m_pOpen + 1 : m_runs[nRun - 1].pEnd + 1;
+        pEnd = m_runs[nRun].pEnd;
         return true;
+    }
+
+    // The run's tree is gone.
+    void done(std::size_t nRun)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_nHeld -= m_runs[nRun].nValues;
+        m_ready.notify_all();
     }
 
     // After every thread is done: the number of runs of a whole array, 0 when not whole.
     std::size_t wholeRuns() const { return m_bWhole ? m_nPushed : 0; }
 
 private:
+    struct Run
+    {
+        const char* pEnd;
+        std::size_t nValues;
+    };
+
     const char* const m_pOpen;
-    std::vector<const char*> m_ends;
+    std::vector<Run> m_runs;
+    const std::size_t m_nMaxHeld;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::size_t m_nPushed = 0;
     std::size_t m_nTaken = 0;
+    std::size_t m_nHeld = 0;
     bool m_bFinished = false;
     bool m_bWhole = false;
 };
@@ -120,7 +148,8 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
     // A container's values are one more than its commas: counting each comma and each
     // bracket that opens in an element counts its values (and one for each empty container).
     std::size_t nValues = 0;
-    std::string closers; // the closing bracket each open one waits for, innermost last
+    std::size_t nRunValues = 0; // the elements' before, since the last cut
+    std::string closers;        // the closing bracket each open one waits for, innermost last
     for (const char* p = pOpen; p != end; ++p) {
         switch (*p) {
         case '"':
@@ -150,7 +179,7 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
                 return false;
             closers.pop_back();
             if (closers.empty()) {
-                queue.push(p);
+                queue.push(p, nRunValues + nValues + 1);
                 return true;
             }
             break;
@@ -166,9 +195,11 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
             if (JsonRuns::skipBlanks(pSeparator + 1, p) == p)
                 return false;
             pSeparator = p;
+            nRunValues += nValues + 1;
             nValues = 0;
             if (p >= pNextCut && queue.roomForCut()) {
-                queue.push(p);
+                queue.push(p, nRunValues);
+                nRunValues = 0;
                 pNextCut = p + nStep;
             }
             break;
@@ -296,27 +327,31 @@ Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments
         return take(0, elements) ? Result::Read : Result::Stopped;
     }
 
-    // One more run than cuts: the last ends at the closing bracket.
-    RunQueue queue(pOpen, nMaxRuns + 1);
+    // One more run than cuts: the last ends at the closing bracket. No more runs are parsed
+    // at once than one element may hold.
+    RunQueue queue(pOpen, nMaxRuns + 1, nMaxValues);
     std::vector<char> parsed(nMaxRuns + 1, 0);
     std::atomic<bool> bFailed{false};
     std::atomic<bool> bStopped{false};
+    const auto parseRun = [&](std::size_t nRun, const char* pBegin, const char* pEnd) {
+        Json::Value elements;
+        // The scan left no empty element, so a run that parses is as the whole parse
+        // reads it there; the last may end in the trailing comma the parse allows.
+        if (!parseAtLevel(pBegin, pEnd, nLevel, bComments, elements))
+            bFailed = true;
+        else if (!take(nRun, elements))
+            bStopped = true;
+        else
+            parsed[nRun] = 1;
+    };
     const auto parseRuns = [&] {
         std::size_t nRun;
         const char* pBegin;
         const char* pEnd;
         while (queue.take(nRun, pBegin, pEnd)) {
-            Json::Value elements;
-            if (bFailed || bStopped)
-                continue;
-            // The scan left no empty element, so a run that parses is as the whole parse
-            // reads it there; the last may end in the trailing comma the parse allows.
-            if (!parseAtLevel(pBegin, pEnd, nLevel, bComments, elements))
-                bFailed = true;
-            else if (!take(nRun, elements))
-                bStopped = true;
-            else
-                parsed[nRun] = 1;
+            if (!bFailed && !bStopped)
+                parseRun(nRun, pBegin, pEnd);
+            queue.done(nRun);
         }
     };
     std::vector<std::thread> threads;
