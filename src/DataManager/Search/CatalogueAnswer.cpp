@@ -99,7 +99,7 @@ public:
         if ((m_nBytes += std::int64_t(run.text.size())) > CatalogueFile::kMaxTextBytes)
             return over();
         run.nElements = elements.size();
-        // Runs are taken on several threads at once: one store, so that none undoes another's.
+        // `take` runs on several threads at once: one store, so that none undoes another's.
         if (bNested)
             m_bNested = true;
         // Kept only while the array may still go on one line.
