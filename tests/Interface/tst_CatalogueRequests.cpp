@@ -8,6 +8,7 @@
 #include "Interface/GlobleParam.h"
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
+#include "PublicModule/HttpCurl/features/NormalJson.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <curl/curl.h>
 
 #include <functional>
 #include <memory>
@@ -52,15 +54,55 @@ Json::Value script(const char* szRoute, const char* szMode, const std::string& s
     return value;
 }
 
+// A successful list answer of `nElements` times the element's text.
+QByteArray listOf(int nElements, const QByteArray& element)
+{
+    QByteArray elements = element;
+    for (int i = 1; i < nElements; ++i)
+        elements += "," + element;
+    return R"({"code": 0, "data": [)" + elements + "]}";
+}
+
 // A successful list answer of `nNames` names of `nLength` characters: nLength + 3 bytes
 // each in the answer, nLength + 7 in the saved text, whose arrays are laid out over lines.
 QByteArray manyNames(int nNames, int nLength = 100)
 {
-    const QByteArray name = "\"" + QByteArray(nLength, 'x') + "\"";
-    QByteArray names = name;
-    for (int i = 1; i < nNames; ++i)
-        names += "," + name;
-    return R"({"code": 0, "data": [)" + names + "]}";
+    return listOf(nNames, "\"" + QByteArray(nLength, 'x') + "\"");
+}
+
+// A successful operator answer whose saved text is `nTextBytes` long: a name, then lists
+// nested 20 deep, which hold no entries and take 41 bytes each in the answer, 30 times
+// that saved.
+QByteArray nestedLists(qint64 nTextBytes)
+{
+    const std::string strNested = std::string(20, '[') + "0" + std::string(20, ']');
+    Json::Value oneList;
+    JsonRead::parse("[" + strNested + "]", oneList);
+    std::string strEach;
+    appendNormalLines(strEach, oneList, false);
+    Json::Value names(Json::arrayValue);
+    names.append("");
+    std::string strFirst;
+    appendNormalLines(strFirst, names, true);
+    // "[", the name's line, a line for each list, "\n]".
+    const qint64 nRest = nTextBytes - 3 - qint64(strFirst.size());
+    const qint64 nEach = qint64(strEach.size());
+    const QByteArray name = "\"" + QByteArray(int(nRest % nEach), 'x') + "\"";
+    QByteArray lists;
+    for (qint64 i = nRest / nEach; i > 0; --i)
+        lists += "," + QByteArray::fromStdString(strNested);
+    return listOf(1, name + lists);
+}
+
+// A successful answer of `nBytes` whose bulk is a list in a member before its list.
+QByteArray padBeforeList(int nBytes)
+{
+    const QByteArray tail = R"(], "code": 0, "data": ["A"]})";
+    QByteArray body = R"({"pad": [0)";
+    body.reserve(nBytes);
+    while (body.size() + 2 + tail.size() <= nBytes)
+        body += ",0";
+    return body + QByteArray(nBytes - body.size() - tail.size(), ' ') + tail;
 }
 
 // A successful area answer of one country with one state of `nCities` cities whose codes
@@ -161,19 +203,33 @@ private slots:
         QTest::addColumn<bool>("bArea");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("kept");
-        QTest::newRow("error, empty") << false << QByteArray(R"({"code": 5, "data": []})") << 7;
-        QTest::newRow("not an array") << false << QByteArray(R"({"code": 0, "data": {}})") << 7;
+        QTest::addColumn<bool>("refused"); // failed as an answer over its size bound
+        QTest::newRow("error, empty")
+            << false << QByteArray(R"({"code": 5, "data": []})") << 7 << false;
+        QTest::newRow("not an array")
+            << false << QByteArray(R"({"code": 0, "data": {}})") << 7 << false;
         QTest::newRow("error with entries")
-            << false << QByteArray(R"({"code": 5, "data": ["A"]})") << 1;
-        QTest::newRow("success, empty") << false << QByteArray(R"({"code": 0, "data": []})") << 0;
+            << false << QByteArray(R"({"code": 5, "data": ["A"]})") << 1 << false;
+        QTest::newRow("success, empty")
+            << false << QByteArray(R"({"code": 0, "data": []})") << 0 << false;
         // Just over and just under the answer cap (about 36 MiB): refused, or saved and
         // read back although its saved text is larger than the answer.
-        QTest::newRow("answer over the cap") << false << manyNames(370000) << 7;
-        QTest::newRow("answer under the cap") << false << manyNames(360000) << 360000;
+        QTest::newRow("answer over the cap") << false << manyNames(370000) << 7 << true;
+        QTest::newRow("answer under the cap") << false << manyNames(360000) << 360000 << false;
         // Under the cap, but its saved text would pass what a file may hold, or it makes
-        // more entries than a catalogue takes: refused as an answer over the cap is.
-        QTest::newRow("saved text over the file's bound") << true << emptyCities(1700000) << 3;
-        QTest::newRow("over a million entries") << false << manyNames(1000001, 2) << 7;
+        // more entries than a catalogue takes, or the rest of the answer would be held as
+        // one tree of millions of values: refused as an answer over the cap is.
+        QTest::newRow("saved text over the file's bound")
+            << true << emptyCities(1700000) << 3 << true;
+        QTest::newRow("saved text a byte over the file's bound, few entries")
+            << false << nestedLists(CatalogueFile::kMaxTextBytes + 1) << 7 << true;
+        QTest::newRow("over a million entries") << false << manyNames(1000001, 2) << 7 << true;
+        QTest::newRow("a million entries") << false << manyNames(1000000, 2) << 1000000 << false;
+        QTest::newRow("another member of the cap's size")
+            << false << padBeforeList(int(CatalogueFile::kMaxAnswerBytes) - 8) << 7 << true;
+        // Read in runs: a name ending in a backslash ends its string.
+        QTest::newRow("names ending in a backslash")
+            << false << listOf(200000, "\"a\\\\\"") << 200000 << false;
     }
 
     void errorAnswerKeepsTheCache()
@@ -181,6 +237,7 @@ private slots:
         QFETCH(bool, bArea);
         QFETCH(QByteArray, body);
         QFETCH(int, kept);
+        QFETCH(bool, refused);
         const char* const szRoute = bArea ? "/api/get_area_list_v2" : "/api/get_isp_list";
         const QString qstrFile = bArea ? "country.json" : "isp.json";
         const unsigned nFixture = fixtureData(szRoute).size();
@@ -196,8 +253,10 @@ private slots:
         body.clear();
         resetPeak();
         const qint64 nBefore = peakMiB();
+        m_recv->nLastError = 0;
         QVERIFY(askAndSettle());
         QCOMPARE(int(cacheFile(qstrFile).size()), kept);
+        QCOMPARE(m_recv->nLastError == CURLE_FILESIZE_EXCEEDED, refused);
         // Taking any answer under the cap stays far within a gigabyte.
         QVERIFY2(peakMiB() - nBefore < 1024 * QEL_TIME_FACTOR,
                  qPrintable(QString("%1 MiB").arg(peakMiB() - nBefore)));

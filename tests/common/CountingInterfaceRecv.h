@@ -23,6 +23,7 @@ public:
     void PostEventInterfaceError(HTTPEvent_KX* pEvent) override
     {
         InterfaceRecv::PostEventInterfaceError(pEvent);
+        nLastError = pEvent->m_nRequestError;
         ++nFailed;
     }
     int finished() const { return nSucceeded + nFailed; }
@@ -45,8 +46,7 @@ public:
     }
 
     // Runs the call, then settles.
-    template <class Call>
-    bool runAndSettle(const Call& call, int nTimeoutMs)
+    template <class Call> bool runAndSettle(const Call& call, int nTimeoutMs)
     {
         call(*this);
         return settle(nTimeoutMs);
@@ -74,4 +74,6 @@ public:
 
     std::atomic<int> nSucceeded{0};
     std::atomic<int> nFailed{0};
+    // The transfer error of the last request that failed.
+    std::atomic<int> nLastError{0};
 };

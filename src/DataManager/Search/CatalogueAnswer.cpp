@@ -20,8 +20,12 @@ namespace {
 constexpr int kListLevel = 2;
 // A shorter array of scalars may go on one line; toNormalString decides it.
 constexpr Json::ArrayIndex kOneLineElements = 25;
-// The largest answer read whole.
+// The largest answer read whole, and the most of an answer around its list: what is read
+// whole is held as one tree, of about a hundred bytes a value.
 constexpr std::size_t kWholeAnswerBytes = 1024 * 1024;
+// The list's text is its runs' lines between these.
+constexpr char kTextOpen[] = "[";
+constexpr char kTextClose[] = "\n]";
 
 bool keyIsData(const char* pQuote, const char* pEnd)
 {
@@ -48,7 +52,8 @@ bool findList(const std::string& body, const char*& pOpen, const char*& pClose)
         p = JsonRuns::skipBlanks(p, end);
         if (p && p != end && *p == '}')
             return pOpen != nullptr;
-        const char* pKeyEnd = p && p != end && *p == '"' ? JsonRuns::stringEnd(p + 1, end) : nullptr;
+        const char* pKeyEnd =
+            p && p != end && *p == '"' ? JsonRuns::stringEnd(p + 1, end) : nullptr;
         if (!pKeyEnd)
             return false;
         const bool bData = keyIsData(p, pKeyEnd);
@@ -94,7 +99,9 @@ public:
         if ((m_nBytes += std::int64_t(run.text.size())) > CatalogueFile::kMaxTextBytes)
             return over();
         run.nElements = elements.size();
-        m_bNested = m_bNested || bNested;
+        // `take` runs on several threads at once: one store, so that none undoes another's.
+        if (bNested)
+            m_bNested = true;
         // Kept only while the array may still go on one line.
         if (!bNested && elements.size() < kOneLineElements)
             run.elements.swap(elements);
@@ -121,13 +128,13 @@ public:
             return;
         }
         text.clear();
-        text.reserve(std::size_t(m_nBytes) + 3);
-        text += '[';
+        text.reserve(std::size_t(m_nBytes));
+        text += kTextOpen;
         for (std::size_t i = 0; i < nRuns; ++i) {
             text += m_runs[i].text;
             m_runs[i].text = std::string();
         }
-        text += "\n]";
+        text += kTextClose;
     }
 
 private:
@@ -147,7 +154,8 @@ private:
     const bool m_bArea;
     Run m_runs[JsonRuns::kMaxRuns];
     std::atomic<int> m_nEntries{0};
-    std::atomic<std::int64_t> m_nBytes{0};
+    // The saved text's length, its brackets included.
+    std::atomic<std::int64_t> m_nBytes{std::int64_t(sizeof(kTextOpen) + sizeof(kTextClose) - 2)};
     std::atomic<bool> m_bNested{false};
     std::atomic<bool> m_bOver{false};
 };
@@ -180,8 +188,7 @@ bool readWhole(const std::string& strBody, const std::string& strUrl, HTTPEvent_
     return true;
 }
 
-bool read(const std::string& strBody, const std::string& strUrl, HTTPEvent_KX* pRecord,
-          bool bArea)
+bool read(const std::string& strBody, const std::string& strUrl, HTTPEvent_KX* pRecord, bool bArea)
 {
     auto pList = std::make_unique<ListText>(bArea);
     const char* pOpen = nullptr;
@@ -193,6 +200,8 @@ bool read(const std::string& strBody, const std::string& strUrl, HTTPEvent_KX* p
             return refuse(pRecord, strUrl);
         return readWhole(strBody, strUrl, pRecord, *pList);
     }
+    if (strBody.size() - std::size_t(pClose - pOpen) > kWholeAnswerBytes)
+        return refuse(pRecord, strUrl);
     std::size_t nRuns = 0;
     const JsonRuns::Result result = JsonRuns::parseArray(
         pOpen, pClose, kListLevel, true, CatalogueFile::kMaxElementValues,
@@ -202,8 +211,8 @@ bool read(const std::string& strBody, const std::string& strUrl, HTTPEvent_KX* p
         return refuse(pRecord, strUrl);
     // The answer around the list, with an empty list in its place.
     const std::size_t nOpen = std::size_t(pOpen - strBody.data());
-    const std::string strAround = strBody.substr(0, nOpen) + "[]" +
-                                  strBody.substr(std::size_t(pClose - strBody.data()));
+    const std::string strAround =
+        strBody.substr(0, nOpen) + "[]" + strBody.substr(std::size_t(pClose - strBody.data()));
     if (result != JsonRuns::Result::Read ||
         !WebInterface::ReadServiceAnswer(strAround, strUrl, pRecord))
         return false;

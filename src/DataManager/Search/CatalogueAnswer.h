@@ -10,9 +10,10 @@
 // answer without its list in m_jsValue, the text in m_strValue and the number of the list's
 // elements in m_nParam3 (-1 when "data" is no array). An answer that could not be saved
 // (its text longer than a cache file may hold, CatalogueFile::kMaxTextBytes), or holds
-// more than a list may (CatalogueFile::kMaxEntries, kMaxElementValues), fails as an answer
-// over its size bound fails (CURLE_FILESIZE_EXCEEDED, not asked for again), before anything
-// is made of it; the file saved before is kept.
+// more than a list may (CatalogueFile::kMaxEntries, kMaxElementValues), or more than 1 MiB
+// around its list (read whole), fails as an answer over its size bound fails
+// (CURLE_FILESIZE_EXCEEDED, not asked for again), before anything is made of it; the file
+// saved before is kept.
 namespace CatalogueAnswer {
 
 bool readAreas(const std::string& strBody, const std::string& strUrl, HTTPEvent_KX* pRecord);

@@ -1,4 +1,5 @@
 #include "CountingInterfaceRecv.h"
+#include "RunsAgainstWhole.h"
 
 #include "DataManager/Search/SearchManager.h"
 #include "Interface/GlobleParam.h"
@@ -15,7 +16,9 @@
 
 #include <sys/stat.h>
 
+#include <iterator>
 #include <memory>
+#include <random>
 #include <thread>
 
 namespace {
@@ -218,8 +221,9 @@ private slots:
     }
 
     // A file large enough to be parsed in runs on several threads reads as the whole parse
-    // does: names with quotes, backslashes and brackets, a bad element in the last run, the
-    // array closed by a brace, an empty element, and white space JSON does not allow.
+    // does: names with quotes, brackets and backslashes (one at their end), a bad element in
+    // the last run, the array closed by a brace, an empty element, and white space JSON does
+    // not allow.
     void largeFileReadsAsParsedWhole_data()
     {
         QTest::addColumn<QByteArray>("head");
@@ -245,13 +249,14 @@ private slots:
         for (int nCountry = 0; nCountry < 100; ++nCountry) {
             Json::Value country;
             country["code"] = "C" + std::to_string(nCountry);
-            country["name"] = "Land \"" + std::to_string(nCountry) + "\" \\,]}[{";
+            country["name"] = "Land \"" + std::to_string(nCountry) + "\" \\,]}[{\\";
             Json::Value& cities = country["state_list"][0]["city_list"];
             for (int nCity = 0; nCity < 500; ++nCity)
                 cities.append(Json::Value("Stadt \\\" " + std::to_string(nCity) + " \u00e9,]"));
             countries.append(country);
         }
-        QByteArray text = QByteArray::fromStdString(Json::writeString(Json::StreamWriterBuilder(), countries));
+        QByteArray text =
+            QByteArray::fromStdString(Json::writeString(Json::StreamWriterBuilder(), countries));
         text.chop(text.size() - text.lastIndexOf(']'));
         text = head + text + tail;
         writeEncoded("country.json", text);
@@ -263,6 +268,76 @@ private slots:
         QCOMPARE(CatalogueFile::read(dataPath("country.json"), read, qstrWhy), bExpected);
         QVERIFY(read == (bExpected ? expected : Json::Value()));
         QCOMPARE(bExpected, tail == "]" && head.isEmpty());
+    }
+
+    // Generated arrays, cut at each separator and at their ends, read in runs as the whole
+    // parse reads them: comments holding commas next to the cut, escapes, names ending in a
+    // backslash, empty elements, trailing commas, and elements the parse refuses.
+    void runsReadAsParsedWhole_data()
+    {
+        QTest::addColumn<bool>("bComments");
+        QTest::newRow("comments allowed") << true;
+        QTest::newRow("no comments") << false;
+    }
+
+    void runsReadAsParsedWhole()
+    {
+        QFETCH(bool, bComments);
+        const char* const elements[] = {"\"a\"",
+                                        "\"a\\\\\"",
+                                        "\"\\\"\"",
+                                        "\"a,]\"",
+                                        "1",
+                                        "-2.5e3",
+                                        "null",
+                                        "[]",
+                                        "{}",
+                                        "[1,\"x\\\\\"]",
+                                        "{\"k\":\"v\\\\\",\"l\":[{}]}",
+                                        "tru",
+                                        "\"open",
+                                        "}",
+                                        "\f1",
+                                        ""};
+        const char* const separators[] = {",",      " , ",    " #c,\n,", "#c\n,", "/*,*/,",
+                                          ",/*c*/", ",#c,\n", "\r\n,",   ",,"};
+        const char* const tails[] = {"]", ",]", ", ]", ",/*c*/]", " #c,\n]", "#c]", "]junk", "}"};
+        // Enough to have the text read in runs, cut at the first top-level comma after it.
+        const std::string padding(512 * 1024, ' ');
+        std::mt19937 random(50);
+        // '#' stands for the two slashes of a line comment: moc takes them in a string for one.
+        const auto pick = [&random](const auto& choices) {
+            std::string text = choices[random() % std::size(choices)];
+            const std::size_t nHash = text.find('#');
+            return nHash == std::string::npos ? text : text.replace(nHash, 1, std::string(2, '/'));
+        };
+        for (int nInput = 0; nInput < 120; ++nInput) {
+            std::string text = random() % 4 ? "[" : "[/*,*/";
+            std::vector<std::size_t> cuts{text.size()};
+            for (int i = 1 + int(random() % 4); i > 0; --i) {
+                text += pick(elements);
+                cuts.push_back(text.size());
+                text += i > 1 ? pick(separators) : pick(tails);
+            }
+            for (const std::size_t nCut : cuts) {
+                std::string padded = text;
+                padded.insert(nCut, padding);
+                QVERIFY2(RunsAgainstWhole::agree(padded, bComments), text.c_str());
+            }
+        }
+    }
+
+    // The values an element may hold are counted for each element, not for the whole file.
+    void valuesAddUpPastTheElementBound()
+    {
+        QByteArray text = "[[0,0,0,0,0,0,0,0,0]";
+        for (int i = 1; i < 250000; ++i)
+            text += ",[0,0,0,0,0,0,0,0,0]";
+        writeEncoded("country.json", text + "]");
+        CatalogueTable table(true);
+        QString qstrWhy;
+        QVERIFY2(CatalogueFile::load(dataPath("country.json"), CatalogueFile::Area, table, qstrWhy),
+                 qPrintable(qstrWhy));
     }
 
     void wrongMemberTypesReadAsMissing()
@@ -315,10 +390,10 @@ private slots:
     // dotless i, Kelvin and Angstrom signs, title-case digraphs, a surrogate pair).
     void foldedSearchEqualsContains()
     {
-        const QStringList parts = {"\u00C9", "\u00E9", "\u00DF", "\u0130", "\u0131", "i", "I",
-                                   "\u03A3", "\u03C3", "\u03C2", "\u212A", "k", "\u212B",
-                                   "\u00E5", "\u01C4", "\u01C5", "\u01C6", "\U00010400",
-                                   "\U00010428", "a", "B", "-", " "};
+        const QStringList parts = {
+            "\u00C9", "\u00E9",     "\u00DF",     "\u0130", "\u0131", "i",      "I",      "\u03A3",
+            "\u03C3", "\u03C2",     "\u212A",     "k",      "\u212B", "\u00E5", "\u01C4", "\u01C5",
+            "\u01C6", "\U00010400", "\U00010428", "a",      "B",      "-",      " "};
         QRandomGenerator random(11);
         QStringList cities;
         Json::Value cityList(Json::arrayValue);

@@ -13,13 +13,19 @@
 
 namespace {
 
-// A run is at least this long: shorter ones would cost more in threads than they save.
+// A run is at least this long: shorter ones would cost more in threads than they save. The
+// fuzz harness is built with short runs, so that its short texts are cut.
+#ifdef QEL_FUZZ_RUN_BYTES
+constexpr std::size_t kMinRunBytes = QEL_FUZZ_RUN_BYTES;
+#else
 constexpr std::size_t kMinRunBytes = 256 * 1024;
+#endif
 constexpr unsigned kMaxThreads = 6;
 // Runs per thread: threads take runs as they finish, so a thread that allocates slowly
 // (a fresh heap of its own) takes fewer.
 constexpr unsigned kRunsPerThread = 8;
-static_assert(kMaxThreads * kRunsPerThread + 1 <= JsonRuns::kMaxRuns, "runs are numbered below kMaxRuns");
+static_assert(kMaxThreads * kRunsPerThread + 1 <= JsonRuns::kMaxRuns,
+              "runs are numbered below kMaxRuns");
 
 // The blanks JSON allows between tokens; other white space (a form feed, a vertical tab)
 // is an error to the whole parse.
@@ -48,17 +54,23 @@ const char* commentEnd(const char* p, const char* end)
 }
 
 // The runs of whole elements of a large array, handed to the parsing threads as the scan
-// finds where each ends, so that parsing starts while the rest is still scanned.
+// finds where each ends, so that parsing starts while the rest is still scanned. A run is
+// handed out only while the values of the runs being parsed stay within a bound (or none
+// is), as their trees take about a hundred bytes a value.
 class RunQueue
 {
 public:
-    RunQueue(const char* pOpen, std::size_t nMaxRuns) : m_pOpen(pOpen), m_ends(nMaxRuns) {}
+    RunQueue(const char* pOpen, std::size_t nMaxRuns, std::size_t nMaxHeld)
+        : m_pOpen(pOpen), m_runs(nMaxRuns), m_nMaxHeld(nMaxHeld)
+    {
+    }
 
-    // The end of the next run: a top-level comma, or the array's closing bracket last.
-    void push(const char* pEnd)
+    // The end of the next run, a top-level comma or the array's closing bracket last, and
+    // about how many values it holds.
+    void push(const char* pEnd, std::size_t nValues)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_ends[m_nPushed++] = pEnd;
+        m_runs[m_nPushed++] = {pEnd, nValues};
         m_ready.notify_one();
     }
 
@@ -72,49 +84,72 @@ public:
     }
 
     // Whether a cut still leaves room for the closing bracket; read by the scan only.
-    bool roomForCut() const { return m_nPushed + 1 < m_ends.size(); }
+    bool roomForCut() const { return m_nPushed + 1 < m_runs.size(); }
 
-    // The next run whose end is known, waiting for the scan; false once none is left.
-    // `bLast` tells whether it ends at the closing bracket.
-    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd, bool& bLast)
+    // The next run whose end is known, waiting for the scan and for room; false once none
+    // is left. Each run taken is given back with `done`.
+    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_ready.wait(lock, [this] { return m_nTaken < m_nPushed || m_bFinished; });
+        m_ready.wait(lock, [this] {
+            if (m_nTaken == m_nPushed)
+                return m_bFinished;
+            return m_nHeld == 0 || m_nHeld + m_runs[m_nTaken].nValues <= m_nMaxHeld;
+        });
         if (m_nTaken == m_nPushed)
             return false;
         nRun = m_nTaken++;
-        pBegin = nRun == 0 ? m_pOpen + 1 : m_ends[nRun - 1] + 1;
-        pEnd = m_ends[nRun];
-        bLast = *pEnd == ']';
+        m_nHeld += m_runs[nRun].nValues;
+        pBegin = nRun == 0 ? m_pOpen + 1 : m_runs[nRun - 1].pEnd + 1;
+        pEnd = m_runs[nRun].pEnd;
         return true;
+    }
+
+    // The run's tree is gone.
+    void done(std::size_t nRun)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_nHeld -= m_runs[nRun].nValues;
+        m_ready.notify_all();
     }
 
     // After every thread is done: the number of runs of a whole array, 0 when not whole.
     std::size_t wholeRuns() const { return m_bWhole ? m_nPushed : 0; }
 
 private:
+    struct Run
+    {
+        const char* pEnd;
+        std::size_t nValues;
+    };
+
     const char* const m_pOpen;
-    std::vector<const char*> m_ends;
+    std::vector<Run> m_runs;
+    const std::size_t m_nMaxHeld;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::size_t m_nPushed = 0;
     std::size_t m_nTaken = 0;
+    std::size_t m_nHeld = 0;
     bool m_bFinished = false;
     bool m_bWhole = false;
 };
 
 // Scans the array opened at `pOpen` for top-level commas about `nStep` bytes apart and
 // pushes them, then its closing bracket. False when the text does not hold one whole array
-// (a bracket closed by the other kind included), or, with `bTooLarge` set, when one of its
-// elements holds more than about `nMaxValues` values.
+// (a bracket closed by the other kind, or an empty element, included), or, with `bTooLarge`
+// set, when one of its elements holds more than about `nMaxValues` values.
 bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t nMaxValues,
               RunQueue& queue, bool& bTooLarge)
 {
     const char* pNextCut = pOpen + nStep;
+    // The array's bracket, then its last top-level comma.
+    const char* pSeparator = pOpen;
     // A container's values are one more than its commas: counting each comma and each
     // bracket that opens in an element counts its values (and one for each empty container).
     std::size_t nValues = 0;
-    std::string closers; // the closing bracket each open one waits for, innermost last
+    std::size_t nRunValues = 0; // the elements' before, since the last cut
+    std::string closers;        // the closing bracket each open one waits for, innermost last
     for (const char* p = pOpen; p != end; ++p) {
         switch (*p) {
         case '"':
@@ -144,7 +179,7 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
                 return false;
             closers.pop_back();
             if (closers.empty()) {
-                queue.push(p);
+                queue.push(p, nRunValues + nValues + 1);
                 return true;
             }
             break;
@@ -154,9 +189,17 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
                     return !(bTooLarge = true);
                 break;
             }
+            // Nothing but blanks and comments since the last separator: an empty element,
+            // which the parse refuses. A run's parse would take the comma before it for
+            // a trailing one, which it allows.
+            if (JsonRuns::skipBlanks(pSeparator + 1, p) == p)
+                return false;
+            pSeparator = p;
+            nRunValues += nValues + 1;
             nValues = 0;
             if (p >= pNextCut && queue.roomForCut()) {
-                queue.push(p);
+                queue.push(p, nRunValues);
+                nRunValues = 0;
                 pNextCut = p + nStep;
             }
             break;
@@ -165,14 +208,6 @@ bool scanRuns(const char* pOpen, const char* end, std::size_t nStep, std::size_t
         }
     }
     return false;
-}
-
-// The last character before `pEnd` that is not a JSON blank; null when there is none.
-const char* lastNonBlank(const char* pBegin, const char* pEnd)
-{
-    while (pEnd != pBegin && isJsonBlank(pEnd[-1]))
-        --pEnd;
-    return pEnd == pBegin ? nullptr : pEnd - 1;
 }
 
 // Parses the text as the elements of an array at nesting level `nLevel`: wrapped in that
@@ -194,27 +229,6 @@ bool parseAtLevel(const char* pBegin, const char* pEnd, int nLevel, bool bCommen
         pArray = &(*pArray)[0];
     out.swap(*pArray);
     return out.isArray();
-}
-
-// Parses one run of elements. The parser allows a trailing comma, which at a cut would let
-// an empty element (",,") through that the whole parse refuses: a run must hold elements
-// and not end in a comma, but for the last, which the whole parse allows one trailing comma
-// (and which is empty in an empty array or after a trailing comma at a cut).
-bool parseRun(const char* pBegin, const char* pEnd, bool bLast, int nLevel, bool bComments,
-              Json::Value& out)
-{
-    const char* pLast = lastNonBlank(pBegin, pEnd);
-    if (bLast && !pLast) {
-        out = Json::Value(Json::arrayValue);
-        return true;
-    }
-    if (bLast && *pLast == ',') {
-        pEnd = pLast;
-        pLast = lastNonBlank(pBegin, pEnd);
-    }
-    if (!pLast || *pLast == ',')
-        return false;
-    return parseAtLevel(pBegin, pEnd, nLevel, bComments, out) && !out.empty();
 }
 
 } // namespace
@@ -313,26 +327,31 @@ Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments
         return take(0, elements) ? Result::Read : Result::Stopped;
     }
 
-    // One more run than cuts: the last ends at the closing bracket.
-    RunQueue queue(pOpen, nMaxRuns + 1);
+    // One more run than cuts: the last ends at the closing bracket. No more runs are parsed
+    // at once than one element may hold.
+    RunQueue queue(pOpen, nMaxRuns + 1, nMaxValues);
     std::vector<char> parsed(nMaxRuns + 1, 0);
     std::atomic<bool> bFailed{false};
     std::atomic<bool> bStopped{false};
+    const auto parseRun = [&](std::size_t nRun, const char* pBegin, const char* pEnd) {
+        Json::Value elements;
+        // The scan left no empty element, so a run that parses is as the whole parse
+        // reads it there; the last may end in the trailing comma the parse allows.
+        if (!parseAtLevel(pBegin, pEnd, nLevel, bComments, elements))
+            bFailed = true;
+        else if (!take(nRun, elements))
+            bStopped = true;
+        else
+            parsed[nRun] = 1;
+    };
     const auto parseRuns = [&] {
         std::size_t nRun;
         const char* pBegin;
         const char* pEnd;
-        bool bLast;
-        while (queue.take(nRun, pBegin, pEnd, bLast)) {
-            Json::Value elements;
-            if (bFailed || bStopped)
-                continue;
-            if (!parseRun(pBegin, pEnd, bLast, nLevel, bComments, elements))
-                bFailed = true;
-            else if (!take(nRun, elements))
-                bStopped = true;
-            else
-                parsed[nRun] = 1;
+        while (queue.take(nRun, pBegin, pEnd)) {
+            if (!bFailed && !bStopped)
+                parseRun(nRun, pBegin, pEnd);
+            queue.done(nRun);
         }
     };
     std::vector<std::thread> threads;

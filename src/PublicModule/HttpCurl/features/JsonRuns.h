@@ -43,7 +43,8 @@ enum class Result
 // many runs there were (a small array is one). A large array one of whose elements holds
 // more than about `nMaxValues` values (its members and everything in them, counted by their
 // commas and brackets) is refused before that element is parsed: its tree alone would take
-// about a hundred bytes a value.
+// about a hundred bytes a value. For the same reason runs holding more than that together
+// are not parsed at once, but for one run alone.
 Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments,
                   std::size_t nMaxValues, const RunTaker& take, std::size_t& nRuns);
 
