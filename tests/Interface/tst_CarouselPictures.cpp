@@ -314,6 +314,10 @@ private slots:
                                         << "fifo";
         QTest::newRow("side bar, folder") << "column"
                                           << "folder";
+        QTest::newRow("carousel, link to a file of the user") << "carousel"
+                                                              << "link";
+        QTest::newRow("side bar, link to a file of the user") << "column"
+                                                              << "link";
     }
 
     void plantedEntryIsReplaced()
@@ -331,6 +335,13 @@ private slots:
         else if (planted == "owner")
             QVERIFY(WebRecv::writeFileAtomically(qstrCached, "x") &&
                     ::chown(path.constData(), kNobody, kNobody) == 0);
+        QTemporaryDir user;
+        const QString qstrUserFile = user.filePath("letter.png");
+        if (planted == "link") {
+            QFile letter(qstrUserFile);
+            QVERIFY(letter.open(QIODevice::WriteOnly) && letter.write("the user's") > 0);
+            QVERIFY(QFile::link(qstrUserFile, qstrCached));
+        }
 
         showPictures(folder, {fileUrl("alpha.png")});
         struct stat info;
@@ -338,6 +349,27 @@ private slots:
                 (S_ISREG(info.st_mode) && info.st_uid == ::getuid()));
         QVERIFY(m_recv->settle(kWaitMs));
         verifyFetched(qstrCached);
+        if (planted == "link")
+            QCOMPARE(readAll(qstrUserFile), QByteArray("the user's"));
+    }
+
+    // A name as long as the system allows is fetched: its part file stays within the limit.
+    void longestNamesAreFetched_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("251 bytes") << 251;
+        QTest::newRow("255 bytes") << 255;
+    }
+
+    void longestNamesAreFetched()
+    {
+        QFETCH(int, length);
+        const QString qstrName = QString(length - 4, 'n') + ".png";
+        QVERIFY(QFile::copy(m_files.filePath("alpha.png"), m_files.filePath(qstrName)));
+        parseCarousel(images({fileUrl(qstrName)}));
+        verifyFetched(cacheDir("carousel") + "/" + qstrName);
+        QCOMPARE(QDir(cacheDir("carousel")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{qstrName});
     }
 
     // An address whose name is empty, "." or ".." names a cache folder or the one above it:

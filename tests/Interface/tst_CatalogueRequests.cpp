@@ -9,10 +9,13 @@
 #include "PublicModule/HttpCurl/features/Encryption.h"
 #include "PublicModule/HttpCurl/features/JsonRead.h"
 #include "PublicModule/HttpCurl/features/NormalJson.h"
+#include "PublicModule/HttpCurl/httpBase/WebRecv.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +137,29 @@ void resetPeak()
     QFile refs("/proc/self/clear_refs");
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
+}
+
+// Every file a start, a sign-in, an update and a pasted picture keep under temp/.
+const QStringList kCacheFiles{"data/country.json",
+                              "data/isp.json",
+                              "data/zip.json",
+                              "data/country_static.json",
+                              "data/isp_static.json",
+                              "data/zip_static.json",
+                              "column/columnArray.ini",
+                              "column/side-pricing.svg",
+                              "column/side-guide.svg",
+                              "carousel/banner-main.svg",
+                              "loginview/banner-login.svg",
+                              "activity/activity.svg",
+                              "exe/updatepack.exe",
+                              "exe/updatepack.exe.part",
+                              "cut/pasted.jpg"};
+
+QByteArray readAll(const QString& qstrPath)
+{
+    QFile file(qstrPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -320,6 +346,70 @@ private slots:
         if (mode != "close")
             QCOMPARE(JsonRead::getString(formOf("/api/client/static_ip_expire_time"), "ip"),
                      std::string("1.2.3.4"));
+    }
+
+    // Links planted at the cache folders or at the cache files lead nowhere:
+    // a signed-in start still saves and shows the catalogue, the side bar and the pictures,
+    // in folders of the program, and what the links lead to stays as it was.
+    void linksAtTheCachesLeadNowhere_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("each folder a link") << "folders";
+        QTest::newRow("each file a link") << "files";
+    }
+
+    void linksAtTheCachesLeadNowhere()
+    {
+        QFETCH(QString, planted);
+        const QString qstrTemp = QCoreApplication::applicationDirPath() + "/temp";
+        QVERIFY(QDir(qstrTemp).removeRecursively());
+        QTemporaryDir outside;
+        QStringList folders;
+        for (const QString& qstrName : kCacheFiles) {
+            QVERIFY(QDir().mkpath(QFileInfo(outside.filePath(qstrName)).path()));
+            QFile decoy(outside.filePath(qstrName));
+            QVERIFY(decoy.open(QIODevice::WriteOnly) && decoy.write(qstrName.toUtf8()) > 0);
+            folders.append(QFileInfo(qstrName).path());
+        }
+        folders.removeDuplicates();
+        const auto plant = [&](const QStringList& names) {
+            for (const QString& qstrName : names)
+                QVERIFY(QDir().mkpath(QFileInfo(qstrTemp + "/" + qstrName).path()) &&
+                        QFile::link(outside.filePath(qstrName), qstrTemp + "/" + qstrName));
+        };
+        plant(planted == "files" ? kCacheFiles : folders);
+        const std::string strPackage = m_service.resUrl().toStdString() + "/files/hello.txt";
+        QVERIFY(runAndWait([&strPackage](InterfaceRecv& r) {
+            r.mainLoadReady(0);
+            r.pushLogin(SandboxService::kDemoUser, SandboxService::kDemoPassword);
+            r.startUpdateDownload(strPackage);
+        }));
+        // What the screens do with the pictures the start handed them, and a paste's write.
+        SearchManager::GetInstance()->beginRarseCarouselData();
+        SearchManager::GetInstance()->beginParseLoginImgData();
+        QVERIFY(WebRecv::writeFileAtomically(qstrTemp + "/cut/pasted.jpg", "jpg"));
+        QVERIFY(m_recv->settle(kWaitMs));
+
+        for (const QString& qstrFolder : folders) {
+            QStringList decoys = kCacheFiles.filter(QRegularExpression("^" + qstrFolder + "/"));
+            decoys.replaceInStrings(qstrFolder + "/", "").sort();
+            QCOMPARE(QDir(outside.filePath(qstrFolder))
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                    QDir::NoDotAndDotDot),
+                     decoys);
+        }
+        for (const QString& qstrName : kCacheFiles) {
+            QCOMPARE(readAll(outside.filePath(qstrName)), qstrName.toUtf8());
+            const QFileInfo cached(qstrTemp + "/" + qstrName);
+            QVERIFY2(qstrName.endsWith(".part") || (cached.isFile() && !cached.isSymLink()),
+                     qPrintable(qstrName));
+        }
+        QCOMPARE(cacheFile("country.json"), fixtureData("/api/get_area_list_v2"));
+        QCOMPARE(cacheFile("zip_static.json"), fixtureData("/api/get_static_zip_list"));
+        const QJsonArray columns = m_param->getSideBarColumn();
+        QVERIFY(!columns.isEmpty());
+        m_param->initSideBar(); // as the next start reads it
+        QCOMPARE(m_param->getSideBarColumn(), columns);
     }
 
     void repeatTimeInSeconds()

@@ -20,8 +20,6 @@ constexpr int kUploadKind = 20;
 
 const char* const kUpdateFolder = "/temp/exe";
 const char* const kUpdatePackage = "/updatepack.exe";
-// The transport writes here and renames to the target only when the transfer is complete.
-const char* const kPartSuffix = ".part";
 
 HTTPEvent_KX* downloadRecord(int nCmd, const char* szDescription, const std::string& strUrl,
                              const std::string& strFolder, const std::string& strFileName)
@@ -49,6 +47,14 @@ std::string lastSegment(const std::string& strText)
 {
     const std::size_t nSlash = strText.rfind('/');
     return nSlash == std::string::npos ? strText : strText.substr(nSlash + 1);
+}
+
+// Where the transport writes the file at the path, renamed to it only once complete.
+QString partPathOf(const std::string& strPath)
+{
+    const QString qstrPath = QString::fromStdString(strPath);
+    const int nSlash = qstrPath.lastIndexOf(QLatin1Char('/'));
+    return qstrPath.left(nSlash + 1) + CacheFolder::partNameOf(qstrPath.mid(nSlash + 1));
 }
 
 } // namespace
@@ -134,7 +140,7 @@ void InterfaceProcBase::startUpdateDownload(const std::string& strUrl)
     const std::string strPackage = updatePackagePath();
     // A new try always starts from byte 0: no resume from a cancelled try, no old package.
     removeEntry(StrToQstr(strPackage));
-    removeEntry(StrToQstr(strPackage + kPartSuffix));
+    removeEntry(partPathOf(strPackage));
     HTTPEvent_KX* pEvent = downloadRecord(DOWNLOAD_UPDATE_EXE, "download update exe", strUrl,
                                           GetCurrentExe() + kUpdateFolder,
                                           QstrToStr(CacheFolder::fileNameOf(kUpdatePackage)));
@@ -148,7 +154,7 @@ void InterfaceProcBase::dropUpdateLeftover(std::int64_t nRun, const std::string&
 {
     if (nRun != m_nUpdateRun)
         return;
-    removeEntry(StrToQstr(strPackage + kPartSuffix));
+    removeEntry(partPathOf(strPackage));
 }
 
 void InterfaceProcBase::pushInstallInfo(int nOrigin, int nValue)

@@ -1,12 +1,16 @@
 #include "PublicModule/HttpCurl/httpBase/CacheFolder.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStringList>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,8 @@ namespace {
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 // Each level of a folder being removed holds a descriptor; a deeper one is left standing.
 constexpr int kMaxDepth = 32;
+// Names tried for a file being written before the write gives up.
+constexpr int kTemporaryTries = 8;
 
 bool removeAt(int dirFd, const char* szName, int nDepth);
 
@@ -73,9 +79,13 @@ int openOwnFolder(int parentFd, const char* szName)
 }
 
 // The folder at the name, made anew when what stands there is not a folder of this user.
-// Only such a thing is removed: a folder another download has just made stays.
+// Only such a thing is removed: a folder another download has just made stays. One thread
+// at a time, as saves run on several: a thread that saw the link another has just replaced
+// would otherwise remove the new folder with what is being written in it.
 int ownFolderAt(int parentFd, const char* szName)
 {
+    static std::mutex s_making;
+    const std::lock_guard<std::mutex> lock(s_making);
     const int fd = openOwnFolder(parentFd, szName);
     if (fd >= 0)
         return fd;
@@ -93,17 +103,63 @@ int ownFolderAt(int parentFd, const char* szName)
 QStringList namesBelowBase(const QString& qstrFolder, QString& qstrBase)
 {
     const QString qstrPath = QDir::cleanPath(qstrFolder);
-    const QString qstrProgram = QCoreApplication::applicationDirPath();
-    if (!qstrProgram.isEmpty() && qstrPath.startsWith(qstrProgram + QLatin1Char('/'))) {
-        qstrBase = qstrProgram;
-        return qstrPath.mid(qstrProgram.size() + 1).split(QLatin1Char('/'));
+    if (CacheFolder::isBelowProgram(qstrPath)) {
+        qstrBase = QCoreApplication::applicationDirPath();
+        return qstrPath.mid(qstrBase.size() + 1).split(QLatin1Char('/'));
     }
     const int nSlash = qstrPath.lastIndexOf(QLatin1Char('/'));
     qstrBase = nSlash > 0 ? qstrPath.left(nSlash) : QStringLiteral("/");
     return {qstrPath.mid(nSlash + 1)};
 }
 
+// A fixed-length name for a file being written that is new: O_EXCL refuses one that is
+// taken, and a second writer of the same target picks its own.
+QString temporaryName()
+{
+    return QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
+                                         QLatin1Char('0'));
+}
+
+bool writeAll(int fd, const QByteArray& content)
+{
+    const char* pNext = content.constData();
+    for (qint64 nLeft = content.size(); nLeft > 0;) {
+        const ssize_t nWritten = ::write(fd, pNext, std::size_t(nLeft));
+        if (nWritten < 0 && errno == EINTR)
+            continue;
+        if (nWritten <= 0)
+            return false;
+        pNext += nWritten;
+        nLeft -= nWritten;
+    }
+    return true;
+}
+
+// What the disk refuses only when syncing (a full disk) is a failed write; a file system
+// that cannot sync at all says EINVAL.
+bool synced(int fd)
+{
+    return ::fsync(fd) == 0 || errno == EINVAL;
+}
+
 } // namespace
+
+bool CacheFolder::isBelowProgram(const QString& qstrFolder)
+{
+    const QString qstrProgram = QCoreApplication::applicationDirPath();
+    return !qstrProgram.isEmpty() &&
+           QDir::cleanPath(qstrFolder).startsWith(qstrProgram + QLatin1Char('/'));
+}
+
+QString CacheFolder::partNameOf(const QString& qstrName)
+{
+    const QString qstrPart = qstrName + QStringLiteral(".part");
+    if (QFile::encodeName(qstrPart).size() <= NAME_MAX)
+        return qstrPart;
+    const QByteArray digest =
+        QCryptographicHash::hash(QFile::encodeName(qstrName), QCryptographicHash::Sha256);
+    return QString::fromLatin1(digest.toHex()) + QStringLiteral(".part");
+}
 
 QString CacheFolder::fileNameOf(const QString& qstrAddress)
 {
@@ -175,4 +231,25 @@ bool CacheFolder::rename(const QString& qstrFrom, const QString& qstrTo) const
         return false;
     const QByteArray from = QFile::encodeName(qstrFrom);
     return ::renameat(m_fd, from.constData(), m_fd, QFile::encodeName(qstrTo).constData()) == 0;
+}
+
+bool CacheFolder::write(const QString& qstrName, const QByteArray& content, mode_t nMode) const
+{
+    if (!takes(qstrName))
+        return false;
+    for (int nTry = 0; nTry < kTemporaryTries; ++nTry) {
+        const QString qstrTemporary = temporaryName();
+        const int fd = open(qstrTemporary, O_WRONLY | O_CREAT | O_EXCL, nMode);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            return false;
+        // The mode as asked, whatever the umask.
+        const bool bWritten = ::fchmod(fd, nMode) == 0 && writeAll(fd, content) && synced(fd);
+        if (::close(fd) == 0 && bWritten && rename(qstrTemporary, qstrName))
+            return true;
+        remove(qstrTemporary);
+        return false;
+    }
+    return false;
 }

@@ -20,6 +20,13 @@ public:
     // A name that stays inside its folder: not empty, ".", "..", and without "/" or NUL
     // (which would cut the name short on its way to the system).
     static bool isFileName(const QString& qstrName);
+    // Whether the folder lies below the program folder, where the caches are: the folders
+    // a CacheFolder takes there are walked from the program folder itself.
+    static bool isBelowProgram(const QString& qstrFolder);
+    // The name a download into the name is kept under until it is complete: "<name>.part",
+    // or, when that would pass the system's limit on a name, one of a fixed length made
+    // from the name, so that every name that fits can be downloaded and resumed.
+    static QString partNameOf(const QString& qstrName);
 
     // Without bMake, a folder on the way that is missing or not a folder of this user
     // leaves this closed, so nothing is looked at or removed through it. With it (to write
@@ -39,6 +46,10 @@ public:
     // open(2) of the name in the folder, never through a link; -1 on failure.
     int open(const QString& qstrName, int nFlags, mode_t nMode = 0) const;
     bool rename(const QString& qstrFrom, const QString& qstrTo) const;
+    // Replaces what stands at the name (a link itself, never what it leads to) by a file
+    // of the content and mode, only once every byte is written: a failed write leaves what
+    // was there as it was.
+    bool write(const QString& qstrName, const QByteArray& content, mode_t nMode) const;
 
 private:
     bool takes(const QString& qstrName) const;

@@ -370,9 +370,10 @@ bool HttpCurl::DownloadFile(HTTPEvent_KX* pRecord, bool bResume)
     // Made, renamed and removed in the target's folder held open, never through a link.
     const QString qstrTarget = QString::fromStdString(pRecord->m_strFilePath);
     const QString qstrName = CacheFolder::fileNameOf(qstrTarget);
-    const QString qstrPart = qstrName + QStringLiteral(".part");
-    const CacheFolder folder(qstrTarget.left(qstrTarget.lastIndexOf(QLatin1Char('/'))), true);
-    const std::string strPart = pRecord->m_strFilePath + ".part";
+    const QString qstrPart = CacheFolder::partNameOf(qstrName);
+    const QString qstrFolder = qstrTarget.left(qstrTarget.lastIndexOf(QLatin1Char('/')));
+    const CacheFolder folder(qstrFolder, true);
+    const std::string strPart = (qstrFolder + QLatin1Char('/') + qstrPart).toStdString();
     m_hFileDownload =
         qstrName.isEmpty() ? nullptr : openPart(folder, qstrPart, bResume, m_nOffset_Pos);
     if (!m_hFileDownload) {

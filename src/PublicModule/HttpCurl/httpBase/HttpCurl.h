@@ -50,11 +50,12 @@ public:
     bool PostJsonRequest(std::string& strOut, HTTPEvent_KX* pRecord);
     bool DeleteRequest(std::string& strOut);
     bool UploadFile(HTTPEvent_KX* pRecord);
-    // Downloads the record's URL into "<target>.part", which replaces the target only on
-    // success. A transfer that was interrupted keeps the part file and a later resuming
-    // run continues from it; any other failure removes it before returning. Without
-    // bResume, or when the part file is not a regular file of this user, an old part file
-    // is discarded and the transfer starts from byte 0 in a new file only this user reads.
+    // Downloads the record's URL into the target's part file (CacheFolder::partNameOf),
+    // which replaces the target only on success. A transfer that was interrupted keeps the
+    // part file and a later resuming run continues from it; any other failure removes it
+    // before returning. Without bResume, or when the part file is not a regular file of this
+    // user, an old part file is discarded and the transfer starts from byte 0 in a new file
+    // only this user reads.
     bool DownloadFile(HTTPEvent_KX* pRecord, bool bResume);
     // GET through a proxy on a handle of its own.
     bool GetSocks5Request(const std::string& strUrl, const std::string& strProxy,

@@ -629,6 +629,12 @@ QString folderOf(const QString& qstrPath)
     return qstrPath.left(qstrPath.lastIndexOf(QLatin1Char('/')));
 }
 
+mode_t modeOf(QFileDevice::Permissions permissions)
+{
+    const auto nBits = unsigned(permissions);
+    return mode_t(((nBits >> 12) & 7) << 6 | ((nBits >> 4) & 7) << 3 | (nBits & 7));
+}
+
 } // namespace
 
 void WebRecv::removeEntry(const QString& qstrPath)
@@ -716,10 +722,17 @@ bool WebRecv::savePicture(const QPixmap& picture, const QString& qstrFilePath, c
 }
 
 // Written to a temporary file beside the target and renamed over it, so a failed write
-// leaves the previous content in place instead of a truncated file.
+// leaves the previous content in place instead of a truncated file. A cache file goes
+// through its folder held open, so that no link planted on its way or at its name takes
+// the write elsewhere; anything else (the settings, the autostart entry) by its path, in
+// the folders as the user laid them out.
 bool WebRecv::writeFileAtomically(const QString& qstrFilePath, const QByteArray& content,
                                   QFileDevice::Permissions permissions)
 {
+    const QFileInfo target(qstrFilePath);
+    if (CacheFolder::isBelowProgram(target.absolutePath()))
+        return CacheFolder(target.absolutePath(), true)
+            .write(target.fileName(), content, modeOf(permissions));
     if (!MakeDirectory(QFileInfo(qstrFilePath).absolutePath().toStdString()))
         return false;
     QSaveFile file(qstrFilePath);
