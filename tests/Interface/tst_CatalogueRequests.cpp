@@ -254,8 +254,11 @@ private slots:
         QTest::newRow("another member of the cap's size")
             << false << padBeforeList(int(CatalogueFile::kMaxAnswerBytes) - 8) << 7 << true;
         // Elements just within the value bound whose trees weigh the most for their text.
-        QTest::newRow("elements of empty lists just under the value bound")
-            << true << listOf(12, "[" + QByteArray("[],").repeated(999000) + "[]]") << 12 << false;
+        // Minutes under the sanitizers, whose memory says nothing of the client's.
+        if (QEL_TIME_FACTOR == 1)
+            QTest::newRow("elements of empty lists just under the value bound")
+                << true << listOf(12, "[" + QByteArray("[],").repeated(999000) + "[]]") << 12
+                << false;
         // Read in runs: a name ending in a backslash ends its string.
         QTest::newRow("names ending in a backslash")
             << false << listOf(200000, "\"a\\\\\"") << 200000 << false;
@@ -285,11 +288,11 @@ private slots:
         m_recv->nLastError = 0;
         QVERIFY(askAndSettle());
         // Taken before the file is read back here as one tree. Taking any answer under the
-        // cap keeps a client holding the large catalogue (about 250 MiB) within a gigabyte.
+        // cap keeps a client holding the large catalogue (about 250 MiB) well within a gigabyte.
         const qint64 nRise = peakMiB() - nBefore;
         QCOMPARE(int(cacheFile(qstrFile).size()), kept);
         QCOMPARE(m_recv->nLastError == CURLE_FILESIZE_EXCEEDED, refused);
-        QVERIFY2(nRise < 768 * QEL_TIME_FACTOR, qPrintable(QString("%1 MiB").arg(nRise)));
+        QVERIFY2(nRise < 600 * QEL_TIME_FACTOR, qPrintable(QString("%1 MiB").arg(nRise)));
     }
 
     void staticIpExpiry_data()

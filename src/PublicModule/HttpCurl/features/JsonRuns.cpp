@@ -56,12 +56,16 @@ const char* commentEnd(const char* p, const char* end)
 // The runs of whole elements of a large array, handed to the parsing threads as the scan
 // finds where each ends, so that parsing starts while the rest is still scanned. A run is
 // handed out only while the values of the runs being parsed stay within a bound (or none
-// is), as their trees take about a hundred bytes a value.
+// is), as their trees take about a hundred bytes a value. A heavy run, of more than a
+// share of that bound, goes to one thread only: each thread's heap keeps the most its trees
+// ever took, so heavy trees parsed on every thread in turn would hold the bound's worth
+// of memory once per thread.
 class RunQueue
 {
 public:
     RunQueue(const char* pOpen, std::size_t nMaxRuns, std::size_t nMaxHeld)
-        : m_pOpen(pOpen), m_runs(nMaxRuns), m_nMaxHeld(nMaxHeld)
+        : m_pOpen(pOpen), m_runs(nMaxRuns), m_nMaxHeld(nMaxHeld),
+          m_nHeavy(nMaxHeld / kMaxThreads)
     {
     }
 
@@ -86,18 +90,23 @@ public:
     // Whether a cut still leaves room for the closing bracket; read by the scan only.
     bool roomForCut() const { return m_nPushed + 1 < m_runs.size(); }
 
-    // The next run whose end is known, waiting for the scan and for room; false once none
-    // is left. Each run taken is given back with `done`.
-    bool take(std::size_t& nRun, const char*& pBegin, const char*& pEnd)
+    // The next run whose end is known, waiting for the scan and for room, and without
+    // `bHeavy` for a run that is not heavy; false once none is left. Each run taken is given
+    // back with `done`.
+    bool take(bool bHeavy, std::size_t& nRun, const char*& pBegin, const char*& pEnd)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_ready.wait(lock, [this] {
+        m_ready.wait(lock, [&] {
             if (m_nTaken == m_nPushed)
                 return m_bFinished;
-            return m_nHeld == 0 || m_nHeld + m_runs[m_nTaken].nValues <= m_nMaxHeld;
+            const std::size_t nValues = m_runs[m_nTaken].nValues;
+            return (bHeavy || nValues <= m_nHeavy) &&
+                   (m_nHeld == 0 || m_nHeld + nValues <= m_nMaxHeld);
         });
         if (m_nTaken == m_nPushed)
             return false;
+        // The run after it may be one that a thread waiting for a light run can take.
+        m_ready.notify_all();
         nRun = m_nTaken++;
         m_nHeld += m_runs[nRun].nValues;
         pBegin = nRun == 0 ? m_pOpen + 1 : m_runs[nRun - 1].pEnd + 1;
@@ -126,6 +135,7 @@ private:
     const char* const m_pOpen;
     std::vector<Run> m_runs;
     const std::size_t m_nMaxHeld;
+    const std::size_t m_nHeavy;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::size_t m_nPushed = 0;
@@ -344,11 +354,11 @@ Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments
         else
             parsed[nRun] = 1;
     };
-    const auto parseRuns = [&] {
+    const auto parseRuns = [&](bool bHeavy) {
         std::size_t nRun;
         const char* pBegin;
         const char* pEnd;
-        while (queue.take(nRun, pBegin, pEnd)) {
+        while (queue.take(bHeavy, nRun, pBegin, pEnd)) {
             if (!bFailed && !bStopped)
                 parseRun(nRun, pBegin, pEnd);
             queue.done(nRun);
@@ -356,10 +366,10 @@ Result parseArray(const char* pOpen, const char* end, int nLevel, bool bComments
     };
     std::vector<std::thread> threads;
     for (unsigned i = 1; i < nThreads; ++i)
-        threads.emplace_back(parseRuns);
+        threads.emplace_back(parseRuns, false);
     bool bTooLarge = false;
     queue.finish(scanRuns(pOpen, end, nSize / nMaxRuns, nMaxValues, queue, bTooLarge));
-    parseRuns();
+    parseRuns(true);
     for (std::thread& thread : threads)
         thread.join();
     nRuns = queue.wholeRuns();
